@@ -1,0 +1,103 @@
+# Helpers that say what kind of code a target is: portable (built natively and
+# into the programs, never includes <windows.h>) or Win32 (the programs only).
+
+include(GoogleTest)
+
+macro(tarvo_use_googletest)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  if(TARVO_WIN32)
+    # Wine runs the test programs; the wrapper gives each build its own prefix.
+    set(CMAKE_CROSSCOMPILING_EMULATOR
+        ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${CMAKE_BINARY_DIR} ${TARVO_WINE_ARCH})
+  endif()
+endmacro()
+
+# A static library of portable code. Its sources are recorded so that a test
+# can check that none of them includes <windows.h>.
+function(tarvo_portable_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  foreach(src IN LISTS ARGN)
+    get_filename_component(abs ${src} ABSOLUTE)
+    set_property(GLOBAL APPEND PROPERTY TARVO_PORTABLE_SOURCES ${abs})
+  endforeach()
+endfunction()
+
+# A static library of Win32 code (built only for the programs).
+function(tarvo_win32_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+endfunction()
+
+# A GoogleTest program of portable code, run natively (label "native").
+function(tarvo_native_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  if(TARVO_WIN32 OR TARVO_FUZZ)
+    return()
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  gtest_discover_tests(${name} PROPERTIES LABELS native)
+endfunction()
+
+# A GoogleTest program run under Wine (label "wine"). LOCK names the
+# resources the tests share across the prefix (clipboard, DDE service, ...).
+function(tarvo_wine_test name)
+  cmake_parse_arguments(T "" "LABEL" "SOURCES;LIBS;LOCK" ${ARGN})
+  if(NOT TARVO_WIN32)
+    return()
+  endif()
+  if(NOT T_LABEL)
+    set(T_LABEL wine)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  if(NOT TARVO_RUN_WINE_TESTS)
+    return()  # built to prove it compiles; run by the other architecture's build
+  endif()
+  set(props LABELS ${T_LABEL})
+  if(T_LOCK)
+    list(APPEND props RESOURCE_LOCK "${T_LOCK}")
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 DISCOVERY_MODE PRE_TEST
+                       PROPERTIES ${props})
+endfunction()
+
+# A libFuzzer target (fuzz preset only).
+function(tarvo_fuzzer name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+endfunction()
+
+function(tarvo_add_portability_check)
+  get_property(sources GLOBAL PROPERTY TARVO_PORTABLE_SOURCES)
+  if(sources AND NOT TARVO_FUZZ AND NOT TARVO_WIN32)
+    list(JOIN sources "," joined)
+    add_test(NAME portable_sources_have_no_windows_h
+             COMMAND ${CMAKE_COMMAND} -DSOURCES=${joined}
+                     -P ${CMAKE_SOURCE_DIR}/cmake/CheckPortable.cmake)
+    set_tests_properties(portable_sources_have_no_windows_h PROPERTIES LABELS native)
+  endif()
+endfunction()
+
+# A test (label "imports") that the program or library imports only system
+# DLLs, plus the suite's own libraries listed after ALLOWED.
+function(tarvo_check_imports target)
+  cmake_parse_arguments(T "" "" "ALLOWED" ${ARGN})
+  string(REPLACE "gcc" "objdump" objdump "${CMAKE_C_COMPILER}")
+  string(REPLACE "-posix" "" objdump "${objdump}")
+  list(JOIN T_ALLOWED "," allowed)
+  add_test(NAME ${target}_imports_only_system_dlls
+           COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${objdump} -DFILE=$<TARGET_FILE:${target}>
+                   -DALLOWED=${allowed} -P ${CMAKE_SOURCE_DIR}/cmake/CheckImports.cmake)
+  set_tests_properties(${target}_imports_only_system_dlls PROPERTIES LABELS imports)
+endfunction()

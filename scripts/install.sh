@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs everything the build, the demo and the tests need, from Debian's
+# packages. Safe to run again: it only installs what is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev googletest
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64 fonts-wine
+  xvfb xauth x11-utils imagemagick
+  grep coreutils util-linux
+)
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo_cmd[@]}" dpkg --add-architecture i386
+  need_update=1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo_cmd[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q "${missing[@]}"
+elif [ -n "${need_update:-}" ]; then
+  "${sudo_cmd[@]}" apt-get update -q
+fi
+
+# The cross compiler must use the posix thread model (GoogleTest needs it).
+command -v i686-w64-mingw32-g++-posix >/dev/null

@@ -1,0 +1,3 @@
+#include "viewer/app/selection.h"
+
+Selection gSel;

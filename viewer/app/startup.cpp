@@ -1,0 +1,101 @@
+#include "viewer/app/startup.h"
+
+#include <cstring>
+
+#include "viewer/app/app_state.h"
+#include "viewer/app/ctl3d.h"
+#include "viewer/app/main_window.h"
+#include "viewer/app/messages.h"
+#include "viewer/app/ui_seam.h"
+#include "viewer/common/text_copy.h"
+#include "viewer/resources/resource_ids.h"
+#include "viewer/settings/profile_groups.h"
+#include "viewer/settings/profile_store_win32.h"
+#include "viewer/settings/view_options.h"
+
+AppState gApp;
+FileRef gFile;
+
+namespace {
+Win32ProfileStore gProfileFile;
+
+void ProfileBesideProgram(HINSTANCE instance, char* path) {
+  char module[MAX_PATH] = "";
+  GetModuleFileNameA(instance, module, sizeof module);
+  std::string_view dir(module, std::strlen(module) - FileNamePart(module).size());
+  char full[MAX_PATH + 16];
+  CopyText(full, dir);
+  std::strncat(full, "TARVO.INI", sizeof full - std::strlen(full) - 1);
+  CopyText(path, kProfilePathChars + 1, full);
+}
+}  // namespace
+
+void PrepareSettings(HINSTANCE instance, const char* commandLine) {
+  gApp.Instance = instance;
+  gApp.WaitCursor = LoadCursorA(nullptr, IDC_WAIT);
+  SetProfileStore(&gProfileFile);
+  ProfileBesideProgram(instance, gSetupSettings.ProfilePath);
+  gSetupSettings.ProfileReadOnly = ChooseProfile(gSetupSettings.ProfilePath);
+  ReadSetupSettings();
+  ParseCommandLine(commandLine, &gApp.Start);
+  // The default screen colours and print shades are set here.
+  if (SwitchOf(gApp.Start, 'V') != 'V') LoadProfile();
+  // A named setup (without its titles) is loaded here.
+  ApplySwitches(gApp.Start.Switches);
+}
+
+bool RegisterMainClass(HINSTANCE instance) {
+  WNDCLASSA wc = {};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = MainWndProc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, "TARVO");
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BACKGROUND + 1);
+  wc.lpszMenuName = "TARVO";
+  wc.lpszClassName = kClassName;
+  if (RegisterClassA(&wc)) return true;
+  ReportMessage(nullptr, "Cannot register class", nullptr, MB_OK | MB_ICONHAND);
+  return false;
+}
+
+HWND CreateMainWindow(HINSTANCE instance) {
+  const WindowPos& pos = gViewOptions.Window;
+  HWND hwnd = CreateWindowExA(0, kClassName, kAppTitle,
+                              WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,
+                              pos.Left, pos.Top, pos.Width, pos.Height, nullptr, nullptr, instance,
+                              nullptr);
+  if (!hwnd) ReportMessage(nullptr, "Cannot create window", nullptr, MB_OK | MB_ICONHAND);
+  gApp.MainWindow = hwnd;
+  return hwnd;
+}
+
+int TarvoMain(HINSTANCE instance, HINSTANCE previous, const char* commandLine, int show) {
+  PrepareSettings(instance, commandLine);
+  LoadCtl3d(instance);
+  if (!previous && !RegisterMainClass(instance)) return -1;
+  HWND hwnd = CreateMainWindow(instance);
+  if (!hwnd) return -2;
+
+  char n = SwitchOf(gApp.Start, 'N'), x = SwitchOf(gApp.Start, 'X');
+  ShowWindow(hwnd, n ? SW_SHOWMINIMIZED : (x ? SW_SHOWMAXIMIZED : show));
+  gApp.Accelerators = LoadAcceleratorsA(instance, "TARVO");
+  bool dde = SwitchOf(gApp.Start, 'D') != 0;
+  // With switch D the DDE server starts here.
+  const char* name = gApp.Start.RequestedName;
+  if (!dde || !std::strpbrk(name, "*?"))
+    PostMessageA(hwnd, VW_STARTOPEN, 0, reinterpret_cast<LPARAM>(name));
+  if (SwitchOf(gApp.Start, 'M')) PostMessageA(hwnd, WM_COMMAND, IDM_FORCE_ON_TOP, 0);
+
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (!TranslateAcceleratorA(hwnd, gApp.Accelerators, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  // With the DDE server running it is stopped here.
+  UnregisterClassA(kClassName, instance);
+  UnloadCtl3d(instance);
+  return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,9 @@
+#include "viewer/app/ui_seam.h"
+
+int(WINAPI* gMessageBox)(HWND, LPCSTR, LPCSTR, UINT) = MessageBoxA;
+BOOL(WINAPI* gGetOpenFileName)(LPOPENFILENAMEA) = GetOpenFileNameA;
+
+int ReportMessage(HWND owner, const char* text, const char* caption, UINT type) {
+  MessageBeep(type & MB_ICONMASK);
+  return gMessageBox(owner, text, caption, type);
+}

@@ -1,0 +1,72 @@
+#include "viewer/app/view_blocks.h"
+
+ViewBlocks gBlocks;
+LineTable gLines;
+TextArena gText;
+LineTable gTitles;
+TextArena gTitleText;
+int gTagCount = 0;
+
+namespace {
+HGLOBAL Allocate(HGLOBAL existing, SIZE_T bytes) {
+  return existing ? existing : GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+}
+void Free(HGLOBAL& block) {
+  if (block) GlobalFree(block);
+  block = nullptr;
+}
+}  // namespace
+
+bool AllocateViewBlocks() {
+  gBlocks.Lines = Allocate(gBlocks.Lines, kLineTableBlockBytes);
+  gBlocks.Text = Allocate(gBlocks.Text, kTextArenaBlockBytes);
+  gBlocks.Tags = Allocate(gBlocks.Tags, kTagListBlockBytes);
+  if (!gBlocks.Lines || !gBlocks.Text || !gBlocks.Tags) return false;
+  gLines = LineTable{};
+  gLines.Acnt = static_cast<int16_t>(kLineTableBlockBytes / sizeof(LineEntry));
+  gText = TextArena{};
+  gText.Tlen = kTextArenaBlockBytes;
+  gTagCount = 0;
+  return true;
+}
+
+bool AllocateTitleBlocks() {
+  gBlocks.TitleLines = Allocate(gBlocks.TitleLines, kTitleTableBlockBytes);
+  gBlocks.TitleText = Allocate(gBlocks.TitleText, kTitleArenaBlockBytes);
+  if (!gBlocks.TitleLines || !gBlocks.TitleText) {
+    FreeTitleBlocks();
+    return false;
+  }
+  gTitles = LineTable{};
+  gTitles.Acnt = static_cast<int16_t>(kTitleTableBlockBytes / sizeof(LineEntry));
+  gTitleText = TextArena{};
+  gTitleText.Tlen = kTitleArenaCapacity;
+  return true;
+}
+
+void FreeTitleBlocks() {
+  Free(gBlocks.TitleLines);
+  Free(gBlocks.TitleText);
+  gTitles = LineTable{};
+  gTitleText = TextArena{};
+}
+
+void FreeViewBlocks() {
+  Free(gBlocks.Lines);
+  Free(gBlocks.Text);
+  Free(gBlocks.Tags);
+  FreeTitleBlocks();
+}
+
+TitleLock::TitleLock() {
+  if (!gBlocks.TitleLines || !gBlocks.TitleText) return;
+  gTitles.Entries = static_cast<LineEntry*>(GlobalLock(gBlocks.TitleLines));
+  gTitleText.Base = static_cast<char*>(GlobalLock(gBlocks.TitleText));
+}
+
+TitleLock::~TitleLock() {
+  if (gTitles.Entries) GlobalUnlock(gBlocks.TitleLines);
+  if (gTitleText.Base) GlobalUnlock(gBlocks.TitleText);
+  gTitles.Entries = nullptr;
+  gTitleText.Base = nullptr;
+}

@@ -1,0 +1,3 @@
+#include "viewer/app/view_state.h"
+
+ViewState gView;

@@ -1,0 +1,53 @@
+// WM_CREATE and WM_DESTROY of the main window.
+#include "viewer/app/app_state.h"
+#include "viewer/app/main_window.h"
+#include "viewer/app/messages.h"
+#include "viewer/app/ui_seam.h"
+#include "viewer/app/view_blocks.h"
+#include "viewer/resources/resource_ids.h"
+#include "viewer/settings/profile_store.h"
+#include "viewer/settings/recent_lists.h"
+#include "viewer/settings/titles_profile.h"
+#include "viewer/settings/view_options.h"
+
+namespace {
+void ReadStartupTitles() {
+  if (!AllocateTitleBlocks()) {
+    ReportMessage(nullptr, "Cannot allocate memory for title.", kAppTitle, MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  TitleLock lock;
+  if (!lock.ok()) return;
+  if (SwitchOf(gApp.Start, 'V') != 'V') ReadTitles("Titles", &gTitles, &gTitleText);
+  const char* setup = gApp.Start.CurrentSetup;
+  if (*setup) {
+    int groups = Profile().GetInt(setup, "SaveOptions", 0);
+    if (groups == 0 || (groups & SAVE_TITLES)) ReadTitles(setup, &gTitles, &gTitleText);
+  }
+}
+}  // namespace
+
+LRESULT OnCreate(HWND hwnd, LPARAM lParam) {
+  ReadStartupTitles();
+  PruneMenu(hwnd);
+  SendMessageA(hwnd, VW_MAKEFONT, 0, 0);
+  if (AllocateViewBlocks()) {
+    DragAcceptFiles(hwnd, TRUE);
+    if (gSetupSettings.MruFiles) AppendMenuA(GetSubMenu(GetMenu(hwnd), 0), MF_SEPARATOR, 0, nullptr);
+    if (gApp.Start.CurrentSetup[0]) SendMessageA(hwnd, WM_COMMAND, IDM_RELOAD_SETUP, 0);
+  } else {
+    ReportMessage(nullptr, "Cannot allocate memory", kAppTitle, MB_OK | MB_ICONHAND);
+    SendMessageA(hwnd, WM_CLOSE, 0, 0);
+  }
+  return DefWindowProcA(hwnd, WM_CREATE, 0, lParam);
+}
+
+void OnDestroy(HWND hwnd) {
+  SendMessageA(hwnd, PG_CLOSE, 0, 0);
+  SaveRecentSearches();
+  SaveRecentFiles();
+  WinHelpA(hwnd, "TARVO.HLP", HELP_QUIT, 0);
+  DragAcceptFiles(hwnd, FALSE);
+  FreeViewBlocks();
+  PostQuitMessage(0);
+}

@@ -1,0 +1,26 @@
+// The one seam through which the text viewer touches files: open for shared
+// reading, size, seek, read, close. The program uses the platform's calls;
+// tests put in their own to make any step fail.
+#pragma once
+#include <cstdint>
+
+using FileHandle = intptr_t;
+constexpr FileHandle kNoFile = -1;
+
+struct FileSystem {
+  FileHandle (*Open)(const char* path);          // shared reading; kNoFile on failure
+  int64_t (*Size)(FileHandle file);              // -1 on failure
+  bool (*Seek)(FileHandle file, int64_t offset);  // from the start
+  int32_t (*Read)(FileHandle file, void* buffer, int32_t bytes);  // bytes read, -1 on failure
+  void (*Close)(FileHandle file);
+};
+
+// The platform's file system (Win32 in the program, POSIX natively).
+const FileSystem& PlatformFileSystem();
+const FileSystem& Files();
+// nullptr restores the platform's.
+void SetFileSystem(const FileSystem* fs);
+
+// Size of the file at path; 0 when it cannot be opened or its size is not
+// positive (or does not fit an int32).
+int32_t QueryFileSize(const char* path);

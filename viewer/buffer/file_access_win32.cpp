@@ -1,0 +1,31 @@
+// Win32 file access for the programs. Files are opened for reading with all
+// sharing allowed, so other programs may go on writing the file shown.
+#include <windows.h>
+
+#include "viewer/buffer/file_access.h"
+
+namespace {
+FileHandle Open(const char* path) {
+  HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return h == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(h);
+}
+HANDLE H(FileHandle f) { return reinterpret_cast<HANDLE>(f); }
+int64_t Size(FileHandle f) {
+  LARGE_INTEGER size;
+  return GetFileSizeEx(H(f), &size) ? size.QuadPart : -1;
+}
+bool Seek(FileHandle f, int64_t offset) {
+  LARGE_INTEGER to;
+  to.QuadPart = offset;
+  return SetFilePointerEx(H(f), to, nullptr, FILE_BEGIN) != FALSE;
+}
+int32_t Read(FileHandle f, void* buffer, int32_t bytes) {
+  DWORD got = 0;
+  return ReadFile(H(f), buffer, static_cast<DWORD>(bytes), &got, nullptr) ? static_cast<int32_t>(got) : -1;
+}
+void Close(FileHandle f) { CloseHandle(H(f)); }
+const FileSystem kWin32 = {Open, Size, Seek, Read, Close};
+}  // namespace
+
+const FileSystem& PlatformFileSystem() { return kWin32; }

@@ -1,0 +1,54 @@
+// Command and resource identifiers of TARVO.EXE (shared by the .rc file and
+// the code).
+#pragma once
+
+#define IDM_OPEN 101
+#define IDM_PRINT 103
+#define IDM_PRINT_SETUP 104
+#define IDM_PAGE_SETUP 105
+#define IDM_PRINT_PAGE 106
+#define IDM_IGNORE_DDE 107
+#define IDM_EXIT 108
+#define IDM_PRINT_TAGS 110
+#define IDM_CLOSE 112
+#define IDM_MARK_TOGGLE 131
+#define IDM_MARK_NEXT 132
+#define IDM_UNMARK_ALL 133
+#define IDM_MARK_SET 134
+#define IDM_MARK_RESET 135
+#define IDM_FREEZE_TITLE 136
+#define IDM_CLEAR_TITLE 137
+#define IDM_FREEZE_COLUMNS 138
+#define IDM_CLEAR_COLUMNS 139
+#define IDM_HELP_CONTENTS 141
+#define IDM_HELP_KEYBOARD 142
+#define IDM_HELP_ON_HELP 143
+#define IDM_ABOUT 144
+#define IDM_FIND_TEXT 151
+#define IDM_FIND_HEX 152
+#define IDM_FIND_NEXT 153
+#define IDM_MARK_ALL 154
+#define IDM_GOTO 155
+#define IDM_OPTIONS 161
+#define IDM_FONT 162
+#define IDM_COLOR 163
+#define IDM_SAVE_OPTIONS 164
+#define IDM_SAVE_SETUP 165
+#define IDM_LOAD_SETUP 166
+#define IDM_RELOAD_SETUP 167
+#define IDM_COPY 171
+#define IDM_SELECT_ALL 172
+#define IDM_UNSELECT 173
+#define IDM_RECENT_FIRST 201
+#define IDM_RECENT_LAST 204
+#define IDM_TEXT 311
+#define IDM_HEX 312
+#define IDM_RAW 313
+#define IDM_WRAP 314
+#define IDM_ALWAYS_ON_TOP 315
+#define IDM_FORCE_ON_TOP 316
+#define IDM_ZOOM_IN 317
+#define IDM_ZOOM_OUT 318
+#define IDM_RESET_ZOOM 319
+
+#define IDC_ABOUT_VERSION 101

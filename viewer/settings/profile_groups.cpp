@@ -1,0 +1,182 @@
+#include "viewer/settings/profile_groups.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "viewer/common/text_copy.h"
+#include "viewer/settings/profile_store.h"
+#include "viewer/settings/recent_lists.h"
+#include "viewer/settings/titles_profile.h"
+#include "viewer/settings/view_options.h"
+
+namespace {
+
+int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+int ClampCode(int v) { return (v >= 0 && v <= 2) ? v : 3; }
+
+void ReadDisplayOptions(const char* section) {
+  ViewOptions& vo = gViewOptions;
+  ProfileStore& p = Profile();
+  char text[513];
+  for (int i = 0; i < 3; ++i) {
+    char key[16];
+    std::snprintf(key, sizeof key, "Options%d", i);
+    if (p.GetString(section, key, "", text, sizeof text) > 0)
+      vo.FormatFlags[i] = static_cast<uint32_t>(ParseProfileNumber(text));
+  }
+  vo.FormatFlags[0] |= FMT_FORM_FEEDS;
+
+  vo.Format = ClampCode(p.GetInt(section, "Format", 0));
+  vo.CurrentFlags = vo.FormatFlags[vo.Format];
+  vo.CharCode = ClampCode(p.GetInt(section, "CharCode", 0));
+  vo.LineLength = p.GetInt(section, "LineLength", 127);
+  if (vo.LineLength < 8) vo.LineLength = 8;
+  vo.TabLength = Clamp(p.GetInt(section, "TabLength", 8), 1, 255);
+  vo.VertScroll = static_cast<int8_t>(Clamp(static_cast<int8_t>(p.GetInt(section, "VertScroll", 2)), 0, 2));
+  vo.HorzScroll = static_cast<int8_t>(Clamp(static_cast<int8_t>(p.GetInt(section, "HorzScroll", 0)), 0, 2));
+
+  p.GetString(section, "Font", "Courier New,10", text, sizeof text);
+  std::string_view font(text);
+  size_t comma = font.find(',');
+  CopyText(vo.FontName, font.substr(0, comma));
+  if (comma != std::string_view::npos && comma + 1 < font.size())
+    vo.FontSize = ParseProfileInt(text + comma + 1);
+  vo.FontSize = Clamp(vo.FontSize, 1, 240);
+  vo.FontWeight = Clamp(p.GetInt(section, "FontWeight", 0), 0, 900);
+  vo.FontItalic = static_cast<uint8_t>(p.GetInt(section, "FontItalic", 0));
+
+  vo.EscExit = p.GetInt(section, "EscExit", 0);
+  vo.SavePos = p.GetInt(section, "SavePos", 0);
+  vo.FreezeColumns = p.GetInt(section, "FreezeColumns", 0);
+  ApplyCharCode();
+}
+
+void ReadWindowPos(const char* section) {
+  char def[64], text[128];
+  std::snprintf(def, sizeof def, "%d,%d,%d,%d", kUseDefault, kUseDefault, kUseDefault, kUseDefault);
+  Profile().GetString(section, "WindowPos", def, text, sizeof text);
+  int32_t values[4] = {0, 0, 0, 0};  // top, left, height, width
+  const char* p = text;
+  for (int i = 0; i < 4 && p; ++i) {
+    values[i] = ParseProfileInt(p);
+    p = std::strchr(p, ',');
+    if (p) ++p;
+  }
+  WindowPos& w = gViewOptions.Window;
+  w.Top = values[0];
+  w.Left = values[1];
+  w.Height = values[2];
+  w.Width = values[3];
+}
+
+}  // namespace
+
+void ReadSetupSettings() {
+  SetupSettings& s = gSetupSettings;
+  ProfileStore& p = Profile();
+  struct Key {
+    const char* name;
+    int* value;
+  } keys[] = {
+      {"DiagMode", &s.DiagMode},           {"MruFiles", &s.MruFiles},
+      {"MruSearch", &s.MruSearch},         {"CuaKeyboard", &s.CuaKeyboard},
+      {"ShowMessages", &s.ShowMessages},   {"PrintMessages", &s.PrintMessages},
+      {"FastMouseDelay", &s.FastMouseDelay}, {"FastMouseLines", &s.FastMouseLines},
+      {"SlowMouseDelay", &s.SlowMouseDelay}, {"SlowMouseLines", &s.SlowMouseLines},
+      {"PageIndexingDelay", &s.PageIndexingDelay}, {"PageIndexingBuffer", &s.PageIndexingBuffer},
+      {"PadLineLength", &s.PadLineLength}, {"PadPageLength", &s.PadPageLength},
+      {"ShowPageGap", &s.ShowPageGap},
+  };
+  for (const Key& k : keys) *k.value = p.GetInt(kSetupSection, k.name, *k.value);
+  if (s.FastMouseDelay < 1) s.FastMouseDelay = 1;
+  if (s.FastMouseLines < 0) s.FastMouseLines = 0;
+  if (s.SlowMouseDelay < 1) s.SlowMouseDelay = 1;
+  if (s.SlowMouseLines < 0) s.SlowMouseLines = 0;
+}
+
+void LoadProfileGroups(const char* section, int mask, LineTable* titles, TextArena* titleText) {
+  // The page-setup and printer-setup groups are read here first, and the
+  // screen colours and print shades after the recent files.
+  if (mask & SAVE_FORMAT) ReadDisplayOptions(section);
+  if (mask & SAVE_WINDOW_POS) ReadWindowPos(section);
+  if (mask & SAVE_MRU_FILES) ReadRecentFiles();
+  if ((mask & SAVE_TITLES) && titles && titleText) ReadTitles(section, titles, titleText);
+}
+
+void LoadProfile() {
+  LoadProfileGroups(kMainSection, SAVE_FORMAT | SAVE_MRU_FILES | SAVE_WINDOW_POS);
+  // The colours ("Tarvo Colors"), printer setup ("Print Setup") and page
+  // setup ("Page Setup") are loaded here.
+}
+
+bool SaveViewOptions(const char* section, const ScreenRect* window) {
+  if (gSetupSettings.ProfileReadOnly) return false;
+  const ViewOptions& vo = gViewOptions;
+  ProfileStore& p = Profile();
+  for (int i = 0; i < 3; ++i) {
+    char key[16];
+    std::snprintf(key, sizeof key, "Options%d", i);
+    p.WriteInt(section, key, vo.FormatFlags[i]);
+  }
+  p.WriteInt(section, "Format", vo.Format);
+  p.WriteInt(section, "CharCode", vo.CharCode);
+  p.WriteInt(section, "LineLength", vo.LineLength);
+  p.WriteInt(section, "TabLength", vo.TabLength);
+  p.WriteInt(section, "VertScroll", vo.VertScroll);
+  p.WriteInt(section, "HorzScroll", vo.HorzScroll);
+  p.WriteInt(section, "EscExit", vo.EscExit);
+  p.WriteInt(section, "SavePos", vo.SavePos);
+  char text[64];
+  std::snprintf(text, sizeof text, "%s,%d", vo.FontName, vo.FontSize);
+  p.WriteString(section, "Font", text);
+  p.WriteInt(section, "FontWeight", vo.FontWeight);
+  p.WriteInt(section, "FontItalic", vo.FontItalic);
+  p.WriteInt(section, "FreezeColumns", vo.FreezeColumns);
+  if (vo.SavePos && window) {
+    std::snprintf(text, sizeof text, "%d,%d,%d,%d", window->Top, window->Left,
+                  window->Bottom - window->Top, window->Right - window->Left);
+    p.WriteString(section, "WindowPos", text);
+  }
+  return true;
+}
+
+void ApplyCharCode() {
+  ViewOptions& vo = gViewOptions;
+  uint32_t code = vo.CharCode == CODE_ASCII ? FMT_OEM : (vo.CharCode == CODE_EBCDIC ? FMT_EBCDIC : 0);
+  for (int i = 0; i < 3; ++i) vo.FormatFlags[i] = (vo.FormatFlags[i] & ~(FMT_OEM | FMT_EBCDIC)) | code;
+  vo.CurrentFlags = (vo.CurrentFlags & ~(FMT_OEM | FMT_EBCDIC)) | code;
+}
+
+void ApplySwitches(const char switches[26]) {
+  ViewOptions& vo = gViewOptions;
+  auto sw = [&](char letter) { return switches[letter - 'A']; };
+  const struct {
+    char letter;
+    uint32_t bit;
+  } flagSwitches[] = {{'W', FMT_WRAP}, {'O', FMT_SWITCH_O}, {'B', FMT_SHOW_BACKGROUND},
+                      {'E', FMT_EXPAND_TABS}, {'L', FMT_FIXED_LENGTH}};
+  for (const auto& f : flagSwitches) {
+    char c = sw(f.letter);
+    if (c >= 'A' && c <= 'Z') vo.CurrentFlags |= f.bit;
+    if (c >= 'a' && c <= 'z') vo.CurrentFlags &= ~f.bit;
+  }
+  if (sw('A')) {
+    vo.CharCode = CODE_ASCII;
+    ApplyCharCode();
+  }
+  if (sw('C')) {
+    vo.CharCode = CODE_EBCDIC;
+    ApplyCharCode();
+  }
+  if (sw('T')) vo.Format = FORMAT_TEXT;
+  if (sw('H')) vo.Format = FORMAT_HEX;
+  if (sw('R')) vo.Format = FORMAT_RAW;
+  if (sw('Y')) vo.EscExit = 1;
+  char s = sw('S');
+  if (s) {
+    int on = (s >= 'A' && s <= 'Z') ? 1 : 0;
+    gSetupSettings.MruFiles = on;
+    gSetupSettings.MruSearch = on;
+  }
+}

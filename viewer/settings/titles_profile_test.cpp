@@ -1,0 +1,70 @@
+#include "viewer/settings/titles_profile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "viewer/settings/memory_profile.h"
+
+namespace {
+struct Titles {
+  std::vector<LineEntry> entries;
+  std::vector<char> text;
+  LineTable table;
+  TextArena arena;
+  Titles(int count, int bytes) : entries(count), text(bytes) {
+    table.Entries = entries.data();
+    table.Acnt = static_cast<int16_t>(count);
+    arena.Base = text.data();
+    arena.Tlen = bytes;
+  }
+  std::string Line(int i) const {
+    return std::string(arena.Base + entries[i].TextOffset, entries[i].Length);
+  }
+};
+}  // namespace
+
+TEST(Titles, ReadStopsAtTheTableAndArenaCapacity) {
+  MemoryProfile profile(
+      "[Titles]\nTitles=20\nTitle1=first\nTitle2=\nTitle3=third line\n"
+      "Title4=a\nTitle5=b\nTitle6=c\nTitle7=d\n");
+  SetProfileStore(&profile);
+  Titles t(4, 64);
+  ASSERT_TRUE(ReadTitles("Titles", &t.table, &t.arena));
+  EXPECT_EQ(CountTitles(&t.table), 3) << "the last entry terminates the table";
+  EXPECT_EQ(t.Line(0), "first");
+  EXPECT_EQ(t.Line(1), "");
+  EXPECT_EQ(t.Line(2), "third line");
+  EXPECT_EQ(t.entries[2].Offset, 2);
+  EXPECT_EQ(t.entries[3].Offset, 3) << "the terminating entry holds the count";
+
+  Titles small(16, 10);
+  ReadTitles("Titles", &small.table, &small.arena);
+  EXPECT_EQ(CountTitles(&small.table), 2) << "'third line' does not fit in 10 - 5 bytes";
+
+  EXPECT_FALSE(ReadTitles("", &t.table, &t.arena));
+  Titles none(0, 0);
+  EXPECT_FALSE(ReadTitles("Titles", &none.table, &none.arena));
+}
+
+TEST(Titles, SavingFewerTitlesDeletesTheOldKeys) {
+  MemoryProfile profile("[Titles]\nTitles=5\nTitle1=1\nTitle2=2\nTitle3=3\nTitle4=4\nTitle5=5\n");
+  SetProfileStore(&profile);
+  Titles t(16, 100);
+  std::memcpy(t.text.data(), "HeadTail", 8);
+  t.entries[0] = {0, 0, 4, 0, 0};
+  t.entries[1] = {10, 4, 4, 0, 0};
+  t.entries[2] = {11, 8, -1, 0, 0};
+  t.table.Alast = 2;
+  SaveTitles("Titles", &t.table, &t.arena);
+  EXPECT_EQ(profile.Get("Titles", "Titles"), "2");
+  EXPECT_EQ(profile.Get("Titles", "Title1"), "Head");
+  EXPECT_EQ(profile.Get("Titles", "Title2"), "Tail");
+  for (const char* gone : {"Title3", "Title4", "Title5"}) EXPECT_FALSE(profile.Has("Titles", gone));
+
+  SaveTitles("Titles", nullptr, nullptr);
+  EXPECT_EQ(profile.Get("Titles", "Titles"), "0");
+  EXPECT_FALSE(profile.Has("Titles", "Title1"));
+}

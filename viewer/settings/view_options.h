@@ -1,0 +1,100 @@
+// The display options record, the start-up settings and the recent lists:
+// the process-wide working copy of what the profile file keeps.
+#pragma once
+#include <cstdint>
+
+// Format flag bits (FormatFlags and CurrentFlags).
+constexpr uint32_t FMT_WRAP = 0x1;
+constexpr uint32_t FMT_SWITCH_O = 0x2;  // set by switch O only; carried, never read
+constexpr uint32_t FMT_SHOW_BACKGROUND = 0x8;
+constexpr uint32_t FMT_FIXED_LENGTH = 0x10;
+constexpr uint32_t FMT_EXPAND_TABS = 0x20;
+constexpr uint32_t FMT_OEM = 0x40;
+constexpr uint32_t FMT_EBCDIC = 0x80;
+constexpr uint32_t FMT_KEEP_FF = 0x100;
+constexpr uint32_t FMT_FORM_FEEDS = 0x200;
+constexpr uint32_t FMT_PAGE_GAP = 0x800;
+
+enum Format : int { FORMAT_TEXT = 0, FORMAT_HEX = 1, FORMAT_RAW = 2, FORMAT_NONE = 3 };
+enum CharCode : int { CODE_ANSI = 0, CODE_ASCII = 1, CODE_EBCDIC = 2, CODE_NONE = 3 };
+
+// Profile group mask (also stored as "SaveOptions").
+constexpr int SAVE_FORMAT = 0x1;
+constexpr int SAVE_TITLES = 0x2;
+constexpr int SAVE_PAGE_SETUP = 0x4;
+constexpr int SAVE_PRINT_SETUP = 0x8;
+constexpr int SAVE_MRU_FILES = 0x10;
+constexpr int SAVE_WINDOW_POS = 0x20;
+constexpr int SAVE_COLORS = 0x100;
+constexpr int SAVE_PRINT_SHADES = 0x200;
+
+constexpr int32_t kUseDefault = static_cast<int32_t>(0x80000000);  // CW_USEDEFAULT
+constexpr int kFontNameChars = 31;
+
+struct WindowPos {
+  int32_t Left = kUseDefault;
+  int32_t Top = 0;
+  int32_t Width = kUseDefault;
+  int32_t Height = 0;
+};
+
+struct ViewOptions {
+  int Format = FORMAT_TEXT;
+  int CharCode = CODE_ANSI;
+  uint32_t FormatFlags[4] = {0x60, 0x3, 0x41, 0};
+  uint32_t CurrentFlags = 0x60;
+  int LineLength = 256;
+  int TabLength = 8;
+  int8_t VertScroll = 2;
+  int8_t HorzScroll = 2;
+  int EscExit = 0;
+  int SavePos = 0;
+  int FreezeColumns = 0;
+  char FontName[kFontNameChars + 1] = "Courier New";
+  int FontSize = 10;
+  int FontWeight = 0;
+  uint8_t FontItalic = 0;
+  WindowPos Window;
+};
+
+constexpr int kProfilePathChars = 259;
+
+struct SetupSettings {
+  int DiagMode = 0;
+  int MruFiles = 1;
+  int MruSearch = 1;
+  int CuaKeyboard = 0;
+  int ShowMessages = 1;
+  int PrintMessages = 1;
+  int FastMouseDelay = 2;
+  int FastMouseLines = 10;
+  int SlowMouseDelay = 10;
+  int SlowMouseLines = 1;
+  int PageIndexingDelay = 200;
+  int PageIndexingBuffer = 8192;
+  int PadLineLength = 0;
+  int PadPageLength = 0;
+  int ShowPageGap = 0;
+  char ProfilePath[kProfilePathChars + 1] = "TARVO.INI";
+  bool ProfileReadOnly = false;
+};
+
+// Recent lists, most recent first.
+constexpr int kRecentFileSlots = 4;
+constexpr int kRecentFileSlotSize = 256;
+constexpr int kRecentSearchSlots = 10;
+constexpr int kRecentSearchSlotSize = 33;
+
+struct RecentLists {
+  char Files[kRecentFileSlots][kRecentFileSlotSize] = {};
+  int FileCount = 0;
+  char Texts[kRecentSearchSlots][kRecentSearchSlotSize] = {};
+  int TextCount = -1;  // -1: not loaded in this run
+  char Hex[kRecentSearchSlots][kRecentSearchSlotSize] = {};
+  int HexCount = -1;
+};
+
+// The process-wide records.
+extern ViewOptions gViewOptions;
+extern SetupSettings gSetupSettings;
+extern RecentLists gRecent;
