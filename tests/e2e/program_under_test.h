@@ -1,0 +1,28 @@
+// A program of the suite started from a test: in a job object, so that it
+// dies with the test, and found again by its windows.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// The Windows path of a file of the build (given as a Unix path at build time).
+std::string WinePathOf(const char* unixPath);
+
+class ProgramUnderTest {
+ public:
+  ProgramUnderTest(const std::string& exe, const std::string& arguments, const std::string& dir);
+  ~ProgramUnderTest();
+  ProgramUnderTest(const ProgramUnderTest&) = delete;
+  ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
+
+  bool started() const { return process_.hProcess != nullptr; }
+  // The first visible top-level window of the process with this class
+  // ("#32770" for dialogs), polling up to timeoutMs; nullptr when none came.
+  HWND WaitForWindow(const char* className, DWORD timeoutMs = 10000) const;
+  // Waits for the process to end; its exit code, or -1 on time-out.
+  int WaitForExit(DWORD timeoutMs = 10000) const;
+
+ private:
+  PROCESS_INFORMATION process_ = {};
+  HANDLE job_ = nullptr;
+};
