@@ -23,6 +23,11 @@ OPENFILENAMEA gLastOfn;
 std::string gLastFilterFile, gLastInitialDir;
 BOOL gDialogAnswer = FALSE;
 
+BOOL WINAPI ChooseLastFilterFile(LPOPENFILENAMEA ofn) {
+  std::strcpy(ofn->lpstrFile, gLastFilterFile.c_str());
+  return TRUE;
+}
+
 BOOL WINAPI FakeOpenDialog(LPOPENFILENAMEA ofn) {
   gLastOfn = *ofn;
   gLastFilterFile = ofn->lpstrFile;
@@ -178,11 +183,7 @@ TEST_F(MainWindow, CancelledStartupDialogClosesTheProgram) {
 
 TEST_F(MainWindow, ChosenFileFromTheDialogIsOpened) {
   std::string a = folder_.Write("chosen.txt", "chosen");
-  gDialogAnswer = TRUE;
-  gGetOpenFileName = [](LPOPENFILENAMEA ofn) -> BOOL {
-    std::strcpy(ofn->lpstrFile, gLastFilterFile.c_str());
-    return TRUE;
-  };
+  gGetOpenFileName = ChooseLastFilterFile;
   gLastFilterFile = a;
   SendMessageA(hwnd_, WM_COMMAND, IDM_OPEN, 0);
   PumpMessages();
