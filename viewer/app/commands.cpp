@@ -1,19 +1,47 @@
 // The one command router of the main window: menu items and accelerators.
+#include "viewer/app/commands.h"
+
 #include "viewer/app/app_state.h"
+#include "viewer/app/dialogs.h"
 #include "viewer/app/main_window.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/settings/view_options.h"
+
+namespace {
+// Commands that do nothing without an open file.
+bool NeedsFile(int id) {
+  switch (id) {
+    case IDM_CLOSE:
+    case IDM_SELECT_ALL:
+    case IDM_UNSELECT:
+    case IDM_FREEZE_TITLE:
+    case IDM_CLEAR_TITLE:
+      return true;
+  }
+  return false;
+}
+}  // namespace
 
 void OnCommand(HWND hwnd, int id) {
+  if (NeedsFile(id) && !gFile.Path[0]) return;
   switch (id) {
-    case IDM_OPEN:
-      RunOpenDialog(hwnd);
-      break;
-    case IDM_CLOSE:
-      CloseFile(hwnd);
-      break;
-    case IDM_EXIT:
-      SendMessageA(hwnd, WM_CLOSE, 0, 0);
-      break;
+    case IDM_OPEN: RunOpenDialog(hwnd); break;
+    case IDM_CLOSE: CloseFile(hwnd); break;
+    case IDM_EXIT: SendMessageA(hwnd, WM_CLOSE, 0, 0); break;
+    case IDM_SELECT_ALL: SelectAll(hwnd); break;
+    case IDM_UNSELECT: Unselect(hwnd); break;
+    case IDM_TEXT: SwitchFormat(hwnd, FORMAT_TEXT); break;
+    case IDM_HEX: SwitchFormat(hwnd, FORMAT_HEX); break;
+    case IDM_RAW: SwitchFormat(hwnd, FORMAT_RAW); break;
+    case IDM_WRAP: ToggleWrap(hwnd); break;
+    case IDM_FREEZE_TITLE: FreezeTitle(hwnd); break;
+    case IDM_CLEAR_TITLE: ClearTitle(hwnd); break;
+    case IDM_FREEZE_COLUMNS: FreezeColumns(hwnd); break;
+    case IDM_CLEAR_COLUMNS: ClearColumns(hwnd); break;
+    case IDM_HELP_CONTENTS: ShowHelp(hwnd, HELP_CONTEXT, 16); break;
+    case IDM_HELP_KEYBOARD: ShowHelp(hwnd, HELP_CONTEXT, 32); break;
+    case IDM_HELP_ON_HELP: ShowHelp(hwnd, HELP_HELPONHELP, 0); break;
+    case IDM_ABOUT: ShowAboutDialog(hwnd); break;
     default:
       if (id >= IDM_RECENT_FIRST && id <= IDM_RECENT_LAST) OnRecentFile(hwnd, id - IDM_RECENT_FIRST);
       break;

@@ -1,6 +1,7 @@
 #include "viewer/app/main_window.h"
 
 #include "viewer/app/app_state.h"
+#include "viewer/app/keys.h"
 #include "viewer/app/messages.h"
 #include "viewer/app/selection.h"
 
@@ -31,7 +32,27 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case VW_CLEARSEL:
       ClearSelection();
       return 0;
-    default:
-      return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case VW_SELECTLINE:
+      OnSelectLine(hwnd, lParam);
+      return 0;
+    case VW_EXTENDSEL:
+      OnExtendSelection(hwnd, lParam);
+      return 0;
+    case WM_KEYDOWN:
+      if (OnKeyDown(hwnd, wParam)) return 0;
+      break;
+    case WM_LBUTTONDOWN:
+      OnLeftButtonDown(hwnd, wParam, lParam);
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      OnLeftButtonDoubleClick(hwnd, lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      OnLeftButtonUp(hwnd);
+      return 0;
+    case WM_RBUTTONDOWN:
+      OnRightButtonDown(hwnd);
+      return 0;
   }
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
 }

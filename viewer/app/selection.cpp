@@ -1,3 +1,135 @@
 #include "viewer/app/selection.h"
 
+#include "viewer/app/app_state.h"
+#include "viewer/app/commands.h"
+#include "viewer/app/messages.h"
+#include "viewer/app/view_blocks.h"
+#include "viewer/app/view_state.h"
+#include "viewer/resources/resource_ids.h"
+
 Selection gSel;
+bool gDragging = false;
+
+namespace {
+int TitleRows() { return gBlocks.TitleLines ? gTitles.Alast : 0; }
+
+// The text row under a mouse position (0 on or above the titles).
+int RowAt(LPARAM mousePos) {
+  int y = static_cast<short>(HIWORD(mousePos));
+  int row = y / (gView.LineHeight > 0 ? gView.LineHeight : 1) - TitleRows();
+  return row > 0 ? row : 0;
+}
+
+bool OnTitles(LPARAM mousePos) {
+  return static_cast<short>(HIWORD(mousePos)) < TitleRows() * gView.LineHeight;
+}
+
+bool Selected(const Selection& s, int entry) {
+  return s.SelStart >= 0 && s.SelStart < gLines.Entries[entry + 1].Offset &&
+         gLines.Entries[entry].Offset < s.SelEnd;
+}
+
+// Inverts the rows on screen whose selected state changed, without a repaint.
+void UpdateHighlight(HWND hwnd, const Selection& before) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  HDC dc = GetDC(hwnd);
+  for (int row = 0; row <= gView.LinesPerScreen && gLines.Acur + row < gLines.Alast; ++row) {
+    int entry = gLines.Acur + row;
+    if (Selected(before, entry) == Selected(gSel, entry)) continue;
+    int top = (TitleRows() + row) * gView.LineHeight;
+    RECT r = {0, top, client.right, top + gView.LineHeight};
+    InvertRect(dc, &r);
+  }
+  ReleaseDC(hwnd, dc);
+}
+}  // namespace
+
+void OnSelectLine(HWND hwnd, LPARAM mousePos) {
+  ViewLock view;
+  int entry = gLines.Acur + RowAt(mousePos);
+  if (!view.ok() || entry >= gLines.Alast) {
+    MessageBeep(MB_ICONEXCLAMATION);
+    return;
+  }
+  Selection before = gSel;
+  gSel.SelStart = gSel.AnchorStart = gLines.Entries[entry].Offset;
+  gSel.SelEnd = gSel.AnchorEnd = gLines.Entries[entry + 1].Offset;
+  UpdateHighlight(hwnd, before);
+}
+
+void OnExtendSelection(HWND hwnd, LPARAM mousePos) {
+  ViewLock view;
+  if (!view.ok() || gLines.Alast <= gLines.Acur) return;
+  int entry = gLines.Acur + RowAt(mousePos);
+  if (entry > gLines.Alast - 1) entry = gLines.Alast - 1;
+  Selection before = gSel;
+  const LineEntry& line = gLines.Entries[entry];
+  if (gSel.AnchorStart < line.Offset) {
+    gSel.SelStart = gSel.AnchorStart;
+    gSel.SelEnd = gLines.Entries[entry + 1].Offset;
+  } else {
+    gSel.SelStart = line.Offset;
+    gSel.SelEnd = gSel.AnchorEnd;
+  }
+  UpdateHighlight(hwnd, before);
+}
+
+void OnLeftButtonDown(HWND hwnd, WPARAM keys, LPARAM mousePos) {
+  if (gDragging || !gFile.Path[0] || OnTitles(mousePos)) return;
+  if ((keys & MK_SHIFT) && HasSelection()) {
+    SendMessageA(hwnd, VW_EXTENDSEL, keys, mousePos);
+  } else {
+    bool exists;
+    {
+      ViewLock view;
+      exists = view.ok() && gLines.Acur + RowAt(mousePos) < gLines.Alast;
+    }
+    if (!exists) {
+      MessageBeep(MB_ICONEXCLAMATION);
+      return;
+    }
+    SendMessageA(hwnd, VW_SELECTLINE, keys, mousePos);
+  }
+  SetCapture(hwnd);
+  gDragging = true;
+}
+
+void OnLeftButtonDoubleClick(HWND hwnd, LPARAM mousePos) {
+  bool exists;
+  {
+    ViewLock view;
+    exists = gFile.Path[0] && view.ok() && gLines.Acur + RowAt(mousePos) < gLines.Alast;
+  }
+  if (exists)
+    SendMessageA(hwnd, WM_COMMAND, IDM_MARK_TOGGLE, 0);
+  else
+    MessageBeep(MB_ICONEXCLAMATION);
+}
+
+void OnLeftButtonUp(HWND hwnd) {
+  (void)hwnd;
+  if (!gDragging) return;
+  ReleaseCapture();
+  gDragging = false;
+}
+
+void OnRightButtonDown(HWND hwnd) {
+  if (!HasSelection()) return;
+  ClearSelection();
+  InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void SelectAll(HWND hwnd) {
+  if (!gFile.Path[0]) return;
+  gSel.SelStart = gSel.AnchorStart = 0;
+  gSel.SelEnd = gFile.Flen;
+  gSel.AnchorEnd = gFile.Flen - 1 < 1 ? gFile.Flen - 1 : 1;
+  InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void Unselect(HWND hwnd) {
+  if (!gFile.Path[0]) return;
+  ClearSelection();
+  InvalidateRect(hwnd, nullptr, FALSE);
+}

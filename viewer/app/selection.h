@@ -1,5 +1,8 @@
-// The selection: a range of file offsets; -1 in both ends means none.
+// The selection: a range of file offsets; -1 in both ends means none. The
+// mouse selects whole lines, a search selects the bytes it found.
 #pragma once
+#include <windows.h>
+
 #include <cstdint>
 
 struct Selection {
@@ -10,5 +13,16 @@ struct Selection {
 };
 
 extern Selection gSel;
+extern bool gDragging;  // the left button holds a selection gesture
 
 inline void ClearSelection() { gSel = Selection{}; }
+inline bool HasSelection() { return gSel.SelStart >= 0 && gSel.SelEnd >= 0; }
+
+// VW_SELECTLINE and VW_EXTENDSEL, with the mouse message's wParam and lParam.
+void OnSelectLine(HWND hwnd, LPARAM mousePos);
+void OnExtendSelection(HWND hwnd, LPARAM mousePos);
+// Mouse buttons on the text rows.
+void OnLeftButtonDown(HWND hwnd, WPARAM keys, LPARAM mousePos);
+void OnLeftButtonDoubleClick(HWND hwnd, LPARAM mousePos);
+void OnLeftButtonUp(HWND hwnd);
+void OnRightButtonDown(HWND hwnd);

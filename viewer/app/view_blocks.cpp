@@ -58,15 +58,37 @@ void FreeViewBlocks() {
   FreeTitleBlocks();
 }
 
+// Locks nest: a handler that locks may call another that locks too; only the
+// outermost lock takes and gives back the pointers.
+namespace {
+int gTitleDepth = 0;
+int gViewDepth = 0;
+}  // namespace
+
 TitleLock::TitleLock() {
-  if (!gBlocks.TitleLines || !gBlocks.TitleText) return;
+  if (gTitleDepth++ > 0 || !gBlocks.TitleLines || !gBlocks.TitleText) return;
   gTitles.Entries = static_cast<LineEntry*>(GlobalLock(gBlocks.TitleLines));
   gTitleText.Base = static_cast<char*>(GlobalLock(gBlocks.TitleText));
 }
 
 TitleLock::~TitleLock() {
+  if (--gTitleDepth > 0) return;
   if (gTitles.Entries) GlobalUnlock(gBlocks.TitleLines);
   if (gTitleText.Base) GlobalUnlock(gBlocks.TitleText);
   gTitles.Entries = nullptr;
   gTitleText.Base = nullptr;
+}
+
+ViewLock::ViewLock() {
+  if (gViewDepth++ > 0 || !gBlocks.Lines || !gBlocks.Text) return;
+  gLines.Entries = static_cast<LineEntry*>(GlobalLock(gBlocks.Lines));
+  gText.Base = static_cast<char*>(GlobalLock(gBlocks.Text));
+}
+
+ViewLock::~ViewLock() {
+  if (--gViewDepth > 0) return;
+  if (gLines.Entries) GlobalUnlock(gBlocks.Lines);
+  if (gText.Base) GlobalUnlock(gBlocks.Text);
+  gLines.Entries = nullptr;
+  gText.Base = nullptr;
 }

@@ -31,6 +31,17 @@ bool AllocateTitleBlocks();
 void FreeTitleBlocks();
 void FreeViewBlocks();
 
+// Locks the line table and text arena of the main view for one message: the
+// entry and character pointers of gLines and gText are valid while it lives.
+class ViewLock {
+ public:
+  ViewLock();
+  ~ViewLock();
+  ViewLock(const ViewLock&) = delete;
+  ViewLock& operator=(const ViewLock&) = delete;
+  bool ok() const { return gLines.Entries && gText.Base; }
+};
+
 // Locks the title blocks for one message: the table and arena pointers are
 // valid while it lives.
 class TitleLock {

@@ -1,6 +1,7 @@
 // WM_CREATE and WM_DESTROY of the main window.
 #include "viewer/app/app_state.h"
 #include "viewer/app/main_window.h"
+#include "viewer/app/menu_state.h"
 #include "viewer/app/messages.h"
 #include "viewer/app/ui_seam.h"
 #include "viewer/app/view_blocks.h"
@@ -29,6 +30,7 @@ void ReadStartupTitles() {
 
 LRESULT OnCreate(HWND hwnd, LPARAM lParam) {
   ReadStartupTitles();
+  RememberMenuPopups(GetMenu(hwnd));
   PruneMenu(hwnd);
   SendMessageA(hwnd, VW_MAKEFONT, 0, 0);
   if (AllocateViewBlocks()) {

@@ -1,0 +1,78 @@
+#include "tests/support/main_window_fixture.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "viewer/app/app_state.h"
+#include "viewer/app/messages.h"
+#include "viewer/app/selection.h"
+#include "viewer/app/startup.h"
+#include "viewer/app/ui_seam.h"
+#include "viewer/app/view_state.h"
+#include "viewer/settings/profile_groups.h"
+#include "viewer/settings/profile_store_win32.h"
+#include "viewer/settings/view_options.h"
+
+namespace {
+Win32ProfileStore gStore;
+BOOL WINAPI CancelOpenDialog(LPOPENFILENAMEA) { return FALSE; }
+}  // namespace
+
+void MainWindowTest::SetUp() {
+  gViewOptions = ViewOptions{};
+  gSetupSettings = SetupSettings{};
+  gRecent = RecentLists{};
+  gApp = AppState{};
+  gApp.Instance = GetModuleHandleA(nullptr);
+  gFile = FileRef{};
+  gView = ViewState{};
+  ClearSelection();
+  gGetOpenFileName = CancelOpenDialog;
+  profile_ = folder_.Write("TARVO.INI", profileText_);
+  std::strncpy(gSetupSettings.ProfilePath, profile_.c_str(), kProfilePathChars);
+  SetProfileStore(&gStore);
+  ReadSetupSettings();
+  LoadProfile();
+  static bool registered = RegisterMainClass(gApp.Instance);
+  ASSERT_TRUE(registered);
+  hwnd_ = CreateMainWindow(gApp.Instance);
+  ASSERT_NE(hwnd_, nullptr);
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  PumpMessages();
+}
+
+void MainWindowTest::TearDown() {
+  if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  PumpMessages();
+  gGetOpenFileName = GetOpenFileNameA;
+}
+
+LRESULT MainWindowTest::OpenName(const std::string& name, WPARAM mayOfferDialog) {
+  LRESULT r = SendMessageA(hwnd_, VW_OPENNAME, mayOfferDialog, reinterpret_cast<LPARAM>(name.c_str()));
+  PumpMessages();
+  return r;
+}
+
+std::string MainWindowTest::OpenNumberedLines(int lines) {
+  std::string text;
+  char line[32];
+  for (int i = 0; i < lines; ++i) {
+    std::snprintf(line, sizeof line, "line %04d\r\n", i);
+    text += line;
+  }
+  std::string path = folder_.Write("numbered.txt", text);
+  OpenName(path);
+  return path;
+}
+
+std::string MainWindowTest::MenuText(HMENU menu, int pos) const {
+  char text[64] = "";
+  GetMenuStringA(menu, pos, text, sizeof text, MF_BYPOSITION);
+  return text;
+}
+
+LRESULT MainWindowTest::Command(int id) {
+  LRESULT r = SendMessageA(hwnd_, WM_COMMAND, id, 0);
+  PumpMessages();
+  return r;
+}

@@ -1,0 +1,31 @@
+// A GoogleTest fixture with the real main window created in-process, a real
+// profile file in a temporary folder and the Open dialog answered by a fake.
+#pragma once
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "tests/support/win32_test_env.h"
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Opens a file by name (VW_OPENNAME) and pumps the messages it posts.
+  LRESULT OpenName(const std::string& name, WPARAM mayOfferDialog = 0);
+  // Writes a file of `lines` lines "line NNNN" ended by CR LF (11 bytes
+  // each) and opens it; returns its path.
+  std::string OpenNumberedLines(int lines);
+  std::string Caption() const { return WindowText(hwnd_); }
+  std::string MenuText(HMENU menu, int pos) const;
+  LRESULT Command(int id);
+
+  std::string profileText_;  // set before SetUp to seed TARVO.INI
+  TempFolder folder_;
+  std::string profile_;
+  HWND hwnd_ = nullptr;
+};
+
+constexpr int kNumberedLineBytes = 11;

@@ -1,0 +1,17 @@
+// Command handlers of the main window, called by the command router.
+#pragma once
+#include <windows.h>
+
+// Help with "TARVO.HLP"; beeps when help cannot start.
+void ShowHelp(HWND hwnd, UINT command, ULONG_PTR data);
+// Text, Hex Dump, Raw Text (311-313) and Wrap (314).
+void SwitchFormat(HWND hwnd, int format);
+void ToggleWrap(HWND hwnd);
+// Select All (172) and Unselect (173).
+void SelectAll(HWND hwnd);
+void Unselect(HWND hwnd);
+// Freeze Title (136), Clear Title (137), Freeze Columns (138), Clear Columns (139).
+void FreezeTitle(HWND hwnd);
+void ClearTitle(HWND hwnd);
+void FreezeColumns(HWND hwnd);
+void ClearColumns(HWND hwnd);

@@ -1,0 +1,27 @@
+// Text, Hex Dump and Raw Text (311-313) and Wrap (314).
+#include "viewer/app/commands.h"
+#include "viewer/app/messages.h"
+#include "viewer/settings/view_options.h"
+
+namespace {
+// A new layout reformats by itself when it has to; otherwise reformat here
+// from the top line.
+void Relayout(HWND hwnd) {
+  if (SendMessageA(hwnd, VW_LAYOUT, 0, 0) == 0) PostMessageA(hwnd, VW_REFORMAT, 0, -1);
+}
+}  // namespace
+
+void SwitchFormat(HWND hwnd, int format) {
+  ViewOptions& vo = gViewOptions;
+  vo.FormatFlags[vo.Format] = vo.CurrentFlags;
+  vo.Format = format;
+  vo.CurrentFlags = vo.FormatFlags[format];
+  Relayout(hwnd);
+}
+
+void ToggleWrap(HWND hwnd) {
+  ViewOptions& vo = gViewOptions;
+  vo.CurrentFlags ^= FMT_WRAP;
+  vo.FormatFlags[vo.Format] ^= FMT_WRAP;
+  Relayout(hwnd);
+}

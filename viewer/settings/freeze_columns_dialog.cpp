@@ -1,0 +1,109 @@
+// The Freeze Columns dialog: the number of columns locked at the left, typed
+// or picked by placing the caret in a sample line or the ruler.
+#include <windows.h>
+
+#include "viewer/app/app_state.h"
+#include "viewer/app/dialogs.h"
+#include "viewer/app/commands.h"
+#include "viewer/settings/field_validators.h"
+#include "viewer/settings/view_options.h"
+
+namespace {
+constexpr int IDC_RULER = 231;
+constexpr int IDC_SAMPLE = 232;
+constexpr int IDC_COLUMNS = 233;
+constexpr int IDC_COLUMNS_HELP = 195;
+constexpr UINT WM_CARET_COLUMN = WM_USER + 735;
+constexpr char kRuler[] =
+    "....+....1....+....2....+....3....+....4....+....5....+....6....+....7....+....8";
+
+struct DialogState {
+  HFONT font = nullptr;
+  WNDPROC sampleProc = nullptr;
+  WNDPROC rulerProc = nullptr;
+  const char* line = "";
+};
+DialogState gState;
+
+// Both edits report the caret after the click or key has moved it.
+LRESULT CALLBACK EditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_LBUTTONDOWN || msg == WM_KEYDOWN)
+    PostMessageA(GetParent(edit), WM_CARET_COLUMN, 0, reinterpret_cast<LPARAM>(edit));
+  WNDPROC previous = GetDlgCtrlID(edit) == IDC_SAMPLE ? gState.sampleProc : gState.rulerProc;
+  return CallWindowProcA(previous, edit, msg, wParam, lParam);
+}
+
+HFONT SmallViewerFont(HWND dlg) {
+  HDC dc = GetDC(dlg);
+  int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(dlg, dc);
+  LOGFONTA lf = {};
+  lf.lfHeight = -(8 * dpi + 35) / 72;
+  lf.lfWeight = gViewOptions.FontWeight;
+  lf.lfItalic = gViewOptions.FontItalic;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(lf.lfFaceName, gViewOptions.FontName, LF_FACESIZE);
+  return CreateFontIndirectA(&lf);
+}
+
+void Open(HWND dlg) {
+  SetDlgItemInt(dlg, IDC_COLUMNS, static_cast<UINT>(gViewOptions.FreezeColumns), FALSE);
+  SetDlgItemTextA(dlg, IDC_SAMPLE, gState.line);
+  SetDlgItemTextA(dlg, IDC_RULER, kRuler);
+  gState.font = SmallViewerFont(dlg);
+  HWND sample = GetDlgItem(dlg, IDC_SAMPLE), ruler = GetDlgItem(dlg, IDC_RULER);
+  if (gState.font) {
+    SendMessageA(sample, WM_SETFONT, reinterpret_cast<WPARAM>(gState.font), FALSE);
+    SendMessageA(ruler, WM_SETFONT, reinterpret_cast<WPARAM>(gState.font), FALSE);
+  }
+  gState.sampleProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(sample, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditProc)));
+  gState.rulerProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(ruler, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditProc)));
+}
+
+void Close(HWND dlg, INT_PTR result) {
+  SetWindowLongPtrA(GetDlgItem(dlg, IDC_SAMPLE), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gState.sampleProc));
+  SetWindowLongPtrA(GetDlgItem(dlg, IDC_RULER), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gState.rulerProc));
+  EndDialog(dlg, result);
+  if (gState.font) DeleteObject(gState.font);
+  gState = DialogState{};
+}
+
+INT_PTR CALLBACK FreezeColumnsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_INITDIALOG:
+      Open(dlg);
+      return TRUE;
+    case WM_CARET_COLUMN: {
+      DWORD selection = static_cast<DWORD>(SendMessageA(reinterpret_cast<HWND>(lParam), EM_GETSEL, 0, 0));
+      SetDlgItemInt(dlg, IDC_COLUMNS, LOWORD(selection), FALSE);
+      return TRUE;
+    }
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDOK:
+          if (!ValidateIntField(dlg, IDC_COLUMNS, 0, 255, "Number of columns to lock")) {
+            MessageBeep(MB_ICONASTERISK);
+            return TRUE;
+          }
+          gViewOptions.FreezeColumns = static_cast<int>(GetDlgItemInt(dlg, IDC_COLUMNS, nullptr, FALSE));
+          Close(dlg, 1);
+          return TRUE;
+        case IDCANCEL:
+          Close(dlg, 0);
+          return TRUE;
+        case IDC_COLUMNS_HELP:
+          ShowHelp(dlg, HELP_CONTEXT, 192);
+          return TRUE;
+      }
+      break;
+  }
+  return FALSE;
+}
+}  // namespace
+
+bool FreezeColumnsDialog(HWND owner, const char* lineText) {
+  gState.line = lineText ? lineText : "";
+  return DialogBoxParamA(gApp.Instance, "FreezeColumns", owner, FreezeColumnsProc, 0) == 1;
+}
