@@ -33,11 +33,21 @@ for p in native win32 $([ $wine_preset = win64 ] && echo win64) fuzz; do
   cmake --build --preset "$p"
 done
 
-ctest --preset native || status=1
-ctest --preset win32 || status=1   # the import-table checks of the shipped programs
-if [ $wine_preset = win64 ]; then ctest --preset win64 || status=1; fi
-bash scripts/run-fuzzers.sh build/fuzz 20000 || status=1
+log=$(mktemp)
+run() { "$@" 2>&1 | tee -a "$log"; return "${PIPESTATUS[0]}"; }
+run ctest --preset native || status=1
+run ctest --preset win32 || status=1   # the import-table checks of the shipped programs
+if [ $wine_preset = win64 ]; then run ctest --preset win64 || status=1; fi
+run bash scripts/run-fuzzers.sh build/fuzz 20000 || status=1
+
+# One closing line over every suite.
+read -r passed failed < <(awk '
+  /^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+$/ { f += $4; p += $NF - $4 }
+  /^fuzz: [0-9]+ passed, [0-9]+ failed$/ { p += $2; f += $4 }
+  END { print p + 0, f + 0 }' "$log")
+rm -f "$log"
 
 . scripts/wine-env.sh build/$wine_preset $wine_preset
 "$tarvo_wineserver" -k 2>/dev/null || true
+echo "all suites: $passed passed, $failed failed"
 exit $status
