@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "installer/installer_ids.h"
 #include "setup/loader.h"
 #include "setup/loader_seam.h"
 #include "setup/setup_ids.h"
@@ -87,6 +88,26 @@ TEST_F(SetupLoader, WithoutTheInstallerReportsErrorTwoAndItsPathAndStillExitsWit
   EXPECT_EQ(setup.WaitForExit(kWait), 0u);
   // The runtime is copied even though the installer is missing.
   EXPECT_EQ(ReadFileText(systemRuntime_), "runtime from the disk");
+}
+
+TEST_F(SetupLoader, StartsTheRealInstallerWhichOffersTheListedFiles) {
+  ASSERT_TRUE(CopyFileA(BuiltProgram("TRUSetup.exe").c_str(), (disk_ / "TRUSetup.exe").c_str(),
+                        FALSE));
+  ASSERT_TRUE(WriteFileText(disk_ / "FILES.LST", "TARVO.EXE\r\n"));
+  Launched setup(disk_ / "Setup.exe", "");
+  ASSERT_TRUE(setup.Started());
+  DWORD installer = WaitForChildProcess(setup.ProcessId(), "TRUSetup.exe", kWait);
+  ASSERT_NE(installer, 0u) << "the installer was not started";
+  EXPECT_EQ(setup.WaitForExit(kWait), 0u);
+  HWND dialog = WaitForWindow(installer, "Tarvo Setup", kWait);
+  ASSERT_NE(dialog, nullptr) << "no installer dialog";
+  HWND files = GetDlgItem(dialog, IDC_FILES);
+  EXPECT_EQ(SendMessageA(files, LB_GETCOUNT, 0, 0), 1);
+  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  DWORD start = GetTickCount();
+  while (IsWindow(dialog) && GetTickCount() - start < kWait)
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  EXPECT_FALSE(IsWindow(dialog)) << "Cancel did not close the installer";
 }
 
 TEST(SetupDialog, OpensCentredAcrossAndAThirdDownTheScreen) {

@@ -1,5 +1,7 @@
 #include "setup/test_support.h"
 
+#include <tlhelp32.h>
+
 #include <vector>
 
 namespace {
@@ -137,6 +139,24 @@ HWND WaitForMessageBox(DWORD processId, const char* caption, const char* part,
     return search.found != nullptr;
   });
   return search.found;
+}
+
+DWORD WaitForChildProcess(DWORD parentId, const char* exeName, DWORD milliseconds) {
+  DWORD child = 0;
+  PollUntil(milliseconds, [&] {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more && !child;
+         more = Process32Next(snapshot, &entry)) {
+      if (entry.th32ParentProcessID == parentId && lstrcmpiA(entry.szExeFile, exeName) == 0)
+        child = entry.th32ProcessID;
+    }
+    CloseHandle(snapshot);
+    return child != 0;
+  });
+  return child;
 }
 
 bool WaitForFile(const std::string& path, DWORD milliseconds) {

@@ -52,6 +52,8 @@ HWND WaitForWindow(DWORD processId, const char* caption, DWORD milliseconds);
 // Polls until the process shows a message box with this caption whose text
 // holds the given part.
 HWND WaitForMessageBox(DWORD processId, const char* caption, const char* part, DWORD milliseconds);
+// Polls until the process has started a program of this file name; its id, or 0.
+DWORD WaitForChildProcess(DWORD parentId, const char* exeName, DWORD milliseconds);
 // Polls until the file exists.
 bool WaitForFile(const std::string& path, DWORD milliseconds);
 std::string WindowText(HWND window);
