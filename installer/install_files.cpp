@@ -7,10 +7,11 @@
 
 namespace {
 
+// False when the file cannot be read or does not fit.
 bool ReadWholeFile(const char* path, char* buffer, DWORD size, DWORD& length) {
   HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  BOOL ok = ReadFile(file, buffer, size, &length, nullptr);
+  BOOL ok = GetFileSize(file, nullptr) <= size && ReadFile(file, buffer, size, &length, nullptr);
   CloseHandle(file);
   return ok;
 }
@@ -75,6 +76,8 @@ void DefaultTargetDir(char* out, size_t size) {
   JoinPath(out, size, programFiles, "\\Tarvo");
 }
 
+namespace {
+
 bool MakeFolder(const char* path, DWORD& error) {
   char partial[kInstallerPathSize];
   size_t length = CopyText(partial, path);
@@ -90,6 +93,32 @@ bool MakeFolder(const char* path, DWORD& error) {
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
   error = attributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : ERROR_DIRECTORY;
   return false;
+}
+
+}  // namespace
+
+bool PrepareTargetDir(InstallJob& job, char* message, size_t size) {
+  char full[kInstallerPathSize];
+  DWORD n = GetFullPathNameA(job.targetDir, sizeof full, full, nullptr);
+  if (n == 0 || n >= sizeof full) {
+    std::snprintf(message, size, "Cannot use the folder %s.", job.targetDir);
+    return false;
+  }
+  if (n > 3 && full[n - 1] == '\\') full[--n] = '\0';
+  CopyText(job.targetDir, full);
+  std::string_view source = job.sourceDir;
+  if (!source.empty() && source.back() == '\\') source.remove_suffix(1);
+  if (CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, full, n, source.data(),
+                     static_cast<int>(source.size())) == CSTR_EQUAL) {
+    std::snprintf(message, size, "%s is the setup folder itself: choose another folder.", full);
+    return false;
+  }
+  DWORD error = 0;
+  if (!MakeFolder(full, error)) {
+    std::snprintf(message, size, "Cannot create the folder %s (error %lu).", full, error);
+    return false;
+  }
+  return true;
 }
 
 void InstallFiles(const InstallJob& job, AskReplace ask, void* context, InstallReport& report) {

@@ -19,8 +19,9 @@ bool LoadInstallJob(InstallJob& job, char* error, size_t errorSize);
 // The Program Files folder of this system followed by "\Tarvo".
 void DefaultTargetDir(char* out, size_t size);
 
-// Creates the folder and any missing folders above it; false with the system error.
-bool MakeFolder(const char* path, DWORD& error);
+// Makes job.targetDir a full path and creates it with any missing folders
+// above it; false with a message when it cannot be used (or is the setup folder).
+bool PrepareTargetDir(InstallJob& job, char* message, size_t size);
 
 // Asked before a file already in the target folder is replaced: true replaces.
 using AskReplace = bool (*)(void* context, const char* name, const char* targetDir);

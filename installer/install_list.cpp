@@ -61,7 +61,8 @@ void DescribeListError(ListResult result, char* out, size_t size) {
     case ListError::Empty: what = "no files listed"; break;
   }
   if (result.line > 0)
-    std::snprintf(out, size, "%s line %zu: %s", kInstallListName, result.line, what);
+    std::snprintf(out, size, "%s line %lu: %s", kInstallListName,
+                  static_cast<unsigned long>(result.line), what);
   else
     std::snprintf(out, size, "%s: %s", kInstallListName, what);
 }

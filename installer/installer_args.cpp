@@ -41,7 +41,10 @@ bool CopyValue(char (&out)[kInstallerPathSize], std::string_view value) {
 bool ParseInstallerArgs(std::string_view commandLine, InstallerArgs& args, char* error,
                         size_t errorSize) {
   args = {};
+  bool allGood = true;
   std::string_view rest = commandLine;
+  // Every argument is read even after a bad one, so that /quiet and /log are
+  // known wherever they stand and an unattended run can fail without a box.
   for (std::string argument = NextArgument(rest); !argument.empty();
        argument = NextArgument(rest)) {
     std::string_view arg = argument;
@@ -59,10 +62,8 @@ bool ParseInstallerArgs(std::string_view commandLine, InstallerArgs& args, char*
     } else {
       ok = false;
     }
-    if (!ok) {
-      std::snprintf(error, errorSize, "Bad argument: %s", argument.c_str());
-      return false;
-    }
+    if (!ok && allGood) std::snprintf(error, errorSize, "Bad argument: %s", argument.c_str());
+    allGood = allGood && ok;
   }
-  return true;
+  return allGood;
 }

@@ -18,6 +18,7 @@ struct InstallerArgs {
   char logPath[kInstallerPathSize] = "";
 };
 
-// False with a message in error when an argument is unknown, malformed or too long.
+// False with a message about the first argument that is unknown, malformed
+// or too long; the other arguments are still read into args.
 bool ParseInstallerArgs(std::string_view commandLine, InstallerArgs& args, char* error,
                         size_t errorSize);

@@ -30,8 +30,10 @@ TEST(ParseInstallerArgs, ReadsQuotedValuesInEitherPlaceAndAnyCase) {
 TEST(ParseInstallerArgs, RefusesUnknownEmptyAndOverlongArguments) {
   InstallerArgs args;
   char error[128] = "";
-  EXPECT_FALSE(ParseInstallerArgs("/quiet /force", args, error, sizeof error));
+  EXPECT_FALSE(ParseInstallerArgs("/force /quiet /what /log:C:\\x.log", args, error, sizeof error));
   EXPECT_STREQ(error, "Bad argument: /force");
+  EXPECT_TRUE(args.quiet) << "an unattended run must fail without a box";
+  EXPECT_STREQ(args.logPath, "C:\\x.log");
   EXPECT_FALSE(ParseInstallerArgs("/quietly", args, error, sizeof error));
   EXPECT_FALSE(ParseInstallerArgs("/overwrite:maybe", args, error, sizeof error));
   EXPECT_FALSE(ParseInstallerArgs("/dir:", args, error, sizeof error));

@@ -27,11 +27,8 @@ void OnInstall(HWND dialog, InstallJob* job) {
     MessageBoxA(dialog, "Type the folder to install into.", kInstallerCaption, MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  DWORD error = 0;
-  if (!MakeFolder(job->targetDir, error)) {
-    char text[2 * kInstallerPathSize];
-    std::snprintf(text, sizeof text, "Cannot create the folder\n%s\n(error %lu)", job->targetDir,
-                  error);
+  char text[2 * kInstallerPathSize];
+  if (!PrepareTargetDir(*job, text, sizeof text)) {
     MessageBeep(MB_ICONHAND);
     MessageBoxA(dialog, text, kInstallerCaption, MB_OK | MB_ICONHAND);
     return;
@@ -39,13 +36,13 @@ void OnInstall(HWND dialog, InstallJob* job) {
   static InstallReport report;
   report = {};
   InstallFiles(*job, AskReplaceInDialog, dialog, report);
-  static char text[sizeof report.text + 128];
+  static char shown[sizeof report.text + 128];
   char summary[96];
   SummarizeReport(report, summary, sizeof summary);
-  std::snprintf(text, sizeof text, "%s\n%s", report.text, summary);
+  std::snprintf(shown, sizeof shown, "%s\n%s", report.text, summary);
   UINT icon = report.failed > 0 ? MB_ICONEXCLAMATION : MB_ICONINFORMATION;
   MessageBeep(icon);
-  MessageBoxA(dialog, text, kInstallerCaption, MB_OK | icon);
+  MessageBoxA(dialog, shown, kInstallerCaption, MB_OK | icon);
   EndDialog(dialog, report.failed > 0 ? kInstallSomeFailed : kInstallDone);
 }
 

@@ -84,6 +84,17 @@ TEST_F(Installer, UnattendedRefusesAMissingOrUnsafeListAndCopiesNothing) {
   EXPECT_EQ(ReadFileText(log_).rfind("Cannot read the list of files to install:", 0), 0u);
 }
 
+TEST_F(Installer, UnattendedRefusesTheSetupFolderItselfAndBadArgumentsWithoutABox) {
+  std::string setupFolder = disk_.Path().substr(0, disk_.Path().size() - 1);
+  Launched intoItself(disk_ / "TRUSetup.exe", "/quiet \"/dir:" + setupFolder + "\\.\" \"/log:" + log_ + "\"");
+  EXPECT_EQ(intoItself.WaitForExit(kWait), 2u);
+  EXPECT_EQ(ReadFileText(log_), setupFolder + " is the setup folder itself: choose another folder.");
+  Launched badArgument(disk_ / "TRUSetup.exe", "/force \"/log:" + log_ + "\" /quiet");
+  EXPECT_EQ(badArgument.WaitForExit(kWait), 2u);
+  EXPECT_EQ(ReadFileText(log_), "Bad argument: /force");
+  EXPECT_FALSE(FileExists(target_));
+}
+
 TEST_F(Installer, DialogSuggestsProgramFilesAsksBeforeReplacingAndReportsWhatItDid) {
   ASSERT_TRUE(CreateDirectoryA((work_ / "Program Files").c_str(), nullptr));
   ASSERT_TRUE(CreateDirectoryA(target_.c_str(), nullptr));

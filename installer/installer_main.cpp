@@ -39,10 +39,7 @@ int RunUnattended(const InstallerArgs& args) {
     CopyText(gJob.targetDir, args.targetDir);
   else
     DefaultTargetDir(gJob.targetDir, sizeof gJob.targetDir);
-  DWORD error = 0;
-  if (!MakeFolder(gJob.targetDir, error)) {
-    std::snprintf(log, sizeof log, "Cannot create the folder %s (error %lu)\r\n", gJob.targetDir,
-                  error);
+  if (!PrepareTargetDir(gJob, log, sizeof log)) {
     WriteLog(args.logPath, log);
     return kInstallCannotStart;
   }
@@ -61,6 +58,10 @@ int InstallerMain(HINSTANCE instance, const char* commandLine) {
   static InstallerArgs args;
   char error[512];
   if (!ParseInstallerArgs(commandLine, args, error, sizeof error)) {
+    if (args.quiet) {
+      WriteLog(args.logPath, error);
+      return kInstallCannotStart;
+    }
     char text[sizeof error + 128];
     std::snprintf(text, sizeof text,
                   "%s\n\nTRUSetup [/quiet] [/dir:FOLDER] [/overwrite:yes|no] [/log:FILE]", error);

@@ -4,8 +4,10 @@
 #   package.sh [--check] BIN_DIR DIST_DIR      (writes DIST_DIR and DIST_DIR.zip)
 # The folder holds Setup.exe, TRUSetup.exe, the suite's programs that the
 # build made, and FILES.LST, the list of those programs that TRUSetup.exe
-# installs (so it never offers what is not there). --check then verifies
-# the zip against the folder.
+# installs (so it never offers what is not there). With STRIP set (the
+# build's strip tool) the programs are packed without their debug
+# information, which stays in the build folder. --check then verifies the
+# zip against the folder.
 set -euo pipefail
 check=0
 if [ "${1:-}" = --check ]; then check=1; shift; fi
@@ -19,14 +21,19 @@ for f in Setup.exe TRUSetup.exe TARVO.EXE; do
   [ -f "$bin/$f" ] || { echo "package.sh: $bin/$f is missing: build first" >&2; exit 1; }
 done
 
+put() {
+  if [ -n "${STRIP:-}" ]; then "$STRIP" -o "$dist/$1" "$bin/$1"; else cp "$bin/$1" "$dist/"; fi
+}
+
 rm -rf "$dist" "$dist.zip"
 mkdir -p "$dist"
-cp "$bin/Setup.exe" "$bin/TRUSetup.exe" "$dist/"
+put Setup.exe
+put TRUSetup.exe
 list="$dist/FILES.LST"
 printf '; Files TRUSetup.exe installs\r\n' >"$list"
 for f in "${suite[@]}"; do
   if [ -f "$bin/$f" ]; then
-    cp "$bin/$f" "$dist/"
+    put "$f"
     printf '%s\r\n' "$f" >>"$list"
   fi
 done
