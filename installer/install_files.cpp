@@ -20,7 +20,8 @@ FileOutcome InstallOne(const char* source, const char* target, const char* name,
                        const char* targetDir, AskReplace ask, void* context, DWORD& error) {
   if (GetFileAttributesA(source) == INVALID_FILE_ATTRIBUTES) {
     error = GetLastError();
-    return FileOutcome::Missing;
+    bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return missing ? FileOutcome::Missing : FileOutcome::Failed;
   }
   if (CopyFileA(source, target, TRUE)) return FileOutcome::Copied;
   error = GetLastError();

@@ -19,8 +19,9 @@ inline constexpr const char* kInstallerCaption = "Tarvo Setup";
 // lParam of the dialog's creation: the InstallJob, whose target folder is the suggestion.
 INT_PTR CALLBACK InstallerDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Installs without a window: a file already there is replaced only with
-// Overwrite::Yes; what happened goes to the log file when one is named.
-int RunUnattended(const InstallerArgs& args);
+// Installs into the prepared job.targetDir without a window: a file already
+// there is replaced only with Overwrite::Yes; what happened goes to the log
+// file when one is named.
+int RunUnattended(const InstallerArgs& args, const InstallJob& job);
 
 int InstallerMain(HINSTANCE instance, const char* commandLine);

@@ -29,26 +29,14 @@ InstallJob gJob;
 
 }  // namespace
 
-int RunUnattended(const InstallerArgs& args) {
-  static char log[sizeof(InstallReport::text) + 512];
-  if (!LoadInstallJob(gJob, log, sizeof log)) {
-    WriteLog(args.logPath, log);
-    return kInstallCannotStart;
-  }
-  if (*args.targetDir)
-    CopyText(gJob.targetDir, args.targetDir);
-  else
-    DefaultTargetDir(gJob.targetDir, sizeof gJob.targetDir);
-  if (!PrepareTargetDir(gJob, log, sizeof log)) {
-    WriteLog(args.logPath, log);
-    return kInstallCannotStart;
-  }
+int RunUnattended(const InstallerArgs& args, const InstallJob& job) {
   static InstallReport report;
   report = {};
   Overwrite answer = args.overwrite;
-  InstallFiles(gJob, AnswerFromArguments, &answer, report);
+  InstallFiles(job, AnswerFromArguments, &answer, report);
   char summary[96];
   SummarizeReport(report, summary, sizeof summary);
+  static char log[sizeof report.text + sizeof summary + 2];
   std::snprintf(log, sizeof log, "%s%s\r\n", report.text, summary);
   WriteLog(args.logPath, log);
   return report.failed > 0 ? kInstallSomeFailed : kInstallDone;
@@ -57,27 +45,34 @@ int RunUnattended(const InstallerArgs& args) {
 int InstallerMain(HINSTANCE instance, const char* commandLine) {
   static InstallerArgs args;
   char error[512];
-  if (!ParseInstallerArgs(commandLine, args, error, sizeof error)) {
-    if (args.quiet) {
-      WriteLog(args.logPath, error);
-      return kInstallCannotStart;
-    }
+  bool usable = ParseInstallerArgs(commandLine, args, error, sizeof error);
+  if (!usable && !args.quiet) {
     char text[sizeof error + 128];
     std::snprintf(text, sizeof text,
                   "%s\n\nTRUSetup [/quiet] [/dir:FOLDER] [/overwrite:yes|no] [/log:FILE]", error);
     ShowError(text);
     return kInstallCannotStart;
   }
-  if (args.quiet) return RunUnattended(args);
-  if (!LoadInstallJob(gJob, error, sizeof error)) {
-    ShowError(error);
+  if (usable) usable = LoadInstallJob(gJob, error, sizeof error);
+  if (usable) {
+    if (*args.targetDir)
+      CopyText(gJob.targetDir, args.targetDir);
+    else
+      DefaultTargetDir(gJob.targetDir, sizeof gJob.targetDir);
+    if (!args.quiet) {
+      INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_INSTALLER), nullptr,
+                                       InstallerDlgProc, reinterpret_cast<LPARAM>(&gJob));
+      return result < 0 ? kInstallCannotStart : static_cast<int>(result);
+    }
+    usable = PrepareTargetDir(gJob, error, sizeof error);
+  }
+  if (!usable) {
+    // Unattended runs report to their log only: no box waits for a person.
+    if (args.quiet)
+      WriteLog(args.logPath, error);
+    else
+      ShowError(error);
     return kInstallCannotStart;
   }
-  if (*args.targetDir)
-    CopyText(gJob.targetDir, args.targetDir);
-  else
-    DefaultTargetDir(gJob.targetDir, sizeof gJob.targetDir);
-  INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_INSTALLER), nullptr,
-                                   InstallerDlgProc, reinterpret_cast<LPARAM>(&gJob));
-  return result < 0 ? kInstallCannotStart : static_cast<int>(result);
+  return RunUnattended(args, gJob);
 }
