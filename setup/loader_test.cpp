@@ -20,24 +20,28 @@ std::string SystemDir() {
   return std::string(dir) + "\\";
 }
 
-// The system directory is the prefix's: whatever runtime copy it holds is
-// moved aside for the test and put back afterwards.
+// The system directory is the prefix's: whatever copies of the two libraries
+// it holds are moved aside for the test and put back afterwards.
 class SetupLoader : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(CopyFileA(BuiltProgram("Setup.exe").c_str(), (disk_ / "Setup.exe").c_str(), FALSE));
-    ASSERT_TRUE(WriteFileText(disk_ / "MSVCRT20.DLL", "runtime from the disk"));
-    hadRuntime_ = FileExists(systemRuntime_);
-    if (hadRuntime_) {
-      ASSERT_TRUE(MoveFileExA(systemRuntime_.c_str(), (saved_ / "MSVCRT20.DLL").c_str(),
-                              MOVEFILE_COPY_ALLOWED));
+    for (const char* name : kLibraries) {
+      ASSERT_TRUE(WriteFileText(disk_ / name, std::string(name) + " from the disk"));
+      std::string inSystem = SystemDir() + name;
+      if (FileExists(inSystem)) {
+        ASSERT_TRUE(MoveFileExA(inSystem.c_str(), (saved_ / name).c_str(), MOVEFILE_COPY_ALLOWED));
+      }
     }
   }
   void TearDown() override {
-    DeleteFileA(systemRuntime_.c_str());
-    if (hadRuntime_) {
-      EXPECT_TRUE(MoveFileExA((saved_ / "MSVCRT20.DLL").c_str(), systemRuntime_.c_str(),
-                              MOVEFILE_COPY_ALLOWED | MOVEFILE_REPLACE_EXISTING));
+    for (const char* name : kLibraries) {
+      std::string inSystem = SystemDir() + name;
+      DeleteFileA(inSystem.c_str());
+      if (FileExists(saved_ / name)) {
+        EXPECT_TRUE(MoveFileExA((saved_ / name).c_str(), inSystem.c_str(),
+                                MOVEFILE_COPY_ALLOWED | MOVEFILE_REPLACE_EXISTING));
+      }
     }
   }
   void PutInstallerOnDisk() {
@@ -45,10 +49,10 @@ class SetupLoader : public testing::Test {
                           (disk_ / "TRUSetup.exe").c_str(), FALSE));
   }
 
+  static constexpr const char* kLibraries[] = {"MSVCRT20.DLL", "CTL3D32.DLL"};
   TempFolder disk_;
   TempFolder saved_;
   std::string systemRuntime_ = SystemDir() + "MSVCRT20.DLL";
-  bool hadRuntime_ = false;
 };
 
 TEST_F(SetupLoader, StartsTheInstallerWithTheBusyCursorAndCopiesAMissingRuntime) {
@@ -62,7 +66,9 @@ TEST_F(SetupLoader, StartsTheInstallerWithTheBusyCursorAndCopiesAMissingRuntime)
             std::string::npos)
       << marker;
   EXPECT_NE(marker.find("command=\n"), std::string::npos) << marker;
-  EXPECT_EQ(ReadFileText(systemRuntime_), "runtime from the disk");
+  EXPECT_EQ(ReadFileText(systemRuntime_), "MSVCRT20.DLL from the disk");
+  // This system is version 4 or later: it has its own three-dimensional controls.
+  EXPECT_FALSE(FileExists(SystemDir() + "CTL3D32.DLL"));
 }
 
 TEST_F(SetupLoader, NeverReplacesARuntimeAlreadyInTheSystemDirectory) {
@@ -87,7 +93,7 @@ TEST_F(SetupLoader, WithoutTheInstallerReportsErrorTwoAndItsPathAndStillExitsWit
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   EXPECT_EQ(setup.WaitForExit(kWait), 0u);
   // The runtime is copied even though the installer is missing.
-  EXPECT_EQ(ReadFileText(systemRuntime_), "runtime from the disk");
+  EXPECT_EQ(ReadFileText(systemRuntime_), "MSVCRT20.DLL from the disk");
 }
 
 TEST_F(SetupLoader, StartsTheRealInstallerWhichOffersTheListedFiles) {
