@@ -1,0 +1,5 @@
+#include <windows.h>
+
+#include "setup/loader.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return SetupMain(instance); }
