@@ -4,6 +4,7 @@
 
 #include "viewer/app/app_state.h"
 #include "viewer/app/main_window.h"
+#include "viewer/app/view_state.h"
 #include "viewer/common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
@@ -14,8 +15,7 @@ constexpr int kUnbuilt[] = {
     IDM_PRINT,        IDM_PRINT_PAGE,   IDM_PRINT_TAGS,    IDM_PAGE_SETUP,    IDM_PRINT_SETUP,
     IDM_IGNORE_DDE,   IDM_COPY,         IDM_SELECT_ALL,    IDM_UNSELECT,      IDM_FIND_TEXT,
     IDM_FIND_HEX,     IDM_FIND_NEXT,    IDM_GOTO,          IDM_TEXT,          IDM_HEX,
-    IDM_RAW,          IDM_WRAP,         IDM_ZOOM_IN,       IDM_ZOOM_OUT,      IDM_RESET_ZOOM,
-    IDM_ALWAYS_ON_TOP, IDM_OPTIONS,     IDM_FONT,          IDM_COLOR,         IDM_SAVE_OPTIONS,
+    IDM_RAW,          IDM_WRAP,         IDM_OPTIONS,       IDM_FONT,          IDM_COLOR,         IDM_SAVE_OPTIONS,
     IDM_SAVE_SETUP,   IDM_LOAD_SETUP,   IDM_MARK_TOGGLE,   IDM_MARK_SET,      IDM_MARK_RESET,
     IDM_UNMARK_ALL,   IDM_MARK_NEXT,    IDM_FREEZE_TITLE,  IDM_CLEAR_TITLE,   IDM_FREEZE_COLUMNS,
     IDM_CLEAR_COLUMNS, IDM_HELP_CONTENTS, IDM_HELP_KEYBOARD, IDM_HELP_ON_HELP, IDM_ABOUT,
@@ -24,6 +24,8 @@ constexpr int kUnbuilt[] = {
 void Enable(HMENU menu, int id, bool on) {
   EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
 }
+
+void Check(HMENU menu, int id, bool on) { CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)); }
 
 void RebuildRecentFiles(HMENU file) {
   for (int id = IDM_RECENT_FIRST; id <= IDM_RECENT_LAST; ++id) DeleteMenu(file, id, MF_BYCOMMAND);
@@ -44,6 +46,9 @@ void OnInitMenuPopup(HWND hwnd, HMENU popup, int position, bool systemMenu) {
     if (gSetupSettings.MruFiles) RebuildRecentFiles(popup);
     Enable(popup, IDM_CLOSE, haveFile);
   }
+  Check(popup, IDM_ZOOM_IN, gView.ZoomLevel > 0);
+  Check(popup, IDM_ZOOM_OUT, gView.ZoomLevel < 0);
+  Check(popup, IDM_ALWAYS_ON_TOP, gView.AlwaysOnTop);
   (void)hwnd;
   for (int id : kUnbuilt) Enable(popup, id, false);
 }
