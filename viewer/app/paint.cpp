@@ -15,6 +15,7 @@ namespace {
 constexpr char kTruncatedNote[] = " [Truncated...] ";
 constexpr char kIncompleteNote[] = " [Incomplete Line...] ";
 constexpr int32_t kNoteFlags = 0xF00;
+int gRowsPainted = 0;
 
 // What every row needs: the device, the window's extent and the columns.
 struct Grid {
@@ -80,6 +81,7 @@ int PaintTitles(const Grid& g, const RECT& update, int titles) {
     Span s = ScrolledSpan(e.Length, g.frozen);
     UseColors(g.dc, CLR_TITLE, CLR_TITLE_BGND);
     DrawCells(g.dc, g.edge, RECT{g.edge, y, g.right, y + g.lineHeight}, text + s.start, s.count);
+    ++gRowsPainted;
   }
   FillSolid(g.dc, RECT{0, titlesBottom - 1, g.right, titlesBottom}, CLR_TEXT);
   return y;
@@ -126,6 +128,17 @@ void PaintTextRow(const Grid& g, int y, const LineEntry& e, int32_t nextOffset) 
   }
 }
 
+// Every paint sets the bars, but only changes are passed on: redrawing an
+// unchanged bar costs far more than painting the whole text.
+void SetScrollBar(HWND hwnd, int bar, int rangeMax, int position) {
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_RANGE | SIF_POS;
+  bool known = GetScrollInfo(hwnd, bar, &si);
+  if (!known || si.nMin != 0 || si.nMax != rangeMax) SetScrollRange(hwnd, bar, 0, rangeMax, FALSE);
+  if (!known || si.nPos != position) SetScrollPos(hwnd, bar, position, TRUE);
+}
+
 // Returns the bottom of the last row painted.
 int PaintTextRows(const Grid& g, const RECT& update, int titles) {
   ViewLinesLock lock;
@@ -134,13 +147,16 @@ int PaintTextRows(const Grid& g, const RECT& update, int titles) {
   int row = std::max(static_cast<int>(update.top / g.lineHeight), titles);
   int index = gLines.Acur + (row - titles);
   int y = row * g.lineHeight;
-  for (; index < gLines.Alast && index + 1 < gLines.Acnt && y < update.bottom; ++index, y += g.lineHeight)
+  for (; index < gLines.Alast && index + 1 < gLines.Acnt && y < update.bottom; ++index, y += g.lineHeight) {
     PaintTextRow(g, y, gLines.Entries[index], gLines.Entries[index + 1].Offset);
+    ++gRowsPainted;
+  }
   return y;
 }
 }  // namespace
 
 void PaintContent(HDC dc, const RECT& update) {
+  gRowsPainted = 0;
   Grid g{};
   g.dc = dc;
   g.right = gView.ClientWidth;
@@ -166,16 +182,16 @@ void PaintContent(HDC dc, const RECT& update) {
   DeleteObject(g.background);
 }
 
+int LastPaintRows() { return gRowsPainted; }
+
 void UpdateScrollBars(HWND hwnd) {
   bool fileOpen = gFile.Path[0] != '\0';
   VertBarInput v{gViewOptions.VertScroll, fileOpen,        gFile.Flen,
                  gLines.Acur,             gLines.Alast,    gView.LinesPerScreen};
-  SetScrollRange(hwnd, SB_VERT, 0, VertScrollMax(v), FALSE);
-  SetScrollPos(hwnd, SB_VERT, fileOpen ? gView.TopOffset : 0, TRUE);
+  SetScrollBar(hwnd, SB_VERT, VertScrollMax(v), fileOpen ? gView.TopOffset : 0);
   int hmax = HorzScrollMax(gViewOptions.HorzScroll, gView.FormatLength, gView.CharWidth, gView.ClientWidth,
                            gView.HScroll);
-  SetScrollRange(hwnd, SB_HORZ, 0, hmax, FALSE);
-  SetScrollPos(hwnd, SB_HORZ, std::min(gView.HScroll, hmax), TRUE);
+  SetScrollBar(hwnd, SB_HORZ, hmax, std::min(gView.HScroll, hmax));
 }
 
 void OnPaint(HWND hwnd) {

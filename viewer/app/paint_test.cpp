@@ -3,6 +3,7 @@
 #include "viewer/app/app_state.h"
 #include "viewer/app/display_test_support.h"
 #include "viewer/app/messages.h"
+#include "viewer/app/paint.h"
 #include "viewer/app/screen_font.h"
 #include "viewer/app/selection.h"
 #include "viewer/app/view_blocks.h"
@@ -180,4 +181,20 @@ TEST_F(Paint, VertScroll2ShowsTheBarOnceTheViewMoves) {
   EXPECT_EQ(msg.lParam, 14);
   SendMessageA(hwnd_, WM_VSCROLL, SB_THUMBTRACK, 0);
   EXPECT_FALSE(PeekMessageA(&msg, hwnd_, VW_SHOWOFFSET, VW_SHOWOFFSET, PM_REMOVE)) << "tracking does not move";
+}
+
+TEST_F(Paint, OnlyRowsInTheUpdateAreaAreDrawn) {
+  std::vector<TestLine> lines;
+  static char texts[40][8];
+  for (int i = 0; i < 40; ++i) {
+    wsprintfA(texts[i], "line %d", i);
+    lines.push_back({texts[i], i * 8});
+  }
+  SetTestLines(lines, 320);
+  Repaint();
+  EXPECT_EQ(LastPaintRows(), std::min(40, (gView.ClientHeight + lh_ - 1) / lh_));
+  RECT oneRow{0, 3 * lh_, gView.ClientWidth, 4 * lh_};
+  InvalidateRect(hwnd_, &oneRow, FALSE);
+  UpdateWindow(hwnd_);
+  EXPECT_EQ(LastPaintRows(), 1);
 }

@@ -21,6 +21,8 @@ void OnMakeFont(HWND hwnd) {
                                  gView.ZoomLevel);
   lf.lfWeight = gViewOptions.FontWeight;
   lf.lfItalic = gViewOptions.FontItalic;
+  // Columns must line up: when the face is missing the mapper picks another fixed font.
+  lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
   CopyText(lf.lfFaceName, gViewOptions.FontName);
   DeleteScreenFont();
   gScreenFont.Font = CreateFontIndirectA(&lf);
