@@ -1,7 +1,9 @@
 // Figures for painting and scrolling the main window, and a window with
 // sample lines in every colour for screenshots.
 //   display_bench            prints the figures
-//   display_bench show N     shows the sample window for N seconds
+//   display_bench show N [background]
+//                            shows the sample window for N seconds (with the
+//                            background shown only behind the text)
 #include <windows.h>
 
 #include <cstdio>
@@ -16,6 +18,7 @@
 #include "viewer/app/startup.h"
 #include "viewer/app/view_lines_lock.h"
 #include "viewer/app/view_state.h"
+#include "viewer/buffer/file_access.h"
 #include "viewer/common/text_copy.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/memory_profile.h"
@@ -96,9 +99,13 @@ std::vector<Line> SampleLines() {
   return lines;
 }
 
-int Show(int seconds) {
+int Show(int seconds, bool showBackground) {
   MemoryProfile profile;
   gViewOptions.FreezeColumns = 4;
+  if (showBackground) {
+    gViewOptions.CurrentFlags |= FMT_SHOW_BACKGROUND;
+    gSetupSettings.PadLineLength = 40;
+  }
   HWND hwnd = OpenWindow(&profile, 900, 560);
   if (!hwnd) return 1;
   CopyText(gFile.Path, "C:\\orders.txt");
@@ -128,6 +135,29 @@ int Show(int seconds) {
   return 0;
 }
 
+// File reads through the file-access seam.
+struct ReadCount {
+  int Calls = 0;
+  int64_t Bytes = 0;
+};
+ReadCount gReads;
+FileSystem gCounting;
+
+int32_t CountedRead(FileHandle file, void* buffer, int32_t bytes) {
+  int32_t n = PlatformFileSystem().Read(file, buffer, bytes);
+  ++gReads.Calls;
+  if (n > 0) gReads.Bytes += n;
+  return n;
+}
+
+// Makes the next LastPaintRows() count only what the next update paints.
+void ResetRowCount(HWND hwnd) {
+  UpdateWindow(hwnd);
+  HDC dc = CreateCompatibleDC(nullptr);
+  PaintContent(dc, RECT{0, 0, 0, 0});
+  DeleteDC(dc);
+}
+
 double Now() {
   LARGE_INTEGER c, f;
   QueryPerformanceCounter(&c);
@@ -137,6 +167,59 @@ double Now() {
 
 void Report(const char* what, int rows, double seconds, int runs) {
   std::printf("%-44s rows %3d   %8.1f us per run (%d runs)\n", what, rows, seconds * 1e6 / runs, runs);
+}
+
+// Refill, one-line and page moves through repositioning on a real file:
+// rows painted, file reads and time per move.
+void MoveThroughAFile(HWND hwnd) {
+  char path[MAX_PATH];
+  GetTempPathA(sizeof path, path);
+  lstrcatA(path, "display_bench.txt");
+  HANDLE f = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  char line[128];
+  DWORD written = 0;
+  for (int i = 0; i < 40000; ++i) {
+    int n = std::snprintf(line, sizeof line, "%06d  the quick brown fox jumps over the lazy dog %d\r\n", i, i * 7);
+    WriteFile(f, line, static_cast<DWORD>(n), &written, nullptr);
+  }
+  CloseHandle(f);
+  CopyText(gFile.Path, path);
+  gFile.Flen = QueryFileSize(path);
+  gLines.Afirst = gLines.Acur = gLines.Alast = 0;  // repositioning fills it from the file
+  gCounting = PlatformFileSystem();
+  gCounting.Read = CountedRead;
+  SetFileSystem(&gCounting);
+
+  struct Move {
+    const char* Name;
+    UINT Message;
+    int Delta;
+    int Runs;
+  } moves[] = {{"refill (VW_REFORMAT)", VW_REFORMAT, 0, 20},
+               {"one-line scroll (VW_SHOWOFFSET +1)", VW_SHOWOFFSET, 1, 200},
+               {"page scroll (VW_SHOWOFFSET +page)", VW_SHOWOFFSET, gView.LinesPerScreen, 200}};
+  for (const Move& m : moves) {
+    gReads = ReadCount{};
+    int rows = 0;
+    double t = 0;
+    for (int i = 0; i < m.Runs; ++i) {
+      ResetRowCount(hwnd);
+      double start = Now();
+      SendMessageA(hwnd, m.Message, static_cast<WPARAM>(m.Delta), m.Message == VW_REFORMAT ? 0 : -1);
+      UpdateWindow(hwnd);
+      t += Now() - start;
+      rows += LastPaintRows();
+    }
+    if (gLines.Alast == 0) {
+      std::printf("%-44s not measured: repositioning is not in this build\n", m.Name);
+      continue;
+    }
+    std::printf("%-44s rows %3d   %8.1f us per move, %.2f reads (%lld bytes) per move\n", m.Name, rows / m.Runs,
+                t * 1e6 / m.Runs, static_cast<double>(gReads.Calls) / m.Runs,
+                static_cast<long long>(gReads.Bytes / m.Runs));
+  }
+  SetFileSystem(nullptr);
+  DeleteFileA(path);
 }
 
 int Bench() {
@@ -197,7 +280,7 @@ int Bench() {
     UpdateWindow(hwnd);
     rows += LastPaintRows();
   }
-  Report("one-line scroll (scroll + uncovered row)", rows / runs, Now() - t, runs);
+  Report("window scroll by one line + uncovered row", rows / runs, Now() - t, runs);
 
   rows = 0;
   t = Now();
@@ -207,14 +290,15 @@ int Bench() {
     UpdateWindow(hwnd);
     rows += LastPaintRows();
   }
-  Report("page scroll (repaint of the text area)", rows / runs, Now() - t, runs);
-  std::printf("file reads and refills: measured once repositioning is in the build\n");
+  Report("repaint of the text area at a new top", rows / runs, Now() - t, runs);
+  MoveThroughAFile(hwnd);
   DestroyWindow(hwnd);
   return 0;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc >= 2 && std::strcmp(argv[1], "show") == 0) return Show(argc >= 3 ? std::atoi(argv[2]) : 10);
+  if (argc >= 2 && std::strcmp(argv[1], "show") == 0)
+    return Show(argc >= 3 ? std::atoi(argv[2]) : 10, argc >= 4 && std::strcmp(argv[3], "background") == 0);
   return Bench();
 }

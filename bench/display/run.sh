@@ -17,16 +17,21 @@ fi
 tarvo_make_prefix
 "$tarvo_wine" "$build/bin/display_bench.exe" </dev/null
 
-if [ "${1:-}" = --screenshot ]; then
-  "$tarvo_wine" "$build/bin/display_bench.exe" show 8 >/dev/null 2>&1 </dev/null &
+shoot() {  # shoot NAME [background]
+  "$tarvo_wine" "$build/bin/display_bench.exe" show 5 "${2:-}" >/dev/null 2>&1 </dev/null &
+  local pid=$!
   for _ in $(seq 1 300); do
     xwininfo -root -tree 2>/dev/null | grep -q '"Tarvo - orders.txt"' && break
     sleep 0.1
   done
   sleep 1  # let the first paint finish
+  /usr/bin/import -window root "$build/shots/$1.png"
+  wait $pid
+  echo "screenshot: $build/shots/$1.png"
+}
+if [ "${1:-}" = --screenshot ]; then
   mkdir -p "$build/shots"
-  /usr/bin/import -window root "$build/shots/display.png"
-  wait
-  echo "screenshot: $build/shots/display.png"
+  shoot display
+  shoot display-background background
 fi
 "$tarvo_wineserver" -k 2>/dev/null || true

@@ -99,12 +99,17 @@ void PaintTextRow(const Grid& g, int y, const LineEntry& e, int32_t nextOffset) 
   }
   const char* chars = gText.Base + e.TextOffset;
   Span s = ScrolledSpan(e.Length, g.frozen);
-  SIZE extent{};
-  GetTextExtentPoint32A(g.dc, chars + s.start, s.count, &extent);
-  int padded = (gSetupSettings.PadLineLength - g.frozen - gView.HScroll) * g.charWidth;
-  int x = g.edge + ((flags & LF_PAGE_GAP) ? 0 : std::max<int>(extent.cx, padded));
-  if (x > 0) x += 2;
   bool showBackground = (gViewOptions.CurrentFlags & FMT_SHOW_BACKGROUND) != 0;
+  bool showNote = gSetupSettings.ShowMessages && (flags & kNoteFlags);
+  // X: where the row's text (or its padding) ends; needed only for these two.
+  int x = g.right;
+  if (showBackground || showNote) {
+    SIZE extent{};
+    GetTextExtentPoint32A(g.dc, chars + s.start, s.count, &extent);
+    int padded = (gSetupSettings.PadLineLength - g.frozen - gView.HScroll) * g.charWidth;
+    x = g.edge + ((flags & LF_PAGE_GAP) ? 0 : std::max<int>(extent.cx, padded));
+    if (x > 0) x += 2;
+  }
 
   DrawFrozenPart(g, y, chars, e.Length);
   UseColors(g.dc, text, back);
@@ -114,7 +119,7 @@ void PaintTextRow(const Grid& g, int y, const LineEntry& e, int32_t nextOffset) 
     RECT rest{x, y, g.right, y + g.lineHeight};
     FillRect(g.dc, &rest, g.background);
   }
-  if (gSetupSettings.ShowMessages && (flags & kNoteFlags) && x < g.right) {
+  if (showNote && x < g.right) {
     const char* note = (flags & LF_TRUNCATED) ? kTruncatedNote : (flags & LF_INCOMPLETE) ? kIncompleteNote : nullptr;
     if (note) {
       UseColors(g.dc, CLR_INFO, CLR_INFO_BGND);

@@ -2,6 +2,7 @@
 
 #include "viewer/app/auto_scroll.h"
 #include "viewer/app/display_test_support.h"
+#include "viewer/app/messages.h"
 #include "viewer/app/screen_font.h"
 #include "viewer/app/view_state.h"
 #include "viewer/resources/resource_ids.h"
@@ -89,11 +90,11 @@ TEST_F(WindowView, LayoutFollowsTheClientSize) {
   EXPECT_EQ(gView.FormatLength, 40);
   EXPECT_EQ(gView.HScroll, 0) << "wrapped lines are never scrolled";
   EXPECT_EQ(gView.LinesPerScreen, 10);
-  EXPECT_EQ(SendMessageA(hwnd_, 0x403 /* VW_LAYOUT */, 0, 0), 1) << "wrap always formats again";
+  EXPECT_EQ(SendMessageA(hwnd_, VW_LAYOUT, 0, 0), 1) << "wrap always formats again";
   gViewOptions.CurrentFlags = 0;
-  EXPECT_EQ(SendMessageA(hwnd_, 0x403, 0, 0), 1) << "three window widths are longer";
+  EXPECT_EQ(SendMessageA(hwnd_, VW_LAYOUT, 0, 0), 1) << "three window widths are longer";
   EXPECT_EQ(gView.FormatLength, 3 * (40 * gView.CharWidth + gView.CharWidth) / gView.CharWidth);
-  EXPECT_EQ(SendMessageA(hwnd_, 0x403, 0, 0), 0);
+  EXPECT_EQ(SendMessageA(hwnd_, VW_LAYOUT, 0, 0), 0);
   SendMessageA(hwnd_, WM_SIZE, SIZE_MINIMIZED, 0);
   EXPECT_EQ(gView.LinesPerScreen, 10) << "minimizing keeps the layout";
 }
