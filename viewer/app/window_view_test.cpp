@@ -1,14 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "viewer/app/app_state.h"
 #include "viewer/app/auto_scroll.h"
 #include "viewer/app/display_test_support.h"
 #include "viewer/app/messages.h"
+#include "viewer/app/view_blocks.h"
+#include "viewer/common/text_copy.h"
 #include "viewer/app/screen_font.h"
 #include "viewer/app/view_state.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
 
 namespace {
+// Records the repositioning and selection messages the window sends itself.
+struct Sent {
+  UINT Message;
+  WPARAM W;
+  LPARAM L;
+};
+std::vector<Sent> gSent;
+WNDPROC gOriginal = nullptr;
+
+LRESULT CALLBACK Recorder(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+  if (msg == VW_SHOWOFFSET || msg == VW_EXTENDSEL) gSent.push_back({msg, w, l});
+  return CallWindowProcA(gOriginal, hwnd, msg, w, l);
+}
+
 class WindowView : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -97,6 +116,64 @@ TEST_F(WindowView, LayoutFollowsTheClientSize) {
   EXPECT_EQ(SendMessageA(hwnd_, VW_LAYOUT, 0, 0), 0);
   SendMessageA(hwnd_, WM_SIZE, SIZE_MINIMIZED, 0);
   EXPECT_EQ(gView.LinesPerScreen, 10) << "minimizing keeps the layout";
+}
+
+TEST_F(WindowView, TimerTicksMoveTheViewUntilItsEnd) {
+  CopyText(gFile.Path, "C:\\long.txt");
+  std::vector<TestLine> lines;
+  static char texts[100][8];
+  for (int i = 0; i < 100; ++i) {
+    wsprintfA(texts[i], "row %d", i);
+    lines.push_back({texts[i], i * 7});
+  }
+  SetTestLines(lines, 700);
+  gOriginal = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Recorder)));
+  gSent.clear();
+  gSetupSettings.SlowMouseLines = 2;
+  LPARAM lastRow = MAKELPARAM(5, gView.ClientHeight - 3);
+  BeginSelectionDrag();
+  SendMessageA(hwnd_, WM_MOUSEMOVE, MK_LBUTTON, lastRow);
+  EXPECT_EQ(AutoScrollTimer(), kAutoScrollDownTimer);
+  SendMessageA(hwnd_, WM_TIMER, kAutoScrollDownTimer, 0);
+  ASSERT_EQ(gSent.size(), 3u);
+  EXPECT_EQ(gSent[0].Message, VW_EXTENDSEL) << "the move itself extends the selection";
+  EXPECT_EQ(gSent[1].Message, VW_SHOWOFFSET);
+  EXPECT_EQ(static_cast<int>(gSent[1].W), 2);
+  EXPECT_EQ(gSent[1].L, -1);
+  EXPECT_EQ(gSent[2].Message, VW_EXTENDSEL);
+  EXPECT_EQ(gSent[2].L, lastRow) << "with the kept mouse position";
+
+  gSent.clear();
+  SendMessageA(hwnd_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, -1));
+  SendMessageA(hwnd_, WM_TIMER, kAutoScrollUpTimer, 0);
+  EXPECT_EQ(gSent.size(), 1u) << "the top is the file start: no move";
+  EXPECT_EQ(AutoScrollTimer(), 0u);
+
+  gLines.Acur = static_cast<int16_t>(100 - gView.LinesPerScreen + 1);
+  SendMessageA(hwnd_, WM_MOUSEMOVE, MK_LBUTTON, lastRow);
+  gSent.clear();
+  SendMessageA(hwnd_, WM_TIMER, kAutoScrollDownTimer, 0);
+  EXPECT_TRUE(gSent.empty()) << "the last line is on the screen: no move";
+  EXPECT_EQ(AutoScrollTimer(), 0u);
+  EndSelectionDrag(hwnd_);
+  SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gOriginal));
+}
+
+TEST_F(WindowView, BackgroundIsErasedOnlyWithoutAFile) {
+  HDC dc = GetDC(hwnd_);
+  RECT spot{10, 10, 20, 20};
+  HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+  auto erasedSpot = [&] {
+    FillRect(dc, &spot, red);
+    SendMessageA(hwnd_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    return GetPixel(dc, 15, 15) != RGB(255, 0, 0);
+  };
+  EXPECT_TRUE(erasedSpot()) << "without a file the class brush erases";
+  CopyText(gFile.Path, "C:\\file.txt");
+  EXPECT_FALSE(erasedSpot()) << "with a file painting covers everything";
+  DeleteObject(red);
+  ReleaseDC(hwnd_, dc);
 }
 
 TEST_F(WindowView, DraggingBelowTheWindowRunsTheFastDownTimer) {
