@@ -45,10 +45,10 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_ERASEBKGND:
       return OnEraseBackground(hwnd, wParam, lParam);
     case WM_VSCROLL:
-      if (OnVScroll(hwnd, LOWORD(wParam))) return 0;
+      if (OnVScroll(hwnd, LOWORD(wParam), HIWORD(wParam))) return 0;
       break;
     case WM_HSCROLL:
-      if (OnHScroll(hwnd, LOWORD(wParam))) return 0;
+      if (OnHScroll(hwnd, LOWORD(wParam), HIWORD(wParam))) return 0;
       break;
     case WM_MOUSEMOVE:
       AutoScrollMouseMove(hwnd, wParam, lParam);

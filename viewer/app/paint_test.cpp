@@ -155,6 +155,10 @@ TEST_F(Paint, FixedLineLength300InAnEightyColumnWindow) {
   EXPECT_EQ(GetScrollPos(hwnd_, SB_HORZ), 299);
   SendMessageA(hwnd_, WM_HSCROLL, SB_LEFT, 0);
   EXPECT_EQ(gView.HScroll, 0);
+  SendMessageA(hwnd_, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 42), 0);
+  EXPECT_EQ(gView.HScroll, 42);
+  SendMessageA(hwnd_, WM_HSCROLL, SB_LINELEFT, 0);
+  EXPECT_EQ(gView.HScroll, 41);
 }
 
 TEST_F(Paint, VertScroll2ShowsTheBarOnceTheViewMoves) {
@@ -176,6 +180,9 @@ TEST_F(Paint, VertScroll2ShowsTheBarOnceTheViewMoves) {
   EXPECT_EQ(GetScrollPos(hwnd_, SB_VERT), 4);
   EXPECT_EQ(gView.TopOffset, 4);
 
+  SendMessageA(hwnd_, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 7), 0);
+  ASSERT_TRUE(PeekMessageA(&msg, hwnd_, VW_SHOWOFFSET, VW_SHOWOFFSET, PM_REMOVE));
+  EXPECT_EQ(msg.lParam, 7) << "the thumb's share of the file length";
   SendMessageA(hwnd_, WM_VSCROLL, SB_BOTTOM, 0);
   ASSERT_TRUE(PeekMessageA(&msg, hwnd_, VW_SHOWOFFSET, VW_SHOWOFFSET, PM_REMOVE));
   EXPECT_EQ(msg.lParam, 14);

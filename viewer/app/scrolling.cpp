@@ -6,19 +6,21 @@
 #include "viewer/app/view_state.h"
 
 namespace {
-// The released thumb's position in the full 32-bit range (the message
-// carries only 16 bits, too few for files beyond 64 KB).
-int32_t ThumbPosition(HWND hwnd, int bar, int32_t* rangeMax) {
+// The released thumb's position. The message carries only 16 bits, too few
+// for files beyond 64 KB: larger ranges take the 32-bit tracking position.
+int32_t ThumbPosition(HWND hwnd, int bar, int thumb16, int32_t* rangeMax) {
+  int low = 0, high = 0;
+  GetScrollRange(hwnd, bar, &low, &high);
+  *rangeMax = high;
+  if (high <= 0xFFFF) return thumb16;
   SCROLLINFO si{};
   si.cbSize = sizeof si;
-  si.fMask = SIF_RANGE | SIF_TRACKPOS | SIF_POS;
-  GetScrollInfo(hwnd, bar, &si);
-  *rangeMax = si.nMax;
-  return si.nTrackPos;
+  si.fMask = SIF_TRACKPOS;
+  return GetScrollInfo(hwnd, bar, &si) ? si.nTrackPos : thumb16;
 }
 }  // namespace
 
-bool OnVScroll(HWND hwnd, int code) {
+bool OnVScroll(HWND hwnd, int code, int thumb) {
   ViewState& v = gView;
   int32_t rangeMax = 0;
   switch (code) {
@@ -27,8 +29,8 @@ bool OnVScroll(HWND hwnd, int code) {
     case SB_PAGEUP: v.PendingDelta = -v.LinesPerScreen; break;
     case SB_PAGEDOWN: v.PendingDelta = v.LinesPerScreen; break;
     case SB_THUMBPOSITION: {
-      int32_t thumb = ThumbPosition(hwnd, SB_VERT, &rangeMax);
-      v.PendingTarget = ThumbTarget(gFile.Flen, thumb, rangeMax);
+      int32_t position = ThumbPosition(hwnd, SB_VERT, thumb, &rangeMax);
+      v.PendingTarget = ThumbTarget(gFile.Flen, position, rangeMax);
       break;
     }
     case SB_TOP: v.PendingTarget = 0; break;
@@ -39,7 +41,7 @@ bool OnVScroll(HWND hwnd, int code) {
   return true;
 }
 
-bool OnHScroll(HWND hwnd, int code) {
+bool OnHScroll(HWND hwnd, int code, int thumb) {
   ViewState& v = gView;
   int32_t rangeMax = 0;
   switch (code) {
@@ -47,7 +49,7 @@ bool OnHScroll(HWND hwnd, int code) {
     case SB_LINERIGHT: v.HScroll = ClampHScroll(v.HScroll + v.HLineStep, v.FormatLength); break;
     case SB_PAGELEFT: v.HScroll = ClampHScroll(v.HScroll - v.HPageStep, v.FormatLength); break;
     case SB_PAGERIGHT: v.HScroll = ClampHScroll(v.HScroll + v.HPageStep, v.FormatLength); break;
-    case SB_THUMBPOSITION: v.HScroll = ThumbPosition(hwnd, SB_HORZ, &rangeMax); break;
+    case SB_THUMBPOSITION: v.HScroll = ThumbPosition(hwnd, SB_HORZ, thumb, &rangeMax); break;
     case SB_LEFT: v.HScroll = 0; break;
     case SB_RIGHT: v.HScroll = HScrollAtRightEnd(v.FormatLength, v.ClientWidth, v.CharWidth); break;
     default: return false;

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
-// False for codes left to the default window procedure.
-bool OnVScroll(HWND hwnd, int code);
-bool OnHScroll(HWND hwnd, int code);
+// code and thumb: the message's low and high word. False for codes left to
+// the default window procedure.
+bool OnVScroll(HWND hwnd, int code, int thumb);
+bool OnHScroll(HWND hwnd, int code, int thumb);
