@@ -1,9 +1,11 @@
 // The one command router of the main window: menu items and accelerators.
 #include "viewer/app/commands.h"
 
+#include "viewer/app/always_on_top.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/dialogs.h"
 #include "viewer/app/main_window.h"
+#include "viewer/app/screen_font.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
 
@@ -42,6 +44,11 @@ void OnCommand(HWND hwnd, int id) {
     case IDM_HELP_KEYBOARD: ShowHelp(hwnd, HELP_CONTEXT, 32); break;
     case IDM_HELP_ON_HELP: ShowHelp(hwnd, HELP_HELPONHELP, 0); break;
     case IDM_ABOUT: ShowAboutDialog(hwnd); break;
+    case IDM_ALWAYS_ON_TOP:
+    case IDM_FORCE_ON_TOP: OnAlwaysOnTop(hwnd, id); break;
+    case IDM_ZOOM_IN:
+    case IDM_ZOOM_OUT:
+    case IDM_RESET_ZOOM: OnZoom(hwnd, id); break;
     default:
       if (id >= IDM_RECENT_FIRST && id <= IDM_RECENT_LAST) OnRecentFile(hwnd, id - IDM_RECENT_FIRST);
       break;

@@ -1,8 +1,13 @@
 #include "viewer/app/main_window.h"
 
 #include "viewer/app/app_state.h"
+#include "viewer/app/auto_scroll.h"
 #include "viewer/app/keys.h"
+#include "viewer/app/layout.h"
 #include "viewer/app/messages.h"
+#include "viewer/app/paint.h"
+#include "viewer/app/screen_font.h"
+#include "viewer/app/scrolling.h"
 #include "viewer/app/selection.h"
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -29,6 +34,34 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case VW_OPENFILE:
       OnOpenFile(hwnd, reinterpret_cast<const char*>(lParam));
       return 0;
+    case WM_SIZE:
+      OnSize(hwnd, wParam, lParam);
+      return 0;
+    case WM_PAINT:
+      OnPaint(hwnd);
+      return 0;
+    case WM_PRINTCLIENT:
+      PaintContent(reinterpret_cast<HDC>(wParam), RECT{0, 0, 32767, 32767});
+      return 0;
+    case WM_ERASEBKGND:
+      return OnEraseBackground(hwnd, wParam, lParam);
+    case WM_VSCROLL:
+      if (OnVScroll(hwnd, LOWORD(wParam), HIWORD(wParam))) return 0;
+      break;
+    case WM_HSCROLL:
+      if (OnHScroll(hwnd, LOWORD(wParam), HIWORD(wParam))) return 0;
+      break;
+    case WM_MOUSEMOVE:
+      AutoScrollMouseMove(hwnd, wParam, lParam);
+      return 0;
+    case WM_TIMER:
+      if (wParam == kAutoScrollUpTimer || wParam == kAutoScrollDownTimer) AutoScrollTick(hwnd, wParam);
+      return 0;
+    case VW_LAYOUT:
+      return OnLayout(hwnd, false);
+    case VW_MAKEFONT:
+      OnMakeFont(hwnd);
+      return 0;
     case VW_CLEARSEL:
       ClearSelection();
       return 0;
@@ -53,6 +86,8 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_RBUTTONDOWN:
       OnRightButtonDown(hwnd);
       return 0;
+    default:
+      break;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }

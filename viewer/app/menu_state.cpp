@@ -6,6 +6,7 @@
 
 #include "viewer/app/app_state.h"
 #include "viewer/app/main_window.h"
+#include "viewer/app/view_state.h"
 #include "viewer/common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
@@ -15,12 +16,11 @@ HMENU gPopups[POPUP_COUNT] = {};
 
 // Commands whose subsystem is not part of this build yet: always greyed.
 constexpr int kUnbuilt[] = {
-    IDM_PRINT,        IDM_PRINT_PAGE,   IDM_PRINT_TAGS,  IDM_PAGE_SETUP,    IDM_PRINT_SETUP,
-    IDM_IGNORE_DDE,   IDM_COPY,         IDM_FIND_TEXT,   IDM_FIND_HEX,      IDM_FIND_NEXT,
-    IDM_GOTO,         IDM_ZOOM_IN,      IDM_ZOOM_OUT,    IDM_RESET_ZOOM,    IDM_ALWAYS_ON_TOP,
-    IDM_OPTIONS,      IDM_FONT,         IDM_COLOR,       IDM_SAVE_OPTIONS,  IDM_SAVE_SETUP,
-    IDM_LOAD_SETUP,   IDM_MARK_TOGGLE,  IDM_MARK_SET,    IDM_MARK_RESET,    IDM_UNMARK_ALL,
-    IDM_MARK_NEXT,
+    IDM_PRINT,      IDM_PRINT_PAGE,  IDM_PRINT_TAGS, IDM_PAGE_SETUP,   IDM_PRINT_SETUP,
+    IDM_IGNORE_DDE, IDM_COPY,        IDM_FIND_TEXT,  IDM_FIND_HEX,     IDM_FIND_NEXT,
+    IDM_GOTO,       IDM_OPTIONS,     IDM_FONT,       IDM_COLOR,        IDM_SAVE_OPTIONS,
+    IDM_SAVE_SETUP, IDM_LOAD_SETUP,  IDM_MARK_TOGGLE, IDM_MARK_SET,    IDM_MARK_RESET,
+    IDM_UNMARK_ALL, IDM_MARK_NEXT,
 };
 
 void Enable(HMENU menu, int id, bool on) {
@@ -47,6 +47,9 @@ void SetFileMenu(HMENU m, bool haveFile) {
 }
 
 void SetViewMenu(HMENU m) {
+  Check(m, IDM_ZOOM_IN, gView.ZoomLevel > 0);
+  Check(m, IDM_ZOOM_OUT, gView.ZoomLevel < 0);
+  Check(m, IDM_ALWAYS_ON_TOP, gView.AlwaysOnTop);
   Check(m, IDM_TEXT, gViewOptions.Format == FORMAT_TEXT);
   Check(m, IDM_HEX, gViewOptions.Format == FORMAT_HEX);
   Check(m, IDM_RAW, gViewOptions.Format == FORMAT_RAW);

@@ -1,6 +1,7 @@
 #include "viewer/app/selection.h"
 
 #include "viewer/app/app_state.h"
+#include "viewer/app/auto_scroll.h"
 #include "viewer/app/commands.h"
 #include "viewer/app/messages.h"
 #include "viewer/app/view_blocks.h"
@@ -8,20 +9,17 @@
 #include "viewer/resources/resource_ids.h"
 
 Selection gSel;
-bool gDragging = false;
 
 namespace {
-int TitleRows() { return gBlocks.TitleLines ? gTitles.Alast : 0; }
-
 // The text row under a mouse position (0 on or above the titles).
 int RowAt(LPARAM mousePos) {
   int y = static_cast<short>(HIWORD(mousePos));
-  int row = y / (gView.LineHeight > 0 ? gView.LineHeight : 1) - TitleRows();
+  int row = y / (gView.LineHeight > 0 ? gView.LineHeight : 1) - TitleRowCount();
   return row > 0 ? row : 0;
 }
 
 bool OnTitles(LPARAM mousePos) {
-  return static_cast<short>(HIWORD(mousePos)) < TitleRows() * gView.LineHeight;
+  return static_cast<short>(HIWORD(mousePos)) < TitleRowCount() * gView.LineHeight;
 }
 
 bool Selected(const Selection& s, int entry) {
@@ -37,7 +35,7 @@ void UpdateHighlight(HWND hwnd, const Selection& before) {
   for (int row = 0; row <= gView.LinesPerScreen && gLines.Acur + row < gLines.Alast; ++row) {
     int entry = gLines.Acur + row;
     if (Selected(before, entry) == Selected(gSel, entry)) continue;
-    int top = (TitleRows() + row) * gView.LineHeight;
+    int top = (TitleRowCount() + row) * gView.LineHeight;
     RECT r = {0, top, client.right, top + gView.LineHeight};
     InvertRect(dc, &r);
   }
@@ -76,7 +74,7 @@ void OnExtendSelection(HWND hwnd, LPARAM mousePos) {
 }
 
 void OnLeftButtonDown(HWND hwnd, WPARAM keys, LPARAM mousePos) {
-  if (gDragging || !gFile.Path[0] || OnTitles(mousePos)) return;
+  if (SelectionDragging() || !gFile.Path[0] || OnTitles(mousePos)) return;
   if ((keys & MK_SHIFT) && HasSelection()) {
     SendMessageA(hwnd, VW_EXTENDSEL, keys, mousePos);
   } else {
@@ -92,7 +90,7 @@ void OnLeftButtonDown(HWND hwnd, WPARAM keys, LPARAM mousePos) {
     SendMessageA(hwnd, VW_SELECTLINE, keys, mousePos);
   }
   SetCapture(hwnd);
-  gDragging = true;
+  BeginSelectionDrag();
 }
 
 void OnLeftButtonDoubleClick(HWND hwnd, LPARAM mousePos) {
@@ -108,10 +106,9 @@ void OnLeftButtonDoubleClick(HWND hwnd, LPARAM mousePos) {
 }
 
 void OnLeftButtonUp(HWND hwnd) {
-  (void)hwnd;
-  if (!gDragging) return;
-  ReleaseCapture();
-  gDragging = false;
+  bool dragging = SelectionDragging();
+  EndSelectionDrag(hwnd);
+  if (dragging) ReleaseCapture();
 }
 
 void OnRightButtonDown(HWND hwnd) {

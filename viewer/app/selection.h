@@ -13,7 +13,6 @@ struct Selection {
 };
 
 extern Selection gSel;
-extern bool gDragging;  // the left button holds a selection gesture
 
 inline void ClearSelection() { gSel = Selection{}; }
 inline bool HasSelection() { return gSel.SelStart >= 0 && gSel.SelEnd >= 0; }

@@ -9,8 +9,10 @@
 #include "viewer/app/ui_seam.h"
 #include "viewer/common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/settings/color_table.h"
 #include "viewer/settings/profile_groups.h"
 #include "viewer/settings/profile_store_win32.h"
+#include "viewer/settings/system_colors_win32.h"
 #include "viewer/settings/view_options.h"
 
 AppState gApp;
@@ -38,7 +40,9 @@ void PrepareSettings(HINSTANCE instance, const char* commandLine) {
   gSetupSettings.ProfileReadOnly = ChooseProfile(gSetupSettings.ProfilePath);
   ReadSetupSettings();
   ParseCommandLine(commandLine, &gApp.Start);
-  // The default screen colours and print shades are set here.
+  BindSystemColors();
+  ResetColors(kAllScreenColors);
+  ResetColors(kAllPrintShades);
   if (SwitchOf(gApp.Start, 'V') != 'V') LoadProfile();
   // A named setup (without its titles) is loaded here.
   ApplySwitches(gApp.Start.Switches);

@@ -92,3 +92,9 @@ ViewLock::~ViewLock() {
   gLines.Entries = nullptr;
   gText.Base = nullptr;
 }
+
+int TitleRowCount() {
+  if (!gBlocks.TitleLines) return 0;
+  int n = gTitles.Alast - gTitles.Acur;
+  return n > 0 ? n : 0;
+}

@@ -31,6 +31,9 @@ bool AllocateTitleBlocks();
 void FreeTitleBlocks();
 void FreeViewBlocks();
 
+// Frozen title rows shown above the text.
+int TitleRowCount();
+
 // Locks the line table and text arena of the main view for one message: the
 // entry and character pointers of gLines and gText are valid while it lives.
 class ViewLock {

@@ -3,6 +3,7 @@
 #include "viewer/app/main_window.h"
 #include "viewer/app/menu_state.h"
 #include "viewer/app/messages.h"
+#include "viewer/app/screen_font.h"
 #include "viewer/app/ui_seam.h"
 #include "viewer/app/view_blocks.h"
 #include "viewer/resources/resource_ids.h"
@@ -51,5 +52,6 @@ void OnDestroy(HWND hwnd) {
   WinHelpA(hwnd, "TARVO.HLP", HELP_QUIT, 0);
   DragAcceptFiles(hwnd, FALSE);
   FreeViewBlocks();
+  DeleteScreenFont();
   PostQuitMessage(0);
 }

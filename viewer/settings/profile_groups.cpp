@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "viewer/common/text_copy.h"
+#include "viewer/settings/color_table.h"
+#include "viewer/settings/page_setup.h"
 #include "viewer/settings/profile_store.h"
 #include "viewer/settings/recent_lists.h"
 #include "viewer/settings/titles_profile.h"
@@ -96,18 +98,22 @@ void ReadSetupSettings() {
 }
 
 void LoadProfileGroups(const char* section, int mask, LineTable* titles, TextArena* titleText) {
-  // The page-setup and printer-setup groups are read here first, and the
-  // screen colours and print shades after the recent files.
+  if (mask & SAVE_PAGE_SETUP) ReadPageSetup(section);
+  // The printer-setup group is read here.
   if (mask & SAVE_FORMAT) ReadDisplayOptions(section);
   if (mask & SAVE_WINDOW_POS) ReadWindowPos(section);
   if (mask & SAVE_MRU_FILES) ReadRecentFiles();
+  if (mask & SAVE_COLORS) ReadColors(section);
+  if (mask & SAVE_PRINT_SHADES) ReadPrintShades(section);
   if ((mask & SAVE_TITLES) && titles && titleText) ReadTitles(section, titles, titleText);
 }
 
 void LoadProfile() {
   LoadProfileGroups(kMainSection, SAVE_FORMAT | SAVE_MRU_FILES | SAVE_WINDOW_POS);
-  // The colours ("Tarvo Colors"), printer setup ("Print Setup") and page
-  // setup ("Page Setup") are loaded here.
+  ReadColors(kColorsSection);
+  ReadPrintShades(kColorsSection);
+  // The printer setup ("Print Setup") is loaded here.
+  ReadPageSetup(kPageSetupSection);
 }
 
 bool SaveViewOptions(const char* section, const ScreenRect* window) {

@@ -1,0 +1,77 @@
+#include "viewer/app/display_rules.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "viewer/settings/view_options.h"
+
+int LinesPerScreenFor(int clientHeight, int lineHeight, int titles) {
+  if (lineHeight < 1) return 1;
+  return std::max(clientHeight / lineHeight - titles, 1);
+}
+
+int FormatLengthFor(int clientWidth, int charWidth, uint32_t flags, int lineLength) {
+  int cw = std::max(charWidth, 1);
+  if (flags & FMT_FIXED_LENGTH) return lineLength;
+  int pixels = (flags & FMT_WRAP) ? clientWidth : 3 * (clientWidth + cw);
+  return pixels / cw;
+}
+
+bool NeedsReformat(int oldLength, int newLength, bool wrap, bool sizeChange) {
+  if (sizeChange && newLength == oldLength) return false;
+  return oldLength < newLength || newLength < oldLength / 2 || wrap;
+}
+
+int HorzPageStepFor(int clientWidth, int charWidth) {
+  return std::max(clientWidth / (3 * std::max(charWidth, 1)), 1);
+}
+
+int PointSizeToHeight(int pointSize, int dpiY) {
+  if (pointSize < 1) pointSize = 10;
+  return (-35 - dpiY * pointSize) / 72;
+}
+
+int ZoomedFontHeight(int height, int zoom) {
+  if (zoom == 0) return height;
+  int step = std::abs(height / 5);
+  int magnitude = std::max(std::abs(height) + step * zoom, 1);
+  return height < 0 ? -magnitude : magnitude;
+}
+
+int ClampHScroll(int value, int formatLength) {
+  if (formatLength < 2) return 0;
+  return std::clamp(value, 0, formatLength - 1);
+}
+
+int HScrollAtRightEnd(int formatLength, int clientWidth, int charWidth) {
+  return std::max(formatLength - clientWidth / std::max(charWidth, 1), 0);
+}
+
+int32_t VertScrollMax(const VertBarInput& in) {
+  if (!in.FileOpen || in.Mode == 0) return 0;
+  if (in.Mode == 2 && in.TopIndex == 0 && in.LastIndex - in.TopIndex <= in.LinesPerScreen) return 0;
+  return in.FileLength;
+}
+
+int HorzScrollMax(int mode, int formatLength, int charWidth, int clientWidth, int hScroll) {
+  if (mode == 0 || formatLength < 1) return 0;
+  if (mode == 1) return formatLength - 1;
+  bool needed = static_cast<int64_t>(formatLength) * charWidth > clientWidth || hScroll != 0;
+  return needed ? formatLength - 1 : 0;
+}
+
+int32_t ThumbTarget(int32_t fileLength, int32_t thumb, int32_t rangeMax) {
+  if (rangeMax <= 0) return 0;
+  return static_cast<int32_t>(static_cast<int64_t>(fileLength) * thumb / rangeMax);
+}
+
+AutoScrollPlan PlanAutoScroll(int y, int titlesHeight, int lineHeight, int clientHeight,
+                              const AutoScrollRates& r) {
+  if (y <= titlesHeight) return {1, r.FastLines, r.FastDelay};
+  if (y <= titlesHeight + lineHeight) return {1, r.SlowLines, r.SlowDelay};
+  if (y >= clientHeight - lineHeight) {
+    if (y < clientHeight - 1) return {2, r.SlowLines, r.SlowDelay};
+    return {2, r.FastLines, r.FastDelay};
+  }
+  return {0, 0, 0};
+}

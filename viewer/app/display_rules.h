@@ -1,0 +1,57 @@
+// The arithmetic of the main window's display: layout, font size and zoom,
+// scroll-bar ranges, horizontal scrolling and the automatic-scroll rate.
+// Pure functions, so the rules are tested without a window.
+#pragma once
+#include <cstdint>
+
+// Rows of text below `titles` frozen title rows; at least 1.
+int LinesPerScreenFor(int clientHeight, int lineHeight, int titles);
+
+// The line length handed to the formatters for a window `clientWidth`
+// pixels wide, under the format flags in effect.
+int FormatLengthFor(int clientWidth, int charWidth, uint32_t flags, int lineLength);
+// Whether a new line length replaces the old one (and the lines are
+// formatted again). A size change that leaves the value alone never does.
+bool NeedsReformat(int oldLength, int newLength, bool wrap, bool sizeChange);
+// Columns moved by a horizontal page step.
+int HorzPageStepFor(int clientWidth, int charWidth);
+
+// Character height (negative) for a point size at `dpiY` pixels per inch;
+// sizes below 1 count as 10.
+int PointSizeToHeight(int pointSize, int dpiY);
+// The height a font is created with `zoom` steps away from `height`.
+int ZoomedFontHeight(int height, int zoom);
+
+// Horizontal scrolling: columns scrolled off at the left after a relative
+// move, and at the right end.
+int ClampHScroll(int value, int formatLength);
+int HScrollAtRightEnd(int formatLength, int clientWidth, int charWidth);
+
+// Upper ends of the scroll ranges; 0 hides the bar. Modes: 0 never,
+// 1 always, 2 when needed.
+struct VertBarInput {
+  int Mode;
+  bool FileOpen;
+  int32_t FileLength;
+  int TopIndex;     // Acur
+  int LastIndex;    // Alast
+  int LinesPerScreen;
+};
+int32_t VertScrollMax(const VertBarInput& in);
+int HorzScrollMax(int mode, int formatLength, int charWidth, int clientWidth, int hScroll);
+
+// The file offset a released thumb asks for.
+int32_t ThumbTarget(int32_t fileLength, int32_t thumb, int32_t rangeMax);
+
+// The automatic scrolling chosen for a mouse row while a selection is
+// dragged: timer 1 scrolls up, 2 down, 0 none.
+struct AutoScrollRates {
+  int SlowLines, SlowDelay, FastLines, FastDelay;
+};
+struct AutoScrollPlan {
+  int Timer;
+  int Lines;
+  int Delay;
+};
+AutoScrollPlan PlanAutoScroll(int y, int titlesHeight, int lineHeight, int clientHeight,
+                              const AutoScrollRates& rates);

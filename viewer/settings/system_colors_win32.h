@@ -1,0 +1,4 @@
+// Binds the colour table's defaults to the platform's system colours.
+#pragma once
+
+void BindSystemColors();
