@@ -2,8 +2,16 @@
 
 #include <cstring>
 
-#if defined(__SSE2__)
+#if defined(TARVO_SCAN_SSE2)
 #include <emmintrin.h>
+#endif
+
+#if defined(__SSE2__)
+#define SSE2_FUNCTION
+#define HAVE_SSE2 true
+#elif defined(TARVO_SCAN_SSE2)
+#define SSE2_FUNCTION __attribute__((target("sse2")))
+#define HAVE_SSE2 __builtin_cpu_supports("sse2")
 #endif
 
 namespace {
@@ -61,8 +69,8 @@ bool PatternScanner::MatchesAt(const uint8_t* at) const {
 
 ptrdiff_t PatternScanner::Find(const uint8_t* data, size_t size) const {
   if (size < length_) return -1;
-#if defined(__SSE2__)
-  if (length_ > 1) return FindVector(data, size);
+#if defined(TARVO_SCAN_SSE2)
+  if (length_ > 1 && HAVE_SSE2) return FindVector(data, size);
 #endif
   return FindPlain(data, size);
 }
@@ -93,11 +101,11 @@ ptrdiff_t PatternScanner::FindPlain(const uint8_t* data, size_t size) const {
   return -1;
 }
 
-#if defined(__SSE2__)
+#if defined(TARVO_SCAN_SSE2)
 // Tests 16 positions per step: both probes must show their byte (a folded
 // letter is compared after setting bit 0x20, which maps 'A'-'Z' onto
 // 'a'-'z' and leaves the small letters as they are).
-ptrdiff_t PatternScanner::FindVector(const uint8_t* data, size_t size) const {
+SSE2_FUNCTION ptrdiff_t PatternScanner::FindVector(const uint8_t* data, size_t size) const {
   const size_t positions = size - length_ + 1;
   const __m128i want0 = _mm_set1_epi8(static_cast<char>(probeByte_[0]));
   const __m128i want1 = _mm_set1_epi8(static_cast<char>(probeByte_[1]));

@@ -7,6 +7,11 @@
 #include <cstddef>
 #include <cstdint>
 
+// SSE2 is always there on x86-64; the 32-bit build asks the processor.
+#if defined(__SSE2__) || defined(__i386__)
+#define TARVO_SCAN_SSE2 1
+#endif
+
 inline uint8_t FoldCase(uint8_t c) {
   return static_cast<uint8_t>(c - 'A') < 26 ? static_cast<uint8_t>(c | 0x20) : c;
 }
@@ -22,7 +27,7 @@ class PatternScanner {
  private:
   bool MatchesAt(const uint8_t* at) const;
   ptrdiff_t FindPlain(const uint8_t* data, size_t size) const;
-#if defined(__SSE2__)
+#if defined(TARVO_SCAN_SSE2)
   ptrdiff_t FindVector(const uint8_t* data, size_t size) const;
 #endif
 
