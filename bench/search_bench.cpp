@@ -1,0 +1,120 @@
+// Figures for the file search; bench/search_vs_grep.sh runs it next to grep.
+//   search_bench generate PATH MIB      text-like test file, one marker near the end
+//   search_bench find PATH PATTERN case|nocase RUNS [READ_BYTES]
+//   search_bench memchr PATH RUNS      one read-and-memchr pass (the physical reference)
+// find and memchr print "offset seconds", the seconds being the best of RUNS.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "viewer/buffer/file_access.h"
+#include "viewer/common/text_copy.h"
+#include "viewer/navigation/find_in_file.h"
+
+namespace {
+// The text has no q or z and no two-letter words, so the marker is found
+// only where it was put, and " is " and the other absent patterns never occur.
+constexpr char kMarker[] = "zephyr notes in the lazy harbors";
+
+std::string TextBlock(size_t bytes) {
+  std::mt19937 rng(12345);
+  // Letters with roughly their English weights, without q and z.
+  const std::string letters =
+      "eeeeeeeeeeeetttttttttaaaaaaaaooooooooiiiiiiinnnnnnnsssssshhhhhhrrrrrrdddd"
+      "lllluuucccmmmwwffggyyppbbvkjx";
+  std::vector<std::string> words(800);
+  for (auto& w : words) {
+    size_t n = 3 + rng() % 7;
+    for (size_t i = 0; i < n; ++i) w += letters[rng() % letters.size()];
+  }
+  std::string text;
+  text.reserve(bytes + 100);
+  size_t lineStart = 0;
+  bool sentenceStart = true;
+  while (text.size() < bytes) {
+    std::string w = words[rng() % words.size()];
+    if (sentenceStart) w[0] = static_cast<char>(w[0] - 32);
+    text += w;
+    sentenceStart = rng() % 12 == 0;
+    if (sentenceStart) text += '.';
+    if (text.size() - lineStart > 70) {
+      text += '\n';
+      lineStart = text.size();
+    } else {
+      text += ' ';
+    }
+  }
+  text.resize(bytes);
+  return text;
+}
+
+int Generate(const char* path, long mib) {
+  const size_t block = 16u << 20;
+  std::string text = TextBlock(block);
+  FILE* f = std::fopen(path, "wb");
+  if (!f) return 1;
+  const size_t total = static_cast<size_t>(mib) << 20;
+  for (size_t done = 0; done < total; done += block) {
+    std::string piece = text;
+    if (done + block >= total) piece.replace(block - 4096, sizeof kMarker - 1, kMarker);
+    std::fwrite(piece.data(), 1, piece.size(), f);
+  }
+  return std::fclose(f) == 0 ? 0 : 1;
+}
+
+double Seconds(std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+int Find(const char* path, const char* pattern, bool matchCase, int runs, int32_t readBytes) {
+  FileRef file;
+  CopyText(file.Path, path);
+  file.Flen = QueryFileSize(path);
+  double best = 1e9;
+  int32_t at = -1;
+  for (int r = 0; r < runs; ++r) {
+    auto t0 = std::chrono::steady_clock::now();
+    at = FindBytes(file, 0, static_cast<int32_t>(std::strlen(pattern)),
+                   reinterpret_cast<const uint8_t*>(pattern), matchCase ? SF_CASE : 0, readBytes);
+    best = std::min(best, Seconds(t0));
+  }
+  std::printf("%d %.4f\n", at, best);
+  return 0;
+}
+
+int MemchrPass(const char* path, int runs) {
+  std::vector<char> buffer(kSearchReadBytes);
+  double best = 1e9;
+  long found = 0;
+  for (int r = 0; r < runs; ++r) {
+    auto t0 = std::chrono::steady_clock::now();
+    int fd = ::open(path, O_RDONLY);
+    if (fd < 0) return 1;
+    ssize_t n;
+    while ((n = ::read(fd, buffer.data(), buffer.size())) > 0)
+      if (std::memchr(buffer.data(), '\x01', static_cast<size_t>(n))) ++found;
+    ::close(fd);
+    best = std::min(best, Seconds(t0));
+  }
+  std::printf("%ld %.4f\n", found, best);
+  return 0;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string mode = argc > 1 ? argv[1] : "";
+  if (mode == "generate" && argc == 4) return Generate(argv[2], std::atol(argv[3]));
+  if (mode == "find" && (argc == 6 || argc == 7))
+    return Find(argv[2], argv[3], std::string(argv[4]) == "case", std::atoi(argv[5]),
+                argc == 7 ? std::atoi(argv[6]) : kSearchReadBytes);
+  if (mode == "memchr" && argc == 4) return MemchrPass(argv[2], std::atoi(argv[3]));
+  std::fprintf(stderr, "usage: see the head of search_bench.cpp\n");
+  return 2;
+}

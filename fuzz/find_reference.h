@@ -1,0 +1,45 @@
+// The file search as a plain position-by-position comparison over windows
+// that overlap by the pattern length less one, reading through the
+// file-access seam: the behaviour the fast search must reproduce exactly.
+// Two points are sound rather than literal: a read never goes past the size
+// the viewer knows, and a read too short to hold the pattern ends the search
+// (the file shrank), where a literal loop would step backwards forever.
+#pragma once
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "viewer/buffer/file_access.h"
+#include "viewer/buffer/file_ref.h"
+#include "viewer/navigation/pattern_scan.h"
+
+inline int32_t ReferenceFind(const FileRef& file, int32_t start, int32_t length,
+                             const uint8_t* pattern, bool matchCase, int32_t window) {
+  if (static_cast<int64_t>(start) + length > file.Flen) return -1;
+  if (length <= 0) return -2;
+  int32_t w = std::min(file.Flen - start, window);
+  std::vector<uint8_t> buffer(static_cast<size_t>(w));
+  const FileSystem& fs = Files();
+  FileHandle f = fs.Open(file.Path);
+  if (f == kNoFile) return -21;
+  int32_t result = -1;
+  do {
+    if (start < 0 || !fs.Seek(f, start)) {
+      result = -22;
+      break;
+    }
+    int32_t n = fs.Read(f, buffer.data(), std::min(w, file.Flen - start));
+    if (n < length) break;
+    w = n;
+    for (int32_t i = 0; i <= n - length && result < 0; ++i) {
+      int32_t j = 0;
+      while (j < length && (matchCase ? buffer[i + j] == pattern[j]
+                                      : FoldCase(buffer[i + j]) == FoldCase(pattern[j])))
+        ++j;
+      if (j == length) result = start + i;
+    }
+    start = start + n - length + 1;
+  } while (result < 0 && start <= file.Flen - length);
+  fs.Close(f);
+  return result;
+}

@@ -1,0 +1,73 @@
+// Differential fuzzing of the file search against the plain reference, on
+// an in-memory file with small read sizes, short reads, and a size known to
+// the viewer that may differ from the file's (shrunk or grown since).
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "fuzz/find_reference.h"
+#include "viewer/common/text_copy.h"
+#include "viewer/navigation/find_in_file.h"
+#include "viewer/navigation/memory_files.h"
+
+namespace {
+// Few distinct bytes, with letters of both cases and their bit-0x20
+// neighbours, so that matches and near-matches are frequent.
+constexpr uint8_t kSmallAlphabet[] = {'a', 'A', 'b', 'B', '@', '`', 'z', 'Z'};
+
+int32_t Small(const uint8_t*& p, const uint8_t* end, int32_t limit) {
+  uint16_t v = 0;
+  for (int k = 0; k < 2 && p < end; ++k) v = static_cast<uint16_t>(v << 8 | *p++);
+  return v % limit;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const uint8_t* p = data;
+  const uint8_t* end = data + size;
+  if (size < 8) return 0;
+  uint8_t mode = *p++;
+  const bool matchCase = mode & 1;
+  const bool smallAlphabet = mode & 2;
+  int32_t length = Small(p, end, 40) - 1;  // -1 .. 38
+  int32_t engineRead = 1 + Small(p, end, 300);
+  // The reference's windows are never shorter than the pattern (they are
+  // 32760 bytes in the program); the engine's reads may be.
+  int32_t referenceWindow = (mode & 4) ? 32760 : std::max(length, 1 + Small(p, end, 300));
+  int32_t maxRead = (mode & 8) ? 1 + Small(p, end, 50) : INT32_MAX;
+  int32_t sizeDelta = (mode & 16) ? Small(p, end, 64) - 32 : 0;
+  int32_t startChoice = Small(p, end, 4096);
+
+  std::string pattern(static_cast<size_t>(std::max(length, 0)), '\0');
+  for (char& c : pattern) c = p < end ? static_cast<char>(*p++) : 'a';
+  std::string content(reinterpret_cast<const char*>(p), static_cast<size_t>(end - p));
+  if (smallAlphabet) {
+    for (char& c : pattern) c = static_cast<char>(kSmallAlphabet[static_cast<uint8_t>(c) % 8]);
+    for (char& c : content) c = static_cast<char>(kSmallAlphabet[static_cast<uint8_t>(c) % 8]);
+  }
+
+  MemoryFiles files;
+  files.files["f"] = content;
+  FileRef file;
+  CopyText(file.Path, "f");
+  file.Flen = std::max<int32_t>(0, static_cast<int32_t>(content.size()) + sizeDelta);
+  // Starts near the end matter most; now and then one past it.
+  int32_t start = (mode & 32) ? file.Flen - startChoice % 48 + 8 : startChoice % (file.Flen + 2);
+  const uint8_t* pat = reinterpret_cast<const uint8_t*>(pattern.data());
+
+  int32_t expected = ReferenceFind(file, start, length, pat, matchCase, referenceWindow);
+  files.maxRead = maxRead;
+  int32_t got = FindBytes(file, start, length, pat, matchCase ? SF_CASE : 0, engineRead);
+  if (got != expected || files.openFiles != 0) {
+    std::fprintf(stderr, "start %d length %d case %d Flen %d size %zu: got %d, expected %d\n",
+                 start, length, matchCase, file.Flen, content.size(), got, expected);
+    std::abort();
+  }
+  if (got >= 0 && (static_cast<size_t>(got) + pattern.size() > content.size() ||
+                   got + length > file.Flen))
+    std::abort();
+  return 0;
+}

@@ -1,0 +1,133 @@
+#include "viewer/navigation/find_in_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "viewer/common/text_copy.h"
+#include "viewer/navigation/memory_files.h"
+
+namespace {
+class FindInFileTest : public ::testing::Test {
+ protected:
+  FileRef Put(const std::string& content, const char* path = "file.txt") {
+    files.files[path] = content;
+    FileRef ref;
+    ref.Flen = static_cast<int32_t>(content.size());
+    CopyText(ref.Path, path);
+    return ref;
+  }
+  int32_t Find(const FileRef& ref, int32_t start, const std::string& pattern, uint16_t flags,
+               int32_t readBytes = kSearchReadBytes) {
+    int32_t r = FindBytes(ref, start, static_cast<int32_t>(pattern.size()),
+                          reinterpret_cast<const uint8_t*>(pattern.data()), flags, readBytes);
+    EXPECT_EQ(files.openFiles, 0) << "the file was left open";
+    return r;
+  }
+  MemoryFiles files;
+};
+
+TEST_F(FindInFileTest, PatternStraddlingReadBoundariesIsFound) {
+  std::string content(100000, '.');
+  content.replace(32758, 5, "abcde");  // across the 32760-byte windows of old
+  FileRef ref = Put(content);
+  EXPECT_EQ(Find(ref, 0, "abcde", SF_CASE), 32758);
+  for (int32_t readBytes : {1, 2, 3, 4, 5, 7, 32760})
+    EXPECT_EQ(Find(ref, 0, "abcde", SF_CASE, readBytes), 32758) << readBytes;
+  std::string big(3 * kSearchReadBytes, 'x');
+  big.replace(2 * kSearchReadBytes - 3, 6, "needle");
+  FileRef bigRef = Put(big, "big");
+  EXPECT_EQ(Find(bigRef, 0, "NEEDLE", 0), 2 * kSearchReadBytes - 3);
+  files.maxRead = 3;  // reads shorter than asked
+  EXPECT_EQ(Find(ref, 0, "abcde", SF_CASE, 64), 32758);
+}
+
+TEST_F(FindInFileTest, MatchEndingAtTheLastByteIsFoundFromExactlyThere) {
+  FileRef ref = Put("0123456789xyz");
+  EXPECT_EQ(Find(ref, 0, "xyz", SF_CASE), 10);
+  EXPECT_EQ(Find(ref, 10, "xyz", SF_CASE), 10);
+  EXPECT_EQ(Find(ref, 10, "xyz", SF_CASE, 1), 10);
+  EXPECT_EQ(Find(ref, 11, "xyz", SF_CASE), kFindNotFound);
+  EXPECT_EQ(Find(ref, 13, "z", SF_CASE), kFindNotFound);
+  EXPECT_EQ(Find(ref, 400, "z", SF_CASE), kFindNotFound);
+}
+
+TEST_F(FindInFileTest, MarkAllStepsFindOverlappingMatches) {
+  FileRef ref = Put("aaaa");
+  SearchState search;
+  search.SearchFlags = SF_TEXT;
+  search.SearchLength = 2;
+  search.SearchPattern[0] = search.SearchPattern[1] = 'a';
+  std::vector<int32_t> found;
+  for (int32_t x = FindSearchFrom(ref, search, 0); x >= 0; x = FindSearchFrom(ref, search, x + 1))
+    found.push_back(x);
+  EXPECT_EQ(found, (std::vector<int32_t>{0, 1, 2}));
+}
+
+TEST_F(FindInFileTest, CaseFoldingPairsOnlyAsciiLetters) {
+  FileRef ref = Put("xx ABC \xC9t\xE9 @[\\]^_ end");
+  EXPECT_EQ(Find(ref, 0, "abc", 0), 3);
+  EXPECT_EQ(Find(ref, 0, "aBc", 0), 3);
+  EXPECT_EQ(Find(ref, 0, "abc", SF_CASE), kFindNotFound);
+  EXPECT_EQ(Find(ref, 0, "\xE9T\xE9", 0), kFindNotFound);  // accented letters do not fold
+  EXPECT_EQ(Find(ref, 0, "\xC9T\xE9", 0), 7);
+  EXPECT_EQ(Find(ref, 0, "`{|}~\x7F", 0), kFindNotFound);  // bit 0x20 alone is no fold
+  EXPECT_EQ(Find(ref, 0, "@[\\]^_ END", 0), 11);
+  // EBCDIC letters sit elsewhere, yet the raw bytes 0x41-0x5A still fold.
+  FileRef ebcdic = Put("\xC1\xC2\x81\x82\x41\x5A", "ebcdic");
+  EXPECT_EQ(Find(ebcdic, 0, "\x81\x82", 0), 2);
+  EXPECT_EQ(Find(ebcdic, 0, "\xC1\xC2\x81", 0), 0);
+  EXPECT_EQ(Find(ebcdic, 0, "\x61\x7A", 0), 4);
+  EXPECT_EQ(Find(ebcdic, 0, "\x81\x82\x61\x5A", 0), 2);
+}
+
+TEST_F(FindInFileTest, ResultCodes) {
+  FileRef ref = Put("hello");
+  EXPECT_EQ(Find(ref, 0, "", 0), kFindBadLength);
+  EXPECT_EQ(Find(ref, 3, "llo", 0), kFindNotFound);  // the range test comes first
+  EXPECT_EQ(Find(ref, -1, "he", 0), kFindSeekFailed);
+  files.failSeek = true;
+  EXPECT_EQ(Find(ref, 0, "he", 0), kFindSeekFailed);
+  files.failSeek = false;
+  FileRef missing = ref;
+  CopyText(missing.Path, "missing");
+  EXPECT_EQ(Find(missing, 0, "he", 0), kFindCannotOpen);
+  ref.Fcur = 1;
+  EXPECT_EQ(FindInFile(ref, 2, reinterpret_cast<const uint8_t*>("lo"), 0), 3);
+  EXPECT_EQ(ref.Fcur, 1);
+}
+
+TEST_F(FindInFileTest, FileChangedSinceTheViewerReadItsSize) {
+  FileRef ref = Put(std::string(50, '-') + "target" + std::string(50, '-'));
+  files.files["file.txt"].resize(53);  // shrunk inside the match
+  EXPECT_EQ(Find(ref, 0, "target", 0), kFindNotFound);
+  EXPECT_EQ(Find(ref, 52, "target", 0, 1), kFindNotFound);
+  files.files["file.txt"] = "target";
+  EXPECT_EQ(Find(ref, 0, "target", 0), 0);
+  files.files["file.txt"] = std::string(106, '-') + "target";  // grown: only Flen counts
+  EXPECT_EQ(Find(ref, 0, "target", 0), kFindNotFound);
+  files.files["file.txt"] = std::string(200, '-');
+  files.readsBeforeFailure = 1;  // unreadable after the first read
+  files.files["file.txt"].replace(150, 6, "target");
+  ref.Flen = 200;
+  EXPECT_EQ(Find(ref, 0, "target", 0, 100), kFindNotFound);
+  files.readsBeforeFailure = -1;
+  EXPECT_EQ(Find(ref, 0, "target", 0, 100), 150);
+  files.files.erase("file.txt");
+  EXPECT_EQ(Find(ref, 0, "target", 0), kFindCannotOpen);
+}
+
+TEST(FindNextStartOffset, RestartsAtTopPastTheEndAndFollowsTheScreenWhenNegative) {
+  SearchState s;
+  s.NextSearchStart = 100;
+  EXPECT_EQ(FindNextStartOffset(s, 100, 5, 7), 0);
+  s.NextSearchStart = 0;
+  EXPECT_EQ(FindNextStartOffset(s, 100, 5, 7), 0);
+  s.NextSearchStart = 40;
+  EXPECT_EQ(FindNextStartOffset(s, 100, 5, 7), 40);
+  s.NextSearchStart = -1;
+  EXPECT_EQ(FindNextStartOffset(s, 100, 5, 7), 7);
+  EXPECT_EQ(FindNextStartOffset(s, 100, 50, -1), 50);
+}
+}  // namespace

@@ -1,0 +1,30 @@
+// The search shared by the find dialogs, Find Next, Mark All and DDE Find.
+#pragma once
+#include <cstdint>
+
+// SearchFlags bits.
+constexpr uint16_t SF_TEXT = 0x0001;      // a search is defined
+constexpr uint16_t SF_HEX = 0x0002;       // defined by DDE from hex text
+constexpr uint16_t SF_CASE = 0x0004;      // compare bytes exactly
+constexpr uint16_t SF_MARK_ALL = 0x0100;  // the dialog's caller runs Mark All
+constexpr uint16_t SF_FROM_TOP = 0x0200;  // the dialog's caller starts at offset 0
+
+constexpr int kSearchPatternBytes = 36;
+constexpr int kSearchTextChars = 32;  // longest typed text or hex-text pattern
+
+struct SearchState {
+  // Not zero at start-up, so Find Next before any dialog repeats the newest
+  // stored search text; "Start from Top" is pre-checked in the first dialog.
+  uint16_t SearchFlags = SF_FROM_TOP;
+  uint8_t SearchPattern[kSearchPatternBytes] = {};  // in the file's character code
+  int32_t SearchLength = 0;                         // 0: no pattern yet
+  int32_t NextSearchStart = -1;  // -1: continue after what is on screen
+};
+
+extern SearchState gSearch;
+
+// Where Find Next starts: NextSearchStart, read as 0 at or past the end of
+// the file; when it is negative, after what is on screen (the larger of the
+// first line's offset and the selection's end).
+int32_t FindNextStartOffset(const SearchState& search, int32_t fileSize, int32_t topOffset,
+                            int32_t selEnd);

@@ -1,0 +1,42 @@
+#include "viewer/navigation/search_text_code.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "viewer/settings/view_options.h"
+
+namespace {
+// Stand-in for the platform's conversion: e acute to its OEM code 0x82.
+void FakeAnsiToOem(const char* ansi, char* oem, int length) {
+  for (int i = 0; i < length; ++i) oem[i] = ansi[i] == '\xE9' ? '\x82' : ansi[i];
+}
+
+std::string Convert(const std::string& typed, int code, int capacity = 36) {
+  uint8_t out[36];
+  int n = TypedTextToFileCode(typed, code, out, capacity);
+  return std::string(reinterpret_cast<char*>(out), static_cast<size_t>(n));
+}
+
+TEST(TypedTextToFileCode, AnsiStaysOemConvertsAndTextIsCut) {
+  SetAnsiToOem(nullptr);
+  EXPECT_EQ(Convert("caf\xE9", CODE_ASCII), "caf\xE9");
+  SetAnsiToOem(FakeAnsiToOem);
+  EXPECT_EQ(Convert("caf\xE9", CODE_ANSI), "caf\xE9");
+  EXPECT_EQ(Convert("caf\xE9", CODE_NONE), "caf\xE9");
+  EXPECT_EQ(Convert("caf\xE9", CODE_ASCII), "caf\x82");
+  EXPECT_EQ(Convert("caf\xE9", CODE_ASCII, 3), "caf");
+  SetAnsiToOem(nullptr);
+}
+
+TEST(TypedTextToFileCode, EbcdicGoesThroughTheReverseTable) {
+  uint8_t reverse[256] = {};
+  reverse['A'] = 0xC1;
+  reverse['a'] = 0x81;
+  reverse[' '] = 0x40;  // the middle-dot placeholder and all else map to 0
+  SetEbcdicReverseTable(reverse);
+  EXPECT_EQ(Convert("Aa \xB7", CODE_EBCDIC), std::string("\xC1\x81\x40\x00", 4));
+  SetEbcdicReverseTable(nullptr);
+  EXPECT_EQ(Convert("Aa", CODE_EBCDIC), "Aa");
+}
+}  // namespace
