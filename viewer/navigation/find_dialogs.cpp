@@ -1,0 +1,239 @@
+#include "viewer/navigation/find_dialogs.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "viewer/app/app_state.h"
+#include "viewer/app/ui_seam.h"
+#include "viewer/buffer/code_tables.h"
+#include "viewer/navigation/hex_text.h"
+#include "viewer/navigation/search_state.h"
+#include "viewer/navigation/search_text_code.h"
+#include "viewer/settings/recent_lists.h"
+#include "viewer/settings/view_options.h"
+
+namespace {
+constexpr int IDC_HEX_BYTES = 104;
+constexpr int IDC_TEXT_COMBO = 105;
+constexpr int IDC_HEX_COMBO = 106;
+constexpr int IDC_CASE = 111;
+constexpr int IDC_FROM_TOP = 112;
+constexpr int IDC_HEX_MESSAGE = 114;
+constexpr int IDC_MARK_ALL = 131;
+
+void LoadList(const char* name, char (*slots)[kRecentSearchSlotSize], int& count) {
+  if (count != -1) return;
+  count = gSetupSettings.MruSearch ? ReadRecentList(name, slots) : 0;
+  if (count < 0) count = 0;
+}
+
+// The display form of bytes in the file's character code.
+void ToDisplay(const uint8_t* bytes, int length, char* out) {
+  CodeTable table = SelectCodeTable(gViewOptions.CurrentFlags);
+  for (int i = 0; i < length; ++i) out[i] = static_cast<char>(table[bytes[i]]);
+  out[length] = '\0';
+}
+
+// Puts text at the front of a recent list; a typed text that was not there
+// yet makes the list one longer.
+void Promote(char (*slots)[kRecentSearchSlotSize], int& count, int selected, char* text) {
+  bool known = selected >= 0;
+  for (int i = 0; !known && i < count; ++i) known = std::strcmp(slots[i], text) == 0;
+  PromoteRecent(&slots[0][0], kRecentSearchSlots, kRecentSearchSlotSize, selected, text);
+  if (!known && count < kRecentSearchSlots) ++count;
+}
+
+uint16_t ButtonFlags(HWND dlg, int id, uint16_t flags) {
+  return IsDlgButtonChecked(dlg, id) == BST_CHECKED ? flags : 0;
+}
+
+void FailValidation(HWND dlg, int combo, const char* text) {
+  ReportMessage(dlg, text, "Bad Options", MB_OK | MB_ICONHAND);
+  SetFocus(GetDlgItem(dlg, combo));
+}
+
+// Find Text ---------------------------------------------------------------
+
+void OpenFindText(HWND dlg) {
+  LoadRecentTexts();
+  HWND combo = GetDlgItem(dlg, IDC_TEXT_COMBO);
+  SendMessageA(combo, CB_LIMITTEXT, kSearchTextChars, 0);
+  for (int i = 0; i < gRecent.TextCount; ++i) {
+    char shown[kRecentSearchSlotSize];
+    ToDisplay(reinterpret_cast<const uint8_t*>(gRecent.Texts[i]),
+              static_cast<int>(std::strlen(gRecent.Texts[i])), shown);
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown));
+  }
+  if (gRecent.TextCount > 0) SendMessageA(combo, CB_SETCURSEL, 0, 0);
+  CheckDlgButton(dlg, IDC_CASE, (gSearch.SearchFlags & SF_CASE) ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dlg, IDC_FROM_TOP, (gSearch.SearchFlags & SF_FROM_TOP) ? BST_CHECKED : BST_UNCHECKED);
+  SetFocus(combo);
+}
+
+bool AcceptFindText(HWND dlg, bool markAll) {
+  HWND combo = GetDlgItem(dlg, IDC_TEXT_COMBO);
+  int length = GetWindowTextLengthA(combo);
+  if (length < 1 || length > kSearchTextChars) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%s length must be a number between %d and %d!", "Search text", 1,
+                  kSearchTextChars);
+    FailValidation(dlg, IDC_TEXT_COMBO, text);
+    MessageBeep(MB_ICONASTERISK);
+    return false;
+  }
+  gSearch.SearchFlags = SF_TEXT | ButtonFlags(dlg, IDC_CASE, SF_CASE) | ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP);
+  int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+  char pattern[kRecentSearchSlotSize] = "";
+  if (selected < 0 || selected >= gRecent.TextCount) {
+    selected = -1;
+    char typed[kSearchTextChars + 1];
+    GetWindowTextA(combo, typed, sizeof typed);
+    int n = TypedTextToFileCode(typed, gViewOptions.CharCode, reinterpret_cast<uint8_t*>(pattern),
+                                kSearchTextChars);
+    pattern[n] = '\0';
+  }
+  Promote(gRecent.Texts, gRecent.TextCount, selected, pattern);
+  gSearch.SearchLength = static_cast<int32_t>(std::strlen(pattern));
+  std::memcpy(gSearch.SearchPattern, pattern, gSearch.SearchLength);
+  if (markAll) gSearch.SearchFlags |= SF_MARK_ALL;
+  return true;
+}
+
+INT_PTR CALLBACK FindTextProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
+  switch (msg) {
+    case WM_INITDIALOG:
+      OpenFindText(dlg);
+      return FALSE;  // the focus is set
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDOK:
+        case IDC_MARK_ALL:
+          if (AcceptFindText(dlg, LOWORD(wParam) == IDC_MARK_ALL)) EndDialog(dlg, 1);
+          return TRUE;
+        case IDCANCEL:
+          EndDialog(dlg, 0);
+          return TRUE;
+      }
+      break;
+  }
+  return FALSE;
+}
+
+// Find Hex ----------------------------------------------------------------
+
+// Shows the search bytes as characters of the file's code.
+void ShowHexBytes(HWND dlg) {
+  char shown[kSearchPatternBytes + 1];
+  int n = gSearch.SearchLength > kSearchPatternBytes ? kSearchPatternBytes : gSearch.SearchLength;
+  ToDisplay(gSearch.SearchPattern, n, shown);
+  SetDlgItemTextA(dlg, IDC_HEX_BYTES, shown);
+}
+
+// The hex text the dialog would search for: the chosen entry or the typed text.
+void CurrentHexText(HWND dlg, char* text, int size) {
+  HWND combo = GetDlgItem(dlg, IDC_HEX_COMBO);
+  int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+  if (selected >= 0 && selected < gRecent.HexCount)
+    lstrcpynA(text, gRecent.Hex[selected], size);
+  else
+    GetWindowTextA(combo, text, size);
+}
+
+// Parses the current hex text into the search pattern; on failure says why.
+bool CheckHex(HWND dlg, int minChars) {
+  SetDlgItemTextA(dlg, IDC_HEX_MESSAGE, "");
+  char text[kHexTextMaxChars + 2];
+  CurrentHexText(dlg, text, sizeof text);
+  if (static_cast<int>(std::strlen(text)) > kHexTextMaxChars) text[kHexTextMaxChars + 1] = '\0';
+  uint8_t bytes[kSearchPatternBytes];
+  HexTextResult r = CheckHexText(text, minChars, bytes, kSearchPatternBytes);
+  if (r.check == HexTextCheck::BadLength) {
+    char message[96];
+    HexLengthMessage(message, sizeof message);
+    FailValidation(dlg, IDC_HEX_COMBO, message);
+    return false;
+  }
+  if (r.check == HexTextCheck::BadDigit) {
+    char line[64];
+    InvalidHexDigitLine(text[r.badIndex], line, sizeof line);
+    SetDlgItemTextA(dlg, IDC_HEX_MESSAGE, line);
+    SendDlgItemMessageA(dlg, IDC_HEX_COMBO, CB_SETEDITSEL, 0, MAKELPARAM(r.badIndex, r.badIndex + 1));
+    return false;
+  }
+  std::memcpy(gSearch.SearchPattern, bytes, r.count);
+  gSearch.SearchLength = r.count;
+  ShowHexBytes(dlg);
+  return true;
+}
+
+void OpenFindHex(HWND dlg) {
+  LoadRecentHex();
+  HWND combo = GetDlgItem(dlg, IDC_HEX_COMBO);
+  SendMessageA(combo, CB_LIMITTEXT, kSearchTextChars, 0);
+  for (int i = 0; i < gRecent.HexCount; ++i)
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(gRecent.Hex[i]));
+  if (gRecent.HexCount > 0) SendMessageA(combo, CB_SETCURSEL, 0, 0);
+  const char* newest = gRecent.HexCount > 0 ? gRecent.Hex[0] : "";
+  int n = ParseHexText(newest, gSearch.SearchPattern, kSearchPatternBytes);
+  gSearch.SearchLength = n > 0 ? (n < kSearchPatternBytes ? n : kSearchPatternBytes) : 0;
+  ShowHexBytes(dlg);
+  CheckDlgButton(dlg, IDC_FROM_TOP, (gSearch.SearchFlags & SF_FROM_TOP) ? BST_CHECKED : BST_UNCHECKED);
+  SetDlgItemTextA(dlg, IDC_HEX_MESSAGE, "");
+  SetFocus(combo);
+}
+
+bool AcceptFindHex(HWND dlg, bool markAll) {
+  if (!CheckHex(dlg, 1)) {
+    MessageBeep(MB_ICONASTERISK);
+    return false;
+  }
+  gSearch.SearchFlags = SF_TEXT | SF_CASE | ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP);
+  HWND combo = GetDlgItem(dlg, IDC_HEX_COMBO);
+  int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+  char text[kRecentSearchSlotSize] = "";
+  if (selected < 0 || selected >= gRecent.HexCount) {
+    selected = -1;
+    GetWindowTextA(combo, text, kSearchTextChars + 1);
+  }
+  Promote(gRecent.Hex, gRecent.HexCount, selected, text);
+  if (markAll) gSearch.SearchFlags |= SF_MARK_ALL;
+  return true;
+}
+
+INT_PTR CALLBACK FindHexProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
+  switch (msg) {
+    case WM_INITDIALOG:
+      OpenFindHex(dlg);
+      return FALSE;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDC_HEX_COMBO:
+          if (HIWORD(wParam) == CBN_EDITCHANGE || HIWORD(wParam) == CBN_CLOSEUP) {
+            // The list has not taken the new choice yet when it closes up.
+            if (!CheckHex(dlg, 0)) MessageBeep(MB_ICONASTERISK);
+          }
+          return TRUE;
+        case IDOK:
+        case IDC_MARK_ALL:
+          if (AcceptFindHex(dlg, LOWORD(wParam) == IDC_MARK_ALL)) EndDialog(dlg, 1);
+          return TRUE;
+        case IDCANCEL:
+          EndDialog(dlg, 0);
+          return TRUE;
+      }
+      break;
+  }
+  return FALSE;
+}
+}  // namespace
+
+void LoadRecentTexts() { LoadList("Text", gRecent.Texts, gRecent.TextCount); }
+void LoadRecentHex() { LoadList("Hex", gRecent.Hex, gRecent.HexCount); }
+
+INT_PTR RunFindTextDialog(HWND owner) {
+  return DialogBoxParamA(gApp.Instance, "FindTextOptions", owner, FindTextProc, 0);
+}
+
+INT_PTR RunFindHexDialog(HWND owner) {
+  return DialogBoxParamA(gApp.Instance, "FindHexOptions", owner, FindHexProc, 0);
+}

@@ -1,0 +1,128 @@
+#include "viewer/navigation/search_commands.h"
+
+#include <cstring>
+
+#include "viewer/app/app_state.h"
+#include "viewer/app/messages.h"
+#include "viewer/app/selection.h"
+#include "viewer/app/ui_seam.h"
+#include "viewer/app/view_blocks.h"
+#include "viewer/app/view_state.h"
+#include "viewer/buffer/tag_list.h"
+#include "viewer/navigation/find_dialogs.h"
+#include "viewer/navigation/find_in_file.h"
+#include "viewer/navigation/search_state.h"
+#include "viewer/resources/resource_ids.h"
+#include "viewer/settings/recent_lists.h"
+#include "viewer/settings/view_options.h"
+
+namespace {
+// Shows the wait cursor, as the class cursor too, while a search runs.
+class WaitCursor {
+ public:
+  explicit WaitCursor(HWND hwnd) : hwnd_(hwnd) {
+    classCursor_ = reinterpret_cast<HCURSOR>(
+        SetClassLongPtrA(hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(gApp.WaitCursor)));
+    previous_ = SetCursor(gApp.WaitCursor);
+  }
+  ~WaitCursor() {
+    SetClassLongPtrA(hwnd_, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(classCursor_));
+    SetCursor(previous_);
+  }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  HWND hwnd_;
+  HCURSOR classCursor_, previous_;
+};
+
+// Find Next right after start-up repeats the newest stored search text.
+bool TakeNewestStoredText() {
+  gRecent.TextCount = ReadRecentList("Text", gRecent.Texts);
+  int n = static_cast<int>(std::strlen(gRecent.Texts[0]));
+  std::memcpy(gSearch.SearchPattern, gRecent.Texts[0], n);
+  gSearch.SearchLength = n;
+  return n > 0;
+}
+
+// The defined search from start; a search buffer that cannot be had is
+// reported and counts as not found.
+int32_t SearchFrom(int32_t start) {
+  int32_t found = FindSearchFrom(gFile, gSearch, start);
+  if (found == kFindNoMemory)
+    ReportMessage(nullptr, "Cannot allocate memory for search buffer", "Find Error", MB_OK | MB_ICONHAND);
+  return found;
+}
+
+// Whether offset lies on the lines now on screen.
+bool OnScreen(int32_t offset) {
+  ViewLock view;
+  if (!view.ok() || gLines.Acur >= gLines.Alast) return false;
+  int lines = gView.LinesPerScreen > 0 ? gView.LinesPerScreen : 1;
+  int last = gLines.Acur + lines < gLines.Alast ? gLines.Acur + lines : gLines.Alast;
+  return offset >= gLines.Entries[gLines.Acur].Offset && offset < gLines.Entries[last].Offset;
+}
+}  // namespace
+
+void OnFindDialog(HWND hwnd, int command) {
+  INT_PTR accepted = command == IDM_FIND_TEXT ? RunFindTextDialog(hwnd) : RunFindHexDialog(hwnd);
+  if (accepted != 1) return;
+  if (gSearch.SearchFlags & SF_FROM_TOP) gSearch.NextSearchStart = 0;
+  PostMessageA(hwnd, WM_COMMAND, (gSearch.SearchFlags & SF_MARK_ALL) ? IDM_MARK_ALL : IDM_FIND_NEXT, 0);
+}
+
+void FindNext(HWND hwnd) {
+  if (gSearch.SearchFlags == 0 || (gSearch.SearchLength == 0 && !TakeNewestStoredText())) {
+    MessageBeep(MB_ICONEXCLAMATION);
+    return;
+  }
+  int32_t found;
+  {
+    WaitCursor wait(hwnd);
+    int32_t start = FindNextStartOffset(gSearch, gFile.Flen, gView.TopOffset, gSel.SelEnd);
+    found = SearchFrom(start);
+  }
+  if (found < 0) {
+    gSel.SelStart = found;
+    gSel.SelEnd = -1;
+    InvalidateRect(hwnd, nullptr, FALSE);
+    MessageBeep(MB_ICONEXCLAMATION);
+    gSearch.NextSearchStart = 0;
+    return;
+  }
+  gSel.SelStart = found;
+  gSel.SelEnd = found + gSearch.SearchLength;
+  if (OnScreen(found))
+    InvalidateRect(hwnd, nullptr, FALSE);
+  else
+    SendMessageA(hwnd, VW_SHOWOFFSET, 0, found);
+  gSearch.NextSearchStart = -1;
+}
+
+void MarkAll(HWND hwnd) {
+  if (gSearch.SearchFlags == 0 || gSearch.SearchLength == 0) {
+    MessageBeep(MB_ICONEXCLAMATION);
+    return;
+  }
+  int32_t first = -1;
+  {
+    WaitCursor wait(hwnd);
+    ViewLock view;
+    for (int32_t x = SearchFrom(0); x >= 0; x = SearchFrom(x + 1)) {
+      if (first < 0) first = x;
+      if (TagAdd(gTags, x, TAG_FOUND) < 0) {
+        MessageBeep(MB_ICONHAND);  // the list is full: the tags so far stay
+        break;
+      }
+    }
+    if (first >= 0 && view.ok()) TagApplyToLines(gLines, gTags);
+  }
+  gSearch.NextSearchStart = -1;
+  if (first < 0) {
+    PostMessageA(hwnd, WM_VSCROLL, SB_BOTTOM, 0);
+    MessageBeep(MB_ICONEXCLAMATION);
+    return;
+  }
+  SendMessageA(hwnd, VW_SHOWOFFSET, 0, first);
+}
