@@ -2,6 +2,7 @@
 
 #include "viewer/app/app_state.h"
 #include "viewer/app/messages.h"
+#include "viewer/app/reposition.h"
 #include "viewer/app/selection.h"
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -27,6 +28,11 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
       return OnOpenName(hwnd, wParam == 1, reinterpret_cast<const char*>(lParam));
     case VW_OPENFILE:
       OnOpenFile(hwnd, reinterpret_cast<const char*>(lParam));
+      return 0;
+    case VW_REFORMAT:
+    case VW_SHOWOFFSET:
+    case VW_GOTOBYTE:
+      OnReposition(hwnd, msg, wParam, lParam);
       return 0;
     case VW_CLEARSEL:
       ClearSelection();
