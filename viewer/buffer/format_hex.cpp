@@ -25,20 +25,29 @@ struct HexContext {
   int32_t charColumn;  // 9 * Groups + 9
 };
 
+// The two hex digits of every byte value, in memory order.
+struct HexPairs {
+  char pair[256][2];
+  HexPairs() {
+    for (int b = 0; b < 256; ++b) pair[b][0] = kDigits[b >> 4], pair[b][1] = kDigits[b & 0xF];
+  }
+};
+const HexPairs kPairs;
+
 // One line: bytes [first, first + count) of data, cells of bytes outside
 // [0, size) left blank. Writes Width characters at out.
 void PrintLine(const HexContext& c, char* out, uint32_t shownOffset, const uint8_t* data,
                int32_t first, int32_t count, int32_t size) {
   std::memset(out, ' ', c.layout.Width);
   PrintOffset(out, shownOffset);
-  for (int32_t j = 0; j < count; ++j) {
-    int32_t at = first + j;
-    if (at < 0 || at >= size) continue;
-    uint8_t b = data[at];
-    char* cell = out + kHexColumn + 9 * (j >> 2) + 2 * (j & 3);
-    cell[0] = kDigits[b >> 4];
-    cell[1] = kDigits[b & 0xF];
-    out[c.charColumn + j] = static_cast<char>(c.table[b]);
+  int32_t from = first < 0 ? -first : 0;
+  int32_t to = first + count > size ? size - first : count;
+  const uint8_t* bytes = data + first;
+  char* chars = out + c.charColumn;
+  for (int32_t j = from; j < to; ++j) {
+    uint8_t b = bytes[j];
+    std::memcpy(out + kHexColumn + 9 * (j >> 2) + 2 * (j & 3), kPairs.pair[b], 2);
+    chars[j] = static_cast<char>(c.table[b]);
   }
 }
 

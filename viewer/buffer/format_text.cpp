@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "viewer/buffer/byte_scan.h"
 #include "viewer/buffer/code_tables.h"
 #include "viewer/buffer/formatters.h"
 #include "viewer/settings/view_options.h"
@@ -18,7 +19,7 @@ struct TextContext {
   uint32_t flags;
   int32_t lineLength;
   int32_t tabLength;
-  bool stop[256];  // bytes that leave the plain copy loop
+  bool expandTabs;
 };
 
 void InitContext(TextContext& c, const ReadWindow& w, uint32_t flags, int32_t lineLength) {
@@ -27,9 +28,7 @@ void InitContext(TextContext& c, const ReadWindow& w, uint32_t flags, int32_t li
   c.flags = flags;
   c.lineLength = std::max<int32_t>(lineLength, 1);
   c.tabLength = std::clamp(gViewOptions.TabLength, 1, 255);
-  std::memset(c.stop, 0, sizeof c.stop);
-  c.stop[kCR] = c.stop[kLF] = true;
-  if (flags & FMT_EXPAND_TABS) c.stop[kTab] = true;
+  c.expandTabs = (flags & FMT_EXPAND_TABS) != 0;
 }
 
 struct Piece {
@@ -56,11 +55,11 @@ Piece FormatPiece(const TextContext& c, int32_t pos, int32_t end, char* out, int
   while (pos < end && fill < cap) {
     // Plain bytes while the line has columns left.
     int32_t run = std::min({end - pos, L - w, cap - fill});
-    int32_t i = 0;
+    int32_t i = byte_scan::FindStop(d + pos, run, c.expandTabs);
     if constexpr (kWrite) {
-      for (; i < run && !c.stop[d[pos + i]]; ++i) out[fill + i] = static_cast<char>(c.table[d[pos + i]]);
-    } else {
-      while (i < run && !c.stop[d[pos + i]]) ++i;
+      const uint8_t* from = d + pos;
+      char* to = out + fill;
+      for (int32_t j = 0; j < i; ++j) to[j] = static_cast<char>(c.table[from[j]]);
     }
     pos += i, fill += i, w += i;
     if (pos >= end || fill >= cap) break;
@@ -72,11 +71,14 @@ Piece FormatPiece(const TextContext& c, int32_t pos, int32_t end, char* out, int
       ended = true;
       break;
     }
-    if (b == kTab && (c.flags & FMT_EXPAND_TABS)) {
+    if (b == kTab && c.expandTabs) {
       int32_t stopAt = std::min(w + (c.tabLength - w % c.tabLength), L);
       int32_t spaces = std::min(stopAt - w, cap - fill);
-      if constexpr (kWrite) std::memset(out + fill, ' ', spaces > 0 ? spaces : 0);
-      if (spaces > 0) fill += spaces, w += spaces;
+      if (spaces > 0) {
+        if constexpr (kWrite)
+          for (int32_t k = 0; k < spaces; ++k) out[fill + k] = ' ';
+        fill += spaces, w += spaces;
+      }
       ++pos;
       continue;
     }
@@ -132,9 +134,7 @@ int32_t LineStart(const uint8_t* d, int32_t pos) {
       last = i;
     if (last > run) return last;  // an empty line
   }
-  int32_t s = run;
-  while (s > 0 && !IsLineEnd(d[s - 1])) --s;
-  return s;
+  return byte_scan::FindLastLineEnd(d, run);
 }
 
 // Formats [from, end) into slots Count-1, Count-2, ... and puts the pieces
