@@ -54,8 +54,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   in.p += pattern.size(), in.n -= pattern.size();
   if (pattern.empty()) pattern.push_back('\n');
   std::vector<uint8_t> bytes(fileSize);
-  for (size_t at = 0; at < bytes.size(); at += pattern.size())
-    std::memcpy(bytes.data() + at, pattern.data(), std::min(pattern.size(), bytes.size() - at));
+  // The pattern, then the bytes so far doubled until the size is reached.
+  size_t filled = std::min(pattern.size(), bytes.size());
+  if (filled) std::memcpy(bytes.data(), pattern.data(), filled);
+  while (filled && filled < bytes.size()) {
+    size_t n = std::min(filled, bytes.size() - filled);
+    std::memcpy(bytes.data() + filled, bytes.data(), n);
+    filled += n;
+  }
 
   MemoryFileSystem& fs = UseMemoryFiles();
   fs.Files["f"] = bytes;
