@@ -43,7 +43,8 @@ uint16_t Refill(HWND hwnd, const MovePlan& plan) {
   RefillSettings s;
   s.Format = gViewOptions.Format;
   s.Flags = gViewOptions.CurrentFlags | (gSetupSettings.ShowPageGap ? FMT_PAGE_GAP : 0);
-  s.LineLength = gView.FormatLength;
+  // -1 asks the layout for a new value; until it has one, the start value.
+  s.LineLength = gView.FormatLength > 0 ? gView.FormatLength : 255;
   s.LinesPerScreen = gView.LinesPerScreen;
   s.PadPageLength = gSetupSettings.PadPageLength;
   HCURSOR classCursor = reinterpret_cast<HCURSOR>(
