@@ -1,7 +1,6 @@
 // Text: lines end at CR, LF or a CR LF / LF CR pair; tabs may be expanded,
 // long lines cut or wrapped, and a form feed at a line start marks a page.
 #include <algorithm>
-#include <cstring>
 
 #include "viewer/buffer/byte_scan.h"
 #include "viewer/buffer/code_tables.h"
@@ -87,7 +86,7 @@ Piece FormatPiece(const TextContext& c, int32_t pos, int32_t end, char* out, int
       ended = true;
       break;
     }
-    while (pos < end && !IsLineEnd(d[pos])) ++pos;
+    pos += byte_scan::FindStop(d + pos, end - pos, false);
     flags |= LF_TRUNCATED;
     status |= ST_TRUNCATED;
   }
