@@ -29,7 +29,10 @@ void CheckTable(const LineTable& t, const TextArena& a, const FileRef& file, int
   for (int i = t.Afirst; i <= t.Alast; ++i) {
     const LineEntry& e = t.Entries[i];
     FUZZ_CHECK(e.Offset > previous && e.Offset <= file.Flen);
-    if (i < t.Alast) FUZZ_CHECK(e.Length >= 0 && e.Length <= maxLength && e.TextOffset + e.Length <= a.Tend);
+    if (i < t.Alast) {
+      FUZZ_CHECK(e.Length >= 0 && e.Length <= maxLength);
+      FUZZ_CHECK(e.TextOffset >= 0 && e.TextOffset + e.Length <= a.Tend);
+    }
     previous = e.Offset;
   }
 }

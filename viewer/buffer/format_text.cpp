@@ -180,14 +180,19 @@ uint16_t Backward(const TextContext& c, const ReadWindow& w, LineArray& lines, T
   if (pos == w.Size && pos >= 2 && d[pos - 1] == kEofMark && IsLineEnd(d[pos - 2])) --pos;
   while (lines.Count > 0 && text.Fill < text.Capacity && pos > 0) {
     int32_t start = LineStart(d, pos);
+    // A caller may hand in a table whose slot below count still holds a
+    // line (the line buffer rebuilds it): it stays when nothing fits.
+    const LineEntry kept = lines.Entries[lines.Count - 1];
     if (PlaceLine(c, start, pos, lines, text, offsetOfZero, status)) {
       pos = start;
       continue;
     }
+    lines.Entries[lines.Count - 1] = kept;
     // The whole line does not fit: keep as much of its end as fits, so the
     // lines shown stay contiguous.
     int32_t tail = FittingTail(c, start, pos, lines.Count, text.Capacity - text.Fill);
-    if (tail < pos) PlaceLine(c, tail, pos, lines, text, offsetOfZero, status);
+    if (tail < pos && !PlaceLine(c, tail, pos, lines, text, offsetOfZero, status))
+      lines.Entries[lines.Count - 1] = kept;
     break;
   }
   return status;
