@@ -165,11 +165,14 @@ TEST(LoadLinesAround, HugeLineLengthStaysInsideTheArena) {
 }
 
 TEST(LoadLinesAround, LineTheArenaCannotRebuildKeepsItsFirstForm) {
+  // The line holding the target starts with a page gap that fits the arena
+  // and goes on with more than the room left.
   ViewFixture v(40, 100);
-  std::string s = std::string(85, 'x') + "\n" + std::string(80, 'y') + "\n" + std::string(80, 'z');
+  v.settings.Flags |= FMT_PAGE_GAP;
+  std::string s = "\f" + std::string(85, 'x') + "\n" + std::string(80, 'y') + "\n" + std::string(80, 'z');
   v.Open(s);
-  EXPECT_EQ(v.Move(MOVE_GOTOBYTE, 0, 80), 0);
-  EXPECT_EQ(v.Top().Offset, 80);
+  EXPECT_EQ(v.Move(MOVE_GOTOBYTE, 0, 81), 0);
+  EXPECT_EQ(v.Top().Offset, 81);
   EXPECT_EQ(v.Text(v.table.Acur), "xxxxx");
   for (int i = v.table.Afirst; i < v.table.Alast; ++i)
     EXPECT_LE(v.entries[i].TextOffset + v.entries[i].Length, v.arena.Tend) << i;
