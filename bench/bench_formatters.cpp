@@ -19,7 +19,8 @@ std::string TextBlock(bool tabs, int lineChars) {
   std::string s;
   while (s.size() < kBlock) {
     int n = lineChars / 2 + static_cast<int>(rng() % lineChars);
-    for (int i = 0; i < n; ++i) s += (tabs && rng() % 8 == 0) ? '\t' : static_cast<char>('a' + rng() % 26);
+    for (int i = 0; i < n; ++i)
+      s += (tabs && rng() % 8 == 0) ? '\t' : static_cast<char>('a' + rng() % 26);
     s += "\r\n";
   }
   s.resize(kBlock);
@@ -70,13 +71,16 @@ double Throughput(Formatter f, const std::string& block, int direction, uint32_t
 
 int main() {
   gViewOptions.TabLength = 8;
-  const std::string plain = TextBlock(false, 60), tabbed = TextBlock(true, 60), longLines = TextBlock(false, 400);
+  const std::string plain = TextBlock(false, 60), tabbed = TextBlock(true, 60),
+                    longLines = TextBlock(false, 400);
   std::vector<char> sink(kBlock);
   double copy = MegabytesPerSecond([&] {
     std::memcpy(sink.data(), plain.data(), kBlock);
     asm volatile("" ::"r"(sink.data()) : "memory");
   });
-  std::printf("formatter throughput, 64 KB blocks, MB/s of input, thread CPU time (memcpy %.0f MB/s)\n", copy);
+  std::printf(
+      "formatter throughput, 64 KB blocks, MB/s of input, thread CPU time (memcpy %.0f MB/s)\n",
+      copy);
   struct Case {
     const char* name;
     ::Formatter f;

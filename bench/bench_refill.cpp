@@ -64,15 +64,17 @@ long MaxRssKb() {
 }  // namespace
 
 int main() {
-  static const FileSystem counting = {CountOpen, PlatformFileSystem().Size, PlatformFileSystem().Seek,
-                                      CountRead, PlatformFileSystem().Close};
+  static const FileSystem counting = {CountOpen, PlatformFileSystem().Size,
+                                      PlatformFileSystem().Seek, CountRead,
+                                      PlatformFileSystem().Close};
   SetFileSystem(&counting);
   std::vector<LineEntry> entries(kLineTableBlockBytes / sizeof(LineEntry));
   std::vector<char> text(kTextArenaBlockBytes);
   std::vector<TagEntry> tags(kTagListBlockBytes / sizeof(TagEntry));
   TagList tagList{tags.data(), 0};
   std::printf("refill of the line table (Text, 80 columns, 40 lines a screen)\n");
-  std::printf("%-8s %-7s %6s %6s %10s %10s %6s\n", "file", "where", "opens", "reads", "bytes", "ms", "lines");
+  std::printf("%-8s %-7s %6s %6s %10s %10s %6s\n", "file", "where", "opens", "reads", "bytes", "ms",
+              "lines");
   for (int64_t size : {int64_t(1) << 20, int64_t(1536) << 20}) {
     char path[64];
     std::snprintf(path, sizeof path, "/tmp/tarvo-bench-%lld.txt", static_cast<long long>(size));
@@ -93,18 +95,25 @@ int main() {
       const int rounds = 50;
       uint16_t status = 0;
       for (int i = 0; i < rounds; ++i)
-        status |= LoadLinesAround(target, 0, 40, 80, file, table, arena, &tagList, FormatText, FMT_FORM_FEEDS);
-      double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() / rounds;
-      std::printf("%-8s %-7s %6.1f %6.1f %10.0f %10.3f %6d%s\n", size < (int64_t(1) << 30) ? "1 MB" : "1.5 GB",
+        status |= LoadLinesAround(target, 0, 40, 80, file, table, arena, &tagList, FormatText,
+                                  FMT_FORM_FEEDS);
+      double ms =
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+              .count() /
+          rounds;
+      std::printf("%-8s %-7s %6.1f %6.1f %10.0f %10.3f %6d%s\n",
+                  size < (int64_t(1) << 30) ? "1 MB" : "1.5 GB",
                   where == 0 ? "start" : (where == 1 ? "middle" : "end"), double(gOpens) / rounds,
                   double(gReads) / rounds, double(gBytes) / rounds, ms, table.Alast - table.Afirst,
                   status ? "  (failed)" : "");
     }
-    std::printf("max resident set after the %s file: %ld KB\n", size < (int64_t(1) << 30) ? "1 MB" : "1.5 GB",
-                MaxRssKb());
+    std::printf("max resident set after the %s file: %ld KB\n",
+                size < (int64_t(1) << 30) ? "1 MB" : "1.5 GB", MaxRssKb());
     ::unlink(path);
   }
-  std::printf("view memory: line table %d + arena %d + tag list %d + read buffer %d bytes, whatever the file size\n",
-              kLineTableBlockBytes, kTextArenaBlockBytes, kTagListBlockBytes, kReadBlockBytes);
+  std::printf(
+      "view memory: line table %d + arena %d + tag list %d + read buffer %d bytes, whatever the "
+      "file size\n",
+      kLineTableBlockBytes, kTextArenaBlockBytes, kTagListBlockBytes, kReadBlockBytes);
   return 0;
 }

@@ -17,12 +17,12 @@
 namespace fuzz {
 
 // Stops the run with the condition that failed.
-#define FUZZ_CHECK(condition)                                                         \
-  do {                                                                                \
-    if (!(condition)) {                                                               \
+#define FUZZ_CHECK(condition)                                                            \
+  do {                                                                                   \
+    if (!(condition)) {                                                                  \
       std::fprintf(stderr, "check failed: %s:%d: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                                   \
-    }                                                                                 \
+      std::abort();                                                                      \
+    }                                                                                    \
   } while (0)
 
 struct Input {
@@ -40,10 +40,14 @@ struct Input {
 
 inline int32_t LineLengthFrom(uint32_t raw) {
   switch (raw & 7) {
-    case 0: return 21 + (raw >> 3) % 3;  // around the hex minimum
-    case 1: return static_cast<int32_t>(raw >> 3);  // anything up to 2^29
-    case 2: return -static_cast<int32_t>(raw >> 3) % 5;
-    default: return 1 + static_cast<int32_t>((raw >> 3) % 300);
+    case 0:
+      return 21 + (raw >> 3) % 3;  // around the hex minimum
+    case 1:
+      return static_cast<int32_t>(raw >> 3);  // anything up to 2^29
+    case 2:
+      return -static_cast<int32_t>(raw >> 3) % 5;
+    default:
+      return 1 + static_cast<int32_t>((raw >> 3) % 300);
   }
 }
 
@@ -111,14 +115,17 @@ inline void FuzzFormatter(Formatter format, bool hex, const uint8_t* data, size_
     FUZZ_CHECK(e.Length >= 0 && e.Length <= maxLength);
     FUZZ_CHECK(e.TextOffset >= 0 && e.TextOffset + e.Length <= t.Fill);
     FUZZ_CHECK(e.Offset > previous);
-    if (direction == FORMAT_FORWARD) FUZZ_CHECK(e.Offset >= offset && e.Offset < windowStart + n);
-    else FUZZ_CHECK(e.Offset >= 0 && e.Offset >= windowStart - maxLength && e.Offset < offset);
+    if (direction == FORMAT_FORWARD)
+      FUZZ_CHECK(e.Offset >= offset && e.Offset < windowStart + n);
+    else
+      FUZZ_CHECK(e.Offset >= 0 && e.Offset >= windowStart - maxLength && e.Offset < offset);
     previous = e.Offset;
   }
   if (direction == FORMAT_FORWARD) {
     FUZZ_CHECK(lines.Count < capacity);
     const LineEntry& end = entries[lines.Count];
-    FUZZ_CHECK(end.Length == -1 && end.Offset > previous && end.Offset >= offset && end.Offset <= windowStart + n);
+    FUZZ_CHECK(end.Length == -1 && end.Offset > previous && end.Offset >= offset &&
+               end.Offset <= windowStart + n);
   }
 }
 

@@ -20,7 +20,8 @@ void CheckTable(const LineTable& t, const TextArena& a, const FileRef& file, int
   FUZZ_CHECK(a.Tend >= 0 && a.Tend <= a.Tlen);
   FUZZ_CHECK(t.Entries[t.Alast].Length == -1);
   if (t.Entries[t.Alast].Flags & LF_MESSAGE) {  // the report
-    for (int i = 0; i < t.Alast; ++i) FUZZ_CHECK(t.Entries[i].Flags & LF_MESSAGE && t.Entries[i].Offset == 1);
+    for (int i = 0; i < t.Alast; ++i)
+      FUZZ_CHECK(t.Entries[i].Flags & LF_MESSAGE && t.Entries[i].Offset == 1);
     FUZZ_CHECK(!(status & ST_FAILED) || (t.Acur == 0 && t.Alast <= 10));
     return;
   }
@@ -51,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The file: a length, then bytes repeated to it.
   // Mostly small files (fast runs); now and then one beyond a block.
   const uint32_t sizeChoice = in.Take(3);
-  const int32_t fileSize = static_cast<int32_t>(sizeChoice % 64 ? sizeChoice % 4096 : sizeChoice % 200000);
+  const int32_t fileSize =
+      static_cast<int32_t>(sizeChoice % 64 ? sizeChoice % 4096 : sizeChoice % 200000);
   const int moves = static_cast<int>(in.Take(1) % 12);
   std::vector<uint8_t> pattern(in.p, in.p + std::min<size_t>(in.n, 512));
   in.p += pattern.size(), in.n -= pattern.size();
@@ -81,24 +83,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FileRef file;
   std::strcpy(file.Path, "f");
   file.Flen = fileSize;
-  for (int i = 0; i < 8; ++i) TagAdd(tags, static_cast<int32_t>(in.Take(3) % (fileSize + 1)), 1 + i % 3);
+  for (int i = 0; i < 8; ++i)
+    TagAdd(tags, static_cast<int32_t>(in.Take(3) % (fileSize + 1)), 1 + i % 3);
 
   HexLayout layout;
   int32_t maxLength = UsableLineLength(s.LineLength, arena);
   if (s.Format == 1) maxLength = HexLayoutFor(s.LineLength, &layout) ? layout.Width : 0;
 
-  uint16_t status = RefillView(PlanMove(MOVE_REFORMAT, 0, 0, file, table, s.LinesPerScreen), s, file,
-                               table, arena, &tags);
+  uint16_t status = RefillView(PlanMove(MOVE_REFORMAT, 0, 0, file, table, s.LinesPerScreen), s,
+                               file, table, arena, &tags);
   CheckTable(table, arena, file, maxLength, status);
   for (int m = 0; m < moves; ++m) {
     const uint32_t op = in.Take(1);
     const uint32_t arg = in.Take(3);
     switch (op % 8) {
-      case 0: fs.Files.erase("f"); break;  // vanished
-      case 1: fs.Files["f"] = bytes; break;  // back again
-      case 2: fs.Files["f"].resize(arg % (fileSize + 1)); break;  // shrank
-      case 3: fs.Files["f"].resize(fileSize + arg % 5000, 'g'); break;  // grew
-      default: break;
+      case 0:
+        fs.Files.erase("f");
+        break;  // vanished
+      case 1:
+        fs.Files["f"] = bytes;
+        break;  // back again
+      case 2:
+        fs.Files["f"].resize(arg % (fileSize + 1));
+        break;  // shrank
+      case 3:
+        fs.Files["f"].resize(fileSize + arg % 5000, 'g');
+        break;  // grew
+      default:
+        break;
     }
     const MoveKind kind = static_cast<MoveKind>(op / 8 % 3);
     const int32_t delta = static_cast<int32_t>(arg % 200) - 100;

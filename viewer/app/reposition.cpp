@@ -16,7 +16,8 @@ PendingMove gPendingMove;
 
 namespace {
 MoveKind KindOf(UINT msg) {
-  return msg == VW_SHOWOFFSET ? MOVE_SHOWOFFSET : (msg == VW_GOTOBYTE ? MOVE_GOTOBYTE : MOVE_REFORMAT);
+  return msg == VW_SHOWOFFSET ? MOVE_SHOWOFFSET
+                              : (msg == VW_GOTOBYTE ? MOVE_GOTOBYTE : MOVE_REFORMAT);
 }
 
 int TitleRows() {
@@ -36,7 +37,8 @@ void RecomputeLinesPerScreen(HWND hwnd) {
   RECT r;
   GetClientRect(hwnd, &r);
   gView.LinesPerScreen =
-      gView.LineHeight < 1 ? 1 : std::max<int>((r.bottom - r.top) / gView.LineHeight - TitleRows(), 1);
+      gView.LineHeight < 1 ? 1
+                           : std::max<int>((r.bottom - r.top) / gView.LineHeight - TitleRows(), 1);
 }
 
 uint16_t Refill(HWND hwnd, const MovePlan& plan) {
@@ -68,7 +70,8 @@ void UpdateView(HWND hwnd, int32_t remembered) {
     InvalidateRect(hwnd, &area, FALSE);
     return;
   }
-  ScrollWindowEx(hwnd, 0, -direction * gView.LineHeight, &area, &area, nullptr, nullptr, SW_INVALIDATE);
+  ScrollWindowEx(hwnd, 0, -direction * gView.LineHeight, &area, &area, nullptr, nullptr,
+                 SW_INVALIDATE);
   UpdateWindow(hwnd);
 }
 }  // namespace

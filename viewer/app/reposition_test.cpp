@@ -1,9 +1,8 @@
 // The main window in-process: opening a file fills the line table, moves
 // put the right line at the top, and a file that vanished shows the
 // program-error report until Home finds it again.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 

@@ -40,7 +40,8 @@ inline int32_t FindStop(const uint8_t* p, int32_t n, bool tabs) {
 inline int32_t FindLastLineEnd(const uint8_t* p, int32_t n) {
   int32_t i = n;
   for (; i >= 8; i -= 8)
-    if (uint64_t m = Stops(Load(p + i - 8), false)) return i - 8 + (63 - __builtin_clzll(m)) / 8 + 1;
+    if (uint64_t m = Stops(Load(p + i - 8), false))
+      return i - 8 + (63 - __builtin_clzll(m)) / 8 + 1;
   for (; i > 0; --i)
     if (p[i - 1] == 0x0D || p[i - 1] == 0x0A) return i;
   return 0;

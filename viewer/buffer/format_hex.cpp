@@ -58,7 +58,8 @@ void Forward(const HexContext& c, const ReadWindow& w, LineArray& lines, TextBuf
   while (lines.Count < lines.Capacity - 1 && pos < w.Size && text.Capacity - text.Fill >= width) {
     int32_t count = w.Size - pos < n ? w.Size - pos : n;
     int32_t lineOffset = offset + (pos - w.Position);
-    PrintLine(c, text.Base + text.Fill, static_cast<uint32_t>(lineOffset), w.Data, pos, count, w.Size);
+    PrintLine(c, text.Base + text.Fill, static_cast<uint32_t>(lineOffset), w.Data, pos, count,
+              w.Size);
     int32_t length = c.charColumn + count;
     lines.Entries[lines.Count++] = LineEntry{lineOffset, text.Fill, length, 0, 0};
     text.Fill += length;
@@ -90,8 +91,8 @@ void Backward(const HexContext& c, const ReadWindow& w, LineArray& lines, TextBu
 }
 }  // namespace
 
-uint16_t FormatHexDump(const ReadWindow& window, LineArray& lines, TextBuffer& text,
-                       int32_t offset, int direction, uint32_t flags, int32_t lineLength) {
+uint16_t FormatHexDump(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
+                       int direction, uint32_t flags, int32_t lineLength) {
   HexContext c;
   if (!HexLayoutFor(lineLength, &c.layout)) return ST_FAILED | ST_TOO_NARROW;
   if (!FormatterArgumentsValid(window, lines, text, direction)) return ST_FAILED;

@@ -38,7 +38,8 @@ TEST(FormatHexDump, LinesAt60Columns) {
 }
 
 TEST(FormatHexDump, TooNarrowFails) {
-  EXPECT_EQ(RunFormatter(FormatHexDump, "abc", FORMAT_FORWARD, 0, 21).status, ST_FAILED | ST_TOO_NARROW);
+  EXPECT_EQ(RunFormatter(FormatHexDump, "abc", FORMAT_FORWARD, 0, 21).status,
+            ST_FAILED | ST_TOO_NARROW);
   EXPECT_EQ(RunFormatter(FormatHexDump, "abc", FORMAT_BACKWARD, 0, 8).status, 0x110);
 }
 
@@ -80,7 +81,9 @@ TEST(FormatRawText, FixedLinesForwardAndPaddedBackward) {
   EXPECT_EQ(Offsets(b), (std::vector<int32_t>{0, 5, 15}));
   EXPECT_EQ(b.lines[0].text, "     " + s.substr(0, 5));
   // Line ends are bytes like any other.
-  EXPECT_EQ(Texts(RunFormatter(FormatRawText, "a\r\nb", FORMAT_FORWARD, 0, 10))[0], "a\xB7\xB7" "b");
+  EXPECT_EQ(Texts(RunFormatter(FormatRawText, "a\r\nb", FORMAT_FORWARD, 0, 10))[0],
+            "a\xB7\xB7"
+            "b");
 }
 
 TEST(FormatRawText, FullTextBuffer) {
@@ -100,6 +103,9 @@ TEST(FormatRawText, FullTextBuffer) {
 TEST(FormatRawText, EbcdicAndMiddleDot) {
   FormatRun e = RunFormatter(FormatRawText, "\xC1\xC2\x40\xF1\x05", FORMAT_FORWARD, FMT_EBCDIC, 10);
   EXPECT_EQ(e.lines[0].text, "AB 1\xB7");
-  FormatRun a = RunFormatter(FormatRawText, std::string("\x00\x1F\x41", 3), FORMAT_FORWARD, FMT_OEM, 10);
-  EXPECT_EQ(a.lines[0].text, "\xB7\xB7" "A");
+  FormatRun a =
+      RunFormatter(FormatRawText, std::string("\x00\x1F\x41", 3), FORMAT_FORWARD, FMT_OEM, 10);
+  EXPECT_EQ(a.lines[0].text,
+            "\xB7\xB7"
+            "A");
 }

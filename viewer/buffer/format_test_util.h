@@ -26,7 +26,8 @@ inline FormatRun RunFormatter(Formatter f, std::string_view bytes, int direction
   if (offset < 0) offset = position;
   std::vector<LineEntry> entries(capacity);
   std::string text(textCapacity, '\0');
-  ReadWindow w{reinterpret_cast<const uint8_t*>(bytes.data()), static_cast<int32_t>(bytes.size()), position};
+  ReadWindow w{reinterpret_cast<const uint8_t*>(bytes.data()), static_cast<int32_t>(bytes.size()),
+               position};
   LineArray lines{entries.data(), capacity, direction == FORMAT_FORWARD ? 0 : capacity};
   TextBuffer t{text.data(), textCapacity, 0};
   FormatRun run;

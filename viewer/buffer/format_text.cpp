@@ -138,8 +138,8 @@ int32_t LineStart(const uint8_t* d, int32_t pos) {
 
 // Formats [from, end) into slots Count-1, Count-2, ... and puts the pieces
 // back in file order. False (nothing kept) when they do not all fit.
-bool PlaceLine(const TextContext& c, int32_t from, int32_t end, LineArray& lines,
-               TextBuffer& text, int32_t offsetOfZero, uint16_t& status) {
+bool PlaceLine(const TextContext& c, int32_t from, int32_t end, LineArray& lines, TextBuffer& text,
+               int32_t offsetOfZero, uint16_t& status) {
   int32_t fill = text.Fill, n = 0;
   for (int32_t p = from; p < end;) {
     if (n == lines.Count) return false;
@@ -161,7 +161,8 @@ bool PlaceLine(const TextContext& c, int32_t from, int32_t end, LineArray& lines
 int32_t FittingTail(const TextContext& c, int32_t from, int32_t end, int32_t slots, int32_t room) {
   uint16_t ignored = 0;
   int32_t pieces = 0, total = 0;
-  for (int32_t p = from; p < end; ++pieces) p = FormatPiece<false>(c, p, end, nullptr, total, INT32_MAX, ignored).next;
+  for (int32_t p = from; p < end; ++pieces)
+    p = FormatPiece<false>(c, p, end, nullptr, total, INT32_MAX, ignored).next;
   int32_t chars = 0, i = 0;
   for (int32_t p = from; p < end; ++i) {
     if (i >= pieces - slots && total - chars <= room) return p;

@@ -48,7 +48,8 @@ TEST(FormatText, EndOfFileMarkAfterTheLastLineEndIsNoLine) {
 
 TEST(FormatText, TabsExpandToTheNextStopOrShowAsMark) {
   EXPECT_EQ(Texts(Fwd("a\tb", kFF | FMT_EXPAND_TABS)), (std::vector<std::string>{"a       b"}));
-  EXPECT_EQ(Texts(Fwd("a\tb", kFF)), (std::vector<std::string>{"a\xA4" "b"}));
+  EXPECT_EQ(Texts(Fwd("a\tb", kFF)), (std::vector<std::string>{"a\xA4"
+                                                               "b"}));
   // A stop beyond the line length ends at it; the tab is used up.
   FormatRun cut = Fwd("abc\tde\r\n", kFF | FMT_EXPAND_TABS, 5);
   EXPECT_EQ(cut.lines[0].text, "abc  ");
@@ -108,7 +109,8 @@ TEST(FormatText, HugeLineLengthStaysInsideTheBuffers) {
   FormatRun f = RunFormatter(FormatText, s, FORMAT_FORWARD, kFF, 1 << 30, 0, 0, 4, 100);
   EXPECT_TRUE(f.lines.empty());
   EXPECT_EQ(f.end, 0);
-  FormatRun b = RunFormatter(FormatText, s, FORMAT_BACKWARD, kFF | FMT_EXPAND_TABS, 1 << 30, -1, -1, 4, 100);
+  FormatRun b =
+      RunFormatter(FormatText, s, FORMAT_BACKWARD, kFF | FMT_EXPAND_TABS, 1 << 30, -1, -1, 4, 100);
   EXPECT_TRUE(b.lines.empty());
 }
 

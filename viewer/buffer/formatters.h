@@ -37,10 +37,10 @@ using Formatter = uint16_t (*)(const ReadWindow& window, LineArray& lines, TextB
 
 uint16_t FormatText(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
                     int direction, uint32_t flags, int32_t lineLength);
-uint16_t FormatHexDump(const ReadWindow& window, LineArray& lines, TextBuffer& text,
-                       int32_t offset, int direction, uint32_t flags, int32_t lineLength);
-uint16_t FormatRawText(const ReadWindow& window, LineArray& lines, TextBuffer& text,
-                       int32_t offset, int direction, uint32_t flags, int32_t lineLength);
+uint16_t FormatHexDump(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
+                       int direction, uint32_t flags, int32_t lineLength);
+uint16_t FormatRawText(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
+                       int direction, uint32_t flags, int32_t lineLength);
 
 // Indexed by the Format of the view options (Text, Hex Dump, Raw Text).
 extern const Formatter Formatters[3];

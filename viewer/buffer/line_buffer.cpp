@@ -14,8 +14,8 @@ struct FreeBlock {
 };
 
 bool TableUsable(const LineTable& t, const TextArena& a) {
-  return t.Entries && t.Acnt >= 2 && a.Base && a.Tlen > 0 && t.Afirst >= 0 &&
-         t.Afirst <= t.Alast && t.Alast < t.Acnt;
+  return t.Entries && t.Acnt >= 2 && a.Base && a.Tlen > 0 && t.Afirst >= 0 && t.Afirst <= t.Alast &&
+         t.Alast < t.Acnt;
 }
 
 struct Pass {
@@ -54,7 +54,8 @@ uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t li
                          FileRef& file, LineTable& table, TextArena& arena, TagList* tags,
                          Formatter formatter, uint32_t flags) {
   if (!TableUsable(table, arena) || !formatter) return ST_FAILED;
-  std::unique_ptr<uint8_t, FreeBlock> block(static_cast<uint8_t*>(gAllocateReadBuffer(kReadBlockBytes)));
+  std::unique_ptr<uint8_t, FreeBlock> block(
+      static_cast<uint8_t*>(gAllocateReadBuffer(kReadBlockBytes)));
   if (!block) return ST_FAILED;
   const ReadBuffer buffer{block.get(), kReadBlockBytes, 0};
   const int b = std::clamp(linesPerScreen, 1, table.Acnt - 2);
@@ -82,7 +83,8 @@ uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t li
   arena.Tend = 0;
   const int32_t reserve = static_cast<int32_t>(std::min<int64_t>(3LL * L, arena.Tlen / 10));
   Pass first{direction, x, k};
-  uint16_t status = RunPass(first, buffer, arena.Tlen - reserve, L, file, table, arena, formatter, flags);
+  uint16_t status =
+      RunPass(first, buffer, arena.Tlen - reserve, L, file, table, arena, formatter, flags);
   if (status & ST_FAILED) return status;
   x = first.offset;
 
@@ -93,15 +95,19 @@ uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t li
   if (direction == FORMAT_FORWARD) {
     table.Alast = static_cast<int16_t>(first.count);
     table.Acur = std::min(table.Acur, table.Alast);
-    if (first.count > k) second.count = k + 1, second.offset = table.Entries[k + 1].Offset;
-    else second.count = k;
+    if (first.count > k)
+      second.count = k + 1, second.offset = table.Entries[k + 1].Offset;
+    else
+      second.count = k;
     // Nothing lies before the file start.
     runSecond = x > 0 && second.offset > 0;
   } else {
     table.Afirst = static_cast<int16_t>(first.count);
     table.Acur = std::max(table.Acur, table.Afirst);
-    if (x < file.Flen && first.count < k) second.count = k - 1, second.offset = table.Entries[k - 1].Offset;
-    else second.count = k;
+    if (x < file.Flen && first.count < k)
+      second.count = k - 1, second.offset = table.Entries[k - 1].Offset;
+    else
+      second.count = k;
   }
   if (runSecond) {
     status = RunPass(second, buffer, arena.Tlen, L, file, table, arena, formatter, flags);
@@ -112,7 +118,8 @@ uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t li
       table.Alast = static_cast<int16_t>(std::max<int>(table.Acur, second.count));
   }
 
-  if (table.Acur >= table.Alast && table.Afirst < table.Acur) table.Acur = static_cast<int16_t>(table.Alast - 1);
+  if (table.Acur >= table.Alast && table.Afirst < table.Acur)
+    table.Acur = static_cast<int16_t>(table.Alast - 1);
   if (tags && tags->Entries && tags->Count > 0) TagApplyToLines(table, *tags);
   return 0;
 }

@@ -6,6 +6,7 @@
 
 void PlatformOemToAnsi(uint8_t conversions[256]) {
   char oem[256];
-  for (int b = 0; b < 256; ++b) oem[b] = static_cast<char>(b), conversions[b] = static_cast<uint8_t>(b);
+  for (int b = 0; b < 256; ++b)
+    oem[b] = static_cast<char>(b), conversions[b] = static_cast<uint8_t>(b);
   OemToCharBuffA(oem + 0x20, reinterpret_cast<char*>(conversions) + 0x20, 256 - 0x20);
 }

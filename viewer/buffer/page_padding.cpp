@@ -26,7 +26,8 @@ void CloseLastPage(LineTable& t, const char* base, int32_t fileSize) {
 }  // namespace
 
 void PadPages(LineTable& t, const char* base, int32_t pageLength, int32_t fileSize) {
-  if (pageLength <= 0 || !t.Entries || t.Afirst < 0 || t.Alast >= t.Acnt || t.Afirst > t.Alast) return;
+  if (pageLength <= 0 || !t.Entries || t.Afirst < 0 || t.Alast >= t.Acnt || t.Afirst > t.Alast)
+    return;
   CloseLastPage(t, base, fileSize);
   int q = -1;  // line in page; -1 before the first page start
   bool full = false;
@@ -57,8 +58,10 @@ void PadPages(LineTable& t, const char* base, int32_t pageLength, int32_t fileSi
     if (full) break;
     LineEntry& e = t.Entries[i];
     if (q >= 0) ++q;
-    if (e.Flags & LF_PAGE_GAP) q = 0;
-    else if ((e.Flags & LF_PAGE_BREAK) || e.Offset == 0) q = 1;
+    if (e.Flags & LF_PAGE_GAP)
+      q = 0;
+    else if ((e.Flags & LF_PAGE_BREAK) || e.Offset == 0)
+      q = 1;
     e.PageLine = q;
   }
   if (full) {

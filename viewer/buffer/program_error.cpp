@@ -35,9 +35,12 @@ void ReportProgramError(uint16_t status, const FileRef& file, LineTable& table, 
   AppendMessageLine(table, arena, "* PROGRAM ERROR OCCURRED");
   AppendMessageLine(table, arena, "* Please note the following information:");
   AppendMessageLine(table, arena, "* Status=%X", status);
-  AppendMessageLine(table, arena, "* Acnt=%d, Afirst=%d, Alast=%d, Acur=%d", acnt, afirst, alast, acur);
-  AppendMessageLine(table, arena, "* Fcur=%ld, Flen=%ld", static_cast<long>(file.Fcur), static_cast<long>(file.Flen));
-  AppendMessageLine(table, arena, "* Tlen=%ld, Tend=%ld", static_cast<long>(tlen), static_cast<long>(tend));
+  AppendMessageLine(table, arena, "* Acnt=%d, Afirst=%d, Alast=%d, Acur=%d", acnt, afirst, alast,
+                    acur);
+  AppendMessageLine(table, arena, "* Fcur=%ld, Flen=%ld", static_cast<long>(file.Fcur),
+                    static_cast<long>(file.Flen));
+  AppendMessageLine(table, arena, "* Tlen=%ld, Tend=%ld", static_cast<long>(tlen),
+                    static_cast<long>(tend));
   AppendMessageLine(table, arena, "* Press [Home] to get back to Tarvo");
   AppendMessageLine(table, arena, "%s", rule);
   AppendMessageLine(table, arena, " ");

@@ -6,9 +6,7 @@
 namespace {
 constexpr int32_t kSentinel = INT32_MAX;
 
-int16_t ValidCount(const TagList& list) {
-  return std::clamp<int16_t>(list.Count, 0, kTagCapacity);
-}
+int16_t ValidCount(const TagList& list) { return std::clamp<int16_t>(list.Count, 0, kTagCapacity); }
 }  // namespace
 
 int TagAdd(TagList& list, int32_t offset, int32_t kinds) {

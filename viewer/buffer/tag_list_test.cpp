@@ -62,11 +62,11 @@ TEST(TagList, NextFindsTheFollowingOffset) {
 
 TEST(TagList, ApplyMarksTheLinesTheTagsLieIn) {
   Tags t;
-  TagAdd(t.list, 2, TAG_USER);     // before the first line: marks nothing
-  TagAdd(t.list, 12, TAG_FOUND);   // inside the first line
-  TagAdd(t.list, 20, TAG_USER);    // at the second line's start
+  TagAdd(t.list, 2, TAG_USER);    // before the first line: marks nothing
+  TagAdd(t.list, 12, TAG_FOUND);  // inside the first line
+  TagAdd(t.list, 20, TAG_USER);   // at the second line's start
   TagAdd(t.list, 25, TAG_FOUND);
-  TagAdd(t.list, 40, TAG_FOUND);   // at the end entry: no line
+  TagAdd(t.list, 40, TAG_FOUND);  // at the end entry: no line
   std::vector<LineEntry> e = {{0, 0, 0, 0, 0},
                               {10, 0, 5, 0, LF_TAG_MASK | LF_TRUNCATED},
                               {20, 0, 5, 0, 0},

@@ -55,7 +55,8 @@ std::vector<int32_t> ReferenceFixedLines(int32_t size, int32_t bytesPerLine, boo
     for (int32_t o = 0; o < size; o += bytesPerLine) starts.push_back(o);
     return starts;
   }
-  for (int32_t o = size - bytesPerLine; o > -bytesPerLine; o -= bytesPerLine) starts.push_back(std::max(o, 0));
+  for (int32_t o = size - bytesPerLine; o > -bytesPerLine; o -= bytesPerLine)
+    starts.push_back(std::max(o, 0));
   std::reverse(starts.begin(), starts.end());
   return starts;
 }
@@ -65,8 +66,10 @@ std::string RandomFile(std::mt19937& rng) {
   std::string s;
   int parts = static_cast<int>(rng() % 600);
   for (int i = 0; i < parts; ++i) {
-    if (rng() % 40 == 0) s += std::string(50 + rng() % 300, 'L');  // a long line
-    else s += pieces[rng() % 10];
+    if (rng() % 40 == 0)
+      s += std::string(50 + rng() % 300, 'L');  // a long line
+    else
+      s += pieces[rng() % 10];
   }
   return s;
 }
@@ -108,9 +111,10 @@ TEST(ViewMoveProperty, WalksMeetTheReferenceLinesBothWays) {
     ViewFixture v(40 + static_cast<int>(rng() % 40));
     v.settings.Format = format;
     v.settings.LinesPerScreen = 1 + static_cast<int>(rng() % 12);
-    v.settings.Flags = FMT_FORM_FEEDS | (rng() & 1 ? FMT_WRAP : 0) | (rng() & 1 ? FMT_EXPAND_TABS : 0) |
-                       (rng() & 1 ? FMT_PAGE_GAP : 0);
-    const int32_t L = format == 1 ? 22 + static_cast<int32_t>(rng() % 200) : 4 + static_cast<int32_t>(rng() % 90);
+    v.settings.Flags = FMT_FORM_FEEDS | (rng() & 1 ? FMT_WRAP : 0) |
+                       (rng() & 1 ? FMT_EXPAND_TABS : 0) | (rng() & 1 ? FMT_PAGE_GAP : 0);
+    const int32_t L =
+        format == 1 ? 22 + static_cast<int32_t>(rng() % 200) : 4 + static_cast<int32_t>(rng() % 90);
     v.settings.LineLength = L;
     gViewOptions.TabLength = 1 + static_cast<int>(rng() % 9);
     v.Open(s);
