@@ -69,7 +69,9 @@ uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t li
   } else {
     int index = top;
     if (top < table.Afirst) index = top + b, anchor = b, direction = FORMAT_BACKWARD;
-    if (index < table.Afirst || index > table.Alast) return ST_FAILED;
+    // A move by more lines than the table holds beyond the screen goes as
+    // far as the table reaches, not to the error report.
+    index = std::clamp<int>(index, table.Afirst, table.Alast);
     x = table.Entries[index].Offset;
   }
   x = std::clamp(x, 0, std::max(file.Flen, 0));

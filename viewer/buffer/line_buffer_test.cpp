@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "viewer/buffer/file_access.h"
 #include "viewer/buffer/program_error.h"
 #include "viewer/buffer/read_block.h"
 #include "viewer/buffer/view_fixture.h"
@@ -87,6 +88,29 @@ TEST(ReadBlock, FileThatShrankMovesTheOffsetToItsEnd) {
   EXPECT_EQ(v.file.Flen, 300);
   EXPECT_EQ(v.file.Fcur, 300);
   EXPECT_EQ(b.window.Position, b.window.Size);
+}
+
+TEST(ReadBlock, DirectoryCannotBeRead) {
+  UsePlatformFiles();
+  FileRef dir;
+  CopyText(dir.Path, "/tmp");
+  EXPECT_EQ(QueryFileSize(dir.Path), 0);
+  EXPECT_EQ(Read(dir, 0, 0).status, ST_FAILED);
+}
+
+TEST(LoadLinesAround, FileThatGrewIsSeenAtTheNextRefill) {
+  ViewFixture v;
+  v.Open(NumberedLines(10));
+  v.Move(MOVE_REFORMAT, 0, 0);
+  std::string more = NumberedLines(20);
+  v.fs.Files["file"].assign(more.begin(), more.end());
+  // Going to the old end reads the new size; the lines after it follow.
+  EXPECT_EQ(v.Move(MOVE_GOTOBYTE, 0, v.file.Flen), 0);
+  EXPECT_EQ(v.file.Flen, static_cast<int32_t>(more.size()));
+  EXPECT_EQ(v.Move(MOVE_SHOWOFFSET, 100, -1), 0);
+  EXPECT_EQ(v.Text(v.table.Acur), "line 10");
+  EXPECT_EQ(v.Move(MOVE_SHOWOFFSET, 100, -1), 0);
+  EXPECT_EQ(v.Text(v.table.Acur), "line 19");
 }
 
 TEST(LoadLinesAround, EmptyFileHoldsOnlyTheEndEntry) {
@@ -217,13 +241,21 @@ TEST(ProgramError, NoMemoryAndTooNarrowHexDump) {
   EXPECT_EQ(v.Text(4), "* Acnt=1638, Afirst=0, Alast=0, Acur=0");
 }
 
-TEST(ProgramError, MoveFarAboveATableThatDoesNotStartTheFileFails) {
+TEST(LoadLinesAround, MovesBeyondTheTableGoAsFarAsItReaches) {
   ViewFixture v;
   v.Open(NumberedLines(20000));
   v.Move(MOVE_GOTOBYTE, 0, 100000);
   v.table.Acur = v.table.Afirst;
-  EXPECT_TRUE(v.Move(MOVE_SHOWOFFSET, -(v.settings.LinesPerScreen + 1), -1) & ST_FAILED);
-  EXPECT_TRUE(v.entries[0].Flags & LF_MESSAGE);
+  const int32_t start = v.entries[v.table.Afirst].Offset;
+  ASSERT_GT(start, 0);
+  // More than a screen above a table that does not start the file.
+  EXPECT_EQ(v.Move(MOVE_SHOWOFFSET, -(v.settings.LinesPerScreen + 5), -1), 0);
+  EXPECT_LT(v.Top().Offset, start);
+  EXPECT_EQ(v.entries[v.table.Acur + v.settings.LinesPerScreen].Offset, start);
+  // And far below the table's end.
+  const int32_t end = v.entries[v.table.Alast].Offset;
+  EXPECT_EQ(v.Move(MOVE_SHOWOFFSET, 5000, -1), 0);
+  EXPECT_EQ(v.Top().Offset, end);
 }
 
 TEST(ProgramError, AppendMessageLineRefusesOutsideTheBuffers) {
