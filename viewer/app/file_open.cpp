@@ -108,7 +108,7 @@ void OnOpenFile(HWND hwnd, const char* path) {
   gRecent.FileCount = CountRecentFiles();
   gFile.Flen = QueryFileSize(gFile.Path);
   gFile.Fcur = 0;
-  gTagCount = 0;
+  gTags.Count = 0;
   PostMessageA(hwnd, VW_REFORMAT, 0, 0);
   SetCaption(hwnd);
   if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
@@ -125,7 +125,7 @@ void CloseFile(HWND hwnd) {
   SendMessageA(hwnd, VW_CLEARSEL, 0, 0);
   gFile.Path[0] = '\0';
   SetCaption(hwnd);
-  gTagCount = 0;
+  gTags.Count = 0;
   gFile.Flen = 0;
   InvalidateRect(hwnd, nullptr, TRUE);
 }

@@ -6,6 +6,7 @@
 #include "viewer/app/layout.h"
 #include "viewer/app/messages.h"
 #include "viewer/app/paint.h"
+#include "viewer/app/reposition.h"
 #include "viewer/app/screen_font.h"
 #include "viewer/app/scrolling.h"
 #include "viewer/app/selection.h"
@@ -61,6 +62,11 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
       return OnLayout(hwnd, false);
     case VW_MAKEFONT:
       OnMakeFont(hwnd);
+      return 0;
+    case VW_REFORMAT:
+    case VW_SHOWOFFSET:
+    case VW_GOTOBYTE:
+      OnReposition(hwnd, msg, wParam, lParam);
       return 0;
     case VW_CLEARSEL:
       ClearSelection();

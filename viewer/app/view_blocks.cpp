@@ -5,7 +5,7 @@ LineTable gLines;
 TextArena gText;
 LineTable gTitles;
 TextArena gTitleText;
-int gTagCount = 0;
+TagList gTags;
 
 namespace {
 HGLOBAL Allocate(HGLOBAL existing, SIZE_T bytes) {
@@ -26,7 +26,7 @@ bool AllocateViewBlocks() {
   gLines.Acnt = static_cast<int16_t>(kLineTableBlockBytes / sizeof(LineEntry));
   gText = TextArena{};
   gText.Tlen = kTextArenaBlockBytes;
-  gTagCount = 0;
+  gTags = TagList{};
   return true;
 }
 
@@ -80,17 +80,20 @@ TitleLock::~TitleLock() {
 }
 
 ViewLock::ViewLock() {
-  if (gViewDepth++ > 0 || !gBlocks.Lines || !gBlocks.Text) return;
+  if (gViewDepth++ > 0 || !gBlocks.Lines || !gBlocks.Text || !gBlocks.Tags) return;
   gLines.Entries = static_cast<LineEntry*>(GlobalLock(gBlocks.Lines));
   gText.Base = static_cast<char*>(GlobalLock(gBlocks.Text));
+  gTags.Entries = static_cast<TagEntry*>(GlobalLock(gBlocks.Tags));
 }
 
 ViewLock::~ViewLock() {
   if (--gViewDepth > 0) return;
   if (gLines.Entries) GlobalUnlock(gBlocks.Lines);
   if (gText.Base) GlobalUnlock(gBlocks.Text);
+  if (gTags.Entries) GlobalUnlock(gBlocks.Tags);
   gLines.Entries = nullptr;
   gText.Base = nullptr;
+  gTags.Entries = nullptr;
 }
 
 int TitleRowCount() {

@@ -5,8 +5,7 @@
 #include <windows.h>
 
 #include "viewer/buffer/line_table.h"
-
-constexpr int32_t kTagListBlockBytes = 65530;
+#include "viewer/buffer/tag_list.h"
 
 struct ViewBlocks {
   HGLOBAL Lines = nullptr;
@@ -21,7 +20,7 @@ extern LineTable gLines;      // indexes persist; Entries set only while locked
 extern TextArena gText;       // Tend persists; Base set only while locked
 extern LineTable gTitles;
 extern TextArena gTitleText;
-extern int gTagCount;         // tags held in the tag-list block
+extern TagList gTags;         // Count persists; Entries set only while locked
 
 // Allocates the three main-view blocks (each only once); false when any is
 // missing.
@@ -34,15 +33,16 @@ void FreeViewBlocks();
 // Frozen title rows shown above the text.
 int TitleRowCount();
 
-// Locks the line table and text arena of the main view for one message: the
-// entry and character pointers of gLines and gText are valid while it lives.
+// Locks the main view's line table, arena and tag list for one message:
+// gLines.Entries, gText.Base and gTags.Entries are valid while it lives.
+// Locks nest; only the outermost one takes and gives back the pointers.
 class ViewLock {
  public:
   ViewLock();
   ~ViewLock();
   ViewLock(const ViewLock&) = delete;
   ViewLock& operator=(const ViewLock&) = delete;
-  bool ok() const { return gLines.Entries && gText.Base; }
+  bool ok() const { return gLines.Entries && gText.Base && gTags.Entries; }
 };
 
 // Locks the title blocks for one message: the table and arena pointers are

@@ -1,0 +1,90 @@
+// The main window's side of a move: the decision and the refill are the
+// line buffer's; here the blocks are locked, the wait cursor shown and the
+// window brought up to date, with a blit for a one-line scroll.
+#include "viewer/app/reposition.h"
+
+#include <algorithm>
+
+#include "viewer/app/app_state.h"
+#include "viewer/app/messages.h"
+#include "viewer/app/view_blocks.h"
+#include "viewer/app/view_state.h"
+#include "viewer/buffer/view_move.h"
+#include "viewer/settings/view_options.h"
+
+PendingMove gPendingMove;
+
+namespace {
+MoveKind KindOf(UINT msg) {
+  return msg == VW_SHOWOFFSET ? MOVE_SHOWOFFSET
+                              : (msg == VW_GOTOBYTE ? MOVE_GOTOBYTE : MOVE_REFORMAT);
+}
+
+int TitleRows() {
+  if (!gBlocks.TitleLines) return 0;
+  return std::max(gTitles.Alast - gTitles.Acur, 0);
+}
+
+// The client area below the frozen title lines.
+RECT TextArea(HWND hwnd) {
+  RECT r;
+  GetClientRect(hwnd, &r);
+  r.top = std::min<LONG>(r.bottom, TitleRows() * gView.LineHeight);
+  return r;
+}
+
+void RecomputeLinesPerScreen(HWND hwnd) {
+  RECT r;
+  GetClientRect(hwnd, &r);
+  gView.LinesPerScreen =
+      gView.LineHeight < 1 ? 1
+                           : std::max<int>((r.bottom - r.top) / gView.LineHeight - TitleRows(), 1);
+}
+
+uint16_t Refill(HWND hwnd, const MovePlan& plan) {
+  RefillSettings s;
+  s.Format = gViewOptions.Format;
+  s.Flags = gViewOptions.CurrentFlags | (gSetupSettings.ShowPageGap ? FMT_PAGE_GAP : 0);
+  // -1 asks the layout for a new value; until it has one, the start value.
+  s.LineLength = gView.FormatLength > 0 ? gView.FormatLength : 255;
+  s.LinesPerScreen = gView.LinesPerScreen;
+  s.PadPageLength = gSetupSettings.PadPageLength;
+  HCURSOR classCursor = reinterpret_cast<HCURSOR>(
+      SetClassLongPtrA(hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(gApp.WaitCursor)));
+  HCURSOR cursor = SetCursor(gApp.WaitCursor);
+  uint16_t status = RefillView(plan, s, gFile, gLines, gText, &gTags);
+  SetClassLongPtrA(hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(classCursor));
+  SetCursor(cursor);
+  if (!(status & ST_FAILED) && s.PadPageLength > 0) {
+    RecomputeLinesPerScreen(hwnd);
+    InvalidateRect(hwnd, nullptr, FALSE);
+  }
+  return status;
+}
+
+void UpdateView(HWND hwnd, int32_t remembered) {
+  RECT area = TextArea(hwnd);
+  RECT pending;
+  int direction = ScrollAfterMove(gLines, remembered);
+  if (remembered < 0 || GetUpdateRect(hwnd, &pending, FALSE) || direction == 0) {
+    InvalidateRect(hwnd, &area, FALSE);
+    return;
+  }
+  ScrollWindowEx(hwnd, 0, -direction * gView.LineHeight, &area, &area, nullptr, nullptr,
+                 SW_INVALIDATE);
+  UpdateWindow(hwnd);
+}
+}  // namespace
+
+void OnReposition(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (gFile.Path[0]) {
+    ViewLock lock;
+    if (lock.ok()) {
+      MovePlan plan = PlanMove(KindOf(msg), static_cast<int32_t>(static_cast<INT_PTR>(wParam)),
+                               static_cast<int32_t>(lParam), gFile, gLines, gView.LinesPerScreen);
+      if (plan.Refill) Refill(hwnd, plan);
+      UpdateView(hwnd, plan.Remembered);
+    }
+  }
+  gPendingMove = PendingMove{};
+}

@@ -1,0 +1,160 @@
+// The main window in-process: opening a file fills the line table, moves
+// put the right line at the top, and a file that vanished shows the
+// program-error report until Home finds it again.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "viewer/app/app_state.h"
+#include "viewer/app/messages.h"
+#include "viewer/app/startup.h"
+#include "viewer/app/ui_seam.h"
+#include "viewer/app/view_blocks.h"
+#include "viewer/app/view_state.h"
+#include "viewer/settings/profile_store.h"
+
+namespace {
+// A profile with no keys that forgets what is written.
+class EmptyProfile : public ProfileStore {
+ public:
+  int GetString(const char*, const char*, const char* def, char* buf, int size) override {
+    lstrcpynA(buf, def ? def : "", size);
+    return lstrlenA(buf);
+  }
+  bool WriteString(const char*, const char*, const char*) override { return true; }
+};
+
+int WINAPI UnexpectedBox(HWND, LPCSTR text, LPCSTR caption, UINT) {
+  ADD_FAILURE() << "unexpected message box \"" << caption << "\": " << text;
+  return IDCANCEL;
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+// Pumps messages until done() holds; false after the timeout.
+template <typename Done>
+bool PumpUntil(Done done, DWORD timeoutMs = 10000) {
+  DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    Pump();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+  return true;
+}
+
+struct Line {
+  int32_t offset = -1;
+  std::string text;
+  int32_t flags = 0;
+};
+
+Line TopLine() {
+  ViewLock lock;
+  Line l;
+  if (!lock.ok()) return l;
+  const LineEntry& e = gLines.Entries[gLines.Acur];
+  l.offset = e.Offset;
+  l.text.assign(gText.Base + e.TextOffset, e.Length < 0 ? 0 : e.Length);
+  l.flags = e.Flags;
+  return l;
+}
+
+class RepositionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetProfileStore(&profile_);
+    gMessageBox = UnexpectedBox;
+    gApp.Instance = GetModuleHandleA(nullptr);
+    gApp.WaitCursor = LoadCursorA(nullptr, IDC_WAIT);
+    ASSERT_TRUE(RegisterMainClass(gApp.Instance));
+    hwnd_ = CreateMainWindow(gApp.Instance);
+    ASSERT_NE(hwnd_, nullptr);
+    gView.FormatLength = 80;
+    gView.LinesPerScreen = 20;
+    char dir[MAX_PATH];
+    GetTempPathA(sizeof dir, dir);
+    GetTempFileNameA(dir, "TRV", 0, path_);
+    for (int i = 0; i < 5000; ++i) content_ += "line " + std::to_string(i) + "\r\n";
+    WriteFile();
+  }
+  void TearDown() override {
+    if (hwnd_) DestroyWindow(hwnd_);
+    Pump();
+    UnregisterClassA(kClassName, gApp.Instance);
+    DeleteFileA(path_);
+    gMessageBox = MessageBoxA;
+  }
+  void WriteFile() {
+    HANDLE h = CreateFileA(path_, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    ::WriteFile(h, content_.data(), static_cast<DWORD>(content_.size()), &written, nullptr);
+    CloseHandle(h);
+  }
+  int32_t OffsetOf(int line) const {
+    return static_cast<int32_t>(content_.find("line " + std::to_string(line) + "\r\n"));
+  }
+  void Open() {
+    SendMessageA(hwnd_, VW_OPENFILE, 0, reinterpret_cast<LPARAM>(path_));
+    ASSERT_TRUE(PumpUntil([] { return gLines.Alast > gLines.Acur; })) << "the table was not filled";
+  }
+
+  EmptyProfile profile_;
+  HWND hwnd_ = nullptr;
+  char path_[MAX_PATH] = "";
+  std::string content_;
+};
+}  // namespace
+
+TEST_F(RepositionTest, OpeningAFileFillsTheLineTable) {
+  Open();
+  Line top = TopLine();
+  EXPECT_EQ(top.offset, 0);
+  EXPECT_EQ(top.text, "line 0");
+  EXPECT_EQ(gLines.Acur, 0);
+  EXPECT_GT(gLines.Alast, 700);
+  EXPECT_EQ(gFile.Flen, static_cast<int32_t>(content_.size()));
+}
+
+TEST_F(RepositionTest, ShowOffsetAndGoToByteMoveTheTopLine) {
+  Open();
+  SendMessageA(hwnd_, VW_SHOWOFFSET, 0, OffsetOf(300));  // inside the table
+  EXPECT_EQ(TopLine().text, "line 300");
+  SendMessageA(hwnd_, VW_SHOWOFFSET, static_cast<WPARAM>(-1), -1);
+  EXPECT_EQ(TopLine().text, "line 299");
+  SendMessageA(hwnd_, VW_GOTOBYTE, 0, OffsetOf(4000) + 6);  // inside a line, beyond the table
+  Line top = TopLine();
+  EXPECT_EQ(top.offset, OffsetOf(4000));
+  EXPECT_EQ(top.text, "line 4000");
+  SendMessageA(hwnd_, VW_SHOWOFFSET, 0, static_cast<LPARAM>(content_.size()));
+  EXPECT_EQ(TopLine().text, "line 4999");
+}
+
+TEST_F(RepositionTest, VanishedFileShowsTheErrorReportUntilHome) {
+  Open();
+  ASSERT_TRUE(DeleteFileA(path_));
+  SendMessageA(hwnd_, VW_GOTOBYTE, 0, OffsetOf(10));
+  Line top = TopLine();
+  EXPECT_EQ(top.text, "*****************************************");
+  EXPECT_TRUE(top.flags & LF_MESSAGE);
+  {
+    ViewLock lock;
+    ASSERT_TRUE(lock.ok());
+    ASSERT_EQ(gLines.Alast, 10);
+    const LineEntry& e = gLines.Entries[1];
+    EXPECT_EQ(std::string(gText.Base + e.TextOffset, e.Length), "* PROGRAM ERROR OCCURRED");
+  }
+  WriteFile();
+  SendMessageA(hwnd_, VW_SHOWOFFSET, 0, 0);
+  top = TopLine();
+  EXPECT_EQ(top.text, "line 0");
+  EXPECT_EQ(top.flags, 0);
+}

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "viewer/buffer/format_test_util.h"
+#include "viewer/settings/view_options.h"
+
+namespace {
+std::string Bytes(int n) {
+  std::string s;
+  for (int i = 0; i < n; ++i) s += static_cast<char>('a' + i % 26);
+  return s;
+}
+}  // namespace
+
+TEST(FormatHexDump, LayoutFollowsTheLineLength) {
+  HexLayout h;
+  EXPECT_FALSE(HexLayoutFor(21, &h));
+  ASSERT_TRUE(HexLayoutFor(22, &h));
+  EXPECT_EQ(h.BytesPerLine, 4);
+  EXPECT_EQ(h.Width, 22);
+  ASSERT_TRUE(HexLayoutFor(60, &h));
+  EXPECT_EQ(h.BytesPerLine, 8);
+  EXPECT_EQ(h.Width, 35);
+  ASSERT_TRUE(HexLayoutFor(80, &h));
+  EXPECT_EQ(h.BytesPerLine, 16);
+  EXPECT_EQ(h.Width, 61);
+  ASSERT_TRUE(HexLayoutFor(2000000000, &h));
+  EXPECT_EQ(h.BytesPerLine, 64);
+  EXPECT_EQ(h.Width, 217);
+}
+
+TEST(FormatHexDump, LinesAt60Columns) {
+  FormatRun f = RunFormatter(FormatHexDump, Bytes(8) + "\x01\xFF", FORMAT_FORWARD, 0, 60);
+  ASSERT_EQ(f.lines.size(), 2u);
+  EXPECT_EQ(f.lines[0].text, "000000  61626364 65666768  abcdefgh");
+  EXPECT_EQ(f.lines[1].text, "000008  01FF" + std::string(15, ' ') + "\xB7\xFF");
+  EXPECT_EQ(f.end, 10);
+  EXPECT_EQ(f.status, 0);
+}
+
+TEST(FormatHexDump, TooNarrowFails) {
+  EXPECT_EQ(RunFormatter(FormatHexDump, "abc", FORMAT_FORWARD, 0, 21).status,
+            ST_FAILED | ST_TOO_NARROW);
+  EXPECT_EQ(RunFormatter(FormatHexDump, "abc", FORMAT_BACKWARD, 0, 8).status, 0x110);
+}
+
+TEST(FormatHexDump, BackwardLinesAlignToTheStartOffset) {
+  std::string s = Bytes(40);
+  FormatRun b = RunFormatter(FormatHexDump, s, FORMAT_BACKWARD, 0, 80, 5);
+  ASSERT_EQ(b.lines.size(), 1u);
+  EXPECT_EQ(b.lines[0].offset, 0);
+  EXPECT_EQ(b.lines[0].text,
+            "FFFFF5" + std::string(26, ' ') + "61 62636465  " + std::string(11, ' ') + "abcde");
+  FormatRun f = RunFormatter(FormatHexDump, s, FORMAT_FORWARD, 0, 80, 5);
+  EXPECT_EQ(Offsets(f), (std::vector<int32_t>{5, 21, 37}));
+}
+
+TEST(FormatHexDump, LargeOffsetsPrintAllDigitsBothWays) {
+  std::string s = Bytes(32);
+  FormatRun f = RunFormatter(FormatHexDump, s, FORMAT_FORWARD, 0, 80, 0, 0x1234560);
+  FormatRun b = RunFormatter(FormatHexDump, s, FORMAT_BACKWARD, 0, 80, 32, 0x1234580);
+  EXPECT_EQ(f.lines[0].text.substr(0, 10), "1234560 61");
+  EXPECT_EQ(f.lines, b.lines);
+}
+
+TEST(FormatHexDump, BackwardStopsAtAWindowThatStartsInsideTheFile) {
+  std::string s = Bytes(20);
+  // The window starts at file offset 100: the line before 104 would need
+  // bytes the window does not hold.
+  FormatRun b = RunFormatter(FormatHexDump, s, FORMAT_BACKWARD, 0, 22, 20, 120);
+  EXPECT_EQ(Offsets(b), (std::vector<int32_t>{100, 104, 108, 112, 116}));
+  FormatRun odd = RunFormatter(FormatHexDump, s, FORMAT_BACKWARD, 0, 22, 18, 118);
+  EXPECT_EQ(odd.lines.front().offset, 102);
+}
+
+TEST(FormatRawText, FixedLinesForwardAndPaddedBackward) {
+  std::string s = Bytes(25);
+  FormatRun f = RunFormatter(FormatRawText, s, FORMAT_FORWARD, 0, 10);
+  EXPECT_EQ(Texts(f), (std::vector<std::string>{s.substr(0, 10), s.substr(10, 10), s.substr(20)}));
+  EXPECT_EQ(f.end, 25);
+  FormatRun b = RunFormatter(FormatRawText, s, FORMAT_BACKWARD, 0, 10);
+  EXPECT_EQ(Offsets(b), (std::vector<int32_t>{0, 5, 15}));
+  EXPECT_EQ(b.lines[0].text, "     " + s.substr(0, 5));
+  // Line ends are bytes like any other.
+  EXPECT_EQ(Texts(RunFormatter(FormatRawText, "a\r\nb", FORMAT_FORWARD, 0, 10))[0],
+            "a\xB7\xB7"
+            "b");
+}
+
+TEST(FormatRawText, FullTextBuffer) {
+  std::string s = Bytes(25);
+  // Forward: the cut line counts and the pass goes on after its last byte.
+  FormatRun f = RunFormatter(FormatRawText, s, FORMAT_FORWARD, 0, 10, 0, 0, 50, 14);
+  EXPECT_EQ(Texts(f), (std::vector<std::string>{s.substr(0, 10), s.substr(10, 4)}));
+  EXPECT_EQ(f.end, 14);
+  // Backward: a line that does not fit is dropped.
+  FormatRun b = RunFormatter(FormatRawText, s, FORMAT_BACKWARD, 0, 10, -1, -1, 50, 14);
+  EXPECT_EQ(Offsets(b), (std::vector<int32_t>{15}));
+  // A window inside the file: no padding with bytes the window lacks.
+  FormatRun w = RunFormatter(FormatRawText, s, FORMAT_BACKWARD, 0, 10, 25, 1025);
+  EXPECT_EQ(Offsets(w), (std::vector<int32_t>{1005, 1015}));
+}
+
+TEST(FormatRawText, EbcdicAndMiddleDot) {
+  FormatRun e = RunFormatter(FormatRawText, "\xC1\xC2\x40\xF1\x05", FORMAT_FORWARD, FMT_EBCDIC, 10);
+  EXPECT_EQ(e.lines[0].text, "AB 1\xB7");
+  FormatRun a =
+      RunFormatter(FormatRawText, std::string("\x00\x1F\x41", 3), FORMAT_FORWARD, FMT_OEM, 10);
+  EXPECT_EQ(a.lines[0].text,
+            "\xB7\xB7"
+            "A");
+}

@@ -1,0 +1,64 @@
+// The three formatters that turn a window of file bytes into display lines:
+// Text, Hex Dump and Raw Text, forward (lines after a position) or backward
+// (lines before it). The screen, copying and printing all use them.
+#pragma once
+#include <cstdint>
+
+#include "viewer/buffer/line_table.h"
+
+// What a formatter reads: the byte at Position is the byte at the file
+// offset handed to the formatter.
+struct ReadWindow {
+  const uint8_t* Data = nullptr;
+  int32_t Size = 0;      // bytes valid
+  int32_t Position = 0;  // 0 .. Size
+};
+
+// Forward: entries are written from Count upward (Count grows) and an end
+// entry follows them. Backward: from Count - 1 downward (Count falls).
+struct LineArray {
+  LineEntry* Entries = nullptr;
+  int32_t Capacity = 0;
+  int32_t Count = 0;
+};
+
+// Characters are appended at Fill, never past Capacity.
+struct TextBuffer {
+  char* Base = nullptr;
+  int32_t Capacity = 0;
+  int32_t Fill = 0;
+};
+
+constexpr int FORMAT_FORWARD = 1;
+constexpr int FORMAT_BACKWARD = 2;
+
+using Formatter = uint16_t (*)(const ReadWindow& window, LineArray& lines, TextBuffer& text,
+                               int32_t offset, int direction, uint32_t flags, int32_t lineLength);
+
+uint16_t FormatText(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
+                    int direction, uint32_t flags, int32_t lineLength);
+uint16_t FormatHexDump(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
+                       int direction, uint32_t flags, int32_t lineLength);
+uint16_t FormatRawText(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
+                       int direction, uint32_t flags, int32_t lineLength);
+
+// Indexed by the Format of the view options (Text, Hex Dump, Raw Text).
+extern const Formatter Formatters[3];
+// Formatters[format] with format clamped to the three.
+Formatter FormatterFor(int format);
+
+// The hex dump's layout for a line length: Groups of four bytes,
+// BytesPerLine = 4 * Groups, Width = 13 * Groups + 9. False when the line
+// length is 21 or less.
+struct HexLayout {
+  int32_t Groups = 0;
+  int32_t BytesPerLine = 0;
+  int32_t Width = 0;
+};
+bool HexLayoutFor(int32_t lineLength, HexLayout* layout);
+
+// True when the arguments describe buffers the formatter can work in: the
+// position inside the window, the count and fill inside their capacities
+// (forward needs a slot left for the end entry).
+bool FormatterArgumentsValid(const ReadWindow& window, const LineArray& lines,
+                             const TextBuffer& text, int direction);

@@ -1,0 +1,127 @@
+#include "viewer/buffer/line_buffer.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+#include "viewer/buffer/read_block.h"
+
+namespace {
+void* ZeroedBlock(size_t bytes) { return std::calloc(bytes, 1); }
+
+struct FreeBlock {
+  void operator()(void* p) const { std::free(p); }
+};
+
+bool TableUsable(const LineTable& t, const TextArena& a) {
+  return t.Entries && t.Acnt >= 2 && a.Base && a.Tlen > 0 && t.Afirst >= 0 && t.Afirst <= t.Alast &&
+         t.Alast < t.Acnt;
+}
+
+struct Pass {
+  int direction;
+  int32_t offset;
+  int32_t count;  // formatter's line count: K on the way in
+};
+
+// Reads the block for one pass and runs the formatter over it.
+uint16_t RunPass(Pass& pass, const ReadBuffer& buffer, int32_t textCapacity, int32_t lineLength,
+                 FileRef& file, LineTable& table, TextArena& arena, Formatter formatter,
+                 uint32_t flags) {
+  file.Fcur = pass.offset;
+  ReadBuffer b = buffer;
+  b.Wanted = pass.direction == FORMAT_FORWARD ? 0 : kReadBlockBytes;
+  ReadWindow window;
+  uint16_t status = ReadBlock(file, b, window);
+  if (status & ST_FAILED) return status;
+  pass.offset = file.Fcur;  // a file that shrank moves the offset to its end
+  LineArray lines{table.Entries, table.Acnt, pass.count};
+  TextBuffer text{arena.Base, textCapacity, arena.Tend};
+  status = formatter(window, lines, text, pass.offset, pass.direction, flags, lineLength);
+  pass.count = lines.Count;
+  arena.Tend = text.Fill;
+  return status;
+}
+}  // namespace
+
+void* (*gAllocateReadBuffer)(size_t bytes) = ZeroedBlock;
+
+int32_t UsableLineLength(int32_t lineLength, const TextArena& arena) {
+  return std::clamp(lineLength, 1, std::max(arena.Tlen / 10, 255));
+}
+
+uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t lineLength,
+                         FileRef& file, LineTable& table, TextArena& arena, TagList* tags,
+                         Formatter formatter, uint32_t flags) {
+  if (!TableUsable(table, arena) || !formatter) return ST_FAILED;
+  std::unique_ptr<uint8_t, FreeBlock> block(
+      static_cast<uint8_t*>(gAllocateReadBuffer(kReadBlockBytes)));
+  if (!block) return ST_FAILED;
+  const ReadBuffer buffer{block.get(), kReadBlockBytes, 0};
+  const int b = std::clamp(linesPerScreen, 1, table.Acnt - 2);
+  const int32_t L = UsableLineLength(lineLength, arena);
+
+  // Where the first pass starts, its direction and its first index.
+  int32_t x;
+  int direction = FORMAT_FORWARD, anchor = 0;
+  if (target >= 0) {
+    x = target;
+  } else {
+    int index = top;
+    if (top < table.Afirst) index = top + b, anchor = b, direction = FORMAT_BACKWARD;
+    // A move by more lines than the table holds beyond the screen goes as
+    // far as the table reaches, not to the error report.
+    index = std::clamp<int>(index, table.Afirst, table.Alast);
+    x = table.Entries[index].Offset;
+  }
+  x = std::clamp(x, 0, std::max(file.Flen, 0));
+
+  int cur = (table.Acnt - b) / 2;
+  if (x == file.Flen) cur = table.Acnt - 1, direction = FORMAT_BACKWARD, anchor = 0;
+  if (x == 0) cur = 0, direction = FORMAT_FORWARD, anchor = 0;
+  table.Acur = table.Afirst = table.Alast = static_cast<int16_t>(cur);
+  int k = cur + anchor;
+
+  arena.Tend = 0;
+  const int32_t reserve = static_cast<int32_t>(std::min<int64_t>(3LL * L, arena.Tlen / 10));
+  Pass first{direction, x, k};
+  uint16_t status =
+      RunPass(first, buffer, arena.Tlen - reserve, L, file, table, arena, formatter, flags);
+  if (status & ST_FAILED) return status;
+  x = first.offset;
+
+  // The second pass goes the other way from the line next to the first
+  // pass's start, so that line is rebuilt from its true beginning.
+  Pass second{direction == FORMAT_FORWARD ? FORMAT_BACKWARD : FORMAT_FORWARD, x, first.count};
+  bool runSecond = true;
+  if (direction == FORMAT_FORWARD) {
+    table.Alast = static_cast<int16_t>(first.count);
+    table.Acur = std::min(table.Acur, table.Alast);
+    if (first.count > k)
+      second.count = k + 1, second.offset = table.Entries[k + 1].Offset;
+    else
+      second.count = k;
+    // Nothing lies before the file start.
+    runSecond = x > 0 && second.offset > 0;
+  } else {
+    table.Afirst = static_cast<int16_t>(first.count);
+    table.Acur = std::max(table.Acur, table.Afirst);
+    if (x < file.Flen && first.count < k)
+      second.count = k - 1, second.offset = table.Entries[k - 1].Offset;
+    else
+      second.count = k;
+  }
+  if (runSecond) {
+    status = RunPass(second, buffer, arena.Tlen, L, file, table, arena, formatter, flags);
+    if (status & ST_FAILED) return status;
+    if (second.direction == FORMAT_BACKWARD)
+      table.Afirst = static_cast<int16_t>(std::min<int>(table.Acur, second.count));
+    else
+      table.Alast = static_cast<int16_t>(std::max<int>(table.Acur, second.count));
+  }
+
+  if (table.Acur >= table.Alast && table.Afirst < table.Acur)
+    table.Acur = static_cast<int16_t>(table.Alast - 1);
+  if (tags && tags->Entries && tags->Count > 0) TagApplyToLines(table, *tags);
+  return 0;
+}

@@ -1,0 +1,25 @@
+// An in-memory file system behind the file seam, for tests and fuzzers:
+// files are byte vectors that a test may change between reads, and every
+// step of the seam can be made to fail.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+struct MemoryFileSystem {
+  std::map<std::string, std::vector<uint8_t>> Files;
+  bool FailSize = false;
+  bool FailSeek = false;
+  bool FailRead = false;
+  int32_t ReadLimit = -1;            // most bytes one read returns; -1: no limit
+  std::function<void()> BeforeRead;  // runs before every read
+  int Opens = 0, Closes = 0, Reads = 0;
+  int64_t BytesRead = 0;
+};
+
+// Puts a fresh in-memory file system behind Files() and returns it.
+MemoryFileSystem& UseMemoryFiles();
+// Restores the platform's file system.
+void UsePlatformFiles();

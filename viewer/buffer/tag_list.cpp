@@ -1,0 +1,66 @@
+#include "viewer/buffer/tag_list.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+constexpr int32_t kSentinel = INT32_MAX;
+
+int16_t ValidCount(const TagList& list) { return std::clamp<int16_t>(list.Count, 0, kTagCapacity); }
+}  // namespace
+
+int TagAdd(TagList& list, int32_t offset, int32_t kinds) {
+  int16_t count = ValidCount(list);
+  if (count >= kTagCapacity) return -1;
+  int i = 0;
+  while (i < count && list.Entries[i].Offset < offset) ++i;
+  if (i < count && list.Entries[i].Offset == offset) {
+    list.Entries[i].Kinds |= kinds;
+    return i;
+  }
+  std::copy_backward(list.Entries + i, list.Entries + count, list.Entries + count + 1);
+  list.Entries[i] = TagEntry{offset, kinds};
+  list.Count = static_cast<int16_t>(count + 1);
+  return i;
+}
+
+int TagRemoveRange(TagList& list, int32_t a, int32_t b) {
+  int16_t count = ValidCount(list);
+  int32_t lo = std::min(a, b), hi = std::max(a, b);
+  int first = 0;
+  while (first < count && list.Entries[first].Offset < lo) ++first;
+  int last = first;
+  while (last < count && list.Entries[last].Offset <= hi) ++last;
+  if (last == first) return 0;
+  std::copy(list.Entries + last, list.Entries + count, list.Entries + first);
+  list.Count = static_cast<int16_t>(count - (last - first));
+  return last - first;
+}
+
+int32_t TagNext(TagList& list, int32_t offset) {
+  int16_t count = ValidCount(list);
+  list.Entries[count] = TagEntry{kSentinel, 0};
+  int i = 0;
+  while (list.Entries[i].Offset <= offset && i < count) ++i;
+  return i == count ? -1 : list.Entries[i].Offset;
+}
+
+int TagApplyToLines(LineTable& table, TagList& list) {
+  int16_t count = ValidCount(list);
+  list.Entries[count] = TagEntry{kSentinel, 0};
+  int landed = 0, t = 0;
+  for (int line = table.Afirst; line < table.Alast; ++line) {
+    LineEntry& e = table.Entries[line];
+    // The line reaches to the next line's start (the end entry's for the
+    // last one).
+    int32_t next = table.Entries[line + 1].Offset;
+    e.Flags &= ~LF_TAG_MASK;
+    while (t < count && list.Entries[t].Offset < e.Offset) ++t;
+    while (t < count && list.Entries[t].Offset < next) {
+      if (e.Flags == 0) ++landed;
+      e.Flags |= list.Entries[t].Kinds & LF_TAG_MASK;
+      ++t;
+    }
+  }
+  return landed;
+}
