@@ -1,6 +1,11 @@
 // The one command router of the main window: menu items and accelerators.
 #include "viewer/app/commands.h"
 
+#include "viewer/app/copy_selection.h"
+#include "viewer/app/selection.h"
+#include "viewer/app/view_state.h"
+#include "viewer/navigation/search_commands.h"
+
 #include "viewer/app/always_on_top.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/dialogs.h"
@@ -14,6 +19,16 @@ namespace {
 bool NeedsFile(int id) {
   switch (id) {
     case IDM_CLOSE:
+    case IDM_COPY:
+    case IDM_FIND_TEXT:
+    case IDM_FIND_HEX:
+    case IDM_FIND_NEXT:
+    case IDM_MARK_ALL:
+    case IDM_MARK_TOGGLE:
+    case IDM_MARK_NEXT:
+    case IDM_UNMARK_ALL:
+    case IDM_MARK_SET:
+    case IDM_MARK_RESET:
     case IDM_SELECT_ALL:
     case IDM_UNSELECT:
     case IDM_FREEZE_TITLE:
@@ -24,13 +39,32 @@ bool NeedsFile(int id) {
 }
 }  // namespace
 
+void CopyCommand(HWND hwnd) {
+  if (!HasSelection()) {
+    MessageBeep(0);
+    return;
+  }
+  CopySelection(hwnd, gSel.SelStart, gSel.SelEnd, gFile, FormatterFor(gViewOptions.Format),
+                gViewOptions.CurrentFlags, gView.FormatLength);
+}
+
 void OnCommand(HWND hwnd, int id) {
   if (NeedsFile(id) && !gFile.Path[0]) return;
   switch (id) {
     case IDM_OPEN: RunOpenDialog(hwnd); break;
     case IDM_CLOSE: CloseFile(hwnd); break;
     case IDM_EXIT: SendMessageA(hwnd, WM_CLOSE, 0, 0); break;
+    case IDM_COPY: CopyCommand(hwnd); break;
     case IDM_SELECT_ALL: SelectAll(hwnd); break;
+    case IDM_FIND_TEXT:
+    case IDM_FIND_HEX: OnFindDialog(hwnd, id); break;
+    case IDM_FIND_NEXT: FindNext(hwnd); break;
+    case IDM_MARK_ALL: MarkAll(hwnd); break;
+    case IDM_MARK_TOGGLE: ToggleMark(hwnd); break;
+    case IDM_MARK_NEXT: NextMark(hwnd); break;
+    case IDM_UNMARK_ALL: UnmarkAll(hwnd); break;
+    case IDM_MARK_SET: SetMarks(hwnd); break;
+    case IDM_MARK_RESET: ResetMarks(hwnd); break;
     case IDM_UNSELECT: Unselect(hwnd); break;
     case IDM_TEXT: SwitchFormat(hwnd, FORMAT_TEXT); break;
     case IDM_HEX: SwitchFormat(hwnd, FORMAT_HEX); break;

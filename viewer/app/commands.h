@@ -15,3 +15,12 @@ void FreezeTitle(HWND hwnd);
 void ClearTitle(HWND hwnd);
 void FreezeColumns(HWND hwnd);
 void ClearColumns(HWND hwnd);
+// The Mark menu: Toggle (131), Next (132), Unmark All (133), Set (134),
+// Reset (135).
+void ToggleMark(HWND hwnd);
+void NextMark(HWND hwnd);
+void UnmarkAll(HWND hwnd);
+void SetMarks(HWND hwnd);
+void ResetMarks(HWND hwnd);
+// Copy (171).
+void CopyCommand(HWND hwnd);

@@ -16,11 +16,9 @@ HMENU gPopups[POPUP_COUNT] = {};
 
 // Commands whose subsystem is not part of this build yet: always greyed.
 constexpr int kUnbuilt[] = {
-    IDM_PRINT,      IDM_PRINT_PAGE,  IDM_PRINT_TAGS, IDM_PAGE_SETUP,   IDM_PRINT_SETUP,
-    IDM_IGNORE_DDE, IDM_COPY,        IDM_FIND_TEXT,  IDM_FIND_HEX,     IDM_FIND_NEXT,
-    IDM_GOTO,       IDM_OPTIONS,     IDM_FONT,       IDM_COLOR,        IDM_SAVE_OPTIONS,
-    IDM_SAVE_SETUP, IDM_LOAD_SETUP,  IDM_MARK_TOGGLE, IDM_MARK_SET,    IDM_MARK_RESET,
-    IDM_UNMARK_ALL, IDM_MARK_NEXT,
+    IDM_PRINT,      IDM_PRINT_PAGE, IDM_PRINT_TAGS, IDM_PAGE_SETUP,   IDM_PRINT_SETUP, IDM_IGNORE_DDE,
+    IDM_GOTO,       IDM_OPTIONS,    IDM_FONT,       IDM_COLOR,        IDM_SAVE_OPTIONS,
+    IDM_SAVE_SETUP, IDM_LOAD_SETUP,
 };
 
 void Enable(HMENU menu, int id, bool on) {

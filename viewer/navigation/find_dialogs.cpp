@@ -21,6 +21,18 @@ constexpr int IDC_FROM_TOP = 112;
 constexpr int IDC_HEX_MESSAGE = 114;
 constexpr int IDC_MARK_ALL = 131;
 
+// Typed text reaches the file's code through the platform's conversions.
+void BindConversions() {
+  static const bool bound = [] {
+    SetAnsiToOem([](const char* ansi, char* oem, int length) {
+      CharToOemBuffA(ansi, oem, static_cast<DWORD>(length));
+    });
+    SetEbcdicReverseTable(EbcdicReverseTable());
+    return true;
+  }();
+  (void)bound;
+}
+
 void LoadList(const char* name, char (*slots)[kRecentSearchSlotSize], int& count) {
   if (count != -1) return;
   count = gSetupSettings.MruSearch ? ReadRecentList(name, slots) : 0;
@@ -88,6 +100,7 @@ bool AcceptFindText(HWND dlg, bool markAll) {
     selected = -1;
     char typed[kSearchTextChars + 1];
     GetWindowTextA(combo, typed, sizeof typed);
+    BindConversions();
     int n = TypedTextToFileCode(typed, gViewOptions.CharCode, reinterpret_cast<uint8_t*>(pattern),
                                 kSearchTextChars);
     pattern[n] = '\0';

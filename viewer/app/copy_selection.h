@@ -1,0 +1,18 @@
+// Copy (171): the selected lines as they are shown, onto the clipboard.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "viewer/buffer/file_ref.h"
+#include "viewer/buffer/formatters.h"
+
+// The clipboard block: at most this many bytes, line ends and the closing
+// NUL included.
+constexpr int32_t kClipboardBytes = 32760;
+
+// Formats the lines of [start, end) (end < 0: to the end of the file) and
+// hands them to the clipboard as CF_TEXT, each ended by CR LF. 1 on success
+// (also when a read or format error cut the text short), 0 otherwise.
+int CopySelection(HWND hwnd, int32_t start, int32_t end, const FileRef& file, Formatter formatter,
+                  uint32_t flags, int32_t lineLength);
