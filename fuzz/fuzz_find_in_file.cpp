@@ -11,7 +11,7 @@
 #include "fuzz/find_reference.h"
 #include "viewer/common/text_copy.h"
 #include "viewer/navigation/find_in_file.h"
-#include "viewer/navigation/memory_files.h"
+#include "viewer/buffer/memory_files.h"
 
 namespace {
 // Few distinct bytes, with letters of both cases and their bit-0x20
@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (char& c : content) c = static_cast<char>(kSmallAlphabet[static_cast<uint8_t>(c) % 8]);
   }
 
-  MemoryFiles files;
-  files.files["f"] = content;
+  MemoryFileSystem& files = UseMemoryFiles();
+  files.Files["f"].assign(content.begin(), content.end());
   FileRef file;
   CopyText(file.Path, "f");
   file.Flen = std::max<int32_t>(0, static_cast<int32_t>(content.size()) + sizeDelta);
@@ -59,9 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const uint8_t* pat = reinterpret_cast<const uint8_t*>(pattern.data());
 
   int32_t expected = ReferenceFind(file, start, length, pat, matchCase, referenceWindow);
-  files.maxRead = maxRead;
+  files.ReadLimit = maxRead;
   int32_t got = FindBytes(file, start, length, pat, matchCase ? SF_CASE : 0, engineRead);
-  if (got != expected || files.openFiles != 0) {
+  if (got != expected || files.Opens != files.Closes) {
     std::fprintf(stderr, "start %d length %d case %d Flen %d size %zu: got %d, expected %d\n",
                  start, length, matchCase, file.Flen, content.size(), got, expected);
     std::abort();

@@ -6,13 +6,16 @@
 #include <vector>
 
 #include "viewer/common/text_copy.h"
-#include "viewer/navigation/memory_files.h"
+#include "viewer/buffer/memory_files.h"
 
 namespace {
+std::vector<uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
+
 class FindInFileTest : public ::testing::Test {
  protected:
+  void TearDown() override { UsePlatformFiles(); }
   FileRef Put(const std::string& content, const char* path = "file.txt") {
-    files.files[path] = content;
+    files.Files[path] = Bytes(content);
     FileRef ref;
     ref.Flen = static_cast<int32_t>(content.size());
     CopyText(ref.Path, path);
@@ -22,10 +25,10 @@ class FindInFileTest : public ::testing::Test {
                int32_t readBytes = kSearchReadBytes) {
     int32_t r = FindBytes(ref, start, static_cast<int32_t>(pattern.size()),
                           reinterpret_cast<const uint8_t*>(pattern.data()), flags, readBytes);
-    EXPECT_EQ(files.openFiles, 0) << "the file was left open";
+    EXPECT_EQ(files.Opens, files.Closes) << "the file was left open";
     return r;
   }
-  MemoryFiles files;
+  MemoryFileSystem& files = UseMemoryFiles();
 };
 
 TEST_F(FindInFileTest, PatternStraddlingReadBoundariesIsFound) {
@@ -39,7 +42,7 @@ TEST_F(FindInFileTest, PatternStraddlingReadBoundariesIsFound) {
   big.replace(2 * kSearchReadBytes - 3, 6, "needle");
   FileRef bigRef = Put(big, "big");
   EXPECT_EQ(Find(bigRef, 0, "NEEDLE", 0), 2 * kSearchReadBytes - 3);
-  files.maxRead = 3;  // reads shorter than asked
+  files.ReadLimit = 3;  // reads shorter than asked
   EXPECT_EQ(Find(ref, 0, "abcde", SF_CASE, 64), 32758);
 }
 
@@ -87,9 +90,9 @@ TEST_F(FindInFileTest, ResultCodes) {
   EXPECT_EQ(Find(ref, 0, "", 0), kFindBadLength);
   EXPECT_EQ(Find(ref, 3, "llo", 0), kFindNotFound);  // the range test comes first
   EXPECT_EQ(Find(ref, -1, "he", 0), kFindSeekFailed);
-  files.failSeek = true;
+  files.FailSeek = true;
   EXPECT_EQ(Find(ref, 0, "he", 0), kFindSeekFailed);
-  files.failSeek = false;
+  files.FailSeek = false;
   FileRef missing = ref;
   CopyText(missing.Path, "missing");
   EXPECT_EQ(Find(missing, 0, "he", 0), kFindCannotOpen);
@@ -100,21 +103,21 @@ TEST_F(FindInFileTest, ResultCodes) {
 
 TEST_F(FindInFileTest, FileChangedSinceTheViewerReadItsSize) {
   FileRef ref = Put(std::string(50, '-') + "target" + std::string(50, '-'));
-  files.files["file.txt"].resize(53);  // shrunk inside the match
+  files.Files["file.txt"].resize(53);  // shrunk inside the match
   EXPECT_EQ(Find(ref, 0, "target", 0), kFindNotFound);
   EXPECT_EQ(Find(ref, 52, "target", 0, 1), kFindNotFound);
-  files.files["file.txt"] = "target";
+  files.Files["file.txt"] = Bytes("target");
   EXPECT_EQ(Find(ref, 0, "target", 0), 0);
-  files.files["file.txt"] = std::string(106, '-') + "target";  // grown: only Flen counts
+  files.Files["file.txt"] = Bytes(std::string(106, '-') + "target");  // grown: only Flen counts
   EXPECT_EQ(Find(ref, 0, "target", 0), kFindNotFound);
-  files.files["file.txt"] = std::string(200, '-');
-  files.readsBeforeFailure = 1;  // unreadable after the first read
-  files.files["file.txt"].replace(150, 6, "target");
+  files.Files["file.txt"] = Bytes(std::string(150, '-') + "target" + std::string(44, '-'));
+  files.BeforeRead = [&] { files.FailRead = files.Reads >= 1; };  // unreadable after the first read
   ref.Flen = 200;
   EXPECT_EQ(Find(ref, 0, "target", 0, 100), kFindNotFound);
-  files.readsBeforeFailure = -1;
+  files.BeforeRead = nullptr;
+  files.FailRead = false;
   EXPECT_EQ(Find(ref, 0, "target", 0, 100), 150);
-  files.files.erase("file.txt");
+  files.Files.erase("file.txt");
   EXPECT_EQ(Find(ref, 0, "target", 0), kFindCannotOpen);
 }
 
