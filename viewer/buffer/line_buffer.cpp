@@ -64,20 +64,32 @@ uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t li
   // Where the first pass starts, its direction and its first index.
   int32_t x;
   int direction = FORMAT_FORWARD, anchor = 0;
+  int cur = (table.Acnt - b) / 2;
   if (target >= 0) {
     x = target;
+  } else if (top >= table.Afirst) {
+    // Beyond the table's end the move goes as far as the table reaches.
+    x = table.Entries[std::min<int>(top, table.Alast)].Offset;
   } else {
-    int index = top;
-    if (top < table.Afirst) index = top + b, anchor = b, direction = FORMAT_BACKWARD;
-    // A move by more lines than the table holds beyond the screen goes as
-    // far as the table reaches, not to the error report.
-    index = std::clamp<int>(index, table.Afirst, table.Alast);
+    // The lines above the screen are built backward from the line below
+    // it. When that line is not in the table (a move further up than the
+    // table reaches, or a screen longer than the table) they are built from
+    // the table's first line, as many as the move asks for.
+    direction = FORMAT_BACKWARD;
+    int index = top + b;
+    anchor = b;
+    if (index < table.Afirst || index >= table.Alast) {
+      index = table.Afirst;
+      anchor = std::min(table.Afirst - top, table.Acnt - 1 - cur);
+    }
     x = table.Entries[index].Offset;
   }
   x = std::clamp(x, 0, std::max(file.Flen, 0));
 
-  int cur = (table.Acnt - b) / 2;
-  if (x == file.Flen) cur = table.Acnt - 1, direction = FORMAT_BACKWARD, anchor = 0;
+  // The end of the file shows its last line at the top; lines built up to
+  // it for a screen above stay as asked.
+  if (x == file.Flen && direction == FORMAT_FORWARD)
+    cur = table.Acnt - 1, direction = FORMAT_BACKWARD, anchor = 0;
   if (x == 0) cur = 0, direction = FORMAT_FORWARD, anchor = 0;
   table.Acur = table.Afirst = table.Alast = static_cast<int16_t>(cur);
   int k = cur + anchor;
@@ -111,13 +123,26 @@ uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t li
     else
       second.count = k;
   }
+  // A forward pass that rebuilds the backward pass's last line may find no
+  // room for it: that line then stays as the backward pass made it.
+  const bool rebuilds = second.direction == FORMAT_FORWARD && second.count == k - 1;
+  const LineEntry rebuilt = rebuilds ? table.Entries[k - 1] : LineEntry{};
   if (runSecond) {
     status = RunPass(second, buffer, arena.Tlen, L, file, table, arena, formatter, flags);
     if (status & ST_FAILED) return status;
-    if (second.direction == FORMAT_BACKWARD)
+    if (rebuilds && second.count == k - 1) {
+      table.Entries[k - 1] = rebuilt;
+      table.Entries[k] = LineEntry{x, 0, -1, 0, 0};
+      second.count = k;
+    }
+    if (second.direction == FORMAT_BACKWARD) {
       table.Afirst = static_cast<int16_t>(std::min<int>(table.Acur, second.count));
-    else
-      table.Alast = static_cast<int16_t>(std::max<int>(table.Acur, second.count));
+    } else {
+      // Its end entry is the table's end, also when a full arena stopped it
+      // short of the top line.
+      table.Alast = static_cast<int16_t>(second.count);
+      table.Acur = std::min(table.Acur, table.Alast);
+    }
   }
 
   if (table.Acur >= table.Alast && table.Afirst < table.Acur)
