@@ -42,6 +42,45 @@ uint16_t RunPass(Pass& pass, const ReadBuffer& buffer, int32_t textCapacity, int
   arena.Tend = text.Fill;
   return status;
 }
+// The first pass: its start offset and direction, the new top index and
+// how many lines below the top its count starts.
+struct FirstPass {
+  int32_t offset;
+  int direction;
+  int top;
+  int anchor;
+};
+
+FirstPass ChooseFirstPass(int32_t target, int top, int b, const FileRef& file,
+                          const LineTable& table) {
+  FirstPass f{0, FORMAT_FORWARD, (table.Acnt - b) / 2, 0};
+  if (target >= 0) {
+    f.offset = target;
+  } else if (top >= table.Afirst) {
+    // Beyond the table's end the move goes as far as the table reaches.
+    f.offset = table.Entries[std::min<int>(top, table.Alast)].Offset;
+  } else {
+    // The lines above the screen are built backward from the line below
+    // it. When that line is not in the table (a move further up than the
+    // table reaches, or a screen longer than the table) they are built from
+    // the table's first line, as many as the move asks for.
+    f.direction = FORMAT_BACKWARD;
+    int index = top + b;
+    f.anchor = b;
+    if (index < table.Afirst || index >= table.Alast) {
+      index = table.Afirst;
+      f.anchor = std::min(table.Afirst - top, table.Acnt - 1 - f.top);
+    }
+    f.offset = table.Entries[index].Offset;
+  }
+  f.offset = std::clamp(f.offset, 0, std::max(file.Flen, 0));
+  // The end of the file shows its last line at the top; lines built up to
+  // it for a screen above stay as asked.
+  if (f.offset == file.Flen && f.direction == FORMAT_FORWARD)
+    f = FirstPass{f.offset, FORMAT_BACKWARD, table.Acnt - 1, 0};
+  if (f.offset == 0) f = FirstPass{0, FORMAT_FORWARD, 0, 0};
+  return f;
+}
 }  // namespace
 
 void* (*gAllocateReadBuffer)(size_t bytes) = ZeroedBlock;
@@ -62,37 +101,11 @@ uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t li
   const int32_t L = UsableLineLength(lineLength, arena);
 
   // Where the first pass starts, its direction and its first index.
-  int32_t x;
-  int direction = FORMAT_FORWARD, anchor = 0;
-  int cur = (table.Acnt - b) / 2;
-  if (target >= 0) {
-    x = target;
-  } else if (top >= table.Afirst) {
-    // Beyond the table's end the move goes as far as the table reaches.
-    x = table.Entries[std::min<int>(top, table.Alast)].Offset;
-  } else {
-    // The lines above the screen are built backward from the line below
-    // it. When that line is not in the table (a move further up than the
-    // table reaches, or a screen longer than the table) they are built from
-    // the table's first line, as many as the move asks for.
-    direction = FORMAT_BACKWARD;
-    int index = top + b;
-    anchor = b;
-    if (index < table.Afirst || index >= table.Alast) {
-      index = table.Afirst;
-      anchor = std::min(table.Afirst - top, table.Acnt - 1 - cur);
-    }
-    x = table.Entries[index].Offset;
-  }
-  x = std::clamp(x, 0, std::max(file.Flen, 0));
-
-  // The end of the file shows its last line at the top; lines built up to
-  // it for a screen above stay as asked.
-  if (x == file.Flen && direction == FORMAT_FORWARD)
-    cur = table.Acnt - 1, direction = FORMAT_BACKWARD, anchor = 0;
-  if (x == 0) cur = 0, direction = FORMAT_FORWARD, anchor = 0;
+  const FirstPass f = ChooseFirstPass(target, top, b, file, table);
+  int32_t x = f.offset;
+  const int direction = f.direction, cur = f.top;
   table.Acur = table.Afirst = table.Alast = static_cast<int16_t>(cur);
-  int k = cur + anchor;
+  int k = cur + f.anchor;
 
   arena.Tend = 0;
   const int32_t reserve = static_cast<int32_t>(std::min<int64_t>(3LL * L, arena.Tlen / 10));
