@@ -193,8 +193,8 @@ TEST(LoadLinesAround, LineTheArenaCannotRebuildKeepsItsFirstForm) {
   // and goes on with more than the room left.
   ViewFixture v(40, 100);
   v.settings.Flags |= FMT_PAGE_GAP;
-  std::string s =
-      "\f" + std::string(85, 'x') + "\n" + std::string(80, 'y') + "\n" + std::string(80, 'z');
+  std::string s = std::string(1, '\f') + std::string(85, 'x') + "\n" + std::string(80, 'y') + "\n" +
+                  std::string(80, 'z');
   v.Open(s);
   EXPECT_EQ(v.Move(MOVE_GOTOBYTE, 0, 81), 0);
   EXPECT_EQ(v.Top().Offset, 81);

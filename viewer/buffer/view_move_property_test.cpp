@@ -107,7 +107,7 @@ TEST(ViewMoveProperty, WalksMeetTheReferenceLinesBothWays) {
   for (int round = 0; round < 90; ++round) {
     const int format = round % 3;
     std::string s = RandomFile(rng);
-    if (s.empty()) s = "x";
+    if (s.empty()) s.push_back('x');
     // Small arenas make many refills; each still holds a few screens.
     static const int kArenas[] = {kTextArenaBlockBytes, 8000, 4000};
     ViewFixture v(40 + static_cast<int>(rng() % 40), kArenas[rng() % 3]);
