@@ -88,10 +88,13 @@ TEST(FormatRawText, FixedLinesForwardAndPaddedBackward) {
 
 TEST(FormatRawText, FullTextBuffer) {
   std::string s = Bytes(25);
-  // Forward: the cut line counts and the pass goes on after its last byte.
+  // Forward: a line that does not fit whole ends the pass, so the next one
+  // starts aligned.
   FormatRun f = RunFormatter(FormatRawText, s, FORMAT_FORWARD, 0, 10, 0, 0, 50, 14);
-  EXPECT_EQ(Texts(f), (std::vector<std::string>{s.substr(0, 10), s.substr(10, 4)}));
-  EXPECT_EQ(f.end, 14);
+  EXPECT_EQ(Texts(f), (std::vector<std::string>{s.substr(0, 10)}));
+  EXPECT_EQ(f.end, 10);
+  // The short last line needs only its own room.
+  EXPECT_EQ(RunFormatter(FormatRawText, s, FORMAT_FORWARD, 0, 10, 20, 20, 50, 5).end, 25);
   // Backward: a line that does not fit is dropped.
   FormatRun b = RunFormatter(FormatRawText, s, FORMAT_BACKWARD, 0, 10, -1, -1, 50, 14);
   EXPECT_EQ(Offsets(b), (std::vector<int32_t>{15}));

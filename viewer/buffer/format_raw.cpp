@@ -13,10 +13,11 @@ void Translate(CodeTable table, const uint8_t* from, int32_t count, char* out) {
 void Forward(CodeTable table, int32_t L, const ReadWindow& w, LineArray& lines, TextBuffer& text,
              int32_t offset) {
   int32_t pos = w.Position;
-  while (lines.Count < lines.Capacity - 1 && pos < w.Size && text.Fill < text.Capacity) {
-    // A line cut by the full text buffer still counts; the next pass goes on
-    // after its last character.
-    int32_t count = std::min({L, w.Size - pos, text.Capacity - text.Fill});
+  // A line the text buffer cannot hold whole ends the pass, so that the
+  // lines stay aligned to the offset they were built from.
+  while (lines.Count < lines.Capacity - 1 && pos < w.Size &&
+         text.Capacity - text.Fill >= std::min(L, w.Size - pos)) {
+    int32_t count = std::min(L, w.Size - pos);
     Translate(table, w.Data + pos, count, text.Base + text.Fill);
     lines.Entries[lines.Count++] = LineEntry{offset + (pos - w.Position), text.Fill, count, 0, 0};
     text.Fill += count;

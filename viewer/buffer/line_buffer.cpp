@@ -42,6 +42,45 @@ uint16_t RunPass(Pass& pass, const ReadBuffer& buffer, int32_t textCapacity, int
   arena.Tend = text.Fill;
   return status;
 }
+// The first pass: its start offset and direction, the new top index and
+// how many lines below the top its count starts.
+struct FirstPass {
+  int32_t offset;
+  int direction;
+  int top;
+  int anchor;
+};
+
+FirstPass ChooseFirstPass(int32_t target, int top, int b, const FileRef& file,
+                          const LineTable& table) {
+  FirstPass f{0, FORMAT_FORWARD, (table.Acnt - b) / 2, 0};
+  if (target >= 0) {
+    f.offset = target;
+  } else if (top >= table.Afirst) {
+    // Beyond the table's end the move goes as far as the table reaches.
+    f.offset = table.Entries[std::min<int>(top, table.Alast)].Offset;
+  } else {
+    // The lines above the screen are built backward from the line below
+    // it. When that line is not in the table (a move further up than the
+    // table reaches, or a screen longer than the table) they are built from
+    // the table's first line, as many as the move asks for.
+    f.direction = FORMAT_BACKWARD;
+    int index = top + b;
+    f.anchor = b;
+    if (index < table.Afirst || index >= table.Alast) {
+      index = table.Afirst;
+      f.anchor = std::min(table.Afirst - top, table.Acnt - 1 - f.top);
+    }
+    f.offset = table.Entries[index].Offset;
+  }
+  f.offset = std::clamp(f.offset, 0, std::max(file.Flen, 0));
+  // The end of the file shows its last line at the top; lines built up to
+  // it for a screen above stay as asked.
+  if (f.offset == file.Flen && f.direction == FORMAT_FORWARD)
+    f = FirstPass{f.offset, FORMAT_BACKWARD, table.Acnt - 1, 0};
+  if (f.offset == 0) f = FirstPass{0, FORMAT_FORWARD, 0, 0};
+  return f;
+}
 }  // namespace
 
 void* (*gAllocateReadBuffer)(size_t bytes) = ZeroedBlock;
@@ -62,25 +101,11 @@ uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t li
   const int32_t L = UsableLineLength(lineLength, arena);
 
   // Where the first pass starts, its direction and its first index.
-  int32_t x;
-  int direction = FORMAT_FORWARD, anchor = 0;
-  if (target >= 0) {
-    x = target;
-  } else {
-    int index = top;
-    if (top < table.Afirst) index = top + b, anchor = b, direction = FORMAT_BACKWARD;
-    // A move by more lines than the table holds beyond the screen goes as
-    // far as the table reaches, not to the error report.
-    index = std::clamp<int>(index, table.Afirst, table.Alast);
-    x = table.Entries[index].Offset;
-  }
-  x = std::clamp(x, 0, std::max(file.Flen, 0));
-
-  int cur = (table.Acnt - b) / 2;
-  if (x == file.Flen) cur = table.Acnt - 1, direction = FORMAT_BACKWARD, anchor = 0;
-  if (x == 0) cur = 0, direction = FORMAT_FORWARD, anchor = 0;
+  const FirstPass f = ChooseFirstPass(target, top, b, file, table);
+  int32_t x = f.offset;
+  const int direction = f.direction, cur = f.top;
   table.Acur = table.Afirst = table.Alast = static_cast<int16_t>(cur);
-  int k = cur + anchor;
+  int k = cur + f.anchor;
 
   arena.Tend = 0;
   const int32_t reserve = static_cast<int32_t>(std::min<int64_t>(3LL * L, arena.Tlen / 10));
@@ -111,13 +136,26 @@ uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t li
     else
       second.count = k;
   }
+  // A forward pass that rebuilds the backward pass's last line may find no
+  // room for it: that line then stays as the backward pass made it.
+  const bool rebuilds = second.direction == FORMAT_FORWARD && second.count == k - 1;
+  const LineEntry rebuilt = rebuilds ? table.Entries[k - 1] : LineEntry{};
   if (runSecond) {
     status = RunPass(second, buffer, arena.Tlen, L, file, table, arena, formatter, flags);
     if (status & ST_FAILED) return status;
-    if (second.direction == FORMAT_BACKWARD)
+    if (rebuilds && second.count == k - 1) {
+      table.Entries[k - 1] = rebuilt;
+      table.Entries[k] = LineEntry{x, 0, -1, 0, 0};
+      second.count = k;
+    }
+    if (second.direction == FORMAT_BACKWARD) {
       table.Afirst = static_cast<int16_t>(std::min<int>(table.Acur, second.count));
-    else
-      table.Alast = static_cast<int16_t>(std::max<int>(table.Acur, second.count));
+    } else {
+      // Its end entry is the table's end, also when a full arena stopped it
+      // short of the top line.
+      table.Alast = static_cast<int16_t>(second.count);
+      table.Acur = std::min(table.Acur, table.Alast);
+    }
   }
 
   if (table.Acur >= table.Alast && table.Afirst < table.Acur)

@@ -11,9 +11,10 @@
 
 // target >= 0: show that file offset at the top. target < 0: build around
 // entry top of the current table (above Afirst: the lines just above the
-// screen are built backward from entry top + linesPerScreen; a top further
-// away than the table reaches is taken at the table's end). Returns 0, or a
-// status with ST_FAILED (table and arena then hold no valid lines).
+// screen are built backward from entry top + linesPerScreen, or from the
+// first entry when that one is not in the table; below the table's end
+// the move stops there). Returns 0, or a status with ST_FAILED (table and
+// arena then hold no valid lines).
 uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t lineLength,
                          FileRef& file, LineTable& table, TextArena& arena, TagList* tags,
                          Formatter formatter, uint32_t flags);

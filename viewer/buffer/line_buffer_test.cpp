@@ -193,8 +193,8 @@ TEST(LoadLinesAround, LineTheArenaCannotRebuildKeepsItsFirstForm) {
   // and goes on with more than the room left.
   ViewFixture v(40, 100);
   v.settings.Flags |= FMT_PAGE_GAP;
-  std::string s =
-      "\f" + std::string(85, 'x') + "\n" + std::string(80, 'y') + "\n" + std::string(80, 'z');
+  std::string s = std::string(1, '\f') + std::string(85, 'x') + "\n" + std::string(80, 'y') + "\n" +
+                  std::string(80, 'z');
   v.Open(s);
   EXPECT_EQ(v.Move(MOVE_GOTOBYTE, 0, 81), 0);
   EXPECT_EQ(v.Top().Offset, 81);
@@ -241,6 +241,28 @@ TEST(ProgramError, NoMemoryAndTooNarrowHexDump) {
   EXPECT_EQ(v.Text(4), "* Acnt=1638, Afirst=0, Alast=0, Acur=0");
 }
 
+TEST(LoadLinesAround, SmallArenaWalksUpLineByLine) {
+  // Room for two lines: the forward pass that should rebuild the last line
+  // of the backward pass finds the arena full.
+  ViewFixture v(48, 144);
+  v.settings.LinesPerScreen = 1;
+  std::string s;
+  for (char c = 'a'; c < 'k'; ++c) s += std::string(60, c) + "\n";
+  v.Open(s);
+  ASSERT_EQ(v.Move(MOVE_GOTOBYTE, 0, v.file.Flen), 0);
+  for (char c = 'j'; c >= 'a'; --c) {
+    EXPECT_EQ(v.Text(v.table.Acur), std::string(60, c));
+    EXPECT_EQ(v.entries[v.table.Alast].Length, -1);
+    ASSERT_EQ(v.Move(MOVE_SHOWOFFSET, -1, -1), 0);
+  }
+  ASSERT_EQ(v.Move(MOVE_GOTOBYTE, 0, 61), 0);
+  for (char c = 'b'; c <= 'j'; ++c) {
+    EXPECT_EQ(v.Text(v.table.Acur), std::string(60, c));
+    EXPECT_EQ(v.entries[v.table.Alast].Length, -1);
+    ASSERT_EQ(v.Move(MOVE_SHOWOFFSET, 1, -1), 0);
+  }
+}
+
 TEST(LoadLinesAround, MovesBeyondTheTableGoAsFarAsItReaches) {
   ViewFixture v;
   v.Open(NumberedLines(20000));
@@ -251,7 +273,7 @@ TEST(LoadLinesAround, MovesBeyondTheTableGoAsFarAsItReaches) {
   // More than a screen above a table that does not start the file.
   EXPECT_EQ(v.Move(MOVE_SHOWOFFSET, -(v.settings.LinesPerScreen + 5), -1), 0);
   EXPECT_LT(v.Top().Offset, start);
-  EXPECT_EQ(v.entries[v.table.Acur + v.settings.LinesPerScreen].Offset, start);
+  EXPECT_EQ(v.entries[v.table.Acur + v.settings.LinesPerScreen + 5].Offset, start);
   // And far below the table's end.
   const int32_t end = v.entries[v.table.Alast].Offset;
   EXPECT_EQ(v.Move(MOVE_SHOWOFFSET, 5000, -1), 0);

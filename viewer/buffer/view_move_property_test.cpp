@@ -107,8 +107,10 @@ TEST(ViewMoveProperty, WalksMeetTheReferenceLinesBothWays) {
   for (int round = 0; round < 90; ++round) {
     const int format = round % 3;
     std::string s = RandomFile(rng);
-    if (s.empty()) s = "x";
-    ViewFixture v(40 + static_cast<int>(rng() % 40));
+    if (s.empty()) s.push_back('x');
+    // Small arenas make many refills; each still holds a few screens.
+    static const int kArenas[] = {kTextArenaBlockBytes, 8000, 4000};
+    ViewFixture v(40 + static_cast<int>(rng() % 40), kArenas[rng() % 3]);
     v.settings.Format = format;
     v.settings.LinesPerScreen = 1 + static_cast<int>(rng() % 12);
     v.settings.Flags = FMT_FORM_FEEDS | (rng() & 1 ? FMT_WRAP : 0) |
@@ -119,7 +121,7 @@ TEST(ViewMoveProperty, WalksMeetTheReferenceLinesBothWays) {
     gViewOptions.TabLength = 1 + static_cast<int>(rng() % 9);
     v.Open(s);
     SCOPED_TRACE(::testing::Message() << "round " << round << " format " << format << " L " << L
-                                      << " size " << s.size());
+                                      << " size " << s.size() << " arena " << v.arena.Tlen);
 
     std::vector<int32_t> forward = WalkForward(v), backward = WalkBackward(v);
     const int32_t n = static_cast<int32_t>(s.size());
