@@ -6,13 +6,12 @@
 #include <algorithm>
 
 #include "viewer/app/app_state.h"
+#include "viewer/app/layout.h"
 #include "viewer/app/messages.h"
 #include "viewer/app/view_blocks.h"
 #include "viewer/app/view_state.h"
 #include "viewer/buffer/view_move.h"
 #include "viewer/settings/view_options.h"
-
-PendingMove gPendingMove;
 
 namespace {
 MoveKind KindOf(UINT msg) {
@@ -20,25 +19,12 @@ MoveKind KindOf(UINT msg) {
                               : (msg == VW_GOTOBYTE ? MOVE_GOTOBYTE : MOVE_REFORMAT);
 }
 
-int TitleRows() {
-  if (!gBlocks.TitleLines) return 0;
-  return std::max(gTitles.Alast - gTitles.Acur, 0);
-}
-
 // The client area below the frozen title lines.
 RECT TextArea(HWND hwnd) {
   RECT r;
   GetClientRect(hwnd, &r);
-  r.top = std::min<LONG>(r.bottom, TitleRows() * gView.LineHeight);
+  r.top = std::min<LONG>(r.bottom, TitleRowCount() * gView.LineHeight);
   return r;
-}
-
-void RecomputeLinesPerScreen(HWND hwnd) {
-  RECT r;
-  GetClientRect(hwnd, &r);
-  gView.LinesPerScreen =
-      gView.LineHeight < 1 ? 1
-                           : std::max<int>((r.bottom - r.top) / gView.LineHeight - TitleRows(), 1);
 }
 
 uint16_t Refill(HWND hwnd, const MovePlan& plan) {
@@ -56,7 +42,7 @@ uint16_t Refill(HWND hwnd, const MovePlan& plan) {
   SetClassLongPtrA(hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(classCursor));
   SetCursor(cursor);
   if (!(status & ST_FAILED) && s.PadPageLength > 0) {
-    RecomputeLinesPerScreen(hwnd);
+    UpdateLinesPerScreen();
     InvalidateRect(hwnd, nullptr, FALSE);
   }
   return status;
@@ -86,5 +72,6 @@ void OnReposition(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       UpdateView(hwnd, plan.Remembered);
     }
   }
-  gPendingMove = PendingMove{};
+  gView.PendingDelta = 0;
+  gView.PendingTarget = -1;
 }
