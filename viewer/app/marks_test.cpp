@@ -181,6 +181,8 @@ TEST_F(Marks, RightClickClearsAndDoubleClickTogglesTheClickedLine) {
 
 TEST_F(Marks, HighlightInvertsOnlyTheRowsWhoseStateChanged) {
   OpenNumberedLines(50);
+  AddTag(Line(3));  // a marked row among the selected ones
+  InvalidateRect(hwnd_, nullptr, FALSE);
   UpdateWindow(hwnd_);
   RECT client;
   GetClientRect(hwnd_, &client);
@@ -198,6 +200,18 @@ TEST_F(Marks, HighlightInvertsOnlyTheRowsWhoseStateChanged) {
   std::vector<COLORREF> wide = rowPixels();
   SendMessageA(hwnd_, VW_EXTENDSEL, 0, AtRow(3));  // rows 2-3
   std::vector<COLORREF> narrow = rowPixels();
+  // A full paint shows the selection as the inversion left it.
+  HDC window = GetDC(hwnd_);
+  HDC memory = CreateCompatibleDC(window);
+  HBITMAP bitmap = CreateCompatibleBitmap(window, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  ReleaseDC(hwnd_, window);
+  SendMessageA(hwnd_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+  for (int row = 0; row < 8; ++row)
+    EXPECT_EQ(GetPixel(memory, x, row * gView.LineHeight + 1), narrow[row]) << "repainted row " << row;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
   for (int row = 0; row < 8; ++row) {
     bool inWide = row >= 2 && row <= 4, inNarrow = row >= 2 && row <= 3;
     EXPECT_EQ(wide[row] != plain[row], inWide) << "row " << row;
