@@ -69,6 +69,18 @@ TEST_F(Marks, ToggleTagsTheSelectedLineAndRemovesOnlyItsOwnTag) {
   EXPECT_EQ(TagOffsets(), (std::vector<int32_t>{Line(0), Line(4)}));
 }
 
+TEST_F(Marks, ToggleAndSetMarkTheLineOfASearchHit) {
+  OpenNumberedLines(50);
+  gSel.SelStart = Line(5) + 2;
+  gSel.SelEnd = Line(5) + 4;
+  Command(IDM_MARK_TOGGLE);
+  EXPECT_EQ(TagOffsets(), std::vector<int32_t>{Line(5)});
+  gSel.SelStart = Line(7) + 6;
+  gSel.SelEnd = Line(8) + 1;
+  Command(IDM_MARK_SET);
+  EXPECT_EQ(TagOffsets(), (std::vector<int32_t>{Line(5), Line(7), Line(8)}));
+}
+
 TEST_F(Marks, SetTagsTheLinesOnScreenAndResetEveryTagOfTheFile) {
   OpenNumberedLines(500);
   AddTag(Line(450));
@@ -152,6 +164,22 @@ TEST_F(Marks, ShiftClickExtendsFromTheAnchorLine) {
   Click(2, MK_SHIFT);
   EXPECT_EQ(gSel.SelStart, Line(2));
   EXPECT_EQ(gSel.SelEnd, Line(6));
+}
+
+TEST_F(Marks, ShiftClickExtendsASearchHitFromTheHitItself) {
+  OpenNumberedLines(50);
+  Click(1);                                     // an older anchor on line 1
+  gSel.SelStart = Line(5) + 2;                  // then a search finds bytes in line 5
+  gSel.SelEnd = Line(5) + 4;
+  Click(8, MK_SHIFT);
+  EXPECT_EQ(gSel.SelStart, Line(5) + 2);
+  EXPECT_EQ(gSel.SelEnd, Line(9));
+  ClearSelection();
+  gSel.SelStart = Line(5) + 2;                  // a hit and no anchor at all
+  gSel.SelEnd = Line(5) + 4;
+  Click(2, MK_SHIFT);
+  EXPECT_EQ(gSel.SelStart, Line(2));
+  EXPECT_EQ(gSel.SelEnd, Line(5) + 4);
 }
 
 TEST_F(Marks, AClickBelowTheLastLineStartsNoSelection) {
