@@ -135,6 +135,9 @@ TEST_F(Marks, AFrozenTitleReplacesTheOldOneAndShiftsTheClickRows) {
   }
   SendMessageA(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, AtRow(1));  // on a title: nothing
   EXPECT_FALSE(HasSelection());
+  EXPECT_EQ(GetCapture(), nullptr);
+  SendMessageA(hwnd_, WM_LBUTTONDBLCLK, MK_LBUTTON, AtRow(1));
+  EXPECT_TRUE(TagOffsets().empty()) << "a double click on a title marks nothing";
   Click(3);  // the second text row
   EXPECT_EQ(gSel.SelStart, Line(1));
   Command(IDM_CLEAR_TITLE);

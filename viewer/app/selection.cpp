@@ -100,6 +100,7 @@ void OnLeftButtonDown(HWND hwnd, WPARAM keys, LPARAM mousePos) {
 }
 
 void OnLeftButtonDoubleClick(HWND hwnd, LPARAM mousePos) {
+  if (OnTitles(mousePos)) return;  // its first click selected nothing to toggle
   bool exists;
   {
     ViewLock view;
