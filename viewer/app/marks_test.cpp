@@ -122,6 +122,26 @@ TEST_F(Marks, FreezeTitleKeepsFifteenOfTwentySelectedLines) {
   EXPECT_EQ(gTitles.Entries[15].Offset, Line(16) + 1) << "the closing entry";
 }
 
+TEST_F(Marks, TitlesKeepTheirTextInAnotherFormatAndUnmarkAllEmptiesTheTags) {
+  OpenNumberedLines(100);
+  AddTag(Line(3));
+  AddTag(Line(90));
+  gSel = {Line(0), Line(1), -1, -1};
+  Command(IDM_FREEZE_TITLE);
+  Command(IDM_HEX);
+  {
+    TitleLock titles;
+    ASSERT_TRUE(titles.ok());
+    EXPECT_EQ(std::string(gTitleText.Base + gTitles.Entries[0].TextOffset, gTitles.Entries[0].Length), "line 0000");
+  }
+  gSel = {Line(1), Line(2), -1, -1};
+  Command(IDM_UNMARK_ALL);
+  EXPECT_TRUE(TagOffsets().empty());
+  EXPECT_FALSE(HasSelection());
+  ViewLock view;
+  for (int i = gLines.Afirst; i < gLines.Alast; ++i) EXPECT_EQ(gLines.Entries[i].Flags & LF_TAG_MASK, 0) << i;
+}
+
 TEST_F(Marks, AFrozenTitleReplacesTheOldOneAndShiftsTheClickRows) {
   OpenNumberedLines(100);
   for (int round = 0; round < 3; ++round) {
