@@ -61,11 +61,16 @@ function(tarvo_wine_test name)
     return()  # built to prove it compiles; run by the other architecture's build
   endif()
   set(props LABELS ${T_LABEL})
-  if(T_LOCK)
-    list(APPEND props RESOURCE_LOCK "${T_LOCK}")
-  endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 DISCOVERY_MODE PRE_TEST
                        PROPERTIES ${props})
+  if(T_LOCK)
+    # Set after discovery: PROPERTIES would flatten several locks into
+    # separate words and keep only the first.
+    set(lock_file "${CMAKE_CURRENT_BINARY_DIR}/${name}_locks.cmake")
+    file(WRITE "${lock_file}"
+         "if(${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES RESOURCE_LOCK \"${T_LOCK}\")\nendif()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${lock_file}")
+  endif()
 endfunction()
 
 # A libFuzzer target (fuzz preset only).

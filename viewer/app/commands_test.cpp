@@ -152,3 +152,47 @@ TEST_F(Commands, FreezeColumnsDialogTakesTheCaretColumnAndRefusesTooMany) {
   Command(IDM_CLEAR_COLUMNS);
   EXPECT_EQ(gViewOptions.FreezeColumns, 0);
 }
+
+TEST_F(Commands, FreezeColumnsShowsTheTopLineInASmallFontAndCountsClicksFromItsStart) {
+  OpenNumberedLines(20);
+  gViewOptions.FreezeColumns = 0;
+  LONG fontHeight = 0;
+  std::string sample;
+  DialogDriver driver([&](HWND dlg) {
+    char text[600];
+    GetDlgItemTextA(dlg, 232, text, sizeof text);
+    sample = text;
+    LOGFONTA lf = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(dlg, 232, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    fontHeight = lf.lfHeight;
+    HWND ruler = GetDlgItem(dlg, 231);
+    LRESULT at = SendMessageA(ruler, EM_POSFROMCHAR, 10, 0);  // left edge of the eleventh character
+    LPARAM point = MAKELPARAM(LOWORD(at) + 1, HIWORD(at) + 2);
+    SendMessageA(ruler, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(ruler, WM_LBUTTONUP, 0, point);
+    PumpMessages();
+    EXPECT_EQ(GetDlgItemInt(dlg, 233, nullptr, FALSE), 10u) << "the caret after the ruler's \"1\"";
+    ClickButton(dlg, IDOK);
+  });
+  Command(IDM_FREEZE_COLUMNS);
+  EXPECT_EQ(sample, "line 0000");
+  HDC dc = GetDC(nullptr);
+  EXPECT_EQ(fontHeight, -(8 * GetDeviceCaps(dc, LOGPIXELSY) + 35) / 72);
+  ReleaseDC(nullptr, dc);
+  EXPECT_EQ(gViewOptions.FreezeColumns, 10);
+}
+
+TEST_F(Commands, FreezeColumnsCountsTheCaretOfALongSampleFromTheLineStart) {
+  std::string line(400, 'x');
+  DialogDriver driver([&](HWND dlg) {
+    HWND sample = GetDlgItem(dlg, 232);
+    SendMessageA(sample, EM_SETSEL, 299, 299);
+    SendMessageA(sample, WM_KEYDOWN, VK_RIGHT, 0);  // scrolled far into the edit
+    PumpMessages();
+    EXPECT_EQ(GetDlgItemInt(dlg, 233, nullptr, FALSE), 300u);
+    ClickButton(dlg, IDCANCEL);
+  });
+  gViewOptions.FreezeColumns = 4;
+  EXPECT_FALSE(FreezeColumnsDialog(hwnd_, line.c_str()));
+  EXPECT_EQ(gViewOptions.FreezeColumns, 4) << "Cancel keeps the count";
+}

@@ -67,7 +67,8 @@ int CopySelection(HWND hwnd, int32_t start, int32_t end, const FileRef& file, Fo
       reader.Fcur = next;
       ReadWindow window;
       ReadBuffer buffer{static_cast<uint8_t*>(blocks.data[2]), kReadBlockBytes, 0};
-      if (ReadBlock(reader, buffer, window) & ST_FAILED) {
+      uint16_t read = ReadBlock(reader, buffer, window);
+      if (read & ST_FAILED) {
         Fail(hwnd, "File read error");
         break;
       }
@@ -77,6 +78,10 @@ int CopySelection(HWND hwnd, int32_t start, int32_t end, const FileRef& file, Fo
         Fail(hwnd, "Program error");
         break;
       }
+      // A last line that ran into the end of a block which is not the end of
+      // the file is only a piece: the next pass reads it again from its start.
+      int32_t blockEnd = next + window.Size - window.Position;
+      if (!(read & ST_EOF) && lines.Count > 1 && entries[lines.Count].Offset >= blockEnd) --lines.Count;
       taken = 0;
       if (lines.Count == 0 || entries[lines.Count].Offset <= next) break;  // no progress
       next = entries[lines.Count].Offset;

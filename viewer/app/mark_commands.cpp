@@ -35,9 +35,11 @@ void ToggleMark(HWND hwnd) {
       return;
     }
     UpdateLinesPerScreen();
+    // The first line the selection touches, so that a search hit inside a
+    // line marks that line and not the one after it.
     int target = gLines.Acur;
     for (int i = gLines.Acur; i < gLines.Acur + gView.LinesPerScreen && i < gLines.Alast; ++i)
-      if (gLines.Entries[i].Offset >= gSel.SelStart) {
+      if (gLines.Entries[i + 1].Offset > gSel.SelStart) {
         target = i;
         break;
       }
@@ -66,7 +68,7 @@ void SetMarks(HWND hwnd) {
     if (rows < 0) rows = 0;
     for (int i = gLines.Acur; i <= gLines.Acur + rows && i < gLines.Alast; ++i) {
       int32_t offset = gLines.Entries[i].Offset;
-      if (offset < range.Start || offset >= range.End) continue;
+      if (offset >= range.End || gLines.Entries[i + 1].Offset <= range.Start) continue;  // untouched
       if (TagAdd(gTags, offset, TAG_USER) < 0) {
         MessageBeep(MB_ICONHAND);
         break;

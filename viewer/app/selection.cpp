@@ -62,6 +62,12 @@ void OnExtendSelection(HWND hwnd, LPARAM mousePos) {
   int entry = gLines.Acur + RowAt(mousePos);
   if (entry > gLines.Alast - 1) entry = gLines.Alast - 1;
   Selection before = gSel;
+  // A mouse selection always holds its anchor line. One made by a search
+  // has no anchor, or an older one elsewhere: it is its own anchor.
+  if (gSel.AnchorStart < 0 || gSel.AnchorStart < gSel.SelStart || gSel.AnchorEnd > gSel.SelEnd) {
+    gSel.AnchorStart = gSel.SelStart;
+    gSel.AnchorEnd = gSel.SelEnd;
+  }
   const LineEntry& line = gLines.Entries[entry];
   if (gSel.AnchorStart < line.Offset) {
     gSel.SelStart = gSel.AnchorStart;
@@ -94,6 +100,7 @@ void OnLeftButtonDown(HWND hwnd, WPARAM keys, LPARAM mousePos) {
 }
 
 void OnLeftButtonDoubleClick(HWND hwnd, LPARAM mousePos) {
+  if (OnTitles(mousePos)) return;  // its first click selected nothing to toggle
   bool exists;
   {
     ViewLock view;
