@@ -16,6 +16,7 @@
 #include "viewer/app/view_blocks.h"
 #include "viewer/app/view_state.h"
 #include "viewer/buffer/tag_list.h"
+#include "viewer/navigation/find_in_file.h"
 #include "viewer/navigation/search_state.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
@@ -307,15 +308,16 @@ TEST_F(Search, FindNextSelectsTheBytesBringsThemIntoViewAndStartsOverWhenNothing
   Command(IDM_FIND_NEXT);
   EXPECT_EQ(gSel.SelStart, found) << "the next search starts at the top again";
 
-  // From where the view is: line 0005 lies above it.
-  FindText("line 0005");
-  EXPECT_EQ(gSel.SelStart, 5 * kNumberedLineBytes) << "Start from Top stays checked";
-  gSearch.NextSearchStart = -1;
-  SendMessageA(hwnd_, VW_SHOWOFFSET, 0, found);
-  PumpMessages();
-  gSel.SelEnd = -1;
-  Command(IDM_FIND_NEXT);
-  EXPECT_EQ(gSel.SelEnd, -1) << "searched from the first line on screen";
+  // Without "Start from Top" the search goes on after what is on screen,
+  // where line 0005 is not.
+  for (bool fromTop : {false, true}) {
+    RunDialog(IDM_FIND_TEXT, [&](HWND dialog) {
+      CheckDlgButton(dialog, IDC_FROM_TOP, fromTop ? BST_CHECKED : BST_UNCHECKED);
+      Type(dialog, IDC_TEXT_COMBO, "line 0005");
+      ClickButton(dialog, IDOK);
+    });
+    EXPECT_EQ(gSel.SelStart, fromTop ? 5 * kNumberedLineBytes : kFindNotFound) << "from top " << fromTop;
+  }
 }
 
 TEST_F(Search, FindNextAtStartUpRepeatsTheNewestStoredTextIgnoringCase) {
