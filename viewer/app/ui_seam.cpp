@@ -2,8 +2,9 @@
 
 int(WINAPI* gMessageBox)(HWND, LPCSTR, LPCSTR, UINT) = MessageBoxA;
 BOOL(WINAPI* gGetOpenFileName)(LPOPENFILENAMEA) = GetOpenFileNameA;
+BOOL(WINAPI* gMessageBeep)(UINT) = MessageBeep;
 
 int ReportMessage(HWND owner, const char* text, const char* caption, UINT type) {
-  MessageBeep(type & MB_ICONMASK);
+  gMessageBeep(type & MB_ICONMASK);
   return gMessageBox(owner, text, caption, type);
 }

@@ -6,6 +6,8 @@
 
 extern int(WINAPI* gMessageBox)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 extern BOOL(WINAPI* gGetOpenFileName)(LPOPENFILENAMEA ofn);
+// Beeps too, so that tests can hear which sound a command made.
+extern BOOL(WINAPI* gMessageBeep)(UINT type);
 
 // Beeps with the sound of the icon, then shows the box.
 int ReportMessage(HWND owner, const char* text, const char* caption, UINT type);

@@ -90,7 +90,7 @@ bool AcceptFindText(HWND dlg, bool markAll) {
     std::snprintf(text, sizeof text, "%s length must be a number between %d and %d!", "Search text", 1,
                   kSearchTextChars);
     FailValidation(dlg, IDC_TEXT_COMBO, text);
-    MessageBeep(MB_ICONASTERISK);
+    gMessageBeep(MB_ICONASTERISK);
     return false;
   }
   gSearch.SearchFlags = SF_TEXT | ButtonFlags(dlg, IDC_CASE, SF_CASE) | ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP);
@@ -134,6 +134,14 @@ INT_PTR CALLBACK FindTextProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
 
 // Find Hex ----------------------------------------------------------------
 
+// The dialog previews its hex text in the search pattern; a cancelled dialog
+// puts back the pattern the search was defined with.
+struct SavedPattern {
+  uint8_t bytes[kSearchPatternBytes];
+  int32_t length;
+};
+SavedPattern gPatternBeforeHex;
+
 // Shows the search bytes as characters of the file's code.
 void ShowHexBytes(HWND dlg) {
   char shown[kSearchPatternBytes + 1];
@@ -160,7 +168,8 @@ bool CheckHex(HWND dlg, int minChars) {
   if (static_cast<int>(std::strlen(text)) > kHexTextMaxChars) text[kHexTextMaxChars + 1] = '\0';
   uint8_t bytes[kSearchPatternBytes];
   HexTextResult r = CheckHexText(text, minChars, bytes, kSearchPatternBytes);
-  if (r.check == HexTextCheck::BadLength) {
+  // Spaces alone describe no byte: nothing to search for.
+  if (r.check == HexTextCheck::BadLength || (r.check == HexTextCheck::Ok && r.count < minChars)) {
     char message[96];
     HexLengthMessage(message, sizeof message);
     FailValidation(dlg, IDC_HEX_COMBO, message);
@@ -180,6 +189,8 @@ bool CheckHex(HWND dlg, int minChars) {
 }
 
 void OpenFindHex(HWND dlg) {
+  std::memcpy(gPatternBeforeHex.bytes, gSearch.SearchPattern, kSearchPatternBytes);
+  gPatternBeforeHex.length = gSearch.SearchLength;
   LoadRecentHex();
   HWND combo = GetDlgItem(dlg, IDC_HEX_COMBO);
   SendMessageA(combo, CB_LIMITTEXT, kSearchTextChars, 0);
@@ -197,7 +208,7 @@ void OpenFindHex(HWND dlg) {
 
 bool AcceptFindHex(HWND dlg, bool markAll) {
   if (!CheckHex(dlg, 1)) {
-    MessageBeep(MB_ICONASTERISK);
+    gMessageBeep(MB_ICONASTERISK);
     return false;
   }
   gSearch.SearchFlags = SF_TEXT | SF_CASE | ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP);
@@ -223,7 +234,7 @@ INT_PTR CALLBACK FindHexProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
         case IDC_HEX_COMBO:
           if (HIWORD(wParam) == CBN_EDITCHANGE || HIWORD(wParam) == CBN_CLOSEUP) {
             // The list has not taken the new choice yet when it closes up.
-            if (!CheckHex(dlg, 0)) MessageBeep(MB_ICONASTERISK);
+            if (!CheckHex(dlg, 0)) gMessageBeep(MB_ICONASTERISK);
           }
           return TRUE;
         case IDOK:
@@ -231,6 +242,8 @@ INT_PTR CALLBACK FindHexProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
           if (AcceptFindHex(dlg, LOWORD(wParam) == IDC_MARK_ALL)) EndDialog(dlg, 1);
           return TRUE;
         case IDCANCEL:
+          std::memcpy(gSearch.SearchPattern, gPatternBeforeHex.bytes, kSearchPatternBytes);
+          gSearch.SearchLength = gPatternBeforeHex.length;
           EndDialog(dlg, 0);
           return TRUE;
       }

@@ -74,7 +74,7 @@ void OnFindDialog(HWND hwnd, int command) {
 
 void FindNext(HWND hwnd) {
   if (gSearch.SearchFlags == 0 || (gSearch.SearchLength == 0 && !TakeNewestStoredText())) {
-    MessageBeep(MB_ICONEXCLAMATION);
+    gMessageBeep(MB_ICONEXCLAMATION);
     return;
   }
   int32_t found;
@@ -87,7 +87,7 @@ void FindNext(HWND hwnd) {
     gSel.SelStart = found;
     gSel.SelEnd = -1;
     InvalidateRect(hwnd, nullptr, FALSE);
-    MessageBeep(MB_ICONEXCLAMATION);
+    gMessageBeep(MB_ICONEXCLAMATION);
     gSearch.NextSearchStart = 0;
     return;
   }
@@ -102,26 +102,27 @@ void FindNext(HWND hwnd) {
 
 void MarkAll(HWND hwnd) {
   if (gSearch.SearchFlags == 0 || gSearch.SearchLength == 0) {
-    MessageBeep(MB_ICONEXCLAMATION);
+    gMessageBeep(MB_ICONEXCLAMATION);
     return;
   }
   int32_t first = -1;
   {
     WaitCursor wait(hwnd);
     ViewLock view;
+    if (!view.ok()) return;  // the tag list cannot be reached
     for (int32_t x = SearchFrom(0); x >= 0; x = SearchFrom(x + 1)) {
       if (first < 0) first = x;
       if (TagAdd(gTags, x, TAG_FOUND) < 0) {
-        MessageBeep(MB_ICONHAND);  // the list is full: the tags so far stay
+        gMessageBeep(MB_ICONHAND);  // the list is full: the tags so far stay
         break;
       }
     }
-    if (first >= 0 && view.ok()) TagApplyToLines(gLines, gTags);
+    if (first >= 0) TagApplyToLines(gLines, gTags);
   }
   gSearch.NextSearchStart = -1;
   if (first < 0) {
     PostMessageA(hwnd, WM_VSCROLL, SB_BOTTOM, 0);
-    MessageBeep(MB_ICONEXCLAMATION);
+    gMessageBeep(MB_ICONEXCLAMATION);
     return;
   }
   SendMessageA(hwnd, VW_SHOWOFFSET, 0, first);

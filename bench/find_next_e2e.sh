@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Find Next in the running viewer under Wine, timed from a second process
+# (synchronous WM_COMMAND), next to the native file search on the same file:
+# the search_bench text file with its marker 4 KiB before the end, the
+# search taken from the profile's newest recent text, as F3 at start-up does.
+# With --screenshot it also saves pictures of the found selection and of the
+# Find Text dialog under build/<preset>/shots.
+#   bench/find_next_e2e.sh [--screenshot] [MIB]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
+fi
+shots=""
+if [ "${1:-}" = --screenshot ]; then
+  shots=1
+  shift
+fi
+mib=${1:-1024}
+runs=3
+if bash scripts/can-run-wine32.sh; then preset=win32; else preset=win64; fi
+cmake --preset $preset -DTARVO_BENCH=ON >/dev/null
+cmake --build --preset $preset --target tarvo find_next_timer >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target search_bench >/dev/null
+build=$root/build/$preset
+bench=$root/build/bench/bench/search_bench
+work=$build/find_next_bench
+file=$work/find_next_data.txt
+marker="zephyr notes in the lazy harbors"
+rm -rf "$work"
+mkdir -p "$work"
+trap 'rm -rf "$work"' EXIT
+
+"$bench" generate "$file" "$mib"
+cat "$file" >/dev/null  # into the page cache
+read -r at native_s < <("$bench" find "$file" "$marker" nocase $runs)
+
+cp "$build/bin/TARVO.EXE" "$work/"
+printf '[Tarvo Setup]\nMasterProfile=1\n[MRU Search]\nTexts=1\nText1=%s\n' "$marker" >"$work/TARVO.INI"
+winpath() { local p="Z:$1"; echo "${p//\//\\}"; }
+. scripts/wine-env.sh "$build" $preset
+tarvo_make_prefix
+timer=("$tarvo_wine" "$build/bin/find_next_timer.exe" "$(winpath "$work/TARVO.EXE")" "$(winpath "$file")" $runs)
+if [ -z "$shots" ]; then
+  out=$("${timer[@]}" </dev/null | tr -d '\r')
+else
+  signals=$work/signals
+  mkdir -p "$signals" "$build/shots"
+  "${timer[@]}" "$(winpath "$signals")" >"$work/out.txt" </dev/null &
+  pid=$!
+  shoot() {  # shoot SIGNAL PICTURE
+    for _ in $(seq 1 600); do
+      [ -e "$signals/$1" ] && break
+      sleep 0.1
+    done
+    sleep 1  # let the paint finish
+    /usr/bin/import -window root "$build/shots/$2.png"
+    touch "$signals/$1.shot"
+    echo "screenshot: $build/shots/$2.png"
+  }
+  shoot found find-next-found
+  shoot dialog find-text-dialog
+  wait $pid
+  out=$(tr -d '\r' <"$work/out.txt")
+fi
+"$tarvo_wineserver" -k 2>/dev/null || true
+
+read -r _ first_ms best_ms < <(echo "$out" | grep '^find_next_ms')
+mb=$(awk -v m="$mib" 'BEGIN { print m * 1048576 / 1e6 }')
+echo "file: $mib MiB, marker at offset $at, case-insensitive, $preset under Wine"
+printf '%-34s %10s %10s\n' "" "ms" "MB/s"
+printf '%-34s %10.1f %10.0f\n' "native FindInFile (best of $runs)" \
+  "$(awk -v s="$native_s" 'BEGIN { print s * 1000 }')" "$(awk -v mb="$mb" -v s="$native_s" 'BEGIN { print mb / s }')"
+printf '%-34s %10.1f %10.0f\n' "Find Next in TARVO.EXE, first" "$first_ms" \
+  "$(awk -v mb="$mb" -v s="$first_ms" 'BEGIN { print mb / s * 1000 }')"
+printf '%-34s %10.1f %10.0f\n' "Find Next in TARVO.EXE, best" "$best_ms" \
+  "$(awk -v mb="$mb" -v s="$best_ms" 'BEGIN { print mb / s * 1000 }')"
+echo "$out" | grep '^selected'

@@ -1,0 +1,157 @@
+// Times Find Next in the running TARVO.EXE from a second process: the
+// command is sent synchronously, so the time is what the user waits.
+//   find_next_timer TARVO_EXE FILE RUNS [SIGNAL_DIR]
+// The profile beside TARVO_EXE holds the search ("MRU Search", Text1). Prints
+// "find_next_ms first best" and the copied selection. With SIGNAL_DIR it then
+// stops twice for a screenshot, the found selection and the Find Text dialog
+// over it: it creates "found" and "dialog" there and goes on when the
+// screenshot script has created "found.shot" and "dialog.shot".
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "viewer/resources/resource_ids.h"
+
+namespace {
+
+struct Found {
+  DWORD pid;
+  HWND hwnd;
+};
+BOOL CALLBACK MatchMain(HWND hwnd, LPARAM lParam) {
+  auto *f = reinterpret_cast<Found *>(lParam);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  char cls[16] = "", caption[300] = "";
+  GetClassNameA(hwnd, cls, sizeof cls);
+  GetWindowTextA(hwnd, caption, sizeof caption);
+  if (pid == f->pid && lstrcmpA(cls, "TARVO") == 0 && std::strchr(caption, '-')) {
+    f->hwnd = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER f;
+  QueryPerformanceFrequency(&f);
+  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+bool Send(HWND hwnd, int id) {
+  DWORD_PTR r = 0;
+  return SendMessageTimeoutA(hwnd, WM_COMMAND, id, 0, SMTO_NORMAL, 600000, &r) != 0;
+}
+
+bool WaitForFile(const std::string &path) {
+  for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(50))
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+  return false;
+}
+
+// Tells the screenshot script that the window shows name, and waits for it.
+bool Pose(const std::string &dir, const char *name) {
+  std::string path = dir + "\\" + name;
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(f);
+  return WaitForFile(path + ".shot");
+}
+
+struct Dialog {
+  DWORD pid;
+  HWND hwnd;
+};
+BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM lParam) {
+  auto *d = reinterpret_cast<Dialog *>(lParam);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  char cls[16] = "";
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (pid == d->pid && lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(hwnd)) {
+    d->hwnd = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void PoseForScreenshots(HWND main, DWORD pid, const std::string &dir) {
+  Send(main, IDM_FIND_NEXT);
+  if (!Pose(dir, "found")) return;
+  PostMessageA(main, WM_COMMAND, IDM_FIND_TEXT, 0);
+  Dialog dialog = {pid, nullptr};
+  for (DWORD start = GetTickCount(); !dialog.hwnd && GetTickCount() - start < 10000; Sleep(50))
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&dialog));
+  if (!dialog.hwnd) return;
+  Pose(dir, "dialog");
+  PostMessageA(dialog.hwnd, WM_COMMAND, IDCANCEL, 0);
+}
+
+std::string Selection(HWND hwnd) {
+  std::string text;
+  if (OpenClipboard(nullptr)) {
+    EmptyClipboard();
+    CloseClipboard();
+  }
+  Send(hwnd, IDM_COPY);
+  if (OpenClipboard(nullptr)) {
+    if (HANDLE h = GetClipboardData(CF_TEXT)) {
+      if (auto *p = static_cast<const char *>(GlobalLock(h))) text = p;
+      GlobalUnlock(h);
+    }
+    CloseClipboard();
+  }
+  return text;
+}
+}  // namespace
+
+int main(int argc, char **argv) {
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr, "usage: find_next_timer TARVO_EXE FILE RUNS [SIGNAL_DIR]\n");
+    return 2;
+  }
+  // The viewer takes the rest of its command line as the file name, quotes and all.
+  std::string commandLine = std::string("\"") + argv[1] + "\" " + argv[2];
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  if (!CreateProcessA(argv[1], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    std::fprintf(stderr, "cannot start %s\n", argv[1]);
+    return 1;
+  }
+  Found main = {pi.dwProcessId, nullptr};
+  for (DWORD start = GetTickCount(); !main.hwnd && GetTickCount() - start < 60000; Sleep(50))
+    EnumWindows(MatchMain, reinterpret_cast<LPARAM>(&main));
+  if (!main.hwnd) {
+    std::fprintf(stderr, "no main window with a file\n");
+    TerminateProcess(pi.hProcess, 1);
+    return 1;
+  }
+  // Each found run is followed by one from just after the match, which
+  // finds nothing and sends the next search back to the top.
+  double first = 0, best = 1e30;
+  std::string selected;
+  for (int r = 0; r < std::atoi(argv[3]); ++r) {
+    LARGE_INTEGER t0, t1;
+    QueryPerformanceCounter(&t0);
+    bool answered = Send(main.hwnd, IDM_FIND_NEXT);
+    QueryPerformanceCounter(&t1);
+    if (!answered) break;
+    double ms = Milliseconds(t0, t1);
+    if (r == 0) first = ms;
+    if (ms < best) best = ms;
+    selected = Selection(main.hwnd);
+    Send(main.hwnd, IDM_FIND_NEXT);
+  }
+  std::printf("find_next_ms %.1f %.1f\nselected \"%s\"\n", first, best, selected.c_str());
+  std::fflush(stdout);
+  if (argc == 5) PoseForScreenshots(main.hwnd, pi.dwProcessId, argv[4]);
+  PostMessageA(main.hwnd, WM_CLOSE, 0, 0);
+  WaitForSingleObject(pi.hProcess, 30000);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return 0;
+}
