@@ -9,18 +9,11 @@
 #include "viewer/navigation/hex_text.h"
 #include "viewer/navigation/search_state.h"
 #include "viewer/navigation/search_text_code.h"
+#include "viewer/resources/resource_ids.h"
 #include "viewer/settings/recent_lists.h"
 #include "viewer/settings/view_options.h"
 
 namespace {
-constexpr int IDC_HEX_BYTES = 104;
-constexpr int IDC_TEXT_COMBO = 105;
-constexpr int IDC_HEX_COMBO = 106;
-constexpr int IDC_CASE = 111;
-constexpr int IDC_FROM_TOP = 112;
-constexpr int IDC_HEX_MESSAGE = 114;
-constexpr int IDC_MARK_ALL = 131;
-
 // Typed text reaches the file's code through the platform's conversions.
 void BindConversions() {
   static const bool bound = [] {

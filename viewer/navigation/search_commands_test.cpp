@@ -22,14 +22,6 @@
 #include "viewer/settings/view_options.h"
 
 namespace {
-constexpr int IDC_HEX_BYTES = 104;
-constexpr int IDC_TEXT_COMBO = 105;
-constexpr int IDC_HEX_COMBO = 106;
-constexpr int IDC_CASE = 111;
-constexpr int IDC_FROM_TOP = 112;
-constexpr int IDC_HEX_MESSAGE = 114;
-constexpr int IDC_MARK_ALL = 131;
-
 std::vector<UINT> gBeeps;
 BOOL WINAPI RecordBeep(UINT type) {
   gBeeps.push_back(type);

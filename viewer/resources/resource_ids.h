@@ -52,3 +52,12 @@
 #define IDM_RESET_ZOOM 319
 
 #define IDC_ABOUT_VERSION 101
+
+// Find Text ("FindTextOptions") and Find Hex ("FindHexOptions") dialogs.
+#define IDC_HEX_BYTES 104
+#define IDC_TEXT_COMBO 105
+#define IDC_HEX_COMBO 106
+#define IDC_CASE 111
+#define IDC_FROM_TOP 112
+#define IDC_HEX_MESSAGE 114
+#define IDC_MARK_ALL 131
