@@ -22,7 +22,7 @@ struct Found {
   HWND hwnd;
 };
 BOOL CALLBACK MatchMain(HWND hwnd, LPARAM lParam) {
-  auto *f = reinterpret_cast<Found *>(lParam);
+  auto* f = reinterpret_cast<Found*>(lParam);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
   char cls[16] = "", caption[300] = "";
@@ -38,7 +38,8 @@ BOOL CALLBACK MatchMain(HWND hwnd, LPARAM lParam) {
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
   LARGE_INTEGER f;
   QueryPerformanceFrequency(&f);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(f.QuadPart);
+  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
+         static_cast<double>(f.QuadPart);
 }
 
 bool Send(HWND hwnd, int id) {
@@ -46,14 +47,14 @@ bool Send(HWND hwnd, int id) {
   return SendMessageTimeoutA(hwnd, WM_COMMAND, id, 0, SMTO_NORMAL, 600000, &r) != 0;
 }
 
-bool WaitForFile(const std::string &path) {
+bool WaitForFile(const std::string& path) {
   for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(50))
     if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
   return false;
 }
 
 // Tells the screenshot script that the window shows name, and waits for it.
-bool Pose(const std::string &dir, const char *name) {
+bool Pose(const std::string& dir, const char* name) {
   std::string path = dir + "\\" + name;
   HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (f == INVALID_HANDLE_VALUE) return false;
@@ -66,7 +67,7 @@ struct Dialog {
   HWND hwnd;
 };
 BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM lParam) {
-  auto *d = reinterpret_cast<Dialog *>(lParam);
+  auto* d = reinterpret_cast<Dialog*>(lParam);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
   char cls[16] = "";
@@ -78,7 +79,7 @@ BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM lParam) {
   return TRUE;
 }
 
-void PoseForScreenshots(HWND main, DWORD pid, const std::string &dir) {
+void PoseForScreenshots(HWND main, DWORD pid, const std::string& dir) {
   Send(main, IDM_FIND_NEXT);
   if (!Pose(dir, "found")) return;
   PostMessageA(main, WM_COMMAND, IDM_FIND_TEXT, 0);
@@ -99,7 +100,7 @@ std::string Selection(HWND hwnd) {
   Send(hwnd, IDM_COPY);
   if (OpenClipboard(nullptr)) {
     if (HANDLE h = GetClipboardData(CF_TEXT)) {
-      if (auto *p = static_cast<const char *>(GlobalLock(h))) text = p;
+      if (auto* p = static_cast<const char*>(GlobalLock(h))) text = p;
       GlobalUnlock(h);
     }
     CloseClipboard();
@@ -108,7 +109,7 @@ std::string Selection(HWND hwnd) {
 }
 }  // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
   if (argc != 4 && argc != 5) {
     std::fprintf(stderr, "usage: find_next_timer TARVO_EXE FILE RUNS [SIGNAL_DIR]\n");
     return 2;
@@ -118,7 +119,8 @@ int main(int argc, char **argv) {
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
-  if (!CreateProcessA(argv[1], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+  if (!CreateProcessA(argv[1], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &si, &pi)) {
     std::fprintf(stderr, "cannot start %s\n", argv[1]);
     return 1;
   }

@@ -40,14 +40,10 @@ struct Input {
 
 inline int32_t LineLengthFrom(uint32_t raw) {
   switch (raw & 7) {
-    case 0:
-      return 21 + (raw >> 3) % 3;  // around the hex minimum
-    case 1:
-      return static_cast<int32_t>(raw >> 3);  // anything up to 2^29
-    case 2:
-      return -static_cast<int32_t>(raw >> 3) % 5;
-    default:
-      return 1 + static_cast<int32_t>((raw >> 3) % 300);
+    case 0: return 21 + (raw >> 3) % 3;             // around the hex minimum
+    case 1: return static_cast<int32_t>(raw >> 3);  // anything up to 2^29
+    case 2: return -static_cast<int32_t>(raw >> 3) % 5;
+    default: return 1 + static_cast<int32_t>((raw >> 3) % 300);
   }
 }
 

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "fuzz/find_reference.h"
+#include "viewer/buffer/memory_files.h"
 #include "viewer/common/text_copy.h"
 #include "viewer/navigation/find_in_file.h"
-#include "viewer/buffer/memory_files.h"
 
 namespace {
 // Few distinct bytes, with letters of both cases and their bit-0x20
@@ -66,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                  start, length, matchCase, file.Flen, content.size(), got, expected);
     std::abort();
   }
-  if (got >= 0 && (static_cast<size_t>(got) + pattern.size() > content.size() ||
-                   got + length > file.Flen))
+  if (got >= 0 &&
+      (static_cast<size_t>(got) + pattern.size() > content.size() || got + length > file.Flen))
     std::abort();
   return 0;
 }

@@ -97,20 +97,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint32_t op = in.Take(1);
     const uint32_t arg = in.Take(3);
     switch (op % 8) {
-      case 0:
-        fs.Files.erase("f");
-        break;  // vanished
-      case 1:
-        fs.Files["f"] = bytes;
-        break;  // back again
-      case 2:
-        fs.Files["f"].resize(arg % (fileSize + 1));
-        break;  // shrank
-      case 3:
-        fs.Files["f"].resize(fileSize + arg % 5000, 'g');
-        break;  // grew
-      default:
-        break;
+      case 0: fs.Files.erase("f"); break;                               // vanished
+      case 1: fs.Files["f"] = bytes; break;                             // back again
+      case 2: fs.Files["f"].resize(arg % (fileSize + 1)); break;        // shrank
+      case 3: fs.Files["f"].resize(fileSize + arg % 5000, 'g'); break;  // grew
+      default: break;
     }
     const MoveKind kind = static_cast<MoveKind>(op / 8 % 3);
     const int32_t delta = static_cast<int32_t>(arg % 200) - 100;

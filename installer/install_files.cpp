@@ -9,7 +9,8 @@ namespace {
 
 // False when the file cannot be read or does not fit.
 bool ReadWholeFile(const char* path, char* buffer, DWORD size, DWORD& length) {
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE file =
+      CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   BOOL ok = GetFileSize(file, nullptr) <= size && ReadFile(file, buffer, size, &length, nullptr);
   CloseHandle(file);

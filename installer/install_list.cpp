@@ -15,8 +15,7 @@ std::string_view Trim(std::string_view text) {
 }
 
 bool IsPlainFileName(std::string_view name) {
-  return name.find_first_of("\\/:*?\"<>|") == std::string_view::npos && name != "." &&
-         name != "..";
+  return name.find_first_of("\\/:*?\"<>|") == std::string_view::npos && name != "." && name != "..";
 }
 
 bool Listed(const InstallList& list, std::string_view name) {

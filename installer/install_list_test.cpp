@@ -14,7 +14,8 @@ std::string Describe(ListResult result) {
 
 TEST(ParseInstallList, ReadsNamesSkippingCommentsBlanksAndSpaces) {
   InstallList list;
-  auto result = ParseInstallList("; Tarvo\r\n\r\nTARVO.EXE\r\n  ZR32.EXE \n# later\n\tREADME.TXT", list);
+  auto result =
+      ParseInstallList("; Tarvo\r\n\r\nTARVO.EXE\r\n  ZR32.EXE \n# later\n\tREADME.TXT", list);
   ASSERT_EQ(result.error, ListError::None);
   ASSERT_EQ(list.count, 3u);
   EXPECT_STREQ(list.names[0], "TARVO.EXE");
@@ -24,7 +25,8 @@ TEST(ParseInstallList, ReadsNamesSkippingCommentsBlanksAndSpaces) {
 
 TEST(ParseInstallList, RefusesPathsAndNamesThatCouldLeaveTheFolder) {
   InstallList list;
-  for (const char* bad : {"..\\evil.exe", "C:\\WINDOWS\\x.dll", "sub/x.exe", "..", "a:b", "x?.exe"}) {
+  for (const char* bad :
+       {"..\\evil.exe", "C:\\WINDOWS\\x.dll", "sub/x.exe", "..", "a:b", "x?.exe"}) {
     auto result = ParseInstallList(std::string("TARVO.EXE\n") + bad + "\n", list);
     EXPECT_EQ(result.error, ListError::NotAFileName) << bad;
     EXPECT_EQ(result.line, 2u) << bad;

@@ -6,14 +6,26 @@ void AddOutcome(InstallReport& report, FileOutcome outcome, std::string_view nam
                 unsigned long error) {
   const char* format = "";
   switch (outcome) {
-    case FileOutcome::Copied: format = "Copied %.*s\r\n"; ++report.copied; break;
-    case FileOutcome::Replaced: format = "Replaced %.*s\r\n"; ++report.copied; break;
-    case FileOutcome::Kept: format = "Kept %.*s (already in the folder)\r\n"; ++report.kept; break;
+    case FileOutcome::Copied:
+      format = "Copied %.*s\r\n";
+      ++report.copied;
+      break;
+    case FileOutcome::Replaced:
+      format = "Replaced %.*s\r\n";
+      ++report.copied;
+      break;
+    case FileOutcome::Kept:
+      format = "Kept %.*s (already in the folder)\r\n";
+      ++report.kept;
+      break;
     case FileOutcome::Missing:
       format = "Missing %.*s (not in the setup folder)\r\n";
       ++report.failed;
       break;
-    case FileOutcome::Failed: format = "Failed %.*s (error %lu)\r\n"; ++report.failed; break;
+    case FileOutcome::Failed:
+      format = "Failed %.*s (error %lu)\r\n";
+      ++report.failed;
+      break;
   }
   size_t room = sizeof report.text - report.length;
   int n = std::snprintf(report.text + report.length, room, format, static_cast<int>(name.size()),

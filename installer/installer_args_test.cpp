@@ -37,8 +37,8 @@ TEST(ParseInstallerArgs, RefusesUnknownEmptyAndOverlongArguments) {
   EXPECT_FALSE(ParseInstallerArgs("/quietly", args, error, sizeof error));
   EXPECT_FALSE(ParseInstallerArgs("/overwrite:maybe", args, error, sizeof error));
   EXPECT_FALSE(ParseInstallerArgs("/dir:", args, error, sizeof error));
-  EXPECT_FALSE(
-      ParseInstallerArgs("/dir:" + std::string(kInstallerPathSize, 'x'), args, error, sizeof error));
+  EXPECT_FALSE(ParseInstallerArgs("/dir:" + std::string(kInstallerPathSize, 'x'), args, error,
+                                  sizeof error));
   EXPECT_TRUE(ParseInstallerArgs("/dir:" + std::string(kInstallerPathSize - 1, 'x'), args, error,
                                  sizeof error));
 }

@@ -24,7 +24,8 @@ void OnInitDialog(HWND dialog, InstallJob* job) {
 void OnInstall(HWND dialog, InstallJob* job) {
   if (GetDlgItemTextA(dialog, IDC_FOLDER, job->targetDir, sizeof job->targetDir) == 0) {
     MessageBeep(MB_ICONEXCLAMATION);
-    MessageBoxA(dialog, "Type the folder to install into.", kInstallerCaption, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(dialog, "Type the folder to install into.", kInstallerCaption,
+                MB_OK | MB_ICONEXCLAMATION);
     return;
   }
   char text[2 * kInstallerPathSize];
@@ -50,17 +51,13 @@ void OnInstall(HWND dialog, InstallJob* job) {
 
 INT_PTR CALLBACK InstallerDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG:
-      OnInitDialog(dialog, reinterpret_cast<InstallJob*>(lParam));
-      return TRUE;
+    case WM_INITDIALOG: OnInitDialog(dialog, reinterpret_cast<InstallJob*>(lParam)); return TRUE;
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case IDOK:
           OnInstall(dialog, reinterpret_cast<InstallJob*>(GetWindowLongPtrA(dialog, DWLP_USER)));
           return TRUE;
-        case IDCANCEL:
-          EndDialog(dialog, kInstallCancelled);
-          return TRUE;
+        case IDCANCEL: EndDialog(dialog, kInstallCancelled); return TRUE;
       }
       break;
   }

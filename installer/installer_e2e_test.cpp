@@ -14,8 +14,8 @@ constexpr DWORD kWait = 20000;
 class Installer : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(CopyFileA(BuiltProgram("TRUSetup.exe").c_str(), (disk_ / "TRUSetup.exe").c_str(),
-                          FALSE));
+    ASSERT_TRUE(
+        CopyFileA(BuiltProgram("TRUSetup.exe").c_str(), (disk_ / "TRUSetup.exe").c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(BuiltProgram("TARVO.EXE").c_str(), (disk_ / "TARVO.EXE").c_str(), FALSE));
     ASSERT_TRUE(WriteFileText(disk_ / "README.TXT", "read me"));
     ASSERT_TRUE(WriteFileText(disk_ / "FILES.LST", "; the suite\r\nTARVO.EXE\r\nREADME.TXT\r\n"));
@@ -86,9 +86,11 @@ TEST_F(Installer, UnattendedRefusesAMissingOrUnsafeListAndCopiesNothing) {
 
 TEST_F(Installer, UnattendedRefusesTheSetupFolderItselfAndBadArgumentsWithoutABox) {
   std::string setupFolder = disk_.Path().substr(0, disk_.Path().size() - 1);
-  Launched intoItself(disk_ / "TRUSetup.exe", "/quiet \"/dir:" + setupFolder + "\\.\" \"/log:" + log_ + "\"");
+  Launched intoItself(disk_ / "TRUSetup.exe",
+                      "/quiet \"/dir:" + setupFolder + "\\.\" \"/log:" + log_ + "\"");
   EXPECT_EQ(intoItself.WaitForExit(kWait), 2u);
-  EXPECT_EQ(ReadFileText(log_), setupFolder + " is the setup folder itself: choose another folder.");
+  EXPECT_EQ(ReadFileText(log_),
+            setupFolder + " is the setup folder itself: choose another folder.");
   Launched badArgument(disk_ / "TRUSetup.exe", "/force \"/log:" + log_ + "\" /quiet");
   EXPECT_EQ(badArgument.WaitForExit(kWait), 2u);
   EXPECT_EQ(ReadFileText(log_), "Bad argument: /force");

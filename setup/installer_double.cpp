@@ -18,8 +18,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   startup.cb = sizeof startup;
   GetStartupInfoA(&startup);
   char text[512];
-  int length = std::snprintf(text, sizeof text, "flags=%lu\ncommand=%s\n", startup.dwFlags,
-                             commandLine);
+  int length =
+      std::snprintf(text, sizeof text, "flags=%lu\ncommand=%s\n", startup.dwFlags, commandLine);
   if (length < 0 || length >= static_cast<int>(sizeof text)) return 1;
   HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 1;

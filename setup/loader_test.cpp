@@ -97,8 +97,8 @@ TEST_F(SetupLoader, WithoutTheInstallerReportsErrorTwoAndItsPathAndStillExitsWit
 }
 
 TEST_F(SetupLoader, StartsTheRealInstallerWhichOffersTheListedFiles) {
-  ASSERT_TRUE(CopyFileA(BuiltProgram("TRUSetup.exe").c_str(), (disk_ / "TRUSetup.exe").c_str(),
-                        FALSE));
+  ASSERT_TRUE(
+      CopyFileA(BuiltProgram("TRUSetup.exe").c_str(), (disk_ / "TRUSetup.exe").c_str(), FALSE));
   ASSERT_TRUE(WriteFileText(disk_ / "FILES.LST", "TARVO.EXE\r\n"));
   Launched setup(disk_ / "Setup.exe", "");
   ASSERT_TRUE(setup.Started());
@@ -117,8 +117,8 @@ TEST_F(SetupLoader, StartsTheRealInstallerWhichOffersTheListedFiles) {
 }
 
 TEST(SetupDialog, OpensCentredAcrossAndAThirdDownTheScreen) {
-  HWND dialog = CreateDialogA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETUP), nullptr,
-                              SetupDlgProc);
+  HWND dialog =
+      CreateDialogA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SETUP), nullptr, SetupDlgProc);
   ASSERT_NE(dialog, nullptr);
   RECT box;
   GetWindowRect(dialog, &box);

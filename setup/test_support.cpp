@@ -82,12 +82,13 @@ bool WriteFileText(const std::string& path, const std::string& text) {
 }
 
 std::string ReadFileText(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                            nullptr);
+  HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return "<missing>";
   std::vector<char> bytes(GetFileSize(file, nullptr));
   DWORD read = 0;
-  if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  if (!bytes.empty())
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
   CloseHandle(file);
   return std::string(bytes.data(), read);
 }
@@ -121,7 +122,8 @@ Launched::~Launched() {
 }
 
 DWORD Launched::WaitForExit(DWORD milliseconds) {
-  if (!process_ || WaitForSingleObject(process_, milliseconds) != WAIT_OBJECT_0) return STILL_ACTIVE;
+  if (!process_ || WaitForSingleObject(process_, milliseconds) != WAIT_OBJECT_0)
+    return STILL_ACTIVE;
   DWORD code = STILL_ACTIVE;
   GetExitCodeProcess(process_, &code);
   return code;
@@ -131,8 +133,7 @@ HWND WaitForWindow(DWORD processId, const char* caption, DWORD milliseconds) {
   return WaitForMessageBox(processId, caption, nullptr, milliseconds);
 }
 
-HWND WaitForMessageBox(DWORD processId, const char* caption, const char* part,
-                       DWORD milliseconds) {
+HWND WaitForMessageBox(DWORD processId, const char* caption, const char* part, DWORD milliseconds) {
   WindowSearch search = {processId, caption, part, nullptr};
   PollUntil(milliseconds, [&] {
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));

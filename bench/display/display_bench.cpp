@@ -77,23 +77,26 @@ std::vector<Line> SampleLines() {
   std::vector<Line> lines;
   char text[256];
   for (int i = 1; i <= 22; ++i) {
-    std::snprintf(text, sizeof text, "%04d  Order %-6d shipped to warehouse %c, %3d boxes, status %s", i,
-                  4000 + i * 7, 'A' + i % 5, i * 3 % 200, i % 4 ? "delivered" : "pending");
+    std::snprintf(text, sizeof text,
+                  "%04d  Order %-6d shipped to warehouse %c, %3d boxes, status %s", i, 4000 + i * 7,
+                  'A' + i % 5, i * 3 % 200, i % 4 ? "delivered" : "pending");
     int32_t flags = 0;
     if (i == 4 || i == 5) flags = 0x1;
     if (i == 7) {
-      std::snprintf(text, sizeof text, "%04d  Order %-6d has a very long remark that the window cuts off at the line length", i,
-                    4000 + i * 7);
+      std::snprintf(
+          text, sizeof text,
+          "%04d  Order %-6d has a very long remark that the window cuts off at the line length", i,
+          4000 + i * 7);
       flags = LF_TRUNCATED;
     }
     if (i == 13) flags = LF_PAGE_BREAK;
     lines.push_back({text, flags});
   }
   const Line report[] = {{"*****************************************", LF_MESSAGE},
-                          {"* PROGRAM ERROR OCCURRED", LF_MESSAGE},
-                          {"* Please note the following information:", LF_MESSAGE},
-                          {"* Status=100", LF_MESSAGE},
-                          {"*****************************************", LF_MESSAGE}};
+                         {"* PROGRAM ERROR OCCURRED", LF_MESSAGE},
+                         {"* Please note the following information:", LF_MESSAGE},
+                         {"* Status=100", LF_MESSAGE},
+                         {"*****************************************", LF_MESSAGE}};
   lines.insert(lines.begin() + 16, std::begin(report), std::end(report));
   lines.back() = {"0022  End of the list (no line end)", LF_INCOMPLETE};
   return lines;
@@ -166,7 +169,8 @@ double Now() {
 }
 
 void Report(const char* what, int rows, double seconds, int runs) {
-  std::printf("%-44s rows %3d   %8.1f us per run (%d runs)\n", what, rows, seconds * 1e6 / runs, runs);
+  std::printf("%-44s rows %3d   %8.1f us per run (%d runs)\n", what, rows, seconds * 1e6 / runs,
+              runs);
 }
 
 // Refill, one-line and page moves through repositioning on a real file:
@@ -175,11 +179,13 @@ void MoveThroughAFile(HWND hwnd) {
   char path[MAX_PATH];
   GetTempPathA(sizeof path, path);
   lstrcatA(path, "display_bench.txt");
-  HANDLE f = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE f =
+      CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   char line[128];
   DWORD written = 0;
   for (int i = 0; i < 40000; ++i) {
-    int n = std::snprintf(line, sizeof line, "%06d  the quick brown fox jumps over the lazy dog %d\r\n", i, i * 7);
+    int n = std::snprintf(line, sizeof line,
+                          "%06d  the quick brown fox jumps over the lazy dog %d\r\n", i, i * 7);
     WriteFile(f, line, static_cast<DWORD>(n), &written, nullptr);
   }
   CloseHandle(f);
@@ -205,7 +211,8 @@ void MoveThroughAFile(HWND hwnd) {
     for (int i = 0; i < m.Runs; ++i) {
       ResetRowCount(hwnd);
       double start = Now();
-      SendMessageA(hwnd, m.Message, static_cast<WPARAM>(m.Delta), m.Message == VW_REFORMAT ? 0 : -1);
+      SendMessageA(hwnd, m.Message, static_cast<WPARAM>(m.Delta),
+                   m.Message == VW_REFORMAT ? 0 : -1);
       UpdateWindow(hwnd);
       t += Now() - start;
       rows += LastPaintRows();
@@ -214,8 +221,8 @@ void MoveThroughAFile(HWND hwnd) {
       std::printf("%-44s not measured: repositioning is not in this build\n", m.Name);
       continue;
     }
-    std::printf("%-44s rows %3d   %8.1f us per move, %.2f reads (%lld bytes) per move\n", m.Name, rows / m.Runs,
-                t * 1e6 / m.Runs, static_cast<double>(gReads.Calls) / m.Runs,
+    std::printf("%-44s rows %3d   %8.1f us per move, %.2f reads (%lld bytes) per move\n", m.Name,
+                rows / m.Runs, t * 1e6 / m.Runs, static_cast<double>(gReads.Calls) / m.Runs,
                 static_cast<long long>(gReads.Bytes / m.Runs));
   }
   SetFileSystem(nullptr);
@@ -241,8 +248,9 @@ int Bench() {
   }
   SendMessageA(hwnd, VW_LAYOUT, 0, 0);
   Pump();
-  std::printf("client %dx%d, line height %d, %d lines per screen, %d lines in the table\n", gView.ClientWidth,
-              gView.ClientHeight, gView.LineHeight, gView.LinesPerScreen, gLines.Alast);
+  std::printf("client %dx%d, line height %d, %d lines per screen, %d lines in the table\n",
+              gView.ClientWidth, gView.ClientHeight, gView.LineHeight, gView.LinesPerScreen,
+              gLines.Alast);
 
   const int runs = 300;
   RECT all0{0, 0, gView.ClientWidth, gView.ClientHeight};
@@ -285,7 +293,8 @@ int Bench() {
   rows = 0;
   t = Now();
   for (int i = 0; i < runs; ++i) {
-    gLines.Acur = static_cast<int16_t>((i * gView.LinesPerScreen) % (gLines.Alast - gView.LinesPerScreen));
+    gLines.Acur =
+        static_cast<int16_t>((i * gView.LinesPerScreen) % (gLines.Alast - gView.LinesPerScreen));
     InvalidateRect(hwnd, nullptr, FALSE);
     UpdateWindow(hwnd);
     rows += LastPaintRows();
@@ -299,6 +308,7 @@ int Bench() {
 
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "show") == 0)
-    return Show(argc >= 3 ? std::atoi(argv[2]) : 10, argc >= 4 && std::strcmp(argv[3], "background") == 0);
+    return Show(argc >= 3 ? std::atoi(argv[2]) : 10,
+                argc >= 4 && std::strcmp(argv[3], "background") == 0);
   return Bench();
 }

@@ -17,7 +17,8 @@ constexpr int kToggle = 131, kFreezeTitle = 136, kCopy = 171;
 int ScreenLineHeight() {
   HDC dc = GetDC(nullptr);
   int height = (-35 - GetDeviceCaps(dc, LOGPIXELSY) * 10) / 72;
-  HFONT font = CreateFontA(height, 0, 0, 0, 0, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FIXED_PITCH, "Courier New");
+  HFONT font =
+      CreateFontA(height, 0, 0, 0, 0, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FIXED_PITCH, "Courier New");
   HGDIOBJ old = SelectObject(dc, font);
   TEXTMETRICA tm;
   GetTextMetricsA(dc, &tm);
@@ -32,12 +33,14 @@ class Screen : public ::testing::Test {
   void SetUp() override {
     exe_ = dir_.path() + "\\TARVO.EXE";
     ASSERT_TRUE(CopyFileA(WinePathOf(TARVO_EXE_UNIX_PATH).c_str(), exe_.c_str(), FALSE));
-    dir_.Write("TARVO.INI", "[Tarvo Setup]\nMasterProfile=1\n[Tarvo]\nFreezeColumns=3\n"
-                            "WindowPos=20,20,480,640\n");
+    dir_.Write("TARVO.INI",
+               "[Tarvo Setup]\nMasterProfile=1\n[Tarvo]\nFreezeColumns=3\n"
+               "WindowPos=20,20,480,640\n");
     std::string text;
     char line[96];
     for (int i = 0; i < 200; ++i) {
-      std::snprintf(line, sizeof line, "%04d | the quick brown fox jumps over the lazy dog %d\r\n", i, i * i);
+      std::snprintf(line, sizeof line, "%04d | the quick brown fox jumps over the lazy dog %d\r\n",
+                    i, i * i);
       text += line;
     }
     dir_.Write("fox.txt", text);

@@ -63,9 +63,10 @@ class Copy : public ::testing::Test {
   // in Text) and the given character code.
   HWND Start(const std::string& name, const std::string& content, int charCode) {
     dir_.Write(name, content);
-    std::string profile = "[Tarvo Setup]\nMasterProfile=1\n[Tarvo]\nLineLength=" + std::to_string(kLineLength) +
-                          "\nTabLength=8\nOptions0=48\nOptions1=16\nOptions2=16\nCharCode=" +
-                          std::to_string(charCode) + "\n";
+    std::string profile =
+        "[Tarvo Setup]\nMasterProfile=1\n[Tarvo]\nLineLength=" + std::to_string(kLineLength) +
+        "\nTabLength=8\nOptions0=48\nOptions1=16\nOptions2=16\nCharCode=" +
+        std::to_string(charCode) + "\n";
     dir_.Write("TARVO.INI", profile);
     program_ = std::make_unique<ProgramUnderTest>(exe_, name, dir_.path());
     if (!program_->started()) return nullptr;
@@ -126,7 +127,8 @@ TEST_F(Copy, ASelectionLargerThanTheClipboardBlockIsCutAtALineEnd) {
   ASSERT_GE(text.size(), 2u);
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
   size_t whole = text.rfind("\r\n", text.size() - 3) + 2;  // after the last complete line
-  EXPECT_EQ(FirstDifference(text.substr(0, whole), ExpectedTextCopy(content, kLineLength, 8, false).substr(0, whole)),
+  EXPECT_EQ(FirstDifference(text.substr(0, whole),
+                            ExpectedTextCopy(content, kLineLength, 8, false).substr(0, whole)),
             "");
   Stop(main);
 }

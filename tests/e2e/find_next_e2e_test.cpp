@@ -14,7 +14,7 @@ std::string ClipboardText() {
   std::string text;
   if (!OpenClipboard(nullptr)) return "(clipboard busy)";
   if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (auto *p = static_cast<const char *>(GlobalLock(data))) text = p;
+    if (auto* p = static_cast<const char*>(GlobalLock(data))) text = p;
     GlobalUnlock(data);
   }
   CloseClipboard();
@@ -28,12 +28,12 @@ void EmptyTheClipboard() {
 }
 
 // Numbered lines of 32 bytes; one line near the end holds the marker.
-std::string LinesWithMarkerNearTheEnd(int lines, const char *marker) {
+std::string LinesWithMarkerNearTheEnd(int lines, const char* marker) {
   std::string text;
   text.reserve(static_cast<size_t>(lines) * 32);
   char line[40];
   for (int i = 0; i < lines; ++i) {
-    const char *words = i == lines - 3 ? marker : "plain words only";
+    const char* words = i == lines - 3 ? marker : "plain words only";
     std::snprintf(line, sizeof line, "%08d %-21.21s\r\n", i, words);
     text += line;
   }

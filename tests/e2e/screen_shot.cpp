@@ -56,8 +56,9 @@ bool SaveWindowShot(HWND hwnd, const std::string& path) {
          SUCCEEDED(stream->InitializeFromFilename(wide.c_str(), GENERIC_WRITE)) &&
          SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
          SUCCEEDED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache)) &&
-         SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
-         SUCCEEDED(frame->SetSize(w, h)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
+         SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
+         SUCCEEDED(frame->Initialize(nullptr)) && SUCCEEDED(frame->SetSize(w, h)) &&
+         SUCCEEDED(frame->SetPixelFormat(&format)) &&
          SUCCEEDED(frame->WritePixels(h, w * 4, static_cast<UINT>(pixels.size()), pixels.data())) &&
          SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
   }

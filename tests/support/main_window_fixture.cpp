@@ -48,7 +48,8 @@ void MainWindowTest::TearDown() {
 }
 
 LRESULT MainWindowTest::OpenName(const std::string& name, WPARAM mayOfferDialog) {
-  LRESULT r = SendMessageA(hwnd_, VW_OPENNAME, mayOfferDialog, reinterpret_cast<LPARAM>(name.c_str()));
+  LRESULT r =
+      SendMessageA(hwnd_, VW_OPENNAME, mayOfferDialog, reinterpret_cast<LPARAM>(name.c_str()));
   PumpMessages();
   return r;
 }

@@ -14,8 +14,8 @@ struct AppState {
   HACCEL Accelerators = nullptr;
   HCURSOR WaitCursor = nullptr;
   int DdeState = kDdeOff;
-  CommandLine Start;                             // switch table, requested name, setup
-  char DialogFile[kPathChars + 1] = "";          // argument of VW_OPENFILE
+  CommandLine Start;                     // switch table, requested name, setup
+  char DialogFile[kPathChars + 1] = "";  // argument of VW_OPENFILE
 };
 
 extern AppState gApp;

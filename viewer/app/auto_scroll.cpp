@@ -49,8 +49,9 @@ void AutoScrollMouseMove(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   SendMessageA(hwnd, VW_EXTENDSEL, wParam, lParam);
   int y = static_cast<short>(HIWORD(lParam));
   const SetupSettings& s = gSetupSettings;
-  AutoScrollPlan plan = PlanAutoScroll(y, TitleRowCount() * gView.LineHeight, gView.LineHeight, gView.ClientHeight,
-                                       {s.SlowMouseLines, s.SlowMouseDelay, s.FastMouseLines, s.FastMouseDelay});
+  AutoScrollPlan plan =
+      PlanAutoScroll(y, TitleRowCount() * gView.LineHeight, gView.LineHeight, gView.ClientHeight,
+                     {s.SlowMouseLines, s.SlowMouseDelay, s.FastMouseLines, s.FastMouseDelay});
   StopTimer(hwnd);
   if (plan.Timer == 0) return;
   gAuto.Lines = plan.Lines;

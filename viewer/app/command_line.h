@@ -6,11 +6,11 @@ constexpr int kPathChars = 260;
 constexpr int kSetupSectionChars = 63;
 
 struct CommandLine {
-  char Switches[26] = {};               // the letter as typed, or 0
+  char Switches[26] = {};  // the letter as typed, or 0
   char RequestedName[kPathChars + 1] = "*.*";
   char CurrentSetup[kSetupSectionChars + 1] = "";  // "Setup: name" or empty
-  bool NameCut = false;                 // the name was longer than its buffer
-  bool SetupCut = false;                // the setup section name was cut
+  bool NameCut = false;                            // the name was longer than its buffer
+  bool SetupCut = false;                           // the setup section name was cut
 };
 
 void ParseCommandLine(const char* text, CommandLine* out);

@@ -57,7 +57,9 @@ TEST(CommandLine, FirstNameWinsAndWildcardsAreKept) {
 }
 
 TEST(CommandLine, ControlCharactersSeparateAndHighBytesBelongToWords) {
-  CommandLine c = Parse("\x01\x1f" "caf\xe9\xff.txt\x02-x");
+  CommandLine c = Parse(
+      "\x01\x1f"
+      "caf\xe9\xff.txt\x02-x");
   EXPECT_STREQ(c.RequestedName, "caf\xe9\xff.txt");
   EXPECT_EQ(SwitchOf(c, 'X'), 'x');
 }

@@ -32,8 +32,7 @@ bool NeedsFile(int id) {
     case IDM_SELECT_ALL:
     case IDM_UNSELECT:
     case IDM_FREEZE_TITLE:
-    case IDM_CLEAR_TITLE:
-      return true;
+    case IDM_CLEAR_TITLE: return true;
   }
   return false;
 }
@@ -84,7 +83,8 @@ void OnCommand(HWND hwnd, int id) {
     case IDM_ZOOM_OUT:
     case IDM_RESET_ZOOM: OnZoom(hwnd, id); break;
     default:
-      if (id >= IDM_RECENT_FIRST && id <= IDM_RECENT_LAST) OnRecentFile(hwnd, id - IDM_RECENT_FIRST);
+      if (id >= IDM_RECENT_FIRST && id <= IDM_RECENT_LAST)
+        OnRecentFile(hwnd, id - IDM_RECENT_FIRST);
       break;
   }
 }

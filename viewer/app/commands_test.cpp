@@ -18,7 +18,8 @@ namespace {
 bool TakeVScroll(HWND hwnd, int code) {
   MSG msg;
   bool found = false;
-  while (PeekMessageA(&msg, hwnd, WM_VSCROLL, WM_VSCROLL, PM_REMOVE)) found |= LOWORD(msg.wParam) == code;
+  while (PeekMessageA(&msg, hwnd, WM_VSCROLL, WM_VSCROLL, PM_REMOVE))
+    found |= LOWORD(msg.wParam) == code;
   return found;
 }
 
@@ -163,7 +164,8 @@ TEST_F(Commands, FreezeColumnsShowsTheTopLineInASmallFontAndCountsClicksFromItsS
     GetDlgItemTextA(dlg, 232, text, sizeof text);
     sample = text;
     LOGFONTA lf = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(dlg, 232, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(dlg, 232, WM_GETFONT, 0, 0)), sizeof lf,
+               &lf);
     fontHeight = lf.lfHeight;
     HWND ruler = GetDlgItem(dlg, 231);
     LRESULT at = SendMessageA(ruler, EM_POSFROMCHAR, 10, 0);  // left edge of the eleventh character

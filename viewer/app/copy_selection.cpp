@@ -81,7 +81,8 @@ int CopySelection(HWND hwnd, int32_t start, int32_t end, const FileRef& file, Fo
       // A last line that ran into the end of a block which is not the end of
       // the file is only a piece: the next pass reads it again from its start.
       int32_t blockEnd = next + window.Size - window.Position;
-      if (!(read & ST_EOF) && lines.Count > 1 && entries[lines.Count].Offset >= blockEnd) --lines.Count;
+      if (!(read & ST_EOF) && lines.Count > 1 && entries[lines.Count].Offset >= blockEnd)
+        --lines.Count;
       taken = 0;
       if (lines.Count == 0 || entries[lines.Count].Offset <= next) break;  // no progress
       next = entries[lines.Count].Offset;
@@ -102,7 +103,8 @@ int CopySelection(HWND hwnd, int32_t start, int32_t end, const FileRef& file, Fo
   if (shrunk) blocks.handles[3] = shrunk;
   if (OpenClipboard(hwnd)) {
     EmptyClipboard();
-    if (SetClipboardData(CF_TEXT, blocks.handles[3])) blocks.handles[3] = nullptr;  // the clipboard owns it
+    if (SetClipboardData(CF_TEXT, blocks.handles[3]))
+      blocks.handles[3] = nullptr;  // the clipboard owns it
     CloseClipboard();
   }
   return 1;

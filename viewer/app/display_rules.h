@@ -33,8 +33,8 @@ struct VertBarInput {
   int Mode;
   bool FileOpen;
   int32_t FileLength;
-  int TopIndex;     // Acur
-  int LastIndex;    // Alast
+  int TopIndex;   // Acur
+  int LastIndex;  // Alast
   int LinesPerScreen;
 };
 int32_t VertScrollMax(const VertBarInput& in);

@@ -11,7 +11,8 @@
 #include "viewer/settings/view_options.h"
 
 namespace {
-void WriteLines(LineTable& table, TextArena& arena, const std::vector<TestLine>& lines, int32_t end) {
+void WriteLines(LineTable& table, TextArena& arena, const std::vector<TestLine>& lines,
+                int32_t end) {
   arena.Tend = 0;
   int i = 0;
   for (const TestLine& l : lines) {

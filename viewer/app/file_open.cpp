@@ -20,7 +20,8 @@ void SetCaption(HWND hwnd) {
   char caption[sizeof kAppTitle + 3 + kFilePathChars];
   if (gFile.Path[0])
     std::snprintf(caption, sizeof caption, "%s - %.*s", kAppTitle,
-                  static_cast<int>(FileNamePart(gFile.Path).size()), FileNamePart(gFile.Path).data());
+                  static_cast<int>(FileNamePart(gFile.Path).size()),
+                  FileNamePart(gFile.Path).data());
   else
     CopyText(caption, kAppTitle);
   SetWindowTextA(hwnd, caption);

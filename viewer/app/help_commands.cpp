@@ -14,5 +14,6 @@ bool HelpFileExists() {
 }  // namespace
 
 void ShowHelp(HWND hwnd, UINT command, ULONG_PTR data) {
-  if (!HelpFileExists() || !WinHelpA(hwnd, kHelpFile, command, data)) MessageBeep(MB_ICONEXCLAMATION);
+  if (!HelpFileExists() || !WinHelpA(hwnd, kHelpFile, command, data))
+    MessageBeep(MB_ICONEXCLAMATION);
 }

@@ -19,18 +19,10 @@ bool OnKeyDown(HWND hwnd, WPARAM key) {
       else
         ShowWindow(hwnd, SW_MINIMIZE);
       return true;
-    case VK_PRIOR:
-      PostMessageA(hwnd, WM_VSCROLL, SB_PAGEUP, 0);
-      return true;
-    case VK_NEXT:
-      PostMessageA(hwnd, WM_VSCROLL, SB_PAGEDOWN, 0);
-      return true;
-    case VK_UP:
-      PostMessageA(hwnd, WM_VSCROLL, SB_LINEUP, 0);
-      return true;
-    case VK_DOWN:
-      PostMessageA(hwnd, WM_VSCROLL, SB_LINEDOWN, 0);
-      return true;
+    case VK_PRIOR: PostMessageA(hwnd, WM_VSCROLL, SB_PAGEUP, 0); return true;
+    case VK_NEXT: PostMessageA(hwnd, WM_VSCROLL, SB_PAGEDOWN, 0); return true;
+    case VK_UP: PostMessageA(hwnd, WM_VSCROLL, SB_LINEUP, 0); return true;
+    case VK_DOWN: PostMessageA(hwnd, WM_VSCROLL, SB_LINEDOWN, 0); return true;
     case VK_LEFT:
       SendMessageA(hwnd, WM_HSCROLL, CtrlDown() ? SB_PAGELEFT : SB_LINELEFT, 0);
       return true;

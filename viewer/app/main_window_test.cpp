@@ -1,8 +1,8 @@
 // The main window in-process: the open protocol, recent files, drops,
 // closing, menu pruning and the profile file.
 #include <gtest/gtest.h>
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <cstring>
 #include <string>
@@ -66,7 +66,8 @@ class MainWindow : public ::testing::Test {
     std::strncpy(gSetupSettings.ProfilePath, profile_.c_str(), kProfilePathChars);
   }
   LRESULT OpenName(const std::string& name, WPARAM mayOfferDialog = 0) {
-    LRESULT r = SendMessageA(hwnd_, VW_OPENNAME, mayOfferDialog, reinterpret_cast<LPARAM>(name.c_str()));
+    LRESULT r =
+        SendMessageA(hwnd_, VW_OPENNAME, mayOfferDialog, reinterpret_cast<LPARAM>(name.c_str()));
     PumpMessages();
     return r;
   }

@@ -68,7 +68,8 @@ void SetMarks(HWND hwnd) {
     if (rows < 0) rows = 0;
     for (int i = gLines.Acur; i <= gLines.Acur + rows && i < gLines.Alast; ++i) {
       int32_t offset = gLines.Entries[i].Offset;
-      if (offset >= range.End || gLines.Entries[i + 1].Offset <= range.Start) continue;  // untouched
+      if (offset >= range.End || gLines.Entries[i + 1].Offset <= range.Start)
+        continue;  // untouched
       if (TagAdd(gTags, offset, TAG_USER) < 0) {
         MessageBeep(MB_ICONHAND);
         break;

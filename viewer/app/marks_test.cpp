@@ -41,7 +41,8 @@ int32_t TopOffset() {
 bool TakeVScroll(HWND hwnd, int code) {
   MSG msg;
   bool found = false;
-  while (PeekMessageA(&msg, hwnd, WM_VSCROLL, WM_VSCROLL, PM_REMOVE)) found |= LOWORD(msg.wParam) == code;
+  while (PeekMessageA(&msg, hwnd, WM_VSCROLL, WM_VSCROLL, PM_REMOVE))
+    found |= LOWORD(msg.wParam) == code;
   return found;
 }
 
@@ -118,7 +119,9 @@ TEST_F(Marks, FreezeTitleKeepsFifteenOfTwentySelectedLines) {
   TitleLock titles;
   ASSERT_TRUE(titles.ok());
   EXPECT_EQ(gTitles.Entries[0].Offset, Line(2));
-  EXPECT_EQ(std::string(gTitleText.Base + gTitles.Entries[14].TextOffset, gTitles.Entries[14].Length), "line 0016");
+  EXPECT_EQ(
+      std::string(gTitleText.Base + gTitles.Entries[14].TextOffset, gTitles.Entries[14].Length),
+      "line 0016");
   EXPECT_EQ(gTitles.Entries[15].Offset, Line(16) + 1) << "the closing entry";
 }
 
@@ -132,14 +135,17 @@ TEST_F(Marks, TitlesKeepTheirTextInAnotherFormatAndUnmarkAllEmptiesTheTags) {
   {
     TitleLock titles;
     ASSERT_TRUE(titles.ok());
-    EXPECT_EQ(std::string(gTitleText.Base + gTitles.Entries[0].TextOffset, gTitles.Entries[0].Length), "line 0000");
+    EXPECT_EQ(
+        std::string(gTitleText.Base + gTitles.Entries[0].TextOffset, gTitles.Entries[0].Length),
+        "line 0000");
   }
   gSel = {Line(1), Line(2), -1, -1};
   Command(IDM_UNMARK_ALL);
   EXPECT_TRUE(TagOffsets().empty());
   EXPECT_FALSE(HasSelection());
   ViewLock view;
-  for (int i = gLines.Afirst; i < gLines.Alast; ++i) EXPECT_EQ(gLines.Entries[i].Flags & LF_TAG_MASK, 0) << i;
+  for (int i = gLines.Afirst; i < gLines.Alast; ++i)
+    EXPECT_EQ(gLines.Entries[i].Flags & LF_TAG_MASK, 0) << i;
 }
 
 TEST_F(Marks, AFrozenTitleReplacesTheOldOneAndShiftsTheClickRows) {
@@ -191,14 +197,14 @@ TEST_F(Marks, ShiftClickExtendsFromTheAnchorLine) {
 
 TEST_F(Marks, ShiftClickExtendsASearchHitFromTheHitItself) {
   OpenNumberedLines(50);
-  Click(1);                                     // an older anchor on line 1
-  gSel.SelStart = Line(5) + 2;                  // then a search finds bytes in line 5
+  Click(1);                     // an older anchor on line 1
+  gSel.SelStart = Line(5) + 2;  // then a search finds bytes in line 5
   gSel.SelEnd = Line(5) + 4;
   Click(8, MK_SHIFT);
   EXPECT_EQ(gSel.SelStart, Line(5) + 2);
   EXPECT_EQ(gSel.SelEnd, Line(9));
   ClearSelection();
-  gSel.SelStart = Line(5) + 2;                  // a hit and no anchor at all
+  gSel.SelStart = Line(5) + 2;  // a hit and no anchor at all
   gSel.SelEnd = Line(5) + 4;
   Click(2, MK_SHIFT);
   EXPECT_EQ(gSel.SelStart, Line(2));
@@ -226,7 +232,8 @@ TEST_F(Marks, RightClickClearsAndDoubleClickTogglesTheClickedLine) {
     SendMessageA(hwnd_, WM_LBUTTONDBLCLK, MK_LBUTTON, AtRow(6));
     SendMessageA(hwnd_, WM_LBUTTONUP, 0, AtRow(6));
     PumpMessages();
-    EXPECT_EQ(TagOffsets(), pass == 0 ? std::vector<int32_t>{Line(6)} : std::vector<int32_t>{}) << pass;
+    EXPECT_EQ(TagOffsets(), pass == 0 ? std::vector<int32_t>{Line(6)} : std::vector<int32_t>{})
+        << pass;
   }
 }
 
@@ -259,7 +266,8 @@ TEST_F(Marks, HighlightInvertsOnlyTheRowsWhoseStateChanged) {
   ReleaseDC(hwnd_, window);
   SendMessageA(hwnd_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
   for (int row = 0; row < 8; ++row)
-    EXPECT_EQ(GetPixel(memory, x, row * gView.LineHeight + 1), narrow[row]) << "repainted row " << row;
+    EXPECT_EQ(GetPixel(memory, x, row * gView.LineHeight + 1), narrow[row])
+        << "repainted row " << row;
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);

@@ -16,9 +16,9 @@ HMENU gPopups[POPUP_COUNT] = {};
 
 // Commands whose subsystem is not part of this build yet: always greyed.
 constexpr int kUnbuilt[] = {
-    IDM_PRINT,      IDM_PRINT_PAGE, IDM_PRINT_TAGS, IDM_PAGE_SETUP,   IDM_PRINT_SETUP, IDM_IGNORE_DDE,
-    IDM_GOTO,       IDM_OPTIONS,    IDM_FONT,       IDM_COLOR,        IDM_SAVE_OPTIONS,
-    IDM_SAVE_SETUP, IDM_LOAD_SETUP,
+    IDM_PRINT,        IDM_PRINT_PAGE, IDM_PRINT_TAGS, IDM_PAGE_SETUP, IDM_PRINT_SETUP,
+    IDM_IGNORE_DDE,   IDM_GOTO,       IDM_OPTIONS,    IDM_FONT,       IDM_COLOR,
+    IDM_SAVE_OPTIONS, IDM_SAVE_SETUP, IDM_LOAD_SETUP,
 };
 
 void Enable(HMENU menu, int id, bool on) {

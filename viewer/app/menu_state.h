@@ -4,6 +4,14 @@
 #pragma once
 #include <windows.h>
 
-enum MenuPopup { POPUP_FILE, POPUP_EDIT, POPUP_VIEW, POPUP_FORMAT, POPUP_MARK, POPUP_HELP, POPUP_COUNT };
+enum MenuPopup {
+  POPUP_FILE,
+  POPUP_EDIT,
+  POPUP_VIEW,
+  POPUP_FORMAT,
+  POPUP_MARK,
+  POPUP_HELP,
+  POPUP_COUNT
+};
 
 void RememberMenuPopups(HMENU bar);

@@ -120,7 +120,9 @@ void PaintTextRow(const Grid& g, int y, const LineEntry& e, int32_t nextOffset) 
     FillRect(g.dc, &rest, g.background);
   }
   if (showNote && x < g.right) {
-    const char* note = (flags & LF_TRUNCATED) ? kTruncatedNote : (flags & LF_INCOMPLETE) ? kIncompleteNote : nullptr;
+    const char* note = (flags & LF_TRUNCATED)    ? kTruncatedNote
+                       : (flags & LF_INCOMPLETE) ? kIncompleteNote
+                                                 : nullptr;
     if (note) {
       UseColors(g.dc, CLR_INFO, CLR_INFO_BGND);
       TextOutA(g.dc, x + 2, y, note, lstrlenA(note));
@@ -152,7 +154,8 @@ int PaintTextRows(const Grid& g, const RECT& update, int titles) {
   int row = std::max(static_cast<int>(update.top / g.lineHeight), titles);
   int index = gLines.Acur + (row - titles);
   int y = row * g.lineHeight;
-  for (; index < gLines.Alast && index + 1 < gLines.Acnt && y < update.bottom; ++index, y += g.lineHeight) {
+  for (; index < gLines.Alast && index + 1 < gLines.Acnt && y < update.bottom;
+       ++index, y += g.lineHeight) {
     PaintTextRow(g, y, gLines.Entries[index], gLines.Entries[index + 1].Offset);
     ++gRowsPainted;
   }
@@ -191,11 +194,11 @@ int LastPaintRows() { return gRowsPainted; }
 
 void UpdateScrollBars(HWND hwnd) {
   bool fileOpen = gFile.Path[0] != '\0';
-  VertBarInput v{gViewOptions.VertScroll, fileOpen,        gFile.Flen,
-                 gLines.Acur,             gLines.Alast,    gView.LinesPerScreen};
+  VertBarInput v{gViewOptions.VertScroll, fileOpen, gFile.Flen, gLines.Acur, gLines.Alast,
+                 gView.LinesPerScreen};
   SetScrollBar(hwnd, SB_VERT, VertScrollMax(v), fileOpen ? gView.TopOffset : 0);
-  int hmax = HorzScrollMax(gViewOptions.HorzScroll, gView.FormatLength, gView.CharWidth, gView.ClientWidth,
-                           gView.HScroll);
+  int hmax = HorzScrollMax(gViewOptions.HorzScroll, gView.FormatLength, gView.CharWidth,
+                           gView.ClientWidth, gView.HScroll);
   SetScrollBar(hwnd, SB_HORZ, hmax, std::min(gView.HScroll, hmax));
 }
 

@@ -7,8 +7,8 @@
 #include "viewer/app/screen_font.h"
 #include "viewer/app/selection.h"
 #include "viewer/app/view_blocks.h"
-#include "viewer/common/text_copy.h"
 #include "viewer/app/view_state.h"
+#include "viewer/common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/view_options.h"
@@ -26,7 +26,8 @@ class Paint : public ::testing::Test {
   void SetUp() override {
     hwnd_ = CreateTestWindow(&profile_, 640, 400);
     ASSERT_NE(hwnd_, nullptr);
-    gColors = {kText, kTextBg, kTag, kTagBg, kTitle, kTitleBg, kMsg, kMsgBg, kInfo, kInfoBg, kWindowBg};
+    gColors = {kText, kTextBg, kTag,  kTagBg,  kTitle,   kTitleBg,
+               kMsg,  kMsgBg,  kInfo, kInfoBg, kWindowBg};
     lh_ = gView.LineHeight;
     cw_ = gView.CharWidth;
     ASSERT_GT(lh_, 4);
@@ -48,8 +49,11 @@ class Paint : public ::testing::Test {
 }  // namespace
 
 TEST_F(Paint, RowsTakeTheColoursOfTheirKind) {
-  SetTestLines({{"normal line", 0}, {"tagged line", 12, 0x1}, {"*** error ***", 1, LF_MESSAGE | 0x2},
-                {"selected and tagged", 24, 0x4}, {"last", 44}},
+  SetTestLines({{"normal line", 0},
+                {"tagged line", 12, 0x1},
+                {"*** error ***", 1, LF_MESSAGE | 0x2},
+                {"selected and tagged", 24, 0x4},
+                {"last", 44}},
                49);
   gSel.SelStart = 24;
   gSel.SelEnd = 44;
@@ -101,7 +105,8 @@ TEST_F(Paint, TitlesFrozenColumnsAndNotes) {
   EXPECT_GT(c.CountInRow(0, lh_, kTitle), 0);
   EXPECT_EQ(c.At(Right(), 2 * lh_ - 1), kText) << "a line in the text colour ends the titles";
   EXPECT_EQ(c.At(Right(), Mid(2)), kTextBg);
-  for (int row = 0; row < 5; ++row) EXPECT_EQ(c.At(edge - 1, Mid(row)), kText) << "separator in row " << row;
+  for (int row = 0; row < 5; ++row)
+    EXPECT_EQ(c.At(edge - 1, Mid(row)), kText) << "separator in row " << row;
   EXPECT_EQ(c.At(3 * cw_ + 1, Mid(2)), kTitleBg) << "frozen columns use the title colours";
   EXPECT_EQ(c.At(edge, Mid(2)), kTextBg);
   EXPECT_GT(c.CountInRow(2 * lh_, lh_, kInfoBg), 0) << "the truncated-line note";
@@ -187,7 +192,8 @@ TEST_F(Paint, VertScroll2ShowsTheBarOnceTheViewMoves) {
   ASSERT_TRUE(PeekMessageA(&msg, hwnd_, VW_SHOWOFFSET, VW_SHOWOFFSET, PM_REMOVE));
   EXPECT_EQ(msg.lParam, 14);
   SendMessageA(hwnd_, WM_VSCROLL, SB_THUMBTRACK, 0);
-  EXPECT_FALSE(PeekMessageA(&msg, hwnd_, VW_SHOWOFFSET, VW_SHOWOFFSET, PM_REMOVE)) << "tracking does not move";
+  EXPECT_FALSE(PeekMessageA(&msg, hwnd_, VW_SHOWOFFSET, VW_SHOWOFFSET, PM_REMOVE))
+      << "tracking does not move";
 }
 
 TEST_F(Paint, OnlyRowsInTheUpdateAreaAreDrawn) {

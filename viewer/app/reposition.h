@@ -2,6 +2,5 @@
 #pragma once
 #include <windows.h>
 
-
 // wParam: line delta; lParam: target offset or -1.
 void OnReposition(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -17,8 +17,8 @@ void DeleteScreenFont() {
 void OnMakeFont(HWND hwnd) {
   HDC dc = GetDC(hwnd);
   LOGFONTA lf = {};
-  lf.lfHeight = ZoomedFontHeight(PointSizeToHeight(gViewOptions.FontSize, GetDeviceCaps(dc, LOGPIXELSY)),
-                                 gView.ZoomLevel);
+  lf.lfHeight = ZoomedFontHeight(
+      PointSizeToHeight(gViewOptions.FontSize, GetDeviceCaps(dc, LOGPIXELSY)), gView.ZoomLevel);
   lf.lfWeight = gViewOptions.FontWeight;
   lf.lfItalic = gViewOptions.FontItalic;
   // Columns must line up: when the face is missing the mapper picks another fixed font.

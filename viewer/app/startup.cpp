@@ -65,10 +65,9 @@ bool RegisterMainClass(HINSTANCE instance) {
 
 HWND CreateMainWindow(HINSTANCE instance) {
   const WindowPos& pos = gViewOptions.Window;
-  HWND hwnd = CreateWindowExA(0, kClassName, kAppTitle,
-                              WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,
-                              pos.Left, pos.Top, pos.Width, pos.Height, nullptr, nullptr, instance,
-                              nullptr);
+  HWND hwnd = CreateWindowExA(
+      0, kClassName, kAppTitle, WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,
+      pos.Left, pos.Top, pos.Width, pos.Height, nullptr, nullptr, instance, nullptr);
   if (!hwnd) ReportMessage(nullptr, "Cannot create window", nullptr, MB_OK | MB_ICONHAND);
   gApp.MainWindow = hwnd;
   return hwnd;

@@ -16,11 +16,11 @@ struct ViewBlocks {
 };
 
 extern ViewBlocks gBlocks;
-extern LineTable gLines;      // indexes persist; Entries set only while locked
-extern TextArena gText;       // Tend persists; Base set only while locked
+extern LineTable gLines;  // indexes persist; Entries set only while locked
+extern TextArena gText;   // Tend persists; Base set only while locked
 extern LineTable gTitles;
 extern TextArena gTitleText;
-extern TagList gTags;         // Count persists; Entries set only while locked
+extern TagList gTags;  // Count persists; Entries set only while locked
 
 // Allocates the three main-view blocks (each only once); false when any is
 // missing.

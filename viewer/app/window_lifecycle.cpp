@@ -15,7 +15,8 @@
 namespace {
 void ReadStartupTitles() {
   if (!AllocateTitleBlocks()) {
-    ReportMessage(nullptr, "Cannot allocate memory for title.", kAppTitle, MB_OK | MB_ICONEXCLAMATION);
+    ReportMessage(nullptr, "Cannot allocate memory for title.", kAppTitle,
+                  MB_OK | MB_ICONEXCLAMATION);
     return;
   }
   TitleLock lock;
@@ -36,7 +37,8 @@ LRESULT OnCreate(HWND hwnd, LPARAM lParam) {
   SendMessageA(hwnd, VW_MAKEFONT, 0, 0);
   if (AllocateViewBlocks()) {
     DragAcceptFiles(hwnd, TRUE);
-    if (gSetupSettings.MruFiles) AppendMenuA(GetSubMenu(GetMenu(hwnd), 0), MF_SEPARATOR, 0, nullptr);
+    if (gSetupSettings.MruFiles)
+      AppendMenuA(GetSubMenu(GetMenu(hwnd), 0), MF_SEPARATOR, 0, nullptr);
     if (gApp.Start.CurrentSetup[0]) SendMessageA(hwnd, WM_COMMAND, IDM_RELOAD_SETUP, 0);
   } else {
     ReportMessage(nullptr, "Cannot allocate memory", kAppTitle, MB_OK | MB_ICONHAND);

@@ -6,10 +6,10 @@
 #include "viewer/app/auto_scroll.h"
 #include "viewer/app/display_test_support.h"
 #include "viewer/app/messages.h"
-#include "viewer/app/view_blocks.h"
-#include "viewer/common/text_copy.h"
 #include "viewer/app/screen_font.h"
+#include "viewer/app/view_blocks.h"
 #include "viewer/app/view_state.h"
+#include "viewer/common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
 
@@ -105,7 +105,8 @@ TEST_F(WindowView, AlwaysOnTopTogglesAndForces) {
 TEST_F(WindowView, LayoutFollowsTheClientSize) {
   gViewOptions.CurrentFlags = FMT_WRAP;
   gView.HScroll = 7;
-  SendMessageA(hwnd_, WM_SIZE, SIZE_RESTORED, MAKELPARAM(40 * gView.CharWidth, 10 * gView.LineHeight));
+  SendMessageA(hwnd_, WM_SIZE, SIZE_RESTORED,
+               MAKELPARAM(40 * gView.CharWidth, 10 * gView.LineHeight));
   EXPECT_EQ(gView.FormatLength, 40);
   EXPECT_EQ(gView.HScroll, 0) << "wrapped lines are never scrolled";
   EXPECT_EQ(gView.LinesPerScreen, 10);

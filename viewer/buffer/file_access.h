@@ -8,8 +8,8 @@ using FileHandle = intptr_t;
 constexpr FileHandle kNoFile = -1;
 
 struct FileSystem {
-  FileHandle (*Open)(const char* path);          // shared reading; kNoFile on failure
-  int64_t (*Size)(FileHandle file);              // -1 on failure
+  FileHandle (*Open)(const char* path);           // shared reading; kNoFile on failure
+  int64_t (*Size)(FileHandle file);               // -1 on failure
   bool (*Seek)(FileHandle file, int64_t offset);  // from the start
   int32_t (*Read)(FileHandle file, void* buffer, int32_t bytes);  // bytes read, -1 on failure
   void (*Close)(FileHandle file);

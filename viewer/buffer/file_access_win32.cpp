@@ -22,7 +22,9 @@ bool Seek(FileHandle f, int64_t offset) {
 }
 int32_t Read(FileHandle f, void* buffer, int32_t bytes) {
   DWORD got = 0;
-  return ReadFile(H(f), buffer, static_cast<DWORD>(bytes), &got, nullptr) ? static_cast<int32_t>(got) : -1;
+  return ReadFile(H(f), buffer, static_cast<DWORD>(bytes), &got, nullptr)
+             ? static_cast<int32_t>(got)
+             : -1;
 }
 void Close(FileHandle f) { CloseHandle(H(f)); }
 const FileSystem kWin32 = {Open, Size, Seek, Read, Close};

@@ -46,7 +46,7 @@ constexpr uint16_t ST_TOO_NARROW = 0x10;
 constexpr uint16_t ST_FAILED = 0x100;
 
 // Block sizes of the main view and of the frozen titles.
-constexpr int32_t kLineTableBlockBytes = 32760;   // 1638 entries
+constexpr int32_t kLineTableBlockBytes = 32760;  // 1638 entries
 constexpr int32_t kTextArenaBlockBytes = 65530;
 constexpr int32_t kTitleTableBlockBytes = 320;    // 16 entries
 constexpr int32_t kTitleArenaBlockBytes = 32760;  // 32759 used

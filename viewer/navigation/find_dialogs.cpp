@@ -71,7 +71,8 @@ void OpenFindText(HWND dlg) {
   }
   if (gRecent.TextCount > 0) SendMessageA(combo, CB_SETCURSEL, 0, 0);
   CheckDlgButton(dlg, IDC_CASE, (gSearch.SearchFlags & SF_CASE) ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(dlg, IDC_FROM_TOP, (gSearch.SearchFlags & SF_FROM_TOP) ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dlg, IDC_FROM_TOP,
+                 (gSearch.SearchFlags & SF_FROM_TOP) ? BST_CHECKED : BST_UNCHECKED);
   SetFocus(combo);
 }
 
@@ -80,13 +81,14 @@ bool AcceptFindText(HWND dlg, bool markAll) {
   int length = GetWindowTextLengthA(combo);
   if (length < 1 || length > kSearchTextChars) {
     char text[96];
-    std::snprintf(text, sizeof text, "%s length must be a number between %d and %d!", "Search text", 1,
-                  kSearchTextChars);
+    std::snprintf(text, sizeof text, "%s length must be a number between %d and %d!", "Search text",
+                  1, kSearchTextChars);
     FailValidation(dlg, IDC_TEXT_COMBO, text);
     gMessageBeep(MB_ICONASTERISK);
     return false;
   }
-  gSearch.SearchFlags = SF_TEXT | ButtonFlags(dlg, IDC_CASE, SF_CASE) | ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP);
+  gSearch.SearchFlags =
+      SF_TEXT | ButtonFlags(dlg, IDC_CASE, SF_CASE) | ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP);
   int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
   char pattern[kRecentSearchSlotSize] = "";
   if (selected < 0 || selected >= gRecent.TextCount) {
@@ -107,18 +109,14 @@ bool AcceptFindText(HWND dlg, bool markAll) {
 
 INT_PTR CALLBACK FindTextProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
   switch (msg) {
-    case WM_INITDIALOG:
-      OpenFindText(dlg);
-      return FALSE;  // the focus is set
+    case WM_INITDIALOG: OpenFindText(dlg); return FALSE;  // the focus is set
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case IDOK:
         case IDC_MARK_ALL:
           if (AcceptFindText(dlg, LOWORD(wParam) == IDC_MARK_ALL)) EndDialog(dlg, 1);
           return TRUE;
-        case IDCANCEL:
-          EndDialog(dlg, 0);
-          return TRUE;
+        case IDCANCEL: EndDialog(dlg, 0); return TRUE;
       }
       break;
   }
@@ -172,7 +170,8 @@ bool CheckHex(HWND dlg, int minChars) {
     char line[64];
     InvalidHexDigitLine(text[r.badIndex], line, sizeof line);
     SetDlgItemTextA(dlg, IDC_HEX_MESSAGE, line);
-    SendDlgItemMessageA(dlg, IDC_HEX_COMBO, CB_SETEDITSEL, 0, MAKELPARAM(r.badIndex, r.badIndex + 1));
+    SendDlgItemMessageA(dlg, IDC_HEX_COMBO, CB_SETEDITSEL, 0,
+                        MAKELPARAM(r.badIndex, r.badIndex + 1));
     return false;
   }
   std::memcpy(gSearch.SearchPattern, bytes, r.count);
@@ -194,7 +193,8 @@ void OpenFindHex(HWND dlg) {
   int n = ParseHexText(newest, gSearch.SearchPattern, kSearchPatternBytes);
   gSearch.SearchLength = n > 0 ? (n < kSearchPatternBytes ? n : kSearchPatternBytes) : 0;
   ShowHexBytes(dlg);
-  CheckDlgButton(dlg, IDC_FROM_TOP, (gSearch.SearchFlags & SF_FROM_TOP) ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(dlg, IDC_FROM_TOP,
+                 (gSearch.SearchFlags & SF_FROM_TOP) ? BST_CHECKED : BST_UNCHECKED);
   SetDlgItemTextA(dlg, IDC_HEX_MESSAGE, "");
   SetFocus(combo);
 }
@@ -219,9 +219,7 @@ bool AcceptFindHex(HWND dlg, bool markAll) {
 
 INT_PTR CALLBACK FindHexProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
   switch (msg) {
-    case WM_INITDIALOG:
-      OpenFindHex(dlg);
-      return FALSE;
+    case WM_INITDIALOG: OpenFindHex(dlg); return FALSE;
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case IDC_HEX_COMBO:

@@ -42,8 +42,8 @@ TEST_F(FindInRealFile, AcrossReadsToTheLastByteAndAfterTheFileIsGone) {
   EXPECT_EQ(Find(kSearchReadBytes, "end", 0), file.Flen - 3);
   EXPECT_EQ(Find(file.Flen - 3, "END", SF_CASE), file.Flen - 3);
   // Other programs may hold the file open for writing meanwhile.
-  HANDLE writer = CreateFileA(file.Path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE writer = CreateFileA(file.Path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
   EXPECT_EQ(Find(0, "END", SF_CASE), file.Flen - 3);
   CloseHandle(writer);
   Write("short");

@@ -10,8 +10,8 @@ ptrdiff_t PlainFind(const std::vector<uint8_t>& data, const std::vector<uint8_t>
                     bool matchCase) {
   for (size_t i = 0; i + pat.size() <= data.size(); ++i) {
     size_t j = 0;
-    while (j < pat.size() && (matchCase ? data[i + j] == pat[j]
-                                        : FoldCase(data[i + j]) == FoldCase(pat[j])))
+    while (j < pat.size() &&
+           (matchCase ? data[i + j] == pat[j] : FoldCase(data[i + j]) == FoldCase(pat[j])))
       ++j;
     if (j == pat.size()) return static_cast<ptrdiff_t>(i);
   }

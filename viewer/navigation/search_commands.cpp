@@ -51,7 +51,8 @@ bool TakeNewestStoredText() {
 int32_t SearchFrom(int32_t start) {
   int32_t found = FindSearchFrom(gFile, gSearch, start);
   if (found == kFindNoMemory)
-    ReportMessage(nullptr, "Cannot allocate memory for search buffer", "Find Error", MB_OK | MB_ICONHAND);
+    ReportMessage(nullptr, "Cannot allocate memory for search buffer", "Find Error",
+                  MB_OK | MB_ICONHAND);
   return found;
 }
 
@@ -69,7 +70,8 @@ void OnFindDialog(HWND hwnd, int command) {
   INT_PTR accepted = command == IDM_FIND_TEXT ? RunFindTextDialog(hwnd) : RunFindHexDialog(hwnd);
   if (accepted != 1) return;
   if (gSearch.SearchFlags & SF_FROM_TOP) gSearch.NextSearchStart = 0;
-  PostMessageA(hwnd, WM_COMMAND, (gSearch.SearchFlags & SF_MARK_ALL) ? IDM_MARK_ALL : IDM_FIND_NEXT, 0);
+  PostMessageA(hwnd, WM_COMMAND, (gSearch.SearchFlags & SF_MARK_ALL) ? IDM_MARK_ALL : IDM_FIND_NEXT,
+               0);
 }
 
 void FindNext(HWND hwnd) {

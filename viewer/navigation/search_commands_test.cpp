@@ -36,7 +36,7 @@ std::string ItemText(HWND dialog, int id) {
 
 // Types into a combo box's edit field as a user would, key by key (the list
 // selection goes, the dialog hears CBN_EDITCHANGE).
-void Type(HWND dialog, int combo, const std::string &text) {
+void Type(HWND dialog, int combo, const std::string& text) {
   HWND edit = FindWindowExA(GetDlgItem(dialog, combo), nullptr, "Edit", nullptr);
   ASSERT_NE(edit, nullptr);
   SendMessageA(edit, EM_SETSEL, 0, -1);
@@ -57,7 +57,7 @@ std::vector<std::string> ComboEntries(HWND dialog, int combo) {
 
 struct Tag {
   int32_t offset, kinds;
-  bool operator==(const Tag &) const = default;
+  bool operator==(const Tag&) const = default;
 };
 
 std::vector<Tag> Tags() {
@@ -81,11 +81,11 @@ class Search : public MainWindowTest {
     gMessageBeep = MessageBeep;
   }
 
-  void Open(const std::string &content) { OpenName(folder_.Write("data.bin", content)); }
+  void Open(const std::string& content) { OpenName(folder_.Write("data.bin", content)); }
 
   // Runs a find command; fill answers its dialog and ends it. "Bad Options"
   // boxes are recorded and closed.
-  void RunDialog(int command, const std::function<void(HWND)> &fill) {
+  void RunDialog(int command, const std::function<void(HWND)>& fill) {
     DialogDriver driver([&](HWND dialog) {
       if (WindowText(dialog) == "Bad Options") {
         badOptions_.push_back(MessageBoxText(dialog));
@@ -98,7 +98,7 @@ class Search : public MainWindowTest {
     ASSERT_GE(driver.seen(), 1) << "no dialog for command " << command;
   }
   // Types text into the Find Text dialog and presses button.
-  void FindText(const char *text, bool caseSensitive = false, int button = IDOK) {
+  void FindText(const char* text, bool caseSensitive = false, int button = IDOK) {
     RunDialog(IDM_FIND_TEXT, [&](HWND dialog) {
       CheckDlgButton(dialog, IDC_CASE, caseSensitive ? BST_CHECKED : BST_UNCHECKED);
       Type(dialog, IDC_TEXT_COMBO, text);
@@ -110,13 +110,13 @@ class Search : public MainWindowTest {
     ViewLock view;
     return view.ok() ? gLines.Entries[gLines.Acur].Offset : -1;
   }
-  std::string Stored(const char *key) {
+  std::string Stored(const char* key) {
     char value[64] = "";
     GetPrivateProfileStringA("MRU Search", key, "", value, sizeof value, profile_.c_str());
     return value;
   }
   std::string Pattern() const {
-    return std::string(reinterpret_cast<const char *>(gSearch.SearchPattern), gSearch.SearchLength);
+    return std::string(reinterpret_cast<const char*>(gSearch.SearchPattern), gSearch.SearchLength);
   }
 
   std::vector<std::string> badOptions_;
@@ -135,7 +135,8 @@ TEST_F(Search, BadSearchTextsAreRefusedUnderBadOptionsAndTheDialogStays) {
   EXPECT_TRUE(stayed);
   EXPECT_EQ(badOptions_,
             (std::vector<std::string>(2, "Search text length must be a number between 1 and 32!")));
-  EXPECT_EQ(gBeeps, (std::vector<UINT>{MB_ICONHAND, MB_ICONASTERISK, MB_ICONHAND, MB_ICONASTERISK}));
+  EXPECT_EQ(gBeeps,
+            (std::vector<UINT>{MB_ICONHAND, MB_ICONASTERISK, MB_ICONHAND, MB_ICONASTERISK}));
   EXPECT_EQ(gSearch.SearchFlags, SF_FROM_TOP) << "a refused dialog defines nothing";
 
   badOptions_.clear();
@@ -151,7 +152,8 @@ TEST_F(Search, BadSearchTextsAreRefusedUnderBadOptionsAndTheDialogStays) {
     ClickButton(dialog, IDCANCEL);
   });
   EXPECT_TRUE(stayed);
-  EXPECT_EQ(badOptions_, (std::vector<std::string>(3, "Number of hex digits must be between 1 and 64!")));
+  EXPECT_EQ(badOptions_,
+            (std::vector<std::string>(3, "Number of hex digits must be between 1 and 64!")));
   EXPECT_EQ(gSearch.SearchFlags, SF_FROM_TOP);
 }
 
@@ -241,7 +243,7 @@ TEST_F(Search, RecentTextsMoveToTheTopAndKeepTenEntries) {
   EXPECT_STREQ(gRecent.Texts[1], "one");
   EXPECT_EQ(gSel.SelStart, 4);
 
-  for (const char *text : {"t3", "t4", "t5", "t6", "t7", "t8", "t9", "t10", "t11"}) FindText(text);
+  for (const char* text : {"t3", "t4", "t5", "t6", "t7", "t8", "t9", "t10", "t11"}) FindText(text);
   EXPECT_EQ(gRecent.TextCount, 10);
   EXPECT_STREQ(gRecent.Texts[0], "t11");
   EXPECT_STREQ(gRecent.Texts[9], "two") << "the eleventh distinct text gave up the oldest, one";
@@ -308,7 +310,8 @@ TEST_F(Search, FindNextSelectsTheBytesBringsThemIntoViewAndStartsOverWhenNothing
       Type(dialog, IDC_TEXT_COMBO, "line 0005");
       ClickButton(dialog, IDOK);
     });
-    EXPECT_EQ(gSel.SelStart, fromTop ? 5 * kNumberedLineBytes : kFindNotFound) << "from top " << fromTop;
+    EXPECT_EQ(gSel.SelStart, fromTop ? 5 * kNumberedLineBytes : kFindNotFound)
+        << "from top " << fromTop;
   }
 }
 

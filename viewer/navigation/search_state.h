@@ -18,7 +18,7 @@ struct SearchState {
   uint16_t SearchFlags = SF_FROM_TOP;
   uint8_t SearchPattern[kSearchPatternBytes] = {};  // in the file's character code
   int32_t SearchLength = 0;                         // 0: no pattern yet
-  int32_t NextSearchStart = -1;  // -1: continue after what is on screen
+  int32_t NextSearchStart = -1;                     // -1: continue after what is on screen
 };
 
 extern SearchState gSearch;

@@ -11,14 +11,14 @@ namespace {
 SystemColorLookup gLookup = nullptr;
 
 constexpr const char* kKeys[kColorCount] = {
-    "WindowText", "WindowBgnd", "TagText",    "TagBgnd",    "HeadingText", "HeadingBgnd",
-    "MessageText", "MessageBgnd", "CommentText", "CommentBgnd", "Background", "PrintText",
-    "PrintTextB", "PrintTag",   "PrintTagB",  "PrintHead",  "PrintHeadB",  "PrintCmnt",
-    "PrintCmntB", "PrintBgnd",
+    "WindowText",  "WindowBgnd",  "TagText",     "TagBgnd",     "HeadingText",
+    "HeadingBgnd", "MessageText", "MessageBgnd", "CommentText", "CommentBgnd",
+    "Background",  "PrintText",   "PrintTextB",  "PrintTag",    "PrintTagB",
+    "PrintHead",   "PrintHeadB",  "PrintCmnt",   "PrintCmntB",  "PrintBgnd",
 };
 
 // The order in which the keys are read and written.
-constexpr int kScreenOrder[] = {CLR_MESSAGE_BGND, CLR_MESSAGE, CLR_TAG_BGND, CLR_TAG,
+constexpr int kScreenOrder[] = {CLR_MESSAGE_BGND, CLR_MESSAGE, CLR_TAG_BGND,   CLR_TAG,
                                 CLR_WINDOW_BGND,  CLR_TITLE,   CLR_TITLE_BGND, CLR_TEXT_BGND,
                                 CLR_TEXT,         CLR_INFO,    CLR_INFO_BGND};
 constexpr int kShadeOrder[] = {11, 12, 13, 14, 15, 16, 17, 18, 19};
@@ -45,7 +45,8 @@ template <size_t N>
 void ReadGroup(const char* section, const int (&order)[N]) {
   for (int index : order) {
     char def[24], text[513];
-    std::snprintf(def, sizeof def, "%ld", static_cast<long>(static_cast<int32_t>(DefaultColor(index))));
+    std::snprintf(def, sizeof def, "%ld",
+                  static_cast<long>(static_cast<int32_t>(DefaultColor(index))));
     Profile().GetString(section, kKeys[index], def, text, sizeof text);
     gColors[index] = static_cast<uint32_t>(ParseProfileNumber(text));
   }
@@ -60,7 +61,8 @@ bool SaveGroup(const char* section, const int (&order)[N]) {
       ok = Profile().WriteString(section, kKeys[index], nullptr) && ok;
     } else {
       char text[24];
-      std::snprintf(text, sizeof text, "%ld", static_cast<long>(static_cast<int32_t>(gColors[index])));
+      std::snprintf(text, sizeof text, "%ld",
+                    static_cast<long>(static_cast<int32_t>(gColors[index])));
       ok = Profile().WriteString(section, kKeys[index], text) && ok;
     }
   }
@@ -85,7 +87,8 @@ uint32_t DefaultColor(int index) {
     case CLR_WINDOW_BGND: return System(SYS_APP_WORKSPACE);
     default: break;
   }
-  if (index >= CLR_FIRST_SHADE && index <= CLR_LAST_SHADE) return ShadeToGrey(kDefaultShades[index - CLR_FIRST_SHADE]);
+  if (index >= CLR_FIRST_SHADE && index <= CLR_LAST_SHADE)
+    return ShadeToGrey(kDefaultShades[index - CLR_FIRST_SHADE]);
   return 0;
 }
 

@@ -64,7 +64,8 @@ TEST_F(Colors, ShadesConvertBothWays) {
   const struct {
     int shade;
     uint32_t grey;
-  } cases[] = {{0, 0xFFFFFF}, {1, 0xE0E0E0}, {2, 0xC0C0C0}, {4, 0x808080}, {7, 0x202020}, {8, 0x000000}};
+  } cases[] = {{0, 0xFFFFFF}, {1, 0xE0E0E0}, {2, 0xC0C0C0},
+               {4, 0x808080}, {7, 0x202020}, {8, 0x000000}};
   for (const auto& c : cases) {
     EXPECT_EQ(ShadeToGrey(c.shade), c.grey) << c.shade;
     EXPECT_EQ(GreyToShade(c.grey), c.shade) << c.shade;
@@ -76,7 +77,8 @@ TEST_F(Colors, ShadesConvertBothWays) {
 }
 
 TEST_F(Colors, ReadTakesDefaultsAndLeadingDigits) {
-  Use("[Tarvo Colors]\nTagBgnd=255\nWindowText=  -1x\nMessageText=\nBackground=junk\nPrintTagB=8421504\n");
+  Use("[Tarvo Colors]\nTagBgnd=255\nWindowText=  "
+      "-1x\nMessageText=\nBackground=junk\nPrintTagB=8421504\n");
   ReadColors(kColorsSection);
   EXPECT_EQ(gColors[CLR_TAG_BGND], 255u);
   EXPECT_EQ(gColors[CLR_TEXT], 0xFFFFFFFFu) << "signed parse keeps the low 32 bits";

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "viewer/app/app_state.h"
-#include "viewer/app/dialogs.h"
 #include "viewer/app/commands.h"
+#include "viewer/app/dialogs.h"
 #include "viewer/settings/field_validators.h"
 #include "viewer/settings/view_options.h"
 
@@ -63,8 +63,10 @@ void Open(HWND dlg) {
 }
 
 void Close(HWND dlg, INT_PTR result) {
-  SetWindowLongPtrA(GetDlgItem(dlg, IDC_SAMPLE), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gState.sampleProc));
-  SetWindowLongPtrA(GetDlgItem(dlg, IDC_RULER), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gState.rulerProc));
+  SetWindowLongPtrA(GetDlgItem(dlg, IDC_SAMPLE), GWLP_WNDPROC,
+                    reinterpret_cast<LONG_PTR>(gState.sampleProc));
+  SetWindowLongPtrA(GetDlgItem(dlg, IDC_RULER), GWLP_WNDPROC,
+                    reinterpret_cast<LONG_PTR>(gState.rulerProc));
   EndDialog(dlg, result);
   if (gState.font) DeleteObject(gState.font);
   gState = DialogState{};
@@ -72,11 +74,10 @@ void Close(HWND dlg, INT_PTR result) {
 
 INT_PTR CALLBACK FreezeColumnsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_INITDIALOG:
-      Open(dlg);
-      return TRUE;
+    case WM_INITDIALOG: Open(dlg); return TRUE;
     case WM_CARET_COLUMN: {
-      DWORD selection = static_cast<DWORD>(SendMessageA(reinterpret_cast<HWND>(lParam), EM_GETSEL, 0, 0));
+      DWORD selection =
+          static_cast<DWORD>(SendMessageA(reinterpret_cast<HWND>(lParam), EM_GETSEL, 0, 0));
       SetDlgItemInt(dlg, IDC_COLUMNS, LOWORD(selection), FALSE);
       return TRUE;
     }
@@ -87,15 +88,12 @@ INT_PTR CALLBACK FreezeColumnsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPa
             MessageBeep(MB_ICONASTERISK);
             return TRUE;
           }
-          gViewOptions.FreezeColumns = static_cast<int>(GetDlgItemInt(dlg, IDC_COLUMNS, nullptr, FALSE));
+          gViewOptions.FreezeColumns =
+              static_cast<int>(GetDlgItemInt(dlg, IDC_COLUMNS, nullptr, FALSE));
           Close(dlg, 1);
           return TRUE;
-        case IDCANCEL:
-          Close(dlg, 0);
-          return TRUE;
-        case IDC_COLUMNS_HELP:
-          ShowHelp(dlg, HELP_CONTEXT, 192);
-          return TRUE;
+        case IDCANCEL: Close(dlg, 0); return TRUE;
+        case IDC_COLUMNS_HELP: ShowHelp(dlg, HELP_CONTEXT, 192); return TRUE;
       }
       break;
   }

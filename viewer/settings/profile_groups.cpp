@@ -35,8 +35,10 @@ void ReadDisplayOptions(const char* section) {
   vo.LineLength = p.GetInt(section, "LineLength", 127);
   if (vo.LineLength < 8) vo.LineLength = 8;
   vo.TabLength = Clamp(p.GetInt(section, "TabLength", 8), 1, 255);
-  vo.VertScroll = static_cast<int8_t>(Clamp(static_cast<int8_t>(p.GetInt(section, "VertScroll", 2)), 0, 2));
-  vo.HorzScroll = static_cast<int8_t>(Clamp(static_cast<int8_t>(p.GetInt(section, "HorzScroll", 0)), 0, 2));
+  vo.VertScroll =
+      static_cast<int8_t>(Clamp(static_cast<int8_t>(p.GetInt(section, "VertScroll", 2)), 0, 2));
+  vo.HorzScroll =
+      static_cast<int8_t>(Clamp(static_cast<int8_t>(p.GetInt(section, "HorzScroll", 0)), 0, 2));
 
   p.GetString(section, "Font", "Courier New,10", text, sizeof text);
   std::string_view font(text);
@@ -81,13 +83,20 @@ void ReadSetupSettings() {
     const char* name;
     int* value;
   } keys[] = {
-      {"DiagMode", &s.DiagMode},           {"MruFiles", &s.MruFiles},
-      {"MruSearch", &s.MruSearch},         {"CuaKeyboard", &s.CuaKeyboard},
-      {"ShowMessages", &s.ShowMessages},   {"PrintMessages", &s.PrintMessages},
-      {"FastMouseDelay", &s.FastMouseDelay}, {"FastMouseLines", &s.FastMouseLines},
-      {"SlowMouseDelay", &s.SlowMouseDelay}, {"SlowMouseLines", &s.SlowMouseLines},
-      {"PageIndexingDelay", &s.PageIndexingDelay}, {"PageIndexingBuffer", &s.PageIndexingBuffer},
-      {"PadLineLength", &s.PadLineLength}, {"PadPageLength", &s.PadPageLength},
+      {"DiagMode", &s.DiagMode},
+      {"MruFiles", &s.MruFiles},
+      {"MruSearch", &s.MruSearch},
+      {"CuaKeyboard", &s.CuaKeyboard},
+      {"ShowMessages", &s.ShowMessages},
+      {"PrintMessages", &s.PrintMessages},
+      {"FastMouseDelay", &s.FastMouseDelay},
+      {"FastMouseLines", &s.FastMouseLines},
+      {"SlowMouseDelay", &s.SlowMouseDelay},
+      {"SlowMouseLines", &s.SlowMouseLines},
+      {"PageIndexingDelay", &s.PageIndexingDelay},
+      {"PageIndexingBuffer", &s.PageIndexingBuffer},
+      {"PadLineLength", &s.PadLineLength},
+      {"PadPageLength", &s.PadPageLength},
       {"ShowPageGap", &s.ShowPageGap},
   };
   for (const Key& k : keys) *k.value = p.GetInt(kSetupSection, k.name, *k.value);
@@ -149,8 +158,10 @@ bool SaveViewOptions(const char* section, const ScreenRect* window) {
 
 void ApplyCharCode() {
   ViewOptions& vo = gViewOptions;
-  uint32_t code = vo.CharCode == CODE_ASCII ? FMT_OEM : (vo.CharCode == CODE_EBCDIC ? FMT_EBCDIC : 0);
-  for (int i = 0; i < 3; ++i) vo.FormatFlags[i] = (vo.FormatFlags[i] & ~(FMT_OEM | FMT_EBCDIC)) | code;
+  uint32_t code =
+      vo.CharCode == CODE_ASCII ? FMT_OEM : (vo.CharCode == CODE_EBCDIC ? FMT_EBCDIC : 0);
+  for (int i = 0; i < 3; ++i)
+    vo.FormatFlags[i] = (vo.FormatFlags[i] & ~(FMT_OEM | FMT_EBCDIC)) | code;
   vo.CurrentFlags = (vo.CurrentFlags & ~(FMT_OEM | FMT_EBCDIC)) | code;
 }
 
@@ -160,8 +171,11 @@ void ApplySwitches(const char switches[26]) {
   const struct {
     char letter;
     uint32_t bit;
-  } flagSwitches[] = {{'W', FMT_WRAP}, {'O', FMT_SWITCH_O}, {'B', FMT_SHOW_BACKGROUND},
-                      {'E', FMT_EXPAND_TABS}, {'L', FMT_FIXED_LENGTH}};
+  } flagSwitches[] = {{'W', FMT_WRAP},
+                      {'O', FMT_SWITCH_O},
+                      {'B', FMT_SHOW_BACKGROUND},
+                      {'E', FMT_EXPAND_TABS},
+                      {'L', FMT_FIXED_LENGTH}};
   for (const auto& f : flagSwitches) {
     char c = sw(f.letter);
     if (c >= 'A' && c <= 'Z') vo.CurrentFlags |= f.bit;

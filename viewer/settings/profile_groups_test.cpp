@@ -48,8 +48,9 @@ TEST_F(ProfileGroups, NoProfileGivesTheAbsentKeyValues) {
 }
 
 TEST_F(ProfileGroups, OutOfRangeValuesAreClamped) {
-  LoadDisplay("[Tarvo]\nFormat=7\nCharCode=-1\nLineLength=5\nTabLength=0\nVertScroll=5\n"
-              "HorzScroll=-3\nFont=Lucida Console,500\nFontWeight=2000\nFontItalic=257\n");
+  LoadDisplay(
+      "[Tarvo]\nFormat=7\nCharCode=-1\nLineLength=5\nTabLength=0\nVertScroll=5\n"
+      "HorzScroll=-3\nFont=Lucida Console,500\nFontWeight=2000\nFontItalic=257\n");
   const ViewOptions& vo = gViewOptions;
   EXPECT_EQ(vo.Format, 3);
   EXPECT_EQ(vo.CurrentFlags, 0u) << "format 3 takes the flag word of slot 3";
@@ -71,8 +72,9 @@ TEST_F(ProfileGroups, OutOfRangeValuesAreClamped) {
 }
 
 TEST_F(ProfileGroups, GarbageAndEmptyValuesReadAsZero) {
-  LoadDisplay("[Tarvo]\nFormat=abc\nLineLength=\nTabLength= 12x\nOptions0=\nOptions1=  -1\n"
-              "Options2=junk\nFont=,\n");
+  LoadDisplay(
+      "[Tarvo]\nFormat=abc\nLineLength=\nTabLength= 12x\nOptions0=\nOptions1=  -1\n"
+      "Options2=junk\nFont=,\n");
   const ViewOptions& vo = gViewOptions;
   EXPECT_EQ(vo.Format, 0);
   EXPECT_EQ(vo.LineLength, 8);

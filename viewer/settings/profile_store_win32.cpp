@@ -9,9 +9,8 @@
 int Win32ProfileStore::GetString(const char* section, const char* key, const char* def, char* buf,
                                  int size) {
   if (size <= 0) return 0;
-  return static_cast<int>(GetPrivateProfileStringA(section, key, def ? def : "", buf,
-                                                   static_cast<DWORD>(size),
-                                                   gSetupSettings.ProfilePath));
+  return static_cast<int>(GetPrivateProfileStringA(
+      section, key, def ? def : "", buf, static_cast<DWORD>(size), gSetupSettings.ProfilePath));
 }
 
 bool Win32ProfileStore::WriteString(const char* section, const char* key, const char* value) {
@@ -31,8 +30,7 @@ bool FindFile(const char* name, char* fullPath) {
 bool ChooseProfile(char* path) {
   if (GetPrivateProfileIntA(kSetupSection, "MasterProfile", 0, path) == 1) {
     // Keep the file beside the program.
-  } else if (!FindFile("TARVO.INI", path) &&
-             GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) {
+  } else if (!FindFile("TARVO.INI", path) && GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) {
     CopyText(path, kProfilePathChars + 1, "TARVO.INI");
     return false;
   }

@@ -56,7 +56,8 @@ void ReadRecentFiles() {
     char key[16];
     std::snprintf(key, sizeof key, "File%d", i);
     char* slot = gRecent.Files[gRecent.FileCount];
-    if (Profile().GetString(kFilesSection, key, "", slot, kRecentFileSlotSize) > 0) ++gRecent.FileCount;
+    if (Profile().GetString(kFilesSection, key, "", slot, kRecentFileSlotSize) > 0)
+      ++gRecent.FileCount;
   }
   for (int i = gRecent.FileCount; i < kRecentFileSlots; ++i) gRecent.Files[i][0] = '\0';
 }

@@ -6,8 +6,9 @@
 
 namespace {
 uint32_t SystemColorOf(SystemColor which) {
-  static constexpr int kIndex[] = {COLOR_WINDOWTEXT, COLOR_WINDOW, COLOR_HIGHLIGHTTEXT, COLOR_HIGHLIGHT,
-                                   COLOR_MENUTEXT,   COLOR_MENU,   COLOR_APPWORKSPACE};
+  static constexpr int kIndex[] = {COLOR_WINDOWTEXT,  COLOR_WINDOW,   COLOR_HIGHLIGHTTEXT,
+                                   COLOR_HIGHLIGHT,   COLOR_MENUTEXT, COLOR_MENU,
+                                   COLOR_APPWORKSPACE};
   return GetSysColor(kIndex[which]);
 }
 }  // namespace
