@@ -8,9 +8,9 @@
 #include <cstring>
 #include <string>
 
+#include "common/text_copy.h"
 #include "fuzz/find_reference.h"
 #include "viewer/buffer/memory_files.h"
-#include "viewer/common/text_copy.h"
 #include "viewer/navigation/find_in_file.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "viewer/common/text_copy.h"
+#include "common/text_copy.h"
 
 namespace {
 

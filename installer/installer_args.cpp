@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "viewer/common/text_copy.h"
+#include "common/text_copy.h"
 
 namespace {
 

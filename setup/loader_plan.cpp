@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-#include "viewer/common/text_copy.h"
+#include "common/text_copy.h"
 
 namespace {
 constexpr std::array<const char*, 2> kBothLibraries = {"CTL3D32.DLL", "MSVCRT20.DLL"};

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "viewer/common/text_copy.h"
+#include "common/text_copy.h"
 
 namespace {
 bool IsSeparator(unsigned char c) { return c >= 1 && c <= 32; }

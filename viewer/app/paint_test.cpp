@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/text_copy.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/display_test_support.h"
 #include "viewer/app/messages.h"
@@ -8,7 +9,6 @@
 #include "viewer/app/selection.h"
 #include "viewer/app/view_blocks.h"
 #include "viewer/app/view_state.h"
-#include "viewer/common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/view_options.h"

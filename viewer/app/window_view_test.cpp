@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/text_copy.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/auto_scroll.h"
 #include "viewer/app/display_test_support.h"
@@ -9,7 +10,6 @@
 #include "viewer/app/screen_font.h"
 #include "viewer/app/view_blocks.h"
 #include "viewer/app/view_state.h"
-#include "viewer/common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/text_copy.h"
 #include "viewer/buffer/memory_files.h"
-#include "viewer/common/text_copy.h"
 
 namespace {
 std::vector<uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "viewer/common/text_copy.h"
+#include "common/text_copy.h"
 #include "viewer/navigation/find_in_file.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <strings.h>
 #include <sstream>
 
-#include "viewer/common/text_copy.h"
+#include "common/text_copy.h"
 
 namespace {
 std::string Trim(const std::string& s) {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "viewer/common/text_copy.h"
+#include "common/text_copy.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/page_setup.h"
 #include "viewer/settings/profile_store.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "viewer/common/text_copy.h"
+#include "common/text_copy.h"
 #include "viewer/settings/profile_groups.h"
 #include "viewer/settings/view_options.h"
 

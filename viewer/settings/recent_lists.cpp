@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "viewer/common/text_copy.h"
+#include "common/text_copy.h"
 #include "viewer/settings/profile_store.h"
 #include "viewer/settings/view_options.h"
 
