@@ -11,7 +11,6 @@
 #include <iterator>
 #include <vector>
 
-#include "common/text_copy.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/messages.h"
 #include "viewer/app/paint.h"
@@ -20,6 +19,7 @@
 #include "viewer/app/view_blocks.h"
 #include "viewer/app/view_state.h"
 #include "viewer/buffer/file_access.h"
+#include "common/text_copy.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/memory_profile.h"
 #include "viewer/settings/system_colors_win32.h"

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "common/text_copy.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/main_window.h"
 #include "viewer/app/messages.h"
@@ -12,6 +11,7 @@
 #include "viewer/app/view_blocks.h"
 #include "viewer/app/view_state.h"
 #include "viewer/buffer/file_access.h"
+#include "common/text_copy.h"
 #include "viewer/settings/recent_lists.h"
 #include "viewer/settings/view_options.h"
 

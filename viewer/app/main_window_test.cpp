@@ -1,8 +1,8 @@
 // The main window in-process: the open protocol, recent files, drops,
 // closing, menu pruning and the profile file.
 #include <gtest/gtest.h>
-#include <shlobj.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstring>
 #include <string>

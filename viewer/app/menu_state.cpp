@@ -4,10 +4,10 @@
 
 #include <cstdio>
 
-#include "common/text_copy.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/main_window.h"
 #include "viewer/app/view_state.h"
+#include "common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "common/text_copy.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/display_test_support.h"
 #include "viewer/app/messages.h"
@@ -8,6 +7,7 @@
 #include "viewer/app/screen_font.h"
 #include "viewer/app/selection.h"
 #include "viewer/app/view_blocks.h"
+#include "common/text_copy.h"
 #include "viewer/app/view_state.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/color_table.h"

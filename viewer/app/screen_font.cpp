@@ -1,9 +1,9 @@
 #include "viewer/app/screen_font.h"
 
-#include "common/text_copy.h"
 #include "viewer/app/display_rules.h"
 #include "viewer/app/messages.h"
 #include "viewer/app/view_state.h"
+#include "common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
 

@@ -2,12 +2,12 @@
 
 #include <cstring>
 
-#include "common/text_copy.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/ctl3d.h"
 #include "viewer/app/main_window.h"
 #include "viewer/app/messages.h"
 #include "viewer/app/ui_seam.h"
+#include "common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/profile_groups.h"

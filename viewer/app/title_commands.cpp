@@ -1,13 +1,13 @@
 // Frozen title lines (136, 137) and frozen columns (138, 139).
 #include <cstring>
 
-#include "common/text_copy.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/commands.h"
 #include "viewer/app/dialogs.h"
 #include "viewer/app/selection.h"
 #include "viewer/app/ui_seam.h"
 #include "viewer/app/view_blocks.h"
+#include "common/text_copy.h"
 #include "viewer/settings/view_options.h"
 
 namespace {

@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "common/text_copy.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/auto_scroll.h"
 #include "viewer/app/display_test_support.h"
 #include "viewer/app/messages.h"
-#include "viewer/app/screen_font.h"
 #include "viewer/app/view_blocks.h"
+#include "common/text_copy.h"
+#include "viewer/app/screen_font.h"
 #include "viewer/app/view_state.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"

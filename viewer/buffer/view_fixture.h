@@ -6,12 +6,12 @@
 #include <string_view>
 #include <vector>
 
-#include "common/text_copy.h"
 #include "viewer/buffer/file_ref.h"
 #include "viewer/buffer/line_table.h"
 #include "viewer/buffer/memory_files.h"
 #include "viewer/buffer/tag_list.h"
 #include "viewer/buffer/view_move.h"
+#include "common/text_copy.h"
 #include "viewer/settings/view_options.h"
 
 struct ViewFixture {

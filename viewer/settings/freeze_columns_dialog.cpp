@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "viewer/app/app_state.h"
-#include "viewer/app/commands.h"
 #include "viewer/app/dialogs.h"
+#include "viewer/app/commands.h"
 #include "viewer/settings/field_validators.h"
 #include "viewer/settings/view_options.h"
 

@@ -1,7 +1,7 @@
 #include "viewer/settings/memory_profile.h"
 
-#include <strings.h>
 #include <sstream>
+#include <strings.h>
 
 #include "common/text_copy.h"
 
