@@ -11,13 +11,14 @@
 #include <iterator>
 #include <vector>
 
+#include "viewer/services/instance.h"
 #include "viewer/app/app_state.h"
-#include "viewer/app/messages.h"
+#include "viewer/view/messages.h"
 #include "viewer/app/paint.h"
 #include "viewer/app/selection.h"
 #include "viewer/app/startup.h"
-#include "viewer/app/view_blocks.h"
-#include "viewer/app/view_state.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 #include "viewer/buffer/file_access.h"
 #include "common/text_copy.h"
 #include "viewer/settings/color_table.h"
@@ -64,7 +65,6 @@ HWND OpenWindow(MemoryProfile* profile, int width, int height) {
   ResetColors(kAllPrintShades);
   gViewOptions.Window = {20, 20, width, height};
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  gApp.Instance = instance;
   if (!RegisterMainClass(instance)) return nullptr;
   HWND hwnd = CreateMainWindow(instance);
   if (!hwnd) return nullptr;

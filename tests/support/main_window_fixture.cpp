@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "viewer/services/instance.h"
 #include "viewer/app/app_state.h"
-#include "viewer/app/messages.h"
+#include "viewer/view/messages.h"
 #include "viewer/app/selection.h"
 #include "viewer/app/startup.h"
-#include "viewer/app/ui_seam.h"
-#include "viewer/app/view_state.h"
+#include "viewer/services/ui_seam.h"
+#include "viewer/view/view_state.h"
 #include "viewer/settings/profile_groups.h"
 #include "viewer/settings/profile_store_win32.h"
 #include "viewer/settings/view_options.h"
@@ -23,7 +24,6 @@ void MainWindowTest::SetUp() {
   gSetupSettings = SetupSettings{};
   gRecent = RecentLists{};
   gApp = AppState{};
-  gApp.Instance = GetModuleHandleA(nullptr);
   gFile = FileRef{};
   gView = ViewState{};
   ClearSelection();
@@ -33,9 +33,9 @@ void MainWindowTest::SetUp() {
   SetProfileStore(&gStore);
   ReadSetupSettings();
   LoadProfile();
-  static bool registered = RegisterMainClass(gApp.Instance);
+  static bool registered = RegisterMainClass(ProgramInstance());
   ASSERT_TRUE(registered);
-  hwnd_ = CreateMainWindow(gApp.Instance);
+  hwnd_ = CreateMainWindow(ProgramInstance());
   ASSERT_NE(hwnd_, nullptr);
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   PumpMessages();

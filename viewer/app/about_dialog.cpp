@@ -1,8 +1,8 @@
 // About (144): the "DialogAbout" template with the version and build date.
 #include <cstdio>
 
-#include "viewer/app/app_state.h"
-#include "viewer/app/dialogs.h"
+#include "viewer/services/instance.h"
+#include "viewer/app/about_dialog.h"
 #include "viewer/resources/resource_ids.h"
 
 namespace {
@@ -28,5 +28,5 @@ INT_PTR CALLBACK AboutProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
 }  // namespace
 
 INT_PTR ShowAboutDialog(HWND owner) {
-  return DialogBoxParamA(gApp.Instance, "DialogAbout", owner, AboutProc, 0);
+  return DialogBoxParamA(ProgramInstance(), "DialogAbout", owner, AboutProc, 0);
 }

@@ -1,6 +1,6 @@
 #include "viewer/app/always_on_top.h"
 
-#include "viewer/app/view_state.h"
+#include "viewer/view/view_state.h"
 #include "viewer/resources/resource_ids.h"
 
 void OnAlwaysOnTop(HWND hwnd, int command) {

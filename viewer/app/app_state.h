@@ -3,23 +3,20 @@
 #include <windows.h>
 
 #include "viewer/app/command_line.h"
-#include "viewer/buffer/file_ref.h"
+#include "viewer/view/open_file.h"
 
 constexpr int kDdeRunning = 0;
 constexpr int kDdeOff = 2;
 
 struct AppState {
-  HINSTANCE Instance = nullptr;
   HWND MainWindow = nullptr;
   HACCEL Accelerators = nullptr;
-  HCURSOR WaitCursor = nullptr;
   int DdeState = kDdeOff;
   CommandLine Start;                     // switch table, requested name, setup
   char DialogFile[kPathChars + 1] = "";  // argument of VW_OPENFILE
 };
 
 extern AppState gApp;
-extern FileRef gFile;
 
 constexpr char kAppTitle[] = "Tarvo";
 constexpr char kClassName[] = "TARVO";

@@ -2,8 +2,6 @@
 #pragma once
 #include <windows.h>
 
-// Help with "TARVO.HLP"; beeps when help cannot start.
-void ShowHelp(HWND hwnd, UINT command, ULONG_PTR data);
 // Text, Hex Dump, Raw Text (311-313) and Wrap (314).
 void SwitchFormat(HWND hwnd, int format);
 void ToggleWrap(HWND hwnd);

@@ -7,9 +7,11 @@
 #include "tests/support/dialog_driver.h"
 #include "tests/support/main_window_fixture.h"
 #include "viewer/app/app_state.h"
-#include "viewer/app/dialogs.h"
+#include "viewer/app/command_table.h"
+#include "viewer/app/about_dialog.h"
+#include "viewer/settings/freeze_columns_dialog.h"
 #include "viewer/app/selection.h"
-#include "viewer/app/view_blocks.h"
+#include "viewer/view/view_blocks.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
 
@@ -96,6 +98,34 @@ TEST_F(Commands, MenusAreGreyedWithoutAFileAndChecksFollowTheFormat) {
   EXPECT_FALSE(GetMenuState(view, IDM_TEXT, MF_BYCOMMAND) & MF_CHECKED);
 }
 
+// Every menu item and accelerator is a row of the command table, and an item
+// is greyed exactly when the router would not run its command.
+TEST_F(Commands, MenuItemsAndAcceleratorsFollowTheCommandTable) {
+  HMENU bar = GetMenu(hwnd_);
+  for (bool withFile : {false, true}) {
+    if (withFile) OpenName(folder_.Write("a.txt", "a"));
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+      HMENU popup = GetSubMenu(bar, i);
+      SendMessageA(hwnd_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(i, FALSE));
+      for (int k = 0; k < GetMenuItemCount(popup); ++k) {
+        int id = static_cast<int>(GetMenuItemID(popup, k));
+        if (id <= 0 || (id >= IDM_RECENT_FIRST && id <= IDM_RECENT_LAST)) continue;
+        const CommandRow* row = FindCommand(id);
+        ASSERT_NE(row, nullptr) << "menu item " << id;
+        bool greyed = (GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+        EXPECT_EQ(greyed, !(row->Run && CommandAvailable(*row))) << id << " with file " << withFile;
+        EXPECT_EQ(row->Rule == CommandRule::NeedsFile && !withFile, greyed && row->Run) << id;
+      }
+    }
+  }
+  ACCEL keys[64];
+  int n = CopyAcceleratorTableA(LoadAcceleratorsA(GetModuleHandleA(nullptr), "TARVO"), keys, 64);
+  ASSERT_GT(n, 0);
+  for (int i = 0; i < n; ++i) EXPECT_NE(FindCommand(keys[i].cmd), nullptr) << keys[i].cmd;
+  for (const CommandRow& row : CommandTable())
+    EXPECT_EQ(row.Run == nullptr, row.Rule == CommandRule::Unbuilt) << row.Id;
+}
+
 TEST_F(Commands, SelectAllCoversTheFileAndFreezeTitleNeedsASelection) {
   OpenName(folder_.Write("a.txt", "0123456789"));
   Command(IDM_SELECT_ALL);
@@ -147,7 +177,7 @@ TEST_F(Commands, FreezeColumnsDialogTakesTheCaretColumnAndRefusesTooMany) {
     SetDlgItemTextA(dlg, 233, "12");
     ClickButton(dlg, IDOK);
   });
-  EXPECT_TRUE(FreezeColumnsDialog(hwnd_, "0123456789abcdef"));
+  EXPECT_TRUE(FreezeColumnsDialog(hwnd_, "0123456789abcdef", gViewOptions));
   EXPECT_EQ(boxText, "Number of columns to lock must be a number between 0 and 255!");
   EXPECT_EQ(gViewOptions.FreezeColumns, 12);
   Command(IDM_CLEAR_COLUMNS);
@@ -195,6 +225,6 @@ TEST_F(Commands, FreezeColumnsCountsTheCaretOfALongSampleFromTheLineStart) {
     ClickButton(dlg, IDCANCEL);
   });
   gViewOptions.FreezeColumns = 4;
-  EXPECT_FALSE(FreezeColumnsDialog(hwnd_, line.c_str()));
+  EXPECT_FALSE(FreezeColumnsDialog(hwnd_, line.c_str(), gViewOptions));
   EXPECT_EQ(gViewOptions.FreezeColumns, 4) << "Cancel keeps the count";
 }

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "viewer/app/ui_seam.h"
+#include "viewer/services/ui_seam.h"
 #include "viewer/buffer/read_block.h"
 #include "viewer/settings/view_options.h"
 

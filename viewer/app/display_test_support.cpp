@@ -3,10 +3,11 @@
 #include <cstring>
 
 #include "viewer/app/app_state.h"
+#include "viewer/services/instance.h"
 #include "viewer/app/selection.h"
 #include "viewer/app/startup.h"
-#include "viewer/app/view_blocks.h"
-#include "viewer/app/view_state.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/view_options.h"
 
@@ -97,7 +98,6 @@ HWND CreateTestWindow(MemoryProfile* profile, int width, int height) {
   gViewOptions.Window = {0, 0, width, height};
   static bool registered = false;
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  gApp.Instance = instance;
   if (!registered) registered = RegisterMainClass(instance);
   HWND hwnd = CreateMainWindow(instance);
   ShowWindow(hwnd, SW_SHOWNORMAL);

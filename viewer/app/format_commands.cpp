@@ -1,6 +1,6 @@
 // Text, Hex Dump and Raw Text (311-313) and Wrap (314).
 #include "viewer/app/commands.h"
-#include "viewer/app/messages.h"
+#include "viewer/view/messages.h"
 #include "viewer/settings/view_options.h"
 
 namespace {

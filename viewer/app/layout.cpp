@@ -1,9 +1,9 @@
 #include "viewer/app/layout.h"
 
 #include "viewer/app/display_rules.h"
-#include "viewer/app/messages.h"
-#include "viewer/app/view_blocks.h"
-#include "viewer/app/view_state.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 #include "viewer/settings/view_options.h"
 
 void UpdateLinesPerScreen() {

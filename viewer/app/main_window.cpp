@@ -4,7 +4,7 @@
 #include "viewer/app/auto_scroll.h"
 #include "viewer/app/keys.h"
 #include "viewer/app/layout.h"
-#include "viewer/app/messages.h"
+#include "viewer/view/messages.h"
 #include "viewer/app/paint.h"
 #include "viewer/app/reposition.h"
 #include "viewer/app/screen_font.h"

@@ -9,9 +9,9 @@
 
 #include "tests/support/win32_test_env.h"
 #include "viewer/app/app_state.h"
-#include "viewer/app/messages.h"
+#include "viewer/view/messages.h"
 #include "viewer/app/startup.h"
-#include "viewer/app/ui_seam.h"
+#include "viewer/services/ui_seam.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/profile_groups.h"
 #include "viewer/settings/profile_store_win32.h"

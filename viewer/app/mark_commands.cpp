@@ -2,10 +2,10 @@
 #include "viewer/app/app_state.h"
 #include "viewer/app/commands.h"
 #include "viewer/app/layout.h"
-#include "viewer/app/messages.h"
+#include "viewer/view/messages.h"
 #include "viewer/app/selection.h"
-#include "viewer/app/view_blocks.h"
-#include "viewer/app/view_state.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 #include "viewer/buffer/tag_list.h"
 
 namespace {

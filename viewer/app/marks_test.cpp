@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "tests/support/main_window_fixture.h"
-#include "viewer/app/messages.h"
+#include "viewer/view/messages.h"
 #include "viewer/app/selection.h"
-#include "viewer/app/view_blocks.h"
-#include "viewer/app/view_state.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 #include "viewer/resources/resource_ids.h"
 
 namespace {

@@ -4,22 +4,14 @@
 
 #include <cstdio>
 
-#include "viewer/app/app_state.h"
+#include "viewer/app/command_table.h"
 #include "viewer/app/main_window.h"
-#include "viewer/app/view_state.h"
 #include "common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
 
 namespace {
 HMENU gPopups[POPUP_COUNT] = {};
-
-// Commands whose subsystem is not part of this build yet: always greyed.
-constexpr int kUnbuilt[] = {
-    IDM_PRINT,        IDM_PRINT_PAGE, IDM_PRINT_TAGS, IDM_PAGE_SETUP, IDM_PRINT_SETUP,
-    IDM_IGNORE_DDE,   IDM_GOTO,       IDM_OPTIONS,    IDM_FONT,       IDM_COLOR,
-    IDM_SAVE_OPTIONS, IDM_SAVE_SETUP, IDM_LOAD_SETUP,
-};
 
 void Enable(HMENU menu, int id, bool on) {
   EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
@@ -37,22 +29,6 @@ void RebuildRecentFiles(HMENU file) {
     AppendMenuA(file, MF_STRING, IDM_RECENT_FIRST + i, text);
   }
 }
-
-void SetFileMenu(HMENU m, bool haveFile) {
-  Check(m, IDM_IGNORE_DDE, gApp.DdeState != kDdeRunning);
-  if (gSetupSettings.MruFiles) RebuildRecentFiles(m);
-  for (int id : {IDM_CLOSE, IDM_PRINT, IDM_PRINT_PAGE, IDM_PRINT_TAGS}) Enable(m, id, haveFile);
-}
-
-void SetViewMenu(HMENU m) {
-  Check(m, IDM_ZOOM_IN, gView.ZoomLevel > 0);
-  Check(m, IDM_ZOOM_OUT, gView.ZoomLevel < 0);
-  Check(m, IDM_ALWAYS_ON_TOP, gView.AlwaysOnTop);
-  Check(m, IDM_TEXT, gViewOptions.Format == FORMAT_TEXT);
-  Check(m, IDM_HEX, gViewOptions.Format == FORMAT_HEX);
-  Check(m, IDM_RAW, gViewOptions.Format == FORMAT_RAW);
-  Check(m, IDM_WRAP, (gViewOptions.CurrentFlags & FMT_WRAP) != 0);
-}
 }  // namespace
 
 void RememberMenuPopups(HMENU bar) {
@@ -63,21 +39,10 @@ void OnInitMenuPopup(HWND hwnd, HMENU popup, int position, bool systemMenu) {
   (void)hwnd;
   (void)position;
   if (systemMenu) return;
-  bool haveFile = gFile.Path[0] != '\0';
-  if (popup == gPopups[POPUP_FILE]) {
-    SetFileMenu(popup, haveFile);
-  } else if (popup == gPopups[POPUP_EDIT]) {
-    for (int id : {IDM_COPY, IDM_SELECT_ALL, IDM_UNSELECT, IDM_FIND_TEXT, IDM_FIND_HEX, IDM_GOTO})
-      Enable(popup, id, haveFile);
-  } else if (popup == gPopups[POPUP_VIEW]) {
-    SetViewMenu(popup);
-  } else if (popup == gPopups[POPUP_FORMAT]) {
-    Enable(popup, IDM_SAVE_OPTIONS, !gSetupSettings.ProfileReadOnly);
-    Enable(popup, IDM_SAVE_SETUP, !gSetupSettings.ProfileReadOnly);
-  } else if (popup == gPopups[POPUP_MARK]) {
-    for (int id : {IDM_MARK_TOGGLE, IDM_MARK_SET, IDM_MARK_RESET, IDM_UNMARK_ALL, IDM_MARK_NEXT,
-                   IDM_FREEZE_TITLE, IDM_CLEAR_TITLE, IDM_FREEZE_COLUMNS, IDM_CLEAR_COLUMNS})
-      Enable(popup, id, haveFile);
+  if (popup == gPopups[POPUP_FILE] && gSetupSettings.MruFiles) RebuildRecentFiles(popup);
+  // Ids that are not in this pop-up are left alone by both calls.
+  for (const CommandRow& row : CommandTable()) {
+    Enable(popup, row.Id, CommandAvailable(row));
+    if (row.Checked) Check(popup, row.Id, row.Checked());
   }
-  for (int id : kUnbuilt) Enable(popup, id, false);
 }

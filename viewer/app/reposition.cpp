@@ -5,11 +5,12 @@
 
 #include <algorithm>
 
-#include "viewer/app/app_state.h"
 #include "viewer/app/layout.h"
-#include "viewer/app/messages.h"
-#include "viewer/app/view_blocks.h"
-#include "viewer/app/view_state.h"
+#include "viewer/services/wait_cursor.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/open_file.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 #include "viewer/buffer/view_move.h"
 #include "viewer/settings/view_options.h"
 
@@ -35,12 +36,11 @@ uint16_t Refill(HWND hwnd, const MovePlan& plan) {
   s.LineLength = gView.FormatLength > 0 ? gView.FormatLength : 255;
   s.LinesPerScreen = gView.LinesPerScreen;
   s.PadPageLength = gSetupSettings.PadPageLength;
-  HCURSOR classCursor = reinterpret_cast<HCURSOR>(
-      SetClassLongPtrA(hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(gApp.WaitCursor)));
-  HCURSOR cursor = SetCursor(gApp.WaitCursor);
-  uint16_t status = RefillView(plan, s, gFile, gLines, gText, &gTags);
-  SetClassLongPtrA(hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(classCursor));
-  SetCursor(cursor);
+  uint16_t status;
+  {
+    WaitCursor wait(hwnd);
+    status = RefillView(plan, s, gFile, gLines, gText, &gTags);
+  }
   if (!(status & ST_FAILED) && s.PadPageLength > 0) {
     UpdateLinesPerScreen();
     InvalidateRect(hwnd, nullptr, FALSE);

@@ -6,12 +6,13 @@
 
 #include <string>
 
+#include "viewer/services/instance.h"
 #include "viewer/app/app_state.h"
-#include "viewer/app/messages.h"
+#include "viewer/view/messages.h"
 #include "viewer/app/startup.h"
-#include "viewer/app/ui_seam.h"
-#include "viewer/app/view_blocks.h"
-#include "viewer/app/view_state.h"
+#include "viewer/services/ui_seam.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 #include "viewer/settings/profile_store.h"
 
 namespace {
@@ -72,10 +73,8 @@ class RepositionTest : public ::testing::Test {
   void SetUp() override {
     SetProfileStore(&profile_);
     gMessageBox = UnexpectedBox;
-    gApp.Instance = GetModuleHandleA(nullptr);
-    gApp.WaitCursor = LoadCursorA(nullptr, IDC_WAIT);
-    ASSERT_TRUE(RegisterMainClass(gApp.Instance));
-    hwnd_ = CreateMainWindow(gApp.Instance);
+    ASSERT_TRUE(RegisterMainClass(ProgramInstance()));
+    hwnd_ = CreateMainWindow(ProgramInstance());
     ASSERT_NE(hwnd_, nullptr);
     gView.FormatLength = 80;
     gView.LinesPerScreen = 20;
@@ -88,7 +87,7 @@ class RepositionTest : public ::testing::Test {
   void TearDown() override {
     if (hwnd_) DestroyWindow(hwnd_);
     Pump();
-    UnregisterClassA(kClassName, gApp.Instance);
+    UnregisterClassA(kClassName, ProgramInstance());
     DeleteFileA(path_);
     gMessageBox = MessageBoxA;
   }

@@ -1,8 +1,8 @@
 #include "viewer/app/screen_font.h"
 
 #include "viewer/app/display_rules.h"
-#include "viewer/app/messages.h"
-#include "viewer/app/view_state.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/view_state.h"
 #include "common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"

@@ -2,8 +2,8 @@
 
 #include "viewer/app/app_state.h"
 #include "viewer/app/display_rules.h"
-#include "viewer/app/messages.h"
-#include "viewer/app/view_state.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/view_state.h"
 
 namespace {
 // The released thumb's position. The message carries only 16 bits, too few

@@ -1,21 +1,8 @@
-// The selection: a range of file offsets; -1 in both ends means none. The
-// mouse selects whole lines, a search selects the bytes it found.
+// Selecting lines with the mouse.
 #pragma once
 #include <windows.h>
 
-#include <cstdint>
-
-struct Selection {
-  int32_t SelStart = -1;
-  int32_t SelEnd = -1;
-  int32_t AnchorStart = -1;  // the line where a mouse selection began
-  int32_t AnchorEnd = -1;
-};
-
-extern Selection gSel;
-
-inline void ClearSelection() { gSel = Selection{}; }
-inline bool HasSelection() { return gSel.SelStart >= 0 && gSel.SelEnd >= 0; }
+#include "viewer/view/selection.h"
 
 // VW_SELECTLINE and VW_EXTENDSEL, with the mouse message's wParam and lParam.
 void OnSelectLine(HWND hwnd, LPARAM mousePos);

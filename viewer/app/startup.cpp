@@ -5,8 +5,9 @@
 #include "viewer/app/app_state.h"
 #include "viewer/app/ctl3d.h"
 #include "viewer/app/main_window.h"
-#include "viewer/app/messages.h"
-#include "viewer/app/ui_seam.h"
+#include "viewer/view/messages.h"
+#include "viewer/services/instance.h"
+#include "viewer/services/ui_seam.h"
 #include "common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/color_table.h"
@@ -16,7 +17,6 @@
 #include "viewer/settings/view_options.h"
 
 AppState gApp;
-FileRef gFile;
 
 namespace {
 Win32ProfileStore gProfileFile;
@@ -33,8 +33,7 @@ void ProfileBesideProgram(HINSTANCE instance, char* path) {
 }  // namespace
 
 void PrepareSettings(HINSTANCE instance, const char* commandLine) {
-  gApp.Instance = instance;
-  gApp.WaitCursor = LoadCursorA(nullptr, IDC_WAIT);
+  SetProgramInstance(instance);
   SetProfileStore(&gProfileFile);
   ProfileBesideProgram(instance, gSetupSettings.ProfilePath);
   gSetupSettings.ProfileReadOnly = ChooseProfile(gSetupSettings.ProfilePath);

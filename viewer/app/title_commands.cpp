@@ -3,10 +3,10 @@
 
 #include "viewer/app/app_state.h"
 #include "viewer/app/commands.h"
-#include "viewer/app/dialogs.h"
+#include "viewer/settings/freeze_columns_dialog.h"
 #include "viewer/app/selection.h"
-#include "viewer/app/ui_seam.h"
-#include "viewer/app/view_blocks.h"
+#include "viewer/services/ui_seam.h"
+#include "viewer/view/view_blocks.h"
 #include "common/text_copy.h"
 #include "viewer/settings/view_options.h"
 
@@ -63,7 +63,7 @@ void FreezeColumns(HWND hwnd) {
       if (length > 0) std::memcpy(line, gText.Base + top.TextOffset, length);
     }
   }
-  if (FreezeColumnsDialog(hwnd, line)) InvalidateRect(hwnd, nullptr, FALSE);
+  if (FreezeColumnsDialog(hwnd, line, gViewOptions)) InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 void ClearColumns(HWND hwnd) {

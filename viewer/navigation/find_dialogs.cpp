@@ -3,17 +3,20 @@
 #include <cstdio>
 #include <cstring>
 
-#include "viewer/app/app_state.h"
-#include "viewer/app/ui_seam.h"
+#include "viewer/services/instance.h"
+#include "viewer/services/ui_seam.h"
 #include "viewer/buffer/code_tables.h"
 #include "viewer/navigation/hex_text.h"
 #include "viewer/navigation/search_state.h"
 #include "viewer/navigation/search_text_code.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/recent_lists.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
+// The records of the dialog that runs (one at a time: they are modal).
+const FindDialogRecords* gRecords = nullptr;
+const FindDialogRecords& R() { return *gRecords; }
+
 // Typed text reaches the file's code through the platform's conversions.
 void BindConversions() {
   static const bool bound = [] {
@@ -28,13 +31,13 @@ void BindConversions() {
 
 void LoadList(const char* name, char (*slots)[kRecentSearchSlotSize], int& count) {
   if (count != -1) return;
-  count = gSetupSettings.MruSearch ? ReadRecentList(name, slots) : 0;
+  count = R().KeepRecent ? ReadRecentList(name, slots) : 0;
   if (count < 0) count = 0;
 }
 
 // The display form of bytes in the file's character code.
 void ToDisplay(const uint8_t* bytes, int length, char* out) {
-  CodeTable table = SelectCodeTable(gViewOptions.CurrentFlags);
+  CodeTable table = SelectCodeTable(R().FormatFlags);
   for (int i = 0; i < length; ++i) out[i] = static_cast<char>(table[bytes[i]]);
   out[length] = '\0';
 }
@@ -60,19 +63,19 @@ void FailValidation(HWND dlg, int combo, const char* text) {
 // Find Text ---------------------------------------------------------------
 
 void OpenFindText(HWND dlg) {
-  LoadRecentTexts();
+  LoadList("Text", R().Recent.Texts, R().Recent.TextCount);
   HWND combo = GetDlgItem(dlg, IDC_TEXT_COMBO);
   SendMessageA(combo, CB_LIMITTEXT, kSearchTextChars, 0);
-  for (int i = 0; i < gRecent.TextCount; ++i) {
+  for (int i = 0; i < R().Recent.TextCount; ++i) {
     char shown[kRecentSearchSlotSize];
-    ToDisplay(reinterpret_cast<const uint8_t*>(gRecent.Texts[i]),
-              static_cast<int>(std::strlen(gRecent.Texts[i])), shown);
+    ToDisplay(reinterpret_cast<const uint8_t*>(R().Recent.Texts[i]),
+              static_cast<int>(std::strlen(R().Recent.Texts[i])), shown);
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown));
   }
-  if (gRecent.TextCount > 0) SendMessageA(combo, CB_SETCURSEL, 0, 0);
-  CheckDlgButton(dlg, IDC_CASE, (gSearch.SearchFlags & SF_CASE) ? BST_CHECKED : BST_UNCHECKED);
+  if (R().Recent.TextCount > 0) SendMessageA(combo, CB_SETCURSEL, 0, 0);
+  CheckDlgButton(dlg, IDC_CASE, (R().Search.SearchFlags & SF_CASE) ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(dlg, IDC_FROM_TOP,
-                 (gSearch.SearchFlags & SF_FROM_TOP) ? BST_CHECKED : BST_UNCHECKED);
+                 (R().Search.SearchFlags & SF_FROM_TOP) ? BST_CHECKED : BST_UNCHECKED);
   SetFocus(combo);
 }
 
@@ -87,23 +90,23 @@ bool AcceptFindText(HWND dlg, bool markAll) {
     gMessageBeep(MB_ICONASTERISK);
     return false;
   }
-  gSearch.SearchFlags =
+  R().Search.SearchFlags =
       SF_TEXT | ButtonFlags(dlg, IDC_CASE, SF_CASE) | ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP);
   int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
   char pattern[kRecentSearchSlotSize] = "";
-  if (selected < 0 || selected >= gRecent.TextCount) {
+  if (selected < 0 || selected >= R().Recent.TextCount) {
     selected = -1;
     char typed[kSearchTextChars + 1];
     GetWindowTextA(combo, typed, sizeof typed);
     BindConversions();
-    int n = TypedTextToFileCode(typed, gViewOptions.CharCode, reinterpret_cast<uint8_t*>(pattern),
+    int n = TypedTextToFileCode(typed, R().CharCode, reinterpret_cast<uint8_t*>(pattern),
                                 kSearchTextChars);
     pattern[n] = '\0';
   }
-  Promote(gRecent.Texts, gRecent.TextCount, selected, pattern);
-  gSearch.SearchLength = static_cast<int32_t>(std::strlen(pattern));
-  std::memcpy(gSearch.SearchPattern, pattern, gSearch.SearchLength);
-  if (markAll) gSearch.SearchFlags |= SF_MARK_ALL;
+  Promote(R().Recent.Texts, R().Recent.TextCount, selected, pattern);
+  R().Search.SearchLength = static_cast<int32_t>(std::strlen(pattern));
+  std::memcpy(R().Search.SearchPattern, pattern, R().Search.SearchLength);
+  if (markAll) R().Search.SearchFlags |= SF_MARK_ALL;
   return true;
 }
 
@@ -136,8 +139,8 @@ SavedPattern gPatternBeforeHex;
 // Shows the search bytes as characters of the file's code.
 void ShowHexBytes(HWND dlg) {
   char shown[kSearchPatternBytes + 1];
-  int n = gSearch.SearchLength > kSearchPatternBytes ? kSearchPatternBytes : gSearch.SearchLength;
-  ToDisplay(gSearch.SearchPattern, n, shown);
+  int n = R().Search.SearchLength > kSearchPatternBytes ? kSearchPatternBytes : R().Search.SearchLength;
+  ToDisplay(R().Search.SearchPattern, n, shown);
   SetDlgItemTextA(dlg, IDC_HEX_BYTES, shown);
 }
 
@@ -145,8 +148,8 @@ void ShowHexBytes(HWND dlg) {
 void CurrentHexText(HWND dlg, char* text, int size) {
   HWND combo = GetDlgItem(dlg, IDC_HEX_COMBO);
   int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
-  if (selected >= 0 && selected < gRecent.HexCount)
-    lstrcpynA(text, gRecent.Hex[selected], size);
+  if (selected >= 0 && selected < R().Recent.HexCount)
+    lstrcpynA(text, R().Recent.Hex[selected], size);
   else
     GetWindowTextA(combo, text, size);
 }
@@ -174,27 +177,27 @@ bool CheckHex(HWND dlg, int minChars) {
                         MAKELPARAM(r.badIndex, r.badIndex + 1));
     return false;
   }
-  std::memcpy(gSearch.SearchPattern, bytes, r.count);
-  gSearch.SearchLength = r.count;
+  std::memcpy(R().Search.SearchPattern, bytes, r.count);
+  R().Search.SearchLength = r.count;
   ShowHexBytes(dlg);
   return true;
 }
 
 void OpenFindHex(HWND dlg) {
-  std::memcpy(gPatternBeforeHex.bytes, gSearch.SearchPattern, kSearchPatternBytes);
-  gPatternBeforeHex.length = gSearch.SearchLength;
-  LoadRecentHex();
+  std::memcpy(gPatternBeforeHex.bytes, R().Search.SearchPattern, kSearchPatternBytes);
+  gPatternBeforeHex.length = R().Search.SearchLength;
+  LoadList("Hex", R().Recent.Hex, R().Recent.HexCount);
   HWND combo = GetDlgItem(dlg, IDC_HEX_COMBO);
   SendMessageA(combo, CB_LIMITTEXT, kSearchTextChars, 0);
-  for (int i = 0; i < gRecent.HexCount; ++i)
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(gRecent.Hex[i]));
-  if (gRecent.HexCount > 0) SendMessageA(combo, CB_SETCURSEL, 0, 0);
-  const char* newest = gRecent.HexCount > 0 ? gRecent.Hex[0] : "";
-  int n = ParseHexText(newest, gSearch.SearchPattern, kSearchPatternBytes);
-  gSearch.SearchLength = n > 0 ? (n < kSearchPatternBytes ? n : kSearchPatternBytes) : 0;
+  for (int i = 0; i < R().Recent.HexCount; ++i)
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(R().Recent.Hex[i]));
+  if (R().Recent.HexCount > 0) SendMessageA(combo, CB_SETCURSEL, 0, 0);
+  const char* newest = R().Recent.HexCount > 0 ? R().Recent.Hex[0] : "";
+  int n = ParseHexText(newest, R().Search.SearchPattern, kSearchPatternBytes);
+  R().Search.SearchLength = n > 0 ? (n < kSearchPatternBytes ? n : kSearchPatternBytes) : 0;
   ShowHexBytes(dlg);
   CheckDlgButton(dlg, IDC_FROM_TOP,
-                 (gSearch.SearchFlags & SF_FROM_TOP) ? BST_CHECKED : BST_UNCHECKED);
+                 (R().Search.SearchFlags & SF_FROM_TOP) ? BST_CHECKED : BST_UNCHECKED);
   SetDlgItemTextA(dlg, IDC_HEX_MESSAGE, "");
   SetFocus(combo);
 }
@@ -204,16 +207,16 @@ bool AcceptFindHex(HWND dlg, bool markAll) {
     gMessageBeep(MB_ICONASTERISK);
     return false;
   }
-  gSearch.SearchFlags = SF_TEXT | SF_CASE | ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP);
+  R().Search.SearchFlags = SF_TEXT | SF_CASE | ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP);
   HWND combo = GetDlgItem(dlg, IDC_HEX_COMBO);
   int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
   char text[kRecentSearchSlotSize] = "";
-  if (selected < 0 || selected >= gRecent.HexCount) {
+  if (selected < 0 || selected >= R().Recent.HexCount) {
     selected = -1;
     GetWindowTextA(combo, text, kSearchTextChars + 1);
   }
-  Promote(gRecent.Hex, gRecent.HexCount, selected, text);
-  if (markAll) gSearch.SearchFlags |= SF_MARK_ALL;
+  Promote(R().Recent.Hex, R().Recent.HexCount, selected, text);
+  if (markAll) R().Search.SearchFlags |= SF_MARK_ALL;
   return true;
 }
 
@@ -233,8 +236,8 @@ INT_PTR CALLBACK FindHexProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
           if (AcceptFindHex(dlg, LOWORD(wParam) == IDC_MARK_ALL)) EndDialog(dlg, 1);
           return TRUE;
         case IDCANCEL:
-          std::memcpy(gSearch.SearchPattern, gPatternBeforeHex.bytes, kSearchPatternBytes);
-          gSearch.SearchLength = gPatternBeforeHex.length;
+          std::memcpy(R().Search.SearchPattern, gPatternBeforeHex.bytes, kSearchPatternBytes);
+          R().Search.SearchLength = gPatternBeforeHex.length;
           EndDialog(dlg, 0);
           return TRUE;
       }
@@ -244,13 +247,12 @@ INT_PTR CALLBACK FindHexProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
 }
 }  // namespace
 
-void LoadRecentTexts() { LoadList("Text", gRecent.Texts, gRecent.TextCount); }
-void LoadRecentHex() { LoadList("Hex", gRecent.Hex, gRecent.HexCount); }
-
-INT_PTR RunFindTextDialog(HWND owner) {
-  return DialogBoxParamA(gApp.Instance, "FindTextOptions", owner, FindTextProc, 0);
+INT_PTR RunFindTextDialog(HWND owner, const FindDialogRecords& records) {
+  gRecords = &records;
+  return DialogBoxParamA(ProgramInstance(), "FindTextOptions", owner, FindTextProc, 0);
 }
 
-INT_PTR RunFindHexDialog(HWND owner) {
-  return DialogBoxParamA(gApp.Instance, "FindHexOptions", owner, FindHexProc, 0);
+INT_PTR RunFindHexDialog(HWND owner, const FindDialogRecords& records) {
+  gRecords = &records;
+  return DialogBoxParamA(ProgramInstance(), "FindHexOptions", owner, FindHexProc, 0);
 }

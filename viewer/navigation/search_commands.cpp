@@ -2,12 +2,13 @@
 
 #include <cstring>
 
-#include "viewer/app/app_state.h"
-#include "viewer/app/messages.h"
-#include "viewer/app/selection.h"
-#include "viewer/app/ui_seam.h"
-#include "viewer/app/view_blocks.h"
-#include "viewer/app/view_state.h"
+#include "viewer/view/open_file.h"
+#include "viewer/services/wait_cursor.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/selection.h"
+#include "viewer/services/ui_seam.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 #include "viewer/buffer/tag_list.h"
 #include "viewer/navigation/find_dialogs.h"
 #include "viewer/navigation/find_in_file.h"
@@ -17,26 +18,6 @@
 #include "viewer/settings/view_options.h"
 
 namespace {
-// Shows the wait cursor, as the class cursor too, while a search runs.
-class WaitCursor {
- public:
-  explicit WaitCursor(HWND hwnd) : hwnd_(hwnd) {
-    classCursor_ = reinterpret_cast<HCURSOR>(
-        SetClassLongPtrA(hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(gApp.WaitCursor)));
-    previous_ = SetCursor(gApp.WaitCursor);
-  }
-  ~WaitCursor() {
-    SetClassLongPtrA(hwnd_, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(classCursor_));
-    SetCursor(previous_);
-  }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  HWND hwnd_;
-  HCURSOR classCursor_, previous_;
-};
-
 // Find Next right after start-up repeats the newest stored search text.
 bool TakeNewestStoredText() {
   gRecent.TextCount = ReadRecentList("Text", gRecent.Texts);
@@ -67,7 +48,10 @@ bool OnScreen(int32_t offset) {
 }  // namespace
 
 void OnFindDialog(HWND hwnd, int command) {
-  INT_PTR accepted = command == IDM_FIND_TEXT ? RunFindTextDialog(hwnd) : RunFindHexDialog(hwnd);
+  FindDialogRecords records{gSearch, gRecent, gViewOptions.CurrentFlags, gViewOptions.CharCode,
+                            gSetupSettings.MruSearch != 0};
+  INT_PTR accepted =
+      command == IDM_FIND_TEXT ? RunFindTextDialog(hwnd, records) : RunFindHexDialog(hwnd, records);
   if (accepted != 1) return;
   if (gSearch.SearchFlags & SF_FROM_TOP) gSearch.NextSearchStart = 0;
   PostMessageA(hwnd, WM_COMMAND, (gSearch.SearchFlags & SF_MARK_ALL) ? IDM_MARK_ALL : IDM_FIND_NEXT,

@@ -53,6 +53,12 @@
 
 #define IDC_ABOUT_VERSION 101
 
+// Freeze Columns ("FreezeColumns").
+#define IDC_RULER 231
+#define IDC_SAMPLE 232
+#define IDC_COLUMNS 233
+#define IDC_COLUMNS_HELP 195
+
 // Find Text ("FindTextOptions") and Find Hex ("FindHexOptions") dialogs.
 #define IDC_HEX_BYTES 104
 #define IDC_TEXT_COMBO 105

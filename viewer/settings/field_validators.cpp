@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "viewer/app/ui_seam.h"
+#include "viewer/services/ui_seam.h"
 
 namespace {
 bool Report(HWND dialog, int control, const char* text) {

@@ -1,18 +1,11 @@
-// The Freeze Columns dialog: the number of columns locked at the left, typed
-// or picked by placing the caret in a sample line or the ruler.
-#include <windows.h>
+#include "viewer/settings/freeze_columns_dialog.h"
 
-#include "viewer/app/app_state.h"
-#include "viewer/app/dialogs.h"
-#include "viewer/app/commands.h"
+#include "viewer/resources/resource_ids.h"
+#include "viewer/services/help.h"
+#include "viewer/services/instance.h"
 #include "viewer/settings/field_validators.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
-constexpr int IDC_RULER = 231;
-constexpr int IDC_SAMPLE = 232;
-constexpr int IDC_COLUMNS = 233;
-constexpr int IDC_COLUMNS_HELP = 195;
 constexpr UINT WM_CARET_COLUMN = WM_USER + 735;
 constexpr char kRuler[] =
     "....+....1....+....2....+....3....+....4....+....5....+....6....+....7....+....8";
@@ -22,6 +15,7 @@ struct DialogState {
   WNDPROC sampleProc = nullptr;
   WNDPROC rulerProc = nullptr;
   const char* line = "";
+  ViewOptions* options = nullptr;
 };
 DialogState gState;
 
@@ -39,15 +33,15 @@ HFONT SmallViewerFont(HWND dlg) {
   ReleaseDC(dlg, dc);
   LOGFONTA lf = {};
   lf.lfHeight = -(8 * dpi + 35) / 72;
-  lf.lfWeight = gViewOptions.FontWeight;
-  lf.lfItalic = gViewOptions.FontItalic;
+  lf.lfWeight = gState.options->FontWeight;
+  lf.lfItalic = gState.options->FontItalic;
   lf.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(lf.lfFaceName, gViewOptions.FontName, LF_FACESIZE);
+  lstrcpynA(lf.lfFaceName, gState.options->FontName, LF_FACESIZE);
   return CreateFontIndirectA(&lf);
 }
 
 void Open(HWND dlg) {
-  SetDlgItemInt(dlg, IDC_COLUMNS, static_cast<UINT>(gViewOptions.FreezeColumns), FALSE);
+  SetDlgItemInt(dlg, IDC_COLUMNS, static_cast<UINT>(gState.options->FreezeColumns), FALSE);
   SetDlgItemTextA(dlg, IDC_SAMPLE, gState.line);
   SetDlgItemTextA(dlg, IDC_RULER, kRuler);
   gState.font = SmallViewerFont(dlg);
@@ -88,7 +82,7 @@ INT_PTR CALLBACK FreezeColumnsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPa
             MessageBeep(MB_ICONASTERISK);
             return TRUE;
           }
-          gViewOptions.FreezeColumns =
+          gState.options->FreezeColumns =
               static_cast<int>(GetDlgItemInt(dlg, IDC_COLUMNS, nullptr, FALSE));
           Close(dlg, 1);
           return TRUE;
@@ -101,7 +95,8 @@ INT_PTR CALLBACK FreezeColumnsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPa
 }
 }  // namespace
 
-bool FreezeColumnsDialog(HWND owner, const char* lineText) {
+bool FreezeColumnsDialog(HWND owner, const char* lineText, ViewOptions& options) {
   gState.line = lineText ? lineText : "";
-  return DialogBoxParamA(gApp.Instance, "FreezeColumns", owner, FreezeColumnsProc, 0) == 1;
+  gState.options = &options;
+  return DialogBoxParamA(ProgramInstance(), "FreezeColumns", owner, FreezeColumnsProc, 0) == 1;
 }

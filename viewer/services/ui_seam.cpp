@@ -1,4 +1,4 @@
-#include "viewer/app/ui_seam.h"
+#include "viewer/services/ui_seam.h"
 
 int(WINAPI* gMessageBox)(HWND, LPCSTR, LPCSTR, UINT) = MessageBoxA;
 BOOL(WINAPI* gGetOpenFileName)(LPOPENFILENAMEA) = GetOpenFileNameA;

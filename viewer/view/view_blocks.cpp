@@ -1,4 +1,4 @@
-#include "viewer/app/view_blocks.h"
+#include "viewer/view/view_blocks.h"
 
 ViewBlocks gBlocks;
 LineTable gLines;

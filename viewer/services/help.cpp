@@ -1,5 +1,4 @@
-// Help commands (141-143): the help engine with "TARVO.HLP".
-#include "viewer/app/commands.h"
+#include "viewer/services/help.h"
 
 namespace {
 constexpr char kHelpFile[] = "TARVO.HLP";

@@ -1,3 +1,0 @@
-#include "viewer/app/view_state.h"
-
-ViewState gView;
