@@ -5,7 +5,9 @@
 #include <string>
 
 #include "installer/installer_ids.h"
-#include "setup/test_support.h"
+#include "tests/support/program_under_test.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_polling.h"
 
 namespace {
 
@@ -21,9 +23,9 @@ class Installer : public testing::Test {
     ASSERT_TRUE(WriteFileText(disk_ / "FILES.LST", "; the suite\r\nTARVO.EXE\r\nREADME.TXT\r\n"));
   }
   DWORD RunQuiet(const std::string& more = "") {
-    Launched installer(disk_ / "TRUSetup.exe",
+    ProgramUnderTest installer(disk_ / "TRUSetup.exe",
                        "/quiet \"/dir:" + target_ + "\" \"/log:" + log_ + "\" " + more);
-    EXPECT_TRUE(installer.Started());
+    EXPECT_TRUE(installer.started());
     return installer.WaitForExit(kWait);
   }
   bool SameAsOnDisk(const std::string& name) {
@@ -85,14 +87,14 @@ TEST_F(Installer, UnattendedRefusesAMissingOrUnsafeListAndCopiesNothing) {
 }
 
 TEST_F(Installer, UnattendedRefusesTheSetupFolderItselfAndBadArgumentsWithoutABox) {
-  std::string setupFolder = disk_.Path().substr(0, disk_.Path().size() - 1);
-  Launched intoItself(disk_ / "TRUSetup.exe",
+  std::string setupFolder = disk_.path();
+  ProgramUnderTest intoItself(disk_ / "TRUSetup.exe",
                       "/quiet \"/dir:" + setupFolder + "\\.\" \"/log:" + log_ + "\"");
-  EXPECT_EQ(intoItself.WaitForExit(kWait), 2u);
+  EXPECT_EQ(intoItself.WaitForExit(kWait), 2);
   EXPECT_EQ(ReadFileText(log_),
             setupFolder + " is the setup folder itself: choose another folder.");
-  Launched badArgument(disk_ / "TRUSetup.exe", "/force \"/log:" + log_ + "\" /quiet");
-  EXPECT_EQ(badArgument.WaitForExit(kWait), 2u);
+  ProgramUnderTest badArgument(disk_ / "TRUSetup.exe", "/force \"/log:" + log_ + "\" /quiet");
+  EXPECT_EQ(badArgument.WaitForExit(kWait), 2);
   EXPECT_EQ(ReadFileText(log_), "Bad argument: /force");
   EXPECT_FALSE(FileExists(target_));
 }
@@ -101,8 +103,8 @@ TEST_F(Installer, DialogSuggestsProgramFilesAsksBeforeReplacingAndReportsWhatItD
   ASSERT_TRUE(CreateDirectoryA((work_ / "Program Files").c_str(), nullptr));
   ASSERT_TRUE(CreateDirectoryA(target_.c_str(), nullptr));
   ASSERT_TRUE(WriteFileText(target_ + "\\README.TXT", "the user's own"));
-  Launched installer(disk_ / "TRUSetup.exe", "");
-  HWND dialog = WaitForWindow(installer.ProcessId(), "Tarvo Setup", kWait);
+  ProgramUnderTest installer(disk_ / "TRUSetup.exe", "");
+  HWND dialog = WaitForWindow(installer.processId(), "Tarvo Setup", kWait);
   ASSERT_NE(dialog, nullptr) << "no installer dialog";
   HWND folder = GetDlgItem(dialog, IDC_FOLDER);
   std::string suggested = WindowText(folder);
@@ -112,18 +114,18 @@ TEST_F(Installer, DialogSuggestsProgramFilesAsksBeforeReplacingAndReportsWhatItD
 
   SendMessageA(folder, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(target_.c_str()));
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-  HWND question = WaitForMessageBox(installer.ProcessId(), "Tarvo Setup", "Replace it?", kWait);
+  HWND question = WaitForMessageBox(installer.processId(), "Tarvo Setup", "Replace it?", kWait);
   ASSERT_NE(question, nullptr) << "not asked before replacing README.TXT";
   EXPECT_EQ(WindowText(GetDlgItem(question, 0xFFFF)),
             "README.TXT is already in\n" + target_ + "\n\nReplace it?");
   PostMessageA(question, WM_COMMAND, IDNO, 0);
-  HWND report = WaitForMessageBox(installer.ProcessId(), "Tarvo Setup", "copied", kWait);
+  HWND report = WaitForMessageBox(installer.processId(), "Tarvo Setup", "copied", kWait);
   ASSERT_NE(report, nullptr) << "no report";
   EXPECT_EQ(WindowText(GetDlgItem(report, 0xFFFF)),
             "Copied TARVO.EXE\r\nKept README.TXT (already in the folder)\r\n\n"
             "1 file copied, 1 kept, 0 failed.");
   PostMessageA(report, WM_COMMAND, IDOK, 0);
-  EXPECT_EQ(installer.WaitForExit(kWait), 0u);
+  EXPECT_EQ(installer.WaitForExit(kWait), 0);
   EXPECT_TRUE(SameAsOnDisk("TARVO.EXE"));
   EXPECT_EQ(ReadFileText(target_ + "\\README.TXT"), "the user's own");
 }

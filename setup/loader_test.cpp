@@ -8,7 +8,9 @@
 #include "setup/loader.h"
 #include "setup/loader_seam.h"
 #include "setup/setup_ids.h"
-#include "setup/test_support.h"
+#include "tests/support/program_under_test.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_polling.h"
 
 namespace {
 
@@ -57,9 +59,9 @@ class SetupLoader : public testing::Test {
 
 TEST_F(SetupLoader, StartsTheInstallerWithTheBusyCursorAndCopiesAMissingRuntime) {
   PutInstallerOnDisk();
-  Launched setup(disk_ / "Setup.exe", "");
-  ASSERT_TRUE(setup.Started());
-  EXPECT_EQ(setup.WaitForExit(kWait), 0u);
+  ProgramUnderTest setup(disk_ / "Setup.exe", "");
+  ASSERT_TRUE(setup.started());
+  EXPECT_EQ(setup.WaitForExit(kWait), 0);
   ASSERT_TRUE(WaitForFile(disk_ / "started.txt", kWait)) << "the installer was not started";
   std::string marker = ReadFileText(disk_ / "started.txt");
   EXPECT_NE(marker.find("flags=" + std::to_string(STARTF_FORCEONFEEDBACK) + "\n"),
@@ -74,24 +76,24 @@ TEST_F(SetupLoader, StartsTheInstallerWithTheBusyCursorAndCopiesAMissingRuntime)
 TEST_F(SetupLoader, NeverReplacesARuntimeAlreadyInTheSystemDirectory) {
   PutInstallerOnDisk();
   ASSERT_TRUE(WriteFileText(systemRuntime_, "older runtime"));
-  Launched setup(disk_ / "Setup.exe", "");
-  EXPECT_EQ(setup.WaitForExit(kWait), 0u);
+  ProgramUnderTest setup(disk_ / "Setup.exe", "");
+  EXPECT_EQ(setup.WaitForExit(kWait), 0);
   EXPECT_TRUE(WaitForFile(disk_ / "started.txt", kWait)) << "the installer was not started";
   EXPECT_EQ(ReadFileText(systemRuntime_), "older runtime");
 }
 
 TEST_F(SetupLoader, WithoutTheInstallerReportsErrorTwoAndItsPathAndStillExitsWithZero) {
-  Launched setup(disk_ / "Setup.exe", "");
-  HWND box = WaitForWindow(setup.ProcessId(), "Setup failed", kWait);
+  ProgramUnderTest setup(disk_ / "Setup.exe", "");
+  HWND box = WaitForWindow(setup.processId(), "Setup failed", kWait);
   ASSERT_NE(box, nullptr) << "no \"Setup failed\" box";
   EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)),
             "Error 2: Cannot execute\n" + (disk_ / "TRUSetup.exe"));
   EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
-  HWND wait = WaitForWindow(setup.ProcessId(), "Tarvo Setup", 1000);
+  HWND wait = WaitForWindow(setup.processId(), "Tarvo Setup", 1000);
   ASSERT_NE(wait, nullptr) << "the please-wait box is gone before the report";
   EXPECT_EQ(WindowText(GetDlgItem(wait, IDC_WAIT_TEXT)), "Initializing Setup, please wait.");
   PostMessageA(box, WM_COMMAND, IDOK, 0);
-  EXPECT_EQ(setup.WaitForExit(kWait), 0u);
+  EXPECT_EQ(setup.WaitForExit(kWait), 0);
   // The runtime is copied even though the installer is missing.
   EXPECT_EQ(ReadFileText(systemRuntime_), "MSVCRT20.DLL from the disk");
 }
@@ -100,11 +102,11 @@ TEST_F(SetupLoader, StartsTheRealInstallerWhichOffersTheListedFiles) {
   ASSERT_TRUE(
       CopyFileA(BuiltProgram("TRUSetup.exe").c_str(), (disk_ / "TRUSetup.exe").c_str(), FALSE));
   ASSERT_TRUE(WriteFileText(disk_ / "FILES.LST", "TARVO.EXE\r\n"));
-  Launched setup(disk_ / "Setup.exe", "");
-  ASSERT_TRUE(setup.Started());
-  DWORD installer = WaitForChildProcess(setup.ProcessId(), "TRUSetup.exe", kWait);
+  ProgramUnderTest setup(disk_ / "Setup.exe", "");
+  ASSERT_TRUE(setup.started());
+  DWORD installer = WaitForChildProcess(setup.processId(), "TRUSetup.exe", kWait);
   ASSERT_NE(installer, 0u) << "the installer was not started";
-  EXPECT_EQ(setup.WaitForExit(kWait), 0u);
+  EXPECT_EQ(setup.WaitForExit(kWait), 0);
   HWND dialog = WaitForWindow(installer, "Tarvo Setup", kWait);
   ASSERT_NE(dialog, nullptr) << "no installer dialog";
   HWND files = GetDlgItem(dialog, IDC_FILES);
@@ -149,7 +151,7 @@ TEST(RunLoader, ReportsAnInstallerThatIsNoProgramWithTheSystemErrorCode) {
   ASSERT_TRUE(WriteFileText(disk / "TRUSetup.exe", "not a program"));
   auto* real = gSetupMessageBox;
   gSetupMessageBox = RecordBox;
-  RunLoader(disk.Path().c_str());
+  RunLoader((disk.path() + "\\").c_str());
   gSetupMessageBox = real;
   ASSERT_EQ(gShown.count, 1);
   EXPECT_EQ(gShown.owner, nullptr);

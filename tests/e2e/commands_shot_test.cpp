@@ -6,9 +6,10 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/e2e/program_under_test.h"
+#include "tests/support/program_under_test.h"
 #include "tests/e2e/screen_shot.h"
-#include "tests/support/win32_test_env.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_polling.h"
 
 namespace {
 constexpr int kToggle = 131, kFreezeTitle = 136, kCopy = 171;

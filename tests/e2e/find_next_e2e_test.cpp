@@ -5,8 +5,9 @@
 
 #include <string>
 
-#include "tests/e2e/program_under_test.h"
-#include "tests/support/win32_test_env.h"
+#include "tests/support/program_under_test.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_polling.h"
 #include "viewer/resources/resource_ids.h"
 
 namespace {

@@ -19,7 +19,7 @@ Win32ProfileStore gStore;
 BOOL WINAPI CancelOpenDialog(LPOPENFILENAMEA) { return FALSE; }
 }  // namespace
 
-void MainWindowTest::SetUp() {
+void ResetViewerRecords() {
   gViewOptions = ViewOptions{};
   gSetupSettings = SetupSettings{};
   gRecent = RecentLists{};
@@ -27,18 +27,27 @@ void MainWindowTest::SetUp() {
   gFile = FileRef{};
   gView = ViewState{};
   ClearSelection();
+}
+
+HWND CreateViewerWindow() {
+  static bool registered = RegisterMainClass(ProgramInstance());
+  if (!registered) return nullptr;
+  HWND hwnd = CreateMainWindow(ProgramInstance());
+  if (hwnd) ShowWindow(hwnd, SW_SHOWNORMAL);
+  PumpMessages();
+  return hwnd;
+}
+
+void MainWindowTest::SetUp() {
+  ResetViewerRecords();
   gGetOpenFileName = CancelOpenDialog;
   profile_ = folder_.Write("TARVO.INI", profileText_);
   std::strncpy(gSetupSettings.ProfilePath, profile_.c_str(), kProfilePathChars);
   SetProfileStore(&gStore);
   ReadSetupSettings();
   LoadProfile();
-  static bool registered = RegisterMainClass(ProgramInstance());
-  ASSERT_TRUE(registered);
-  hwnd_ = CreateMainWindow(ProgramInstance());
+  hwnd_ = CreateViewerWindow();
   ASSERT_NE(hwnd_, nullptr);
-  ShowWindow(hwnd_, SW_SHOWNORMAL);
-  PumpMessages();
 }
 
 void MainWindowTest::TearDown() {

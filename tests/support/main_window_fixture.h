@@ -6,7 +6,14 @@
 
 #include <string>
 
-#include "tests/support/win32_test_env.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_polling.h"
+
+// Puts the viewer's process-wide records back to their start values.
+void ResetViewerRecords();
+// Registers the class (once) and creates and shows the main window from
+// the records as they are; nullptr on failure.
+HWND CreateViewerWindow();
 
 class MainWindowTest : public ::testing::Test {
  protected:

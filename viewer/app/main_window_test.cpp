@@ -7,7 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "tests/support/win32_test_env.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_polling.h"
 #include "viewer/app/app_state.h"
 #include "viewer/view/messages.h"
 #include "viewer/app/startup.h"
@@ -199,7 +200,7 @@ TEST_F(MainWindow, DestroyingTheWindowSavesRecentFiles) {
   char got[300] = "";
   GetPrivateProfileStringA("MRU Files", "File1", "", got, sizeof got, profile_.c_str());
   EXPECT_EQ(got, a);
-  EXPECT_EQ(ReadWholeFile(profile_).find("MRU Search"), std::string::npos)
+  EXPECT_EQ(ReadFileText(profile_).find("MRU Search"), std::string::npos)
       << "search lists that were never loaded are not written";
 }
 

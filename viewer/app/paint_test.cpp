@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "viewer/app/app_state.h"
-#include "viewer/app/display_test_support.h"
+#include "tests/support/display_fixture.h"
 #include "viewer/view/messages.h"
 #include "viewer/app/paint.h"
 #include "viewer/app/screen_font.h"

@@ -6,7 +6,8 @@
 
 #include <string>
 
-#include "viewer/services/instance.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_polling.h"
 #include "viewer/app/app_state.h"
 #include "viewer/view/messages.h"
 #include "viewer/app/startup.h"
@@ -31,26 +32,6 @@ int WINAPI UnexpectedBox(HWND, LPCSTR text, LPCSTR caption, UINT) {
   return IDCANCEL;
 }
 
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
-// Pumps messages until done() holds; false after the timeout.
-template <typename Done>
-bool PumpUntil(Done done, DWORD timeoutMs = 10000) {
-  DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    Pump();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-  }
-  return true;
-}
-
 struct Line {
   int32_t offset = -1;
   std::string text;
@@ -73,8 +54,7 @@ class RepositionTest : public ::testing::Test {
   void SetUp() override {
     SetProfileStore(&profile_);
     gMessageBox = UnexpectedBox;
-    ASSERT_TRUE(RegisterMainClass(ProgramInstance()));
-    hwnd_ = CreateMainWindow(ProgramInstance());
+    hwnd_ = CreateViewerWindow();
     ASSERT_NE(hwnd_, nullptr);
     gView.FormatLength = 80;
     gView.LinesPerScreen = 20;
@@ -86,8 +66,7 @@ class RepositionTest : public ::testing::Test {
   }
   void TearDown() override {
     if (hwnd_) DestroyWindow(hwnd_);
-    Pump();
-    UnregisterClassA(kClassName, ProgramInstance());
+    PumpMessages();
     DeleteFileA(path_);
     gMessageBox = MessageBoxA;
   }
@@ -103,7 +82,7 @@ class RepositionTest : public ::testing::Test {
   }
   void Open() {
     SendMessageA(hwnd_, VW_OPENFILE, 0, reinterpret_cast<LPARAM>(path_));
-    ASSERT_TRUE(PumpUntil([] { return gLines.Alast > gLines.Acur; })) << "the table was not filled";
+    ASSERT_TRUE(WaitFor([] { return gLines.Alast > gLines.Acur; }, 10000)) << "the table was not filled";
   }
 
   EmptyProfile profile_;

@@ -4,7 +4,7 @@
 
 #include "viewer/app/app_state.h"
 #include "viewer/app/auto_scroll.h"
-#include "viewer/app/display_test_support.h"
+#include "tests/support/display_fixture.h"
 #include "viewer/view/messages.h"
 #include "viewer/view/view_blocks.h"
 #include "common/text_copy.h"

@@ -1,4 +1,4 @@
-#include "tests/e2e/program_under_test.h"
+#include "tests/support/program_under_test.h"
 
 #include <algorithm>
 
@@ -8,23 +8,26 @@ std::string WinePathOf(const char* unixPath) {
   return p;
 }
 
+std::string BuiltProgram(const char* name) {
+  return WinePathOf(TARVO_TEST_BIN_UNIX_PATH) + "\\" + name;
+}
+
 ProgramUnderTest::ProgramUnderTest(const std::string& exe, const std::string& arguments,
                                    const std::string& dir) {
   job_ = CreateJobObjectA(nullptr, nullptr);
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
   SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-  std::string commandLine = "\"" + exe + "\" " + arguments;
+  std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                      nullptr, dir.c_str(), &si, &process_)) {
+                      nullptr, dir.empty() ? nullptr : dir.c_str(), &si, &process_)) {
     process_ = {};
     return;
   }
   AssignProcessToJobObject(job_, process_.hProcess);
   ResumeThread(process_.hThread);
-  WaitForInputIdle(process_.hProcess, 10000);
 }
 
 ProgramUnderTest::~ProgramUnderTest() {
@@ -68,7 +71,7 @@ HWND ProgramUnderTest::WaitForWindow(const char* className, DWORD timeoutMs) con
 }
 
 int ProgramUnderTest::WaitForExit(DWORD timeoutMs) const {
-  if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+  if (!process_.hProcess || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
   DWORD code = 0;
   GetExitCodeProcess(process_.hProcess, &code);
   return static_cast<int>(code);

@@ -1,15 +1,13 @@
-#include "viewer/app/display_test_support.h"
+#include "tests/support/display_fixture.h"
 
 #include <cstring>
 
-#include "viewer/app/app_state.h"
-#include "viewer/services/instance.h"
-#include "viewer/app/selection.h"
-#include "viewer/app/startup.h"
+#include "tests/support/main_window_fixture.h"
+#include "tests/support/window_polling.h"
+#include "viewer/settings/view_options.h"
+#include "viewer/view/open_file.h"
 #include "viewer/view/view_blocks.h"
 #include "viewer/view/view_state.h"
-#include "viewer/settings/color_table.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
 void WriteLines(LineTable& table, TextArena& arena, const std::vector<TestLine>& lines,
@@ -26,11 +24,6 @@ void WriteLines(LineTable& table, TextArena& arena, const std::vector<TestLine>&
   table.Entries[i] = LineEntry{end, arena.Tend, -1, 0, 0};
   table.Afirst = table.Acur = 0;
   table.Alast = static_cast<int16_t>(i);
-}
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
 }
 }  // namespace
 
@@ -87,28 +80,17 @@ int Canvas::CountInRow(int top, int height, COLORREF color) const {
 }
 
 HWND CreateTestWindow(MemoryProfile* profile, int width, int height) {
-  Pump();
+  PumpMessages();
   SetProfileStore(profile);
-  gViewOptions = ViewOptions{};
-  gSetupSettings = SetupSettings{};
-  gView = ViewState{};
-  gFile = FileRef{};
-  gApp.Start = CommandLine{};
-  ClearSelection();
+  ResetViewerRecords();
   gViewOptions.Window = {0, 0, width, height};
-  static bool registered = false;
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (!registered) registered = RegisterMainClass(instance);
-  HWND hwnd = CreateMainWindow(instance);
-  ShowWindow(hwnd, SW_SHOWNORMAL);
-  Pump();
-  return hwnd;
+  return CreateViewerWindow();
 }
 
 void DestroyTestWindow(HWND hwnd) {
   DestroyWindow(hwnd);
   gFile = FileRef{};
-  Pump();
+  PumpMessages();
 }
 
 void SetClientWidth(HWND hwnd, int width) {
@@ -119,6 +101,6 @@ void SetClientWidth(HWND hwnd, int width) {
     GetWindowRect(hwnd, &window);
     SetWindowPos(hwnd, nullptr, 0, 0, window.right - window.left + width - client.right,
                  window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER);
-    Pump();
+    PumpMessages();
   }
 }

@@ -1,0 +1,67 @@
+#include "tests/support/temp_folder.h"
+
+#include <vector>
+
+namespace {
+void DeleteTree(const std::string& dir) {
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &found);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string full = dir + "\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        DeleteTree(full);
+      } else {
+        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(full.c_str());
+      }
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+  }
+  RemoveDirectoryA(dir.c_str());
+}
+}  // namespace
+
+TempFolder::TempFolder() {
+  char base[MAX_PATH], dir[MAX_PATH + 64];
+  GetTempPathA(sizeof base, base);
+  static LONG serial = 0;
+  wsprintfA(dir, "%starvo-%lu-%ld", base, GetCurrentProcessId(), InterlockedIncrement(&serial));
+  CreateDirectoryA(dir, nullptr);
+  path_ = dir;
+}
+
+TempFolder::~TempFolder() { DeleteTree(path_); }
+
+std::string TempFolder::Write(const std::string& name, const std::string& content) const {
+  std::string full = *this / name;
+  WriteFileText(full, content);
+  return full;
+}
+
+bool WriteFileText(const std::string& path, const std::string& text) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  BOOL ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+  return ok && written == text.size();
+}
+
+std::string ReadFileText(const std::string& path) {
+  HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<missing>";
+  std::vector<char> bytes(GetFileSize(file, nullptr));
+  DWORD read = 0;
+  if (!bytes.empty())
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  CloseHandle(file);
+  return std::string(bytes.data(), read);
+}
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}

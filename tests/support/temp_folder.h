@@ -1,0 +1,27 @@
+// A fresh folder under the temporary directory for one test, removed with
+// everything in it when the object goes, and small file helpers.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  // Without a trailing backslash.
+  const std::string& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+  // Writes a file in the folder and returns its full path.
+  std::string Write(const std::string& name, const std::string& content) const;
+
+ private:
+  std::string path_;
+};
+
+bool WriteFileText(const std::string& path, const std::string& text);
+// The file's contents, or "<missing>" when it cannot be read.
+std::string ReadFileText(const std::string& path);
+bool FileExists(const std::string& path);
