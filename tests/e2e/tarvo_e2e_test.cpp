@@ -40,6 +40,19 @@ TEST_F(Tarvo, OpensTheCommandLineFileAndRemembersItAtExit) {
       << ProfileValue("MRU Files", "File1");
 }
 
+// As Explorer and "Open with" start it: the whole path in double quotes.
+TEST_F(Tarvo, OpensAQuotedNameWithBlanks) {
+  std::string path = dir_.Write("My Log File.txt", "a log line\r\n");
+  ProgramUnderTest tarvo(exe_, "\"" + path + "\"", dir_.path());
+  ASSERT_TRUE(tarvo.started());
+  HWND main = tarvo.WaitForWindow("TARVO");
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(WaitFor([&] { return WindowText(main) == "Tarvo - My Log File.txt"; }))
+      << WindowText(main);
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(tarvo.WaitForExit(), 0);
+}
+
 TEST_F(Tarvo, MissingFileOffersTheOpenDialogAndCancelEndsTheProgram) {
   ProgramUnderTest tarvo(exe_, "no-such-file.txt", dir_.path());
   ASSERT_TRUE(tarvo.started());

@@ -34,6 +34,20 @@ void ParseCommandLine(const char* text, CommandLine* out) {
   while (*p) {
     while (IsSeparator(*p)) ++p;
     if (!*p) break;
+    if (*p == '"') {
+      // A quoted name is one name, blanks and all, as Explorer and shortcuts
+      // pass it; an unclosed quote runs to the end of the line.
+      const unsigned char* start = ++p;
+      while (*p && *p != '"') ++p;
+      std::string_view name(reinterpret_cast<const char*>(start), p - start);
+      if (*p) ++p;
+      if (!haveName && !name.empty()) {
+        haveName = true;
+        out->NameCut = name.size() > kPathChars;
+        CopyText(out->RequestedName, name);
+      }
+      continue;
+    }
     const unsigned char* start = p;
     while (*p && !IsSeparator(*p)) ++p;
     std::string_view word(reinterpret_cast<const char*>(start), p - start);

@@ -56,6 +56,27 @@ TEST(CommandLine, FirstNameWinsAndWildcardsAreKept) {
   EXPECT_EQ(SwitchOf(c, 'D'), 'D');
 }
 
+TEST(CommandLine, QuotedNameIsOneNameWithoutItsQuotes) {
+  struct Case {
+    const char* line;
+    const char* name;
+    char switchD;
+  } cases[] = {
+      {"\"C:\\My Logs\\app.log\"", "C:\\My Logs\\app.log", 0},
+      {"/D \"a b.txt\"", "a b.txt", 'D'},
+      {"\"a b.txt\" -d", "a b.txt", 'd'},
+      {"\"-not a switch\" /D", "-not a switch", 'D'},
+      {"\"first one\" second.txt", "first one", 0},
+      {"\"\" /D name.txt", "name.txt", 'D'},  // an empty quoted name is no name
+      {"\"unclosed name -D", "unclosed name -D", 0},
+  };
+  for (const Case& t : cases) {
+    CommandLine c = Parse(t.line);
+    EXPECT_STREQ(c.RequestedName, t.name) << t.line;
+    EXPECT_EQ(SwitchOf(c, 'D'), t.switchD) << t.line;
+  }
+}
+
 TEST(CommandLine, ControlCharactersSeparateAndHighBytesBelongToWords) {
   CommandLine c = Parse(
       "\x01\x1f"
