@@ -26,6 +26,18 @@ int HorzPageStepFor(int clientWidth, int charWidth) {
   return std::max(clientWidth / (3 * std::max(charWidth, 1)), 1);
 }
 
+int WheelSteps(int* carry, int delta, int perNotch) {
+  constexpr int kNotch = 120;
+  perNotch = std::clamp(perNotch, 0, 10000);  // keeps delta * perNotch inside int
+  delta = std::clamp(delta, -32768, 32767);
+  long long units = static_cast<long long>(delta) * perNotch;
+  if ((units < 0 && *carry > 0) || (units > 0 && *carry < 0)) *carry = 0;
+  units += *carry;
+  long long steps = units / kNotch;
+  *carry = static_cast<int>(units - steps * kNotch);
+  return static_cast<int>(steps);
+}
+
 int PointSizeToHeight(int pointSize, int dpiY) {
   if (pointSize < 1) pointSize = 10;
   return (-35 - dpiY * pointSize) / 72;

@@ -27,6 +27,12 @@ int ZoomedFontHeight(int height, int zoom);
 int ClampHScroll(int value, int formatLength);
 int HScrollAtRightEnd(int formatLength, int clientWidth, int charWidth);
 
+// The mouse wheel: whole steps (lines, columns or zoom steps) for a wheel
+// delta at `perNotch` steps per notch of 120; what is left of a partial
+// notch stays in *carry for the next message, so a precise touchpad's small
+// deltas add up. A turn the other way drops what was left.
+int WheelSteps(int* carry, int delta, int perNotch);
+
 // Upper ends of the scroll ranges; 0 hides the bar. Modes: 0 never,
 // 1 always, 2 when needed.
 struct VertBarInput {

@@ -4,6 +4,22 @@
 
 #include "viewer/settings/view_options.h"
 
+TEST(DisplayRules, WheelStepsAddUpPartialNotchesAndDropThemOnATurn) {
+  struct Step {
+    int delta, perNotch, steps, carryAfter;
+  } steps[] = {
+      {120, 3, 3, 0},   {-240, 3, -6, 0},  // whole notches, both ways
+      {40, 3, 1, 0},    {30, 3, 0, 90},    {30, 3, 1, 60},  // a touchpad's small deltas add up
+      {-60, 1, 0, -60},                    // a turn drops what was left
+      {-60, 1, -1, 0},  {120, 0, 0, 0},    {32767, 10000, 2730583, 40},
+  };
+  int carry = 0;
+  for (const Step& s : steps) {
+    EXPECT_EQ(WheelSteps(&carry, s.delta, s.perNotch), s.steps) << s.delta << "/" << s.perNotch;
+    EXPECT_EQ(carry, s.carryAfter) << s.delta << "/" << s.perNotch;
+  }
+}
+
 TEST(DisplayRules, LinesPerScreenLeavesRoomForTitlesAndNeverDropsBelowOne) {
   EXPECT_EQ(LinesPerScreenFor(400, 16, 0), 25);
   EXPECT_EQ(LinesPerScreenFor(400, 16, 3), 22);

@@ -4,6 +4,7 @@
 #include "viewer/app/auto_scroll.h"
 #include "viewer/app/keys.h"
 #include "viewer/app/layout.h"
+#include "viewer/app/mouse_wheel.h"
 #include "viewer/view/messages.h"
 #include "viewer/app/paint.h"
 #include "viewer/app/reposition.h"
@@ -36,6 +37,8 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
       if (OnHScroll(hwnd, LOWORD(wParam), HIWORD(wParam))) return 0;
       break;
     case WM_MOUSEMOVE: AutoScrollMouseMove(hwnd, wParam, lParam); return 0;
+    case WM_MOUSEWHEEL: OnMouseWheel(hwnd, wParam); return 0;
+    case WM_MOUSEHWHEEL: OnMouseHWheel(hwnd, wParam); return 0;
     case WM_TIMER:
       if (wParam == kAutoScrollUpTimer || wParam == kAutoScrollDownTimer)
         AutoScrollTick(hwnd, wParam);

@@ -5,6 +5,7 @@
 #include "viewer/app/app_state.h"
 #include "viewer/app/auto_scroll.h"
 #include "tests/support/display_fixture.h"
+#include "tests/support/window_polling.h"
 #include "viewer/view/messages.h"
 #include "viewer/view/view_blocks.h"
 #include "common/text_copy.h"
@@ -198,4 +199,35 @@ TEST_F(WindowView, DraggingBelowTheWindowRunsTheFastDownTimer) {
   SendMessageA(hwnd_, WM_LBUTTONUP, 0, 0);
   EXPECT_EQ(AutoScrollTimer(), 0u);
   EXPECT_FALSE(SelectionDragging());
+}
+
+TEST_F(WindowView, WheelScrollsBySystemLinesAddsUpHalfNotchesZoomsWithCtrlAndScrollsSideways) {
+  UINT lines = 3;
+  SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  if (lines == WHEEL_PAGESCROLL || lines == 0) GTEST_SKIP() << "the wheel scrolls pages here";
+  gOriginal = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Recorder)));
+  gSent.clear();
+  SendMessageA(hwnd_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  SendMessageA(hwnd_, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), 0);
+  SendMessageA(hwnd_, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), 0);
+  PumpMessages();
+  ASSERT_GE(gSent.size(), 2u);
+  EXPECT_EQ(static_cast<int>(gSent[0].W), static_cast<int>(lines)) << "towards the user: down";
+  int back = 0;
+  for (size_t i = 1; i < gSent.size(); ++i) back += static_cast<int>(gSent[i].W);
+  EXPECT_EQ(back, -static_cast<int>(lines)) << "two half notches make one";
+
+  int zoom = gView.ZoomLevel;
+  SendMessageA(hwnd_, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), 0);
+  EXPECT_EQ(gView.ZoomLevel, zoom + 1);
+  SendMessageA(hwnd_, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, -2 * WHEEL_DELTA), 0);
+  EXPECT_EQ(gView.ZoomLevel, zoom - 1);
+
+  gView.FormatLength = 300;
+  gView.HScroll = 0;
+  SendMessageA(hwnd_, WM_MOUSEHWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_GT(gView.HScroll, 0);
+  SendMessageA(hwnd_, WM_MOUSEHWHEEL, MAKEWPARAM(0, -10 * WHEEL_DELTA), 0);
+  EXPECT_EQ(gView.HScroll, 0);
 }
