@@ -38,6 +38,19 @@ int WheelSteps(int* carry, int delta, int perNotch) {
   return static_cast<int>(steps);
 }
 
+int FrozenColumnsShown(int frozen, int charWidth, int clientWidth) {
+  return std::clamp(frozen, 0, std::max(clientWidth, 0) / std::max(charWidth, 1) + 1);
+}
+
+int FrozenEdge(int frozenShown, int charWidth) {
+  return frozenShown > 0 ? frozenShown * std::max(charWidth, 1) + 3 : 0;
+}
+
+int PaddedWidth(int padLength, int frozenShown, int hScroll, int charWidth, int limit) {
+  long long columns = static_cast<long long>(padLength) - frozenShown - hScroll;
+  return static_cast<int>(std::clamp<long long>(columns * std::max(charWidth, 1), 0, limit));
+}
+
 int PointSizeToHeight(int pointSize, int dpiY) {
   if (pointSize < 1) pointSize = 10;
   return (-35 - dpiY * pointSize) / 72;

@@ -16,6 +16,15 @@ bool NeedsReformat(int oldLength, int newLength, bool wrap, bool sizeChange);
 // Columns moved by a horizontal page step.
 int HorzPageStepFor(int clientWidth, int charWidth);
 
+// Frozen columns: how many a row shows (never more than reach past the
+// window's right edge, whatever the profile says), and the left edge of
+// the scrolled part in pixels (0 without frozen columns).
+int FrozenColumnsShown(int frozen, int charWidth, int clientWidth);
+int FrozenEdge(int frozenShown, int charWidth);
+// The width a line padded to padLength characters takes right of the
+// frozen part, between 0 and limit pixels.
+int PaddedWidth(int padLength, int frozenShown, int hScroll, int charWidth, int limit);
+
 // Character height (negative) for a point size at `dpiY` pixels per inch;
 // sizes below 1 count as 10.
 int PointSizeToHeight(int pointSize, int dpiY);

@@ -20,6 +20,19 @@ TEST(DisplayRules, WheelStepsAddUpPartialNotchesAndDropThemOnATurn) {
   }
 }
 
+TEST(DisplayRules, FrozenColumnsNeverReachFarPastTheWindow) {
+  EXPECT_EQ(FrozenColumnsShown(4, 8, 640), 4);
+  EXPECT_EQ(FrozenColumnsShown(-3, 8, 640), 0);
+  EXPECT_EQ(FrozenColumnsShown(300000000, 8, 640), 81);
+  EXPECT_EQ(FrozenColumnsShown(2147483647, 0, 640), 641);
+  EXPECT_EQ(FrozenEdge(0, 8), 0);
+  EXPECT_EQ(FrozenEdge(81, 8), 651);
+  EXPECT_EQ(PaddedWidth(100, 4, 6, 8, 640), 640);
+  EXPECT_EQ(PaddedWidth(50, 4, 6, 8, 640), 320);
+  EXPECT_EQ(PaddedWidth(2147483647, 0, 0, 8, 640), 640);
+  EXPECT_EQ(PaddedWidth(0, 81, 2147483647, 8, 640), 0);
+}
+
 TEST(DisplayRules, LinesPerScreenLeavesRoomForTitlesAndNeverDropsBelowOne) {
   EXPECT_EQ(LinesPerScreenFor(400, 16, 0), 25);
   EXPECT_EQ(LinesPerScreenFor(400, 16, 3), 22);

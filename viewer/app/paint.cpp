@@ -106,7 +106,8 @@ void PaintTextRow(const Grid& g, int y, const LineEntry& e, int32_t nextOffset) 
   if (showBackground || showNote) {
     SIZE extent{};
     GetTextExtentPoint32A(g.dc, chars + s.start, s.count, &extent);
-    int padded = (gSetupSettings.PadLineLength - g.frozen - gView.HScroll) * g.charWidth;
+    int padded = PaddedWidth(gSetupSettings.PadLineLength, g.frozen, gView.HScroll, g.charWidth,
+                             g.right);
     x = g.edge + ((flags & LF_PAGE_GAP) ? 0 : std::max<int>(extent.cx, padded));
     if (x > 0) x += 2;
   }
@@ -171,8 +172,8 @@ void PaintContent(HDC dc, const RECT& update) {
   g.bottom = gView.ClientHeight;
   g.lineHeight = std::max(gView.LineHeight, 1);
   g.charWidth = gView.CharWidth;
-  g.frozen = std::max(gViewOptions.FreezeColumns, 0);
-  g.edge = g.frozen > 0 ? g.frozen * g.charWidth + 3 : 0;
+  g.frozen = FrozenColumnsShown(gViewOptions.FreezeColumns, g.charWidth, g.right);
+  g.edge = FrozenEdge(g.frozen, g.charWidth);
   g.background = CreateSolidBrush(gColors[CLR_WINDOW_BGND]);
   HGDIOBJ oldFont = gScreenFont.Font ? SelectObject(dc, gScreenFont.Font) : nullptr;
   SetBkMode(dc, OPAQUE);

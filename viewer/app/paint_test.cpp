@@ -119,6 +119,17 @@ TEST_F(Paint, TitlesFrozenColumnsAndNotes) {
   EXPECT_EQ(quiet.CountInRow(2 * lh_, 2 * lh_, kInfoBg), 0) << "ShowMessages 0 hides the notes";
 }
 
+TEST_F(Paint, HugeFrozenColumnsAndPaddingFillTheRowsInsteadOfPaintingNothing) {
+  gViewOptions.FreezeColumns = 300000000;
+  gSetupSettings.PadLineLength = 2147483647;
+  gViewOptions.CurrentFlags |= FMT_SHOW_BACKGROUND;
+  SetTestLines({{"0123456789", 0}, {"abc", 11}}, 15);
+  Canvas c(hwnd_);
+  EXPECT_GT(c.CountInRow(0, lh_, kTitle), 0) << "the line is drawn in its frozen part";
+  EXPECT_EQ(c.At(Right(), Mid(1)), kTitleBg) << "the frozen part reaches the right edge";
+  EXPECT_EQ(c.CountInRow(0, c.Height(), kUnpainted), 0) << "every pixel is painted";
+}
+
 TEST_F(Paint, PageBreakDrawsADottedLineOnTheRowTop) {
   SetTestLines({{"page one", 0}, {"page two", 9, LF_PAGE_BREAK}}, 18);
   Canvas c(hwnd_);
