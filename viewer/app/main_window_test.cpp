@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "tests/support/main_window_fixture.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 #include "viewer/app/app_state.h"
@@ -36,53 +37,17 @@ BOOL WINAPI FakeOpenDialog(LPOPENFILENAMEA ofn) {
   return gDialogAnswer;
 }
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public MainWindowTest {
  protected:
   void SetUp() override {
-    gViewOptions = ViewOptions{};
-    gSetupSettings = SetupSettings{};
-    gRecent = RecentLists{};
-    gApp = AppState{};
-    gFile = FileRef{};
-    gGetOpenFileName = FakeOpenDialog;
     gLastOfn = {};
     gDialogAnswer = FALSE;
-    profile_ = folder_.Write("TARVO.INI", profileText_);
-    CopyProfilePath();
-    SetProfileStore(&gStore);
-    ReadSetupSettings();
-    LoadProfile();
-    static bool registered = RegisterMainClass(GetModuleHandleA(nullptr));
-    ASSERT_TRUE(registered);
-    hwnd_ = CreateMainWindow(GetModuleHandleA(nullptr));
-    ASSERT_NE(hwnd_, nullptr);
-    PumpMessages();
-  }
-  void TearDown() override {
-    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
-    PumpMessages();
-    gGetOpenFileName = GetOpenFileNameA;
+    MainWindowTest::SetUp();
+    gGetOpenFileName = FakeOpenDialog;
   }
   void CopyProfilePath() {
     std::strncpy(gSetupSettings.ProfilePath, profile_.c_str(), kProfilePathChars);
   }
-  LRESULT OpenName(const std::string& name, WPARAM mayOfferDialog = 0) {
-    LRESULT r =
-        SendMessageA(hwnd_, VW_OPENNAME, mayOfferDialog, reinterpret_cast<LPARAM>(name.c_str()));
-    PumpMessages();
-    return r;
-  }
-  std::string Caption() const { return WindowText(hwnd_); }
-  std::string MenuText(HMENU menu, int pos) const {
-    char text[64] = "";
-    GetMenuStringA(menu, pos, text, sizeof text, MF_BYPOSITION);
-    return text;
-  }
-
-  std::string profileText_;
-  TempFolder folder_;
-  std::string profile_;
-  HWND hwnd_ = nullptr;
 };
 
 class PrunedMenu : public MainWindow {
