@@ -231,3 +231,28 @@ TEST(Profile, RealProfileFileLoadsWithClamps) {
   EXPECT_EQ(gRecent.FileCount, 1);
   EXPECT_STREQ(gRecent.Files[0], "C:\\b.txt");
 }
+
+// A stored position that would leave the window out of reach opens it on
+// the screen instead; the profile keeps the stored value.
+TEST(MainWindowPlacement, UnreachableStoredPositionsOpenOnTheScreen) {
+  RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  for (const char* stored : {"2147483647,2147483647,400,600", "a,b,,"}) {
+    TempFolder dir;
+    std::string ini = dir.Write("TARVO.INI", std::string("[Tarvo]\nWindowPos=") + stored + "\n");
+    ResetViewerRecords();
+    std::strcpy(gSetupSettings.ProfilePath, ini.c_str());
+    SetProfileStore(&gStore);
+    LoadProfile();
+    HWND hwnd = CreateViewerWindow();
+    ASSERT_NE(hwnd, nullptr);
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    EXPECT_TRUE(r.left >= screen.left && r.top >= screen.top && r.left < screen.right - 40 &&
+                r.top < screen.bottom - 40)
+        << stored << ": at " << r.left << "," << r.top;
+    EXPECT_GE(r.right - r.left, GetSystemMetrics(SM_CXMIN)) << stored;
+    EXPECT_GE(r.bottom - r.top, GetSystemMetrics(SM_CYMIN)) << stored;
+    DestroyWindow(hwnd);
+    PumpMessages();
+  }
+}

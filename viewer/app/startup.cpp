@@ -1,10 +1,13 @@
 #include "viewer/app/startup.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "viewer/app/app_state.h"
 #include "viewer/app/ctl3d.h"
 #include "viewer/app/main_window.h"
+#include "viewer/app/window_placement.h"
 #include "viewer/view/messages.h"
 #include "viewer/services/instance.h"
 #include "viewer/services/ui_seam.h"
@@ -62,8 +65,35 @@ bool RegisterMainClass(HINSTANCE instance) {
   return false;
 }
 
+namespace {
+// The work area of the monitor nearest the stored position. The monitor
+// calls are looked up at run time: Windows 95 and NT 4 know one screen only.
+ScreenRect WorkAreaNear(const WindowPos& stored) {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  using FromRect = HMONITOR(WINAPI*)(LPCRECT, DWORD);
+  using Info = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
+  HMODULE user = GetModuleHandleA("user32.dll");
+  auto fromRect =
+      reinterpret_cast<FromRect>(reinterpret_cast<void*>(GetProcAddress(user, "MonitorFromRect")));
+  auto info =
+      reinterpret_cast<Info>(reinterpret_cast<void*>(GetProcAddress(user, "GetMonitorInfoA")));
+  if (fromRect && info && stored.Left != kUseDefault) {
+    LONG x = std::min<LONG>(stored.Left, INT32_MAX - 1),
+         y = std::min<LONG>(stored.Top, INT32_MAX - 1);
+    RECT r{x, y, x + 1, y + 1};
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    if (HMONITOR monitor = fromRect(&r, MONITOR_DEFAULTTONEAREST); monitor && info(monitor, &mi))
+      area = mi.rcWork;
+  }
+  return {area.left, area.top, area.right, area.bottom};
+}
+}  // namespace
+
 HWND CreateMainWindow(HINSTANCE instance) {
-  const WindowPos& pos = gViewOptions.Window;
+  WindowPos pos = VisibleWindowPos(gViewOptions.Window, WorkAreaNear(gViewOptions.Window),
+                                   GetSystemMetrics(SM_CXMIN), GetSystemMetrics(SM_CYMIN));
   HWND hwnd = CreateWindowExA(
       0, kClassName, kAppTitle, WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,
       pos.Left, pos.Top, pos.Width, pos.Height, nullptr, nullptr, instance, nullptr);

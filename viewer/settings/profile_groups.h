@@ -1,6 +1,7 @@
 // Loading and saving the profile groups of the options record.
 #pragma once
 #include "viewer/buffer/line_table.h"
+#include "viewer/settings/view_options.h"
 
 constexpr char kMainSection[] = "Tarvo";
 constexpr char kSetupSection[] = "Tarvo Setup";
@@ -12,9 +13,6 @@ void LoadProfileGroups(const char* section, int mask, LineTable* titles = nullpt
                        TextArena* titleText = nullptr);
 void LoadProfile();
 // window: the main window's rectangle in screen coordinates, or nullptr.
-struct ScreenRect {
-  int Left, Top, Right, Bottom;
-};
 bool SaveViewOptions(const char* section, const ScreenRect* window);
 void ApplyCharCode();
 // switches: 26 entries, A..Z, each the letter as typed or 0.
