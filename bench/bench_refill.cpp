@@ -96,7 +96,7 @@ int main() {
       uint16_t status = 0;
       for (int i = 0; i < rounds; ++i)
         status |= LoadLinesAround(target, 0, 40, 80, file, table, arena, &tagList, FormatText,
-                                  FMT_FORM_FEEDS);
+                                  FMT_FORM_FEEDS, 8);
       double ms =
           std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
               .count() /

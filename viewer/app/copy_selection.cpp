@@ -4,7 +4,6 @@
 
 #include "viewer/services/ui_seam.h"
 #include "viewer/buffer/read_block.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
 constexpr int32_t kCopyLines = 32760;
@@ -42,7 +41,7 @@ void Fail(HWND hwnd, const char* text) {
 }  // namespace
 
 int CopySelection(HWND hwnd, int32_t start, int32_t end, const FileRef& file, Formatter formatter,
-                  uint32_t flags, int32_t lineLength) {
+                  uint32_t flags, int32_t lineLength, int32_t tabLength) {
   if (start >= file.Flen) return 0;
   if (start < 0) start = 0;
   if (end < 0) end = file.Flen;
@@ -51,7 +50,6 @@ int CopySelection(HWND hwnd, int32_t start, int32_t end, const FileRef& file, Fo
     Fail(hwnd, "Cannot allocate buffers!");
     return 0;
   }
-  if (flags & FMT_FIXED_LENGTH) lineLength = gViewOptions.LineLength;
   auto* entries = static_cast<LineEntry*>(blocks.data[0]);
   char* clip = static_cast<char*>(blocks.data[3]);
   int32_t used = 0;
@@ -74,7 +72,8 @@ int CopySelection(HWND hwnd, int32_t start, int32_t end, const FileRef& file, Fo
       }
       lines = LineArray{entries, kCopyLines, 0};
       TextBuffer text{static_cast<char*>(blocks.data[1]), kCopyTextBytes, 0};
-      if (formatter(window, lines, text, next, FORMAT_FORWARD, flags, lineLength) & ST_FAILED) {
+      if (formatter(window, lines, text, next, FORMAT_FORWARD, flags, lineLength, tabLength) &
+          ST_FAILED) {
         Fail(hwnd, "Program error");
         break;
       }
