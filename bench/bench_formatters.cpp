@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/formatters.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
 constexpr int kBlock = 65535;

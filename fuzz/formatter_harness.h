@@ -11,8 +11,8 @@
 #include <memory>
 #include <vector>
 
+#include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/formatters.h"
-#include "viewer/settings/view_options.h"
 
 namespace fuzz {
 

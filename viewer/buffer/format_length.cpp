@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "viewer/settings/view_options.h"
+#include "viewer/buffer/format_flags.h"
 
 FormatLengthUpdate ComputeFormatLength(int32_t oldLength, int32_t clientWidth,
                                        int32_t averageCharWidth, uint32_t flags, int32_t lineLength,

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "viewer/settings/view_options.h"
+#include "viewer/buffer/format_flags.h"
 
 TEST(FormatLength, WrappedLinesAreAsWideAsTheWindowUnwrappedThreeWidths) {
   FormatLengthUpdate wrap = ComputeFormatLength(-1, 800, 8, FMT_WRAP, 256, false);

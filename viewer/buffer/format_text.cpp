@@ -4,8 +4,8 @@
 
 #include "viewer/buffer/byte_scan.h"
 #include "viewer/buffer/code_tables.h"
+#include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/formatters.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
 constexpr uint8_t kCR = 0x0D, kLF = 0x0A, kTab = 0x09, kFormFeed = 0x0C, kEofMark = 0x1A;
