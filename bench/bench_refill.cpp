@@ -64,9 +64,9 @@ long MaxRssKb() {
 }  // namespace
 
 int main() {
-  static const FileSystem counting = {CountOpen, PlatformFileSystem().Size,
-                                      PlatformFileSystem().Seek, CountRead,
-                                      PlatformFileSystem().Close};
+  static FileSystem counting = PlatformFileSystem();
+  counting.Open = CountOpen;
+  counting.Read = CountRead;
   SetFileSystem(&counting);
   std::vector<LineEntry> entries(kLineTableBlockBytes / sizeof(LineEntry));
   std::vector<char> text(kTextArenaBlockBytes);
