@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/formatters.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
 constexpr int kBlock = 65535;
@@ -61,7 +61,7 @@ double Throughput(Formatter f, const std::string& block, int direction, uint32_t
     LineArray a{gEntries.data(), static_cast<int32_t>(gEntries.size()),
                 direction == FORMAT_FORWARD ? 0 : static_cast<int32_t>(gEntries.size())};
     TextBuffer t{gText.data(), static_cast<int32_t>(gText.size()), 0};
-    f(w, a, t, 1 << 20, direction, flags, L);
+    f(w, a, t, 1 << 20, direction, flags, L, 8);
     lines = direction == FORMAT_FORWARD ? a.Count : static_cast<int32_t>(gEntries.size()) - a.Count;
   });
   std::printf("  %6d lines", lines);
@@ -70,7 +70,6 @@ double Throughput(Formatter f, const std::string& block, int direction, uint32_t
 }  // namespace
 
 int main() {
-  gViewOptions.TabLength = 8;
   const std::string plain = TextBlock(false, 60), tabbed = TextBlock(true, 60),
                     longLines = TextBlock(false, 400);
   std::vector<char> sink(kBlock);

@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "viewer/buffer/file_access.h"
+#include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/formatters.h"
 #include "viewer/buffer/line_buffer.h"
 #include "viewer/buffer/read_block.h"
 #include "common/text_copy.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
 int gOpens = 0, gReads = 0;
@@ -64,9 +64,9 @@ long MaxRssKb() {
 }  // namespace
 
 int main() {
-  static const FileSystem counting = {CountOpen, PlatformFileSystem().Size,
-                                      PlatformFileSystem().Seek, CountRead,
-                                      PlatformFileSystem().Close};
+  static FileSystem counting = PlatformFileSystem();
+  counting.Open = CountOpen;
+  counting.Read = CountRead;
   SetFileSystem(&counting);
   std::vector<LineEntry> entries(kLineTableBlockBytes / sizeof(LineEntry));
   std::vector<char> text(kTextArenaBlockBytes);
@@ -96,7 +96,7 @@ int main() {
       uint16_t status = 0;
       for (int i = 0; i < rounds; ++i)
         status |= LoadLinesAround(target, 0, 40, 80, file, table, arena, &tagList, FormatText,
-                                  FMT_FORM_FEEDS);
+                                  FMT_FORM_FEEDS, 8);
       double ms =
           std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
               .count() /

@@ -11,8 +11,8 @@
 #include <memory>
 #include <vector>
 
+#include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/formatters.h"
-#include "viewer/settings/view_options.h"
 
 namespace fuzz {
 
@@ -49,15 +49,16 @@ inline int32_t LineLengthFrom(uint32_t raw) {
 
 // Text formatted backward from the end of a whole file gives the lines it
 // gives forward from the start, when the buffers hold them all.
-inline void CheckTextBothWays(const uint8_t* bytes, int32_t n, uint32_t flags, int32_t L) {
+inline void CheckTextBothWays(const uint8_t* bytes, int32_t n, uint32_t flags, int32_t L,
+                              int32_t tab) {
   if (n > 1000 || L < 1 || L > 300) return;
   const int32_t capacity = n + 2, room = n * (L < 255 ? L : 255) + 1;
   std::vector<LineEntry> fwd(capacity), back(capacity);
   std::vector<char> fwdText(room), backText(room);
   LineArray f{fwd.data(), capacity, 0}, b{back.data(), capacity, capacity};
   TextBuffer ft{fwdText.data(), room, 0}, bt{backText.data(), room, 0};
-  FormatText(ReadWindow{bytes, n, 0}, f, ft, 0, FORMAT_FORWARD, flags, L);
-  FormatText(ReadWindow{bytes, n, n}, b, bt, n, FORMAT_BACKWARD, flags, L);
+  FormatText(ReadWindow{bytes, n, 0}, f, ft, 0, FORMAT_FORWARD, flags, L, tab);
+  FormatText(ReadWindow{bytes, n, n}, b, bt, n, FORMAT_BACKWARD, flags, L, tab);
   FUZZ_CHECK(f.Count == capacity - b.Count);
   for (int32_t i = 0; i < f.Count; ++i) {
     const LineEntry &x = fwd[i], &y = back[b.Count + i];
@@ -75,7 +76,7 @@ inline void FuzzFormatter(Formatter format, bool hex, const uint8_t* data, size_
   const int32_t capacity = 1 + static_cast<int32_t>(in.Take(1));
   const int32_t textCapacity = static_cast<int32_t>(in.Take(2) % 20000);
   const int32_t windowStart = static_cast<int32_t>(in.Take(3));
-  gViewOptions.TabLength = 1 + static_cast<int>(in.Take(1) % 255);
+  const int32_t tab = 1 + static_cast<int32_t>(in.Take(1) % 255);
 
   const int32_t n = static_cast<int32_t>(in.n);
   std::unique_ptr<uint8_t[]> bytes(new uint8_t[n > 0 ? n : 1]);
@@ -90,9 +91,9 @@ inline void FuzzFormatter(Formatter format, bool hex, const uint8_t* data, size_
   ReadWindow w{bytes.get(), n, position};
   LineArray lines{entries.get(), capacity, startCount};
   TextBuffer t{text.get(), textCapacity, 0};
-  uint16_t status = format(w, lines, t, offset, direction, flags, L);
+  uint16_t status = format(w, lines, t, offset, direction, flags, L, tab);
 
-  if (format == FormatText) CheckTextBothWays(bytes.get(), n, flags, L);
+  if (format == FormatText) CheckTextBothWays(bytes.get(), n, flags, L, tab);
 
   HexLayout layout;
   if (hex && !HexLayoutFor(L, &layout)) {

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   s.Flags = in.Take(2);
   s.LineLength = fuzz::LineLengthFrom(in.Take(4));
   s.LinesPerScreen = static_cast<int>(in.Take(1) % 40);
-  gViewOptions.TabLength = 1 + static_cast<int>(in.Take(1) % 16);
+  s.TabLength = 1 + static_cast<int32_t>(in.Take(1) % 16);
   // The file: a length, then bytes repeated to it.
   // Mostly small files (fast runs); now and then one beyond a block.
   const uint32_t sizeChoice = in.Take(3);

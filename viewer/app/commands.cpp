@@ -15,8 +15,12 @@ void CopyCommand(HWND hwnd) {
     MessageBeep(0);
     return;
   }
-  CopySelection(hwnd, gSel.SelStart, gSel.SelEnd, gFile, FormatterFor(gViewOptions.Format),
-                gViewOptions.CurrentFlags, gView.FormatLength);
+  const uint32_t flags = gViewOptions.CurrentFlags;
+  // A fixed line length is copied as it is set, whatever the window shows.
+  const int32_t lineLength =
+      (flags & FMT_FIXED_LENGTH) ? gViewOptions.LineLength : gView.FormatLength;
+  CopySelection(hwnd, gSel.SelStart, gSel.SelEnd, gFile, FormatterFor(gViewOptions.Format), flags,
+                lineLength, gViewOptions.TabLength);
 }
 
 void OnCommand(HWND hwnd, int id) {

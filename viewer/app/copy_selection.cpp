@@ -1,10 +1,11 @@
 #include "viewer/app/copy_selection.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "viewer/services/ui_seam.h"
+#include "viewer/buffer/line_walk.h"
 #include "viewer/buffer/read_block.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
 constexpr int32_t kCopyLines = 32760;
@@ -42,59 +43,37 @@ void Fail(HWND hwnd, const char* text) {
 }  // namespace
 
 int CopySelection(HWND hwnd, int32_t start, int32_t end, const FileRef& file, Formatter formatter,
-                  uint32_t flags, int32_t lineLength) {
+                  uint32_t flags, int32_t lineLength, int32_t tabLength) {
   if (start >= file.Flen) return 0;
-  if (start < 0) start = 0;
-  if (end < 0) end = file.Flen;
   CopyBlocks blocks;
   if (!blocks.Allocate()) {
     Fail(hwnd, "Cannot allocate buffers!");
     return 0;
   }
-  if (flags & FMT_FIXED_LENGTH) lineLength = gViewOptions.LineLength;
-  auto* entries = static_cast<LineEntry*>(blocks.data[0]);
   char* clip = static_cast<char*>(blocks.data[3]);
   int32_t used = 0;
-  int32_t stopAt = end > start + 1 ? end : start + 1;
-
-  FileRef reader = file;
-  LineArray lines{entries, kCopyLines, 0};
-  int taken = 0;
-  int32_t next = start;  // where the next pass starts
-  for (;;) {
-    if (taken >= lines.Count) {
-      if (next >= reader.Flen) break;
-      reader.Fcur = next;
-      ReadWindow window;
-      ReadBuffer buffer{static_cast<uint8_t*>(blocks.data[2]), kReadBlockBytes, 0};
-      uint16_t read = ReadBlock(reader, buffer, window);
-      if (read & ST_FAILED) {
-        Fail(hwnd, "File read error");
-        break;
-      }
-      lines = LineArray{entries, kCopyLines, 0};
-      TextBuffer text{static_cast<char*>(blocks.data[1]), kCopyTextBytes, 0};
-      if (formatter(window, lines, text, next, FORMAT_FORWARD, flags, lineLength) & ST_FAILED) {
-        Fail(hwnd, "Program error");
-        break;
-      }
-      // A last line that ran into the end of a block which is not the end of
-      // the file is only a piece: the next pass reads it again from its start.
-      int32_t blockEnd = next + window.Size - window.Position;
-      if (!(read & ST_EOF) && lines.Count > 1 && entries[lines.Count].Offset >= blockEnd)
-        --lines.Count;
-      taken = 0;
-      if (lines.Count == 0 || entries[lines.Count].Offset <= next) break;  // no progress
-      next = entries[lines.Count].Offset;
-    }
-    const LineEntry& line = entries[taken++];
-    int32_t room = kClipboardBytes - used - 3;
-    int32_t n = line.Length < room ? line.Length : room;
-    if (n > 0) std::memcpy(clip + used, static_cast<char*>(blocks.data[1]) + line.TextOffset, n);
-    used += n > 0 ? n : 0;
+  // Each line with CR LF and a NUL after it, the text cut where the block
+  // fills.
+  auto append = [&](const LineEntry&, std::string_view text) {
+    int32_t n = std::min(static_cast<int32_t>(text.size()), kClipboardBytes - used - 3);
+    if (n > 0) std::memcpy(clip + used, text.data(), n);
+    used += std::max(n, 0);
     std::memcpy(clip + used, "\r\n", 3);
     used += 2;
-    if (used >= kClipboardBytes - 3 || entries[taken].Offset >= stopAt) break;
+    return used < kClipboardBytes - 3;
+  };
+  WalkBlocks walk;
+  walk.Read = static_cast<uint8_t*>(blocks.data[2]);
+  walk.ReadBytes = kReadBlockBytes;
+  walk.Lines = static_cast<LineEntry*>(blocks.data[0]);
+  walk.LineSlots = kCopyLines;
+  walk.Text = static_cast<char*>(blocks.data[1]);
+  walk.TextBytes = kCopyTextBytes;
+  switch (WalkFormattedLines(file, start, end, {formatter, flags, lineLength, tabLength}, walk,
+                             append)) {
+    case WALK_READ_FAILED: Fail(hwnd, "File read error"); break;
+    case WALK_FORMAT_FAILED: Fail(hwnd, "Program error"); break;
+    case WALK_DONE: break;
   }
 
   GlobalUnlock(blocks.handles[3]);

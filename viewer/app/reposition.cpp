@@ -34,6 +34,7 @@ uint16_t Refill(HWND hwnd, const MovePlan& plan) {
   s.Flags = gViewOptions.CurrentFlags | (gSetupSettings.ShowPageGap ? FMT_PAGE_GAP : 0);
   // -1 asks the layout for a new value; until it has one, the start value.
   s.LineLength = gView.FormatLength > 0 ? gView.FormatLength : 255;
+  s.TabLength = gViewOptions.TabLength;
   s.LinesPerScreen = gView.LinesPerScreen;
   s.PadPageLength = gSetupSettings.PadPageLength;
   uint16_t status;

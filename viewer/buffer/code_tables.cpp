@@ -3,7 +3,7 @@
 #include <array>
 #include <cstring>
 
-#include "viewer/settings/view_options.h"
+#include "viewer/buffer/format_flags.h"
 
 namespace {
 constexpr uint8_t kMiddleDot = 0xB7;

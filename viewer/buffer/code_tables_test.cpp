@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "viewer/settings/view_options.h"
+#include "viewer/buffer/format_flags.h"
 
 TEST(CodeTables, AnsiShowsControlBytesAsMiddleDotAndMarksTabAndFormFeed) {
   CodeTable t = SelectCodeTable(0);

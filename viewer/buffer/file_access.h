@@ -1,8 +1,11 @@
 // The one seam through which the text viewer touches files: open for shared
-// reading, size, seek, read, close. The program uses the platform's calls;
-// tests put in their own to make any step fail.
+// reading, size, seek, read, close, and temporary files of its own that it
+// creates, writes and deletes. The program uses the platform's calls; tests
+// put in their own to make any step fail.
 #pragma once
 #include <cstdint>
+
+#include "viewer/buffer/file_ref.h"
 
 using FileHandle = intptr_t;
 constexpr FileHandle kNoFile = -1;
@@ -13,6 +16,13 @@ struct FileSystem {
   bool (*Seek)(FileHandle file, int64_t offset);  // from the start
   int32_t (*Read)(FileHandle file, void* buffer, int32_t bytes);  // bytes read, -1 on failure
   void (*Close)(FileHandle file);
+  // A new empty file in the temporary folder, open for reading and writing
+  // (others may read it too); its name is stored in path, which has room for
+  // kFilePathChars characters and the NUL. kNoFile on failure.
+  FileHandle (*CreateTemporary)(char* path);
+  // At the file's position; bytes written, -1 on failure.
+  int32_t (*Write)(FileHandle file, const void* buffer, int32_t bytes);
+  bool (*Delete)(const char* path);  // a closed file
 };
 
 // The platform's file system (Win32 in the program, POSIX natively).

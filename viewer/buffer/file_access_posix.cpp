@@ -3,6 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "viewer/buffer/file_access.h"
 
 namespace {
@@ -28,7 +31,20 @@ int32_t Read(FileHandle f, void* buffer, int32_t bytes) {
   return n < 0 ? -1 : static_cast<int32_t>(n);
 }
 void Close(FileHandle f) { ::close(static_cast<int>(f)); }
-const FileSystem kPosix = {Open, Size, Seek, Read, Close};
+FileHandle CreateTemporary(char* path) {
+  const char* folder = std::getenv("TMPDIR");
+  if (!folder || !*folder) folder = "/tmp";
+  int n = std::snprintf(path, kFilePathChars + 1, "%s/tarvoXXXXXX", folder);
+  int fd = n > 0 && n <= kFilePathChars ? ::mkstemp(path) : -1;
+  if (fd < 0) path[0] = '\0';
+  return fd < 0 ? kNoFile : fd;
+}
+int32_t Write(FileHandle f, const void* buffer, int32_t bytes) {
+  ssize_t n = ::write(static_cast<int>(f), buffer, static_cast<size_t>(bytes));
+  return n < 0 ? -1 : static_cast<int32_t>(n);
+}
+bool Delete(const char* path) { return ::unlink(path) == 0; }
+const FileSystem kPosix = {Open, Size, Seek, Read, Close, CreateTemporary, Write, Delete};
 }  // namespace
 
 const FileSystem& PlatformFileSystem() { return kPosix; }

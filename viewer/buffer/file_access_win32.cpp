@@ -27,7 +27,28 @@ int32_t Read(FileHandle f, void* buffer, int32_t bytes) {
              : -1;
 }
 void Close(FileHandle f) { CloseHandle(H(f)); }
-const FileSystem kWin32 = {Open, Size, Seek, Read, Close};
+// GetTempFileNameA makes the file; it is opened again for reading and writing.
+static_assert(kFilePathChars + 1 >= MAX_PATH, "a temporary file name fits a file path");
+FileHandle CreateTemporary(char* path) {
+  char folder[MAX_PATH];
+  DWORD n = GetTempPathA(MAX_PATH, folder);
+  path[0] = '\0';
+  if (n == 0 || n > MAX_PATH - 14 || !GetTempFileNameA(folder, "TRV", 0, path)) return kNoFile;
+  HANDLE h = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h != INVALID_HANDLE_VALUE) return reinterpret_cast<FileHandle>(h);
+  DeleteFileA(path);
+  path[0] = '\0';
+  return kNoFile;
+}
+int32_t Write(FileHandle f, const void* buffer, int32_t bytes) {
+  DWORD put = 0;
+  return WriteFile(H(f), buffer, static_cast<DWORD>(bytes), &put, nullptr)
+             ? static_cast<int32_t>(put)
+             : -1;
+}
+bool Delete(const char* path) { return DeleteFileA(path) != FALSE; }
+const FileSystem kWin32 = {Open, Size, Seek, Read, Close, CreateTemporary, Write, Delete};
 }  // namespace
 
 const FileSystem& PlatformFileSystem() { return kWin32; }

@@ -92,7 +92,7 @@ void Backward(const HexContext& c, const ReadWindow& w, LineArray& lines, TextBu
 }  // namespace
 
 uint16_t FormatHexDump(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
-                       int direction, uint32_t flags, int32_t lineLength) {
+                       int direction, uint32_t flags, int32_t lineLength, int32_t) {
   HexContext c;
   if (!HexLayoutFor(lineLength, &c.layout)) return ST_FAILED | ST_TOO_NARROW;
   if (!FormatterArgumentsValid(window, lines, text, direction)) return ST_FAILED;

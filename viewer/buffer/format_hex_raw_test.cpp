@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/format_test_util.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
 std::string Bytes(int n) {

@@ -49,7 +49,7 @@ void Backward(CodeTable table, int32_t L, const ReadWindow& w, LineArray& lines,
 }  // namespace
 
 uint16_t FormatRawText(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
-                       int direction, uint32_t flags, int32_t lineLength) {
+                       int direction, uint32_t flags, int32_t lineLength, int32_t) {
   if (!FormatterArgumentsValid(window, lines, text, direction)) return ST_FAILED;
   CodeTable table = SelectCodeTable(flags);
   int32_t L = std::max<int32_t>(lineLength, 1);

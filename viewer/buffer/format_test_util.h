@@ -19,6 +19,8 @@ struct FormatRun {
   uint16_t status = 0;
 };
 
+constexpr int32_t kTestTabLength = 8;
+
 inline FormatRun RunFormatter(Formatter f, std::string_view bytes, int direction, uint32_t flags,
                               int32_t lineLength, int32_t position = -1, int32_t offset = -1,
                               int32_t capacity = 200, int32_t textCapacity = 1 << 16) {
@@ -31,7 +33,7 @@ inline FormatRun RunFormatter(Formatter f, std::string_view bytes, int direction
   LineArray lines{entries.data(), capacity, direction == FORMAT_FORWARD ? 0 : capacity};
   TextBuffer t{text.data(), textCapacity, 0};
   FormatRun run;
-  run.status = f(w, lines, t, offset, direction, flags, lineLength);
+  run.status = f(w, lines, t, offset, direction, flags, lineLength, kTestTabLength);
   int32_t from = direction == FORMAT_FORWARD ? 0 : lines.Count;
   int32_t to = direction == FORMAT_FORWARD ? lines.Count : capacity;
   for (int32_t i = from; i < to; ++i) {

@@ -4,8 +4,8 @@
 
 #include "viewer/buffer/byte_scan.h"
 #include "viewer/buffer/code_tables.h"
+#include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/formatters.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
 constexpr uint8_t kCR = 0x0D, kLF = 0x0A, kTab = 0x09, kFormFeed = 0x0C, kEofMark = 0x1A;
@@ -21,12 +21,13 @@ struct TextContext {
   bool expandTabs;
 };
 
-void InitContext(TextContext& c, const ReadWindow& w, uint32_t flags, int32_t lineLength) {
+void InitContext(TextContext& c, const ReadWindow& w, uint32_t flags, int32_t lineLength,
+                 int32_t tabLength) {
   c.data = w.Data;
   c.table = SelectCodeTable(flags);
   c.flags = flags;
   c.lineLength = std::max<int32_t>(lineLength, 1);
-  c.tabLength = std::clamp(gViewOptions.TabLength, 1, 255);
+  c.tabLength = std::clamp(tabLength, 1, 255);
   c.expandTabs = (flags & FMT_EXPAND_TABS) != 0;
 }
 
@@ -201,10 +202,10 @@ uint16_t Backward(const TextContext& c, const ReadWindow& w, LineArray& lines, T
 }  // namespace
 
 uint16_t FormatText(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
-                    int direction, uint32_t flags, int32_t lineLength) {
+                    int direction, uint32_t flags, int32_t lineLength, int32_t tabLength) {
   if (!FormatterArgumentsValid(window, lines, text, direction)) return ST_FAILED;
   TextContext c;
-  InitContext(c, window, flags, lineLength);
+  InitContext(c, window, flags, lineLength, tabLength);
   return direction == FORMAT_FORWARD ? Forward(c, window, lines, text, offset)
                                      : Backward(c, window, lines, text, offset);
 }

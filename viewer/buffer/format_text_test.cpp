@@ -2,8 +2,8 @@
 
 #include <random>
 
+#include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/format_test_util.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
 constexpr uint32_t kFF = FMT_FORM_FEEDS;

@@ -27,7 +27,7 @@ struct Pass {
 // Reads the block for one pass and runs the formatter over it.
 uint16_t RunPass(Pass& pass, const ReadBuffer& buffer, int32_t textCapacity, int32_t lineLength,
                  FileRef& file, LineTable& table, TextArena& arena, Formatter formatter,
-                 uint32_t flags) {
+                 uint32_t flags, int32_t tabLength) {
   file.Fcur = pass.offset;
   ReadBuffer b = buffer;
   b.Wanted = pass.direction == FORMAT_FORWARD ? 0 : kReadBlockBytes;
@@ -37,7 +37,8 @@ uint16_t RunPass(Pass& pass, const ReadBuffer& buffer, int32_t textCapacity, int
   pass.offset = file.Fcur;  // a file that shrank moves the offset to its end
   LineArray lines{table.Entries, table.Acnt, pass.count};
   TextBuffer text{arena.Base, textCapacity, arena.Tend};
-  status = formatter(window, lines, text, pass.offset, pass.direction, flags, lineLength);
+  status =
+      formatter(window, lines, text, pass.offset, pass.direction, flags, lineLength, tabLength);
   pass.count = lines.Count;
   arena.Tend = text.Fill;
   return status;
@@ -91,7 +92,7 @@ int32_t UsableLineLength(int32_t lineLength, const TextArena& arena) {
 
 uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t lineLength,
                          FileRef& file, LineTable& table, TextArena& arena, TagList* tags,
-                         Formatter formatter, uint32_t flags) {
+                         Formatter formatter, uint32_t flags, int32_t tabLength) {
   if (!TableUsable(table, arena) || !formatter) return ST_FAILED;
   std::unique_ptr<uint8_t, FreeBlock> block(
       static_cast<uint8_t*>(gAllocateReadBuffer(kReadBlockBytes)));
@@ -110,8 +111,8 @@ uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t li
   arena.Tend = 0;
   const int32_t reserve = static_cast<int32_t>(std::min<int64_t>(3LL * L, arena.Tlen / 10));
   Pass first{direction, x, k};
-  uint16_t status =
-      RunPass(first, buffer, arena.Tlen - reserve, L, file, table, arena, formatter, flags);
+  uint16_t status = RunPass(first, buffer, arena.Tlen - reserve, L, file, table, arena, formatter,
+                            flags, tabLength);
   if (status & ST_FAILED) return status;
   x = first.offset;
 
@@ -141,7 +142,8 @@ uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t li
   const bool rebuilds = second.direction == FORMAT_FORWARD && second.count == k - 1;
   const LineEntry rebuilt = rebuilds ? table.Entries[k - 1] : LineEntry{};
   if (runSecond) {
-    status = RunPass(second, buffer, arena.Tlen, L, file, table, arena, formatter, flags);
+    status =
+        RunPass(second, buffer, arena.Tlen, L, file, table, arena, formatter, flags, tabLength);
     if (status & ST_FAILED) return status;
     if (rebuilds && second.count == k - 1) {
       table.Entries[k - 1] = rebuilt;

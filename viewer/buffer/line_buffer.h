@@ -13,11 +13,12 @@
 // entry top of the current table (above Afirst: the lines just above the
 // screen are built backward from entry top + linesPerScreen, or from the
 // first entry when that one is not in the table; below the table's end
-// the move stops there). Returns 0, or a status with ST_FAILED (table and
+// the move stops there). The lines are formatted with formatter, flags,
+// lineLength and tabLength. Returns 0, or a status with ST_FAILED (table and
 // arena then hold no valid lines).
 uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t lineLength,
                          FileRef& file, LineTable& table, TextArena& arena, TagList* tags,
-                         Formatter formatter, uint32_t flags);
+                         Formatter formatter, uint32_t flags, int32_t tabLength);
 
 // The line length a refill formats with: longer lines than a tenth of the
 // arena would leave no room for the lines above the screen.

@@ -1,6 +1,7 @@
 #include "viewer/buffer/memory_files.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "viewer/buffer/file_access.h"
@@ -23,6 +24,16 @@ FileHandle Open(const char* path) {
   ++gFs.Opens;
   gOpen.push_back(OpenFile{path, 0});
   return static_cast<FileHandle>(gOpen.size() - 1);
+}
+// Temporary files are named temp1, temp2, ... after the first free number.
+FileHandle CreateTemporary(char* path) {
+  path[0] = '\0';
+  if (gFs.FailCreate) return kNoFile;
+  int i = 0;
+  do std::snprintf(path, kFilePathChars + 1, "temp%d", ++i);
+  while (gFs.Files.count(path));
+  gFs.Files[path];
+  return Open(path);
 }
 int64_t Size(FileHandle f) {
   OpenFile* o = Handle(f);
@@ -49,11 +60,23 @@ int32_t Read(FileHandle f, void* buffer, int32_t bytes) {
   gFs.BytesRead += n;
   return static_cast<int32_t>(n);
 }
+int32_t Write(FileHandle f, const void* buffer, int32_t bytes) {
+  OpenFile* o = Handle(f);
+  if (!o || gFs.FailWrite || !gFs.Files.count(o->path)) return -1;
+  std::vector<uint8_t>& data = gFs.Files[o->path];
+  if (bytes > 0) {
+    data.resize(std::max<size_t>(data.size(), static_cast<size_t>(o->position + bytes)));
+    std::memcpy(data.data() + o->position, buffer, static_cast<size_t>(bytes));
+  }
+  o->position += std::max(bytes, 0);
+  return std::max(bytes, 0);
+}
+bool Delete(const char* path) { return gFs.Files.erase(path) > 0; }
 void Close(FileHandle f) {
   if (!Handle(f)) return;
   if (++gFs.Closes == gFs.Opens) gOpen.clear();  // handles are reused once all are closed
 }
-const FileSystem kMemory = {Open, Size, Seek, Read, Close};
+const FileSystem kMemory = {Open, Size, Seek, Read, Close, CreateTemporary, Write, Delete};
 }  // namespace
 
 MemoryFileSystem& UseMemoryFiles() {

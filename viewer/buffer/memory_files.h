@@ -13,6 +13,8 @@ struct MemoryFileSystem {
   bool FailSize = false;
   bool FailSeek = false;
   bool FailRead = false;
+  bool FailCreate = false;
+  bool FailWrite = false;
   int32_t ReadLimit = -1;            // most bytes one read returns; -1: no limit
   std::function<void()> BeforeRead;  // runs before every read
   int Opens = 0, Closes = 0, Reads = 0;

@@ -50,8 +50,9 @@ MovePlan PlanMove(MoveKind kind, int32_t delta, int32_t target, const FileRef& f
 
 uint16_t RefillView(const MovePlan& plan, const RefillSettings& s, FileRef& file, LineTable& table,
                     TextArena& arena, TagList* tags) {
-  uint16_t status = LoadLinesAround(plan.Target, plan.Top, s.LinesPerScreen, s.LineLength, file,
-                                    table, arena, tags, FormatterFor(s.Format), s.Flags);
+  uint16_t status =
+      LoadLinesAround(plan.Target, plan.Top, s.LinesPerScreen, s.LineLength, file, table, arena,
+                      tags, FormatterFor(s.Format), s.Flags, s.TabLength);
   if ((status & ST_FAILED) || table.Acur < table.Afirst || table.Acur > table.Alast) {
     ReportProgramError(status, file, table, arena);
     return status | ST_FAILED;

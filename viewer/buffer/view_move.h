@@ -26,6 +26,7 @@ struct RefillSettings {
   int Format = 0;          // selects the formatter
   uint32_t Flags = 0;      // format flags, page gap included
   int32_t LineLength = 0;  // FormatLength
+  int32_t TabLength = 8;   // columns between tab stops
   int LinesPerScreen = 1;
   int PadPageLength = 0;
 };

@@ -118,7 +118,7 @@ TEST(ViewMoveProperty, WalksMeetTheReferenceLinesBothWays) {
     const int32_t L =
         format == 1 ? 22 + static_cast<int32_t>(rng() % 200) : 4 + static_cast<int32_t>(rng() % 90);
     v.settings.LineLength = L;
-    gViewOptions.TabLength = 1 + static_cast<int>(rng() % 9);
+    v.settings.TabLength = 1 + static_cast<int32_t>(rng() % 9);
     v.Open(s);
     SCOPED_TRACE(::testing::Message() << "round " << round << " format " << format << " L " << L
                                       << " size " << s.size() << " arena " << v.arena.Tlen);
@@ -126,7 +126,7 @@ TEST(ViewMoveProperty, WalksMeetTheReferenceLinesBothWays) {
     std::vector<int32_t> forward = WalkForward(v), backward = WalkBackward(v);
     const int32_t n = static_cast<int32_t>(s.size());
     if (format == 0) {
-      std::vector<int32_t> ref = ReferenceTextLines(s, v.settings.Flags, L, gViewOptions.TabLength);
+      std::vector<int32_t> ref = ReferenceTextLines(s, v.settings.Flags, L, v.settings.TabLength);
       ASSERT_EQ(forward, ref);
       ASSERT_EQ(backward, ref);
     } else {
@@ -136,5 +136,4 @@ TEST(ViewMoveProperty, WalksMeetTheReferenceLinesBothWays) {
       ASSERT_EQ(backward, ReferenceFixedLines(n, perLine, true));
     }
   }
-  gViewOptions.TabLength = 8;
 }

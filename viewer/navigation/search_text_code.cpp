@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "viewer/settings/view_options.h"
+#include "viewer/buffer/format_flags.h"
 
 namespace {
 AnsiToOemConversion gAnsiToOem = nullptr;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "viewer/settings/view_options.h"
+#include "viewer/buffer/format_flags.h"
 
 namespace {
 // Stand-in for the platform's conversion: e acute to its OEM code 0x82.

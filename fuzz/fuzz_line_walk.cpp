@@ -1,0 +1,100 @@
+// The line walker over random files in the in-memory file system, with
+// random formats, block sizes and line tables. Where every line is shorter
+// than a block, it visits the lines that formatting the whole file in one
+// go gives, from a line start up to the end limit; otherwise its lines still
+// follow one another inside the file.
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "fuzz/formatter_harness.h"
+#include "viewer/buffer/line_walk.h"
+#include "viewer/buffer/memory_files.h"
+
+namespace {
+struct Seen {
+  int32_t offset;
+  int32_t flags;
+  std::string text;
+  bool operator==(const Seen&) const = default;
+};
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  fuzz::Input in{data, size};
+  const int format = static_cast<int>(in.Take(1) % 3);
+  const LineFormat lf{FormatterFor(format), in.Take(2), 1 + static_cast<int32_t>(in.Take(2) % 300),
+                      1 + static_cast<int32_t>(in.Take(1) % 16)};
+  const int32_t block = 2 + static_cast<int32_t>(in.Take(2) % 1024);
+  const int32_t slots = 2 + static_cast<int32_t>(in.Take(2) % (block + 1));
+  const uint32_t startChoice = in.Take(2), endChoice = in.Take(3);
+  const int stopAfter = static_cast<int>(in.Take(1));  // 0: the visitor never stops
+  const std::vector<uint8_t> bytes(in.p, in.p + in.n);
+  const int32_t n = static_cast<int32_t>(bytes.size());
+
+  HexLayout layout;
+  const int32_t maxChars = format == FORMAT_HEX
+                               ? (HexLayoutFor(lf.LineLength, &layout) ? layout.Width : 0)
+                               : lf.LineLength;
+  // The whole file in one go. A byte makes at most 16 characters (a tab),
+  // a hex dump line at most 6 a byte and its width.
+  const auto room = [&](int32_t size) { return 16 * (size + 1) + maxChars; };
+  std::vector<LineEntry> whole(n + 2);
+  std::vector<char> wholeText(room(n));
+  LineArray lines{whole.data(), n + 2, 0};
+  TextBuffer text{wholeText.data(), room(n), 0};
+  const uint16_t status = lf.Format(ReadWindow{bytes.data(), n, 0}, lines, text, 0, FORMAT_FORWARD,
+                                    lf.Flags, lf.LineLength, lf.TabLength);
+  FUZZ_CHECK((status & ST_FAILED) || whole[lines.Count].Offset == n);
+
+  const int32_t first = static_cast<int32_t>(startChoice % (lines.Count + 1));
+  const int32_t start = (status & ST_FAILED) ? 0 : whole[first].Offset;
+  const int32_t end = static_cast<int32_t>(endChoice % (n + 2)) - 1;
+  const int32_t stopAt = std::max(end < 0 ? n : end, start + 1);
+
+  MemoryFileSystem& fs = UseMemoryFiles();
+  fs.Files["f"] = bytes;
+  FileRef file;
+  std::strcpy(file.Path, "f");
+  file.Flen = n;
+  std::vector<uint8_t> read(block);
+  std::vector<LineEntry> entries(slots);
+  std::vector<char> passText((block + 1) * maxChars + 1);
+  const WalkBlocks blocks{read.data(), block,           entries.data(),
+                          slots,       passText.data(), static_cast<int32_t>(passText.size())};
+  std::vector<Seen> seen;
+  const WalkResult result = WalkFormattedLines(
+      file, start, end, lf, blocks, [&](const LineEntry& line, std::string_view chars) {
+        seen.push_back({line.Offset, line.Flags, std::string(chars)});
+        return static_cast<int>(seen.size()) != stopAfter;
+      });
+  UsePlatformFiles();
+
+  if (status & ST_FAILED) {
+    FUZZ_CHECK(result == (n > 0 ? WALK_FORMAT_FAILED : WALK_DONE) && seen.empty());
+    return 0;
+  }
+  FUZZ_CHECK(result == WALK_DONE);
+  FUZZ_CHECK(stopAfter == 0 || static_cast<int>(seen.size()) <= stopAfter);
+  bool shortLines = true;
+  for (int32_t i = 0; i < lines.Count; ++i)
+    shortLines = shortLines && whole[i + 1].Offset - whole[i].Offset <= block - 2;
+  if (shortLines) {
+    std::vector<Seen> expected;
+    for (int32_t i = first; i < lines.Count && whole[i].Offset < stopAt; ++i) {
+      if (stopAfter != 0 && static_cast<int>(expected.size()) == stopAfter) break;
+      const LineEntry& e = whole[i];
+      expected.push_back({e.Offset, e.Flags, std::string(&wholeText[e.TextOffset], e.Length)});
+    }
+    FUZZ_CHECK(seen == expected);
+    return 0;
+  }
+  int32_t previous = start - 1;
+  for (const Seen& s : seen) {
+    FUZZ_CHECK(s.offset > previous && s.offset < n);
+    FUZZ_CHECK(static_cast<int32_t>(s.text.size()) <= maxChars);
+    previous = s.offset;
+  }
+  return 0;
+}
