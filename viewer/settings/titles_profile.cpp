@@ -1,5 +1,6 @@
 #include "viewer/settings/titles_profile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -7,7 +8,9 @@
 
 namespace {
 constexpr int kTitleChars = 512;
-}
+// The most titles the title table holds, its terminating entry aside.
+constexpr int kMostTitles = kTitleTableBlockBytes / static_cast<int>(sizeof(LineEntry)) - 1;
+}  // namespace
 
 bool ReadTitles(const char* section, LineTable* table, TextArena* arena) {
   if (!section || !*section || !table || !arena || !table->Entries || !arena->Base ||
@@ -37,7 +40,9 @@ int CountTitles(const LineTable* table) { return table ? table->Alast : 0; }
 
 void SaveTitles(const char* section, const LineTable* table, const TextArena* arena) {
   ProfileStore& p = Profile();
-  int oldCount = p.GetInt(section, "Titles", 0);
+  // Only keys this program can have written are removed: a hostile count
+  // in the profile must not cost billions of writes.
+  int oldCount = std::clamp(p.GetInt(section, "Titles", 0), 0, kMostTitles);
   int written = 0;
   if (table && arena && table->Entries && arena->Base) {
     for (int i = 0; i < table->Alast; ++i) {

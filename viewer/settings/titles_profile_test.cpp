@@ -68,3 +68,19 @@ TEST(Titles, SavingFewerTitlesDeletesTheOldKeys) {
   EXPECT_EQ(profile.Get("Titles", "Titles"), "0");
   EXPECT_FALSE(profile.Has("Titles", "Title1"));
 }
+
+TEST(Titles, AHugeStoredCountCostsNoMoreWritesThanTheTableHolds) {
+  struct CountingProfile : MemoryProfile {
+    using MemoryProfile::MemoryProfile;
+    bool WriteString(const char* s, const char* k, const char* v) override {
+      ++writes;
+      return MemoryProfile::WriteString(s, k, v);
+    }
+    int writes = 0;
+  } profile("[Titles]\nTitles=2147483647\nTitle16=stale\n");
+  SetProfileStore(&profile);
+  SaveTitles("Titles", nullptr, nullptr);
+  EXPECT_EQ(profile.Get("Titles", "Titles"), "0");
+  EXPECT_LE(profile.writes, 17);
+  EXPECT_TRUE(profile.Has("Titles", "Title16")) << "no title table holds sixteen titles";
+}
