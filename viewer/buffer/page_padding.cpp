@@ -33,13 +33,22 @@ void PadPages(LineTable& t, const char* base, int32_t pageLength, int32_t fileSi
   bool full = false;
   for (int i = t.Afirst; i < t.Alast && !full; ++i) {
     const bool pageStart = (t.Entries[i].Flags & (LF_PAGE_BREAK | LF_PAGE_GAP)) != 0;
+    int above = 0;  // blanks put above the top for this page
     while (pageStart && q > 0 && q < pageLength) {
       if (t.Acur < i && t.Alast + 1 >= t.Acnt) {
         full = true;
         break;
       }
+      if (t.Acur >= i && above >= i) {
+        // Every slot above holds a blank of this page already: more blanks
+        // would only replace blanks, so the page is complete as it stands.
+        for (int k = 0; k < i; ++k) t.Entries[i - 1 - k].PageLine = pageLength - k;
+        q = pageLength;
+        break;
+      }
       ++q;
       if (t.Acur >= i) {
+        ++above;
         // Above the top: the lines above move toward index 0 (the first slot
         // is lost when the table already starts there).
         int from = std::max<int>(t.Afirst, 1);
@@ -57,11 +66,12 @@ void PadPages(LineTable& t, const char* base, int32_t pageLength, int32_t fileSi
     }
     if (full) break;
     LineEntry& e = t.Entries[i];
-    if (q >= 0) ++q;
     if (e.Flags & LF_PAGE_GAP)
       q = 0;
     else if ((e.Flags & LF_PAGE_BREAK) || e.Offset == 0)
       q = 1;
+    else if (q >= 0 && q < INT32_MAX)
+      ++q;
     e.PageLine = q;
   }
   if (full) {

@@ -62,6 +62,23 @@ TEST(PadPages, BlanksAboveTheTopPushTheLinesAboveTowardTheStart) {
   EXPECT_EQ(e[0].PageLine, -1);
 }
 
+TEST(PadPages, AHugePageLengthAboveTheTopStopsWhenEverySlotIsABlank) {
+  std::vector<LineEntry> e(8);
+  for (int i = 0; i < 7; ++i) e[i] = LineEntry{i * 10 + 10, 0, 0, 0, 0};
+  e[2].Flags = e[4].Flags = LF_PAGE_BREAK;
+  e[7] = LineEntry{80, 0, -1, 0, 0};
+  LineTable t{e.data(), 8, 5, 1, 7};
+  PadPages(t, nullptr, 2147483647, 1000);
+  EXPECT_EQ(t.Afirst, 0);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(e[i].Length, 0) << i;
+    EXPECT_EQ(e[i].PageLine, 2147483647 - (3 - i)) << i;
+  }
+  EXPECT_EQ(e[4].Offset, 50);
+  EXPECT_EQ(e[4].PageLine, 1);
+  EXPECT_EQ(t.Acur, 5);
+}
+
 TEST(PadPages, FullTableEndsAtItsLastSlot) {
   std::vector<LineEntry> e(6);
   for (int i = 0; i < 5; ++i) e[i] = LineEntry{i * 10, 0, 0, 0, 0};
