@@ -10,6 +10,7 @@
 #include "tests/support/window_polling.h"
 #include "viewer/app/app_state.h"
 #include "viewer/view/messages.h"
+#include "viewer/app/paint.h"
 #include "viewer/app/startup.h"
 #include "viewer/services/ui_seam.h"
 #include "viewer/view/view_blocks.h"
@@ -135,4 +136,29 @@ TEST_F(RepositionTest, VanishedFileShowsTheErrorReportUntilHome) {
   top = TopLine();
   EXPECT_EQ(top.text, "line 0");
   EXPECT_EQ(top.flags, 0);
+}
+
+TEST_F(RepositionTest, EndOnAFileThatGrewShowsItsNewEnd) {
+  Open();
+  content_ += "written while viewed\r\n";
+  WriteFile();
+  SendMessageA(hwnd_, WM_VSCROLL, SB_BOTTOM, 0);
+  PumpMessages();
+  ViewLock lock;
+  ASSERT_TRUE(lock.ok());
+  EXPECT_EQ(gLines.Entries[gLines.Alast].Offset, static_cast<int32_t>(content_.size()));
+  const LineEntry& last = gLines.Entries[gLines.Alast - 1];
+  EXPECT_EQ(std::string(gText.Base + last.TextOffset, last.Length), "written while viewed");
+}
+
+TEST_F(RepositionTest, AReportThatComesAgainIsPaintedWholeNotScrolledIn) {
+  Open();
+  ASSERT_TRUE(DeleteFileA(path_));
+  for (int code : {SB_BOTTOM, SB_PAGEUP, SB_LINEUP}) {
+    SendMessageA(hwnd_, WM_VSCROLL, code, 0);
+    PumpMessages();
+    UpdateWindow(hwnd_);
+    EXPECT_EQ(LastPaintRows(), gLines.Alast - gLines.Acur) << "after scroll code " << code;
+    EXPECT_EQ(TopLine().text, "*****************************************");
+  }
 }

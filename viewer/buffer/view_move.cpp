@@ -63,6 +63,7 @@ uint16_t RefillView(const MovePlan& plan, const RefillSettings& s, FileRef& file
 
 int ScrollAfterMove(const LineTable& t, int32_t remembered) {
   if (remembered < 0 || !IndexesValid(t)) return 0;
+  if (t.Acur <= t.Alast && (t.Entries[t.Acur].Flags & LF_MESSAGE)) return 0;
   if (t.Afirst < t.Acur && t.Acur <= t.Alast && t.Entries[t.Acur - 1].Offset == remembered)
     return 1;
   if (t.Acur >= t.Afirst && t.Acur < t.Alast - 1 && t.Entries[t.Acur + 1].Offset == remembered)

@@ -40,4 +40,6 @@ uint16_t RefillView(const MovePlan& plan, const RefillSettings& settings, FileRe
 // How the screen follows a move from the remembered top line: +1 when the
 // old top is now the line just above the top (the text moves up one line),
 // -1 when it is the line just below, 0 when the screen must be repainted.
+// The program-error report is always repainted whole: its lines carry no
+// file offsets to follow.
 int ScrollAfterMove(const LineTable& table, int32_t remembered);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "viewer/buffer/program_error.h"
 #include "viewer/buffer/view_fixture.h"
 
 namespace {
@@ -27,6 +28,11 @@ TEST(ViewMove, OneLineMovesInsideTheTableScrollAndRemember) {
   EXPECT_EQ(ScrollAfterMove(v.table, page.Remembered), 0);
   // Other messages repaint.
   EXPECT_EQ(PlanMove(MOVE_GOTOBYTE, 0, 0, v.file, v.table, 10).Remembered, -1);
+  // So does the error report, although all its lines carry the same offset.
+  ReportProgramError(ST_FAILED, v.file, v.table, v.arena);
+  MovePlan again = PlanMove(MOVE_SHOWOFFSET, -10, -1, v.file, v.table, 10);
+  ReportProgramError(ST_FAILED, v.file, v.table, v.arena);
+  EXPECT_EQ(ScrollAfterMove(v.table, again.Remembered), 0);
 }
 
 TEST(ViewMove, TheMessagesDifferInWhenTheyRefill) {
