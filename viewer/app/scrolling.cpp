@@ -2,6 +2,7 @@
 
 #include "viewer/app/app_state.h"
 #include "viewer/app/display_rules.h"
+#include "viewer/buffer/file_access.h"
 #include "viewer/view/messages.h"
 #include "viewer/view/view_state.h"
 
@@ -34,7 +35,12 @@ bool OnVScroll(HWND hwnd, int code, int thumb) {
       break;
     }
     case SB_TOP: v.PendingTarget = 0; break;
-    case SB_BOTTOM: v.PendingTarget = gFile.Flen; break;
+    case SB_BOTTOM:
+      // The end as it is now: a log written while it is viewed has grown
+      // since the last read.
+      if (int32_t now = QueryFileSize(gFile.Path); now > 0) gFile.Flen = now;
+      v.PendingTarget = gFile.Flen;
+      break;
     default: return false;
   }
   PostMessageA(hwnd, VW_SHOWOFFSET, static_cast<WPARAM>(v.PendingDelta), v.PendingTarget);
