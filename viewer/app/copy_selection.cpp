@@ -1,6 +1,7 @@
 #include "viewer/app/copy_selection.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "viewer/services/ui_seam.h"
@@ -51,16 +52,20 @@ int CopySelection(HWND hwnd, int32_t start, int32_t end, const FileRef& file, Fo
     return 0;
   }
   char* clip = static_cast<char*>(blocks.data[3]);
-  int32_t used = 0;
+  int32_t used = 0, lines = 0;
+  bool cut = false;  // the selection did not fit the block
   // Each line with CR LF and a NUL after it, the text cut where the block
   // fills.
   auto append = [&](const LineEntry&, std::string_view text) {
+    if (used >= kClipboardBytes - 3) return !(cut = true);
     int32_t n = std::min(static_cast<int32_t>(text.size()), kClipboardBytes - used - 3);
+    cut = n < static_cast<int32_t>(text.size());
     if (n > 0) std::memcpy(clip + used, text.data(), n);
     used += std::max(n, 0);
     std::memcpy(clip + used, "\r\n", 3);
     used += 2;
-    return used < kClipboardBytes - 3;
+    ++lines;
+    return !cut;
   };
   WalkBlocks walk;
   walk.Read = static_cast<uint8_t*>(blocks.data[2]);
@@ -85,6 +90,15 @@ int CopySelection(HWND hwnd, int32_t start, int32_t end, const FileRef& file, Fo
     if (SetClipboardData(CF_TEXT, blocks.handles[3]))
       blocks.handles[3] = nullptr;  // the clipboard owns it
     CloseClipboard();
+  }
+  if (cut) {
+    // Nobody should paste half a selection believing it whole.
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "The selection is larger than the clipboard takes: only its first %ld lines "
+                  "(%ld bytes) were copied.",
+                  static_cast<long>(lines), static_cast<long>(used));
+    ReportMessage(hwnd, text, "Tarvo", MB_OK | MB_ICONINFORMATION);
   }
   return 1;
 }
