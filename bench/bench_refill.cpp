@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "common/text_copy.h"
 #include "viewer/buffer/file_access.h"
 #include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/formatters.h"
 #include "viewer/buffer/line_buffer.h"
 #include "viewer/buffer/read_block.h"
-#include "common/text_copy.h"
 
 namespace {
 int gOpens = 0, gReads = 0;

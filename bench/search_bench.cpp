@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "viewer/buffer/file_access.h"
 #include "common/text_copy.h"
+#include "viewer/buffer/file_access.h"
 #include "viewer/navigation/find_in_file.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include <cstring>
 #include <string>
 
-#include "fuzz/find_reference.h"
 #include "common/text_copy.h"
-#include "viewer/navigation/find_in_file.h"
+#include "fuzz/find_reference.h"
 #include "viewer/buffer/memory_files.h"
+#include "viewer/navigation/find_in_file.h"
 
 namespace {
 // Few distinct bytes, with letters of both cases and their bit-0x20

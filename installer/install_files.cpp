@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "setup/loader_plan.h"
 #include "common/text_copy.h"
+#include "setup/loader_plan.h"
 
 namespace {
 

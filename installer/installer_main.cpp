@@ -1,9 +1,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/text_copy.h"
 #include "installer/installer.h"
 #include "installer/installer_ids.h"
-#include "common/text_copy.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "setup/loader.h"
 
+#include "common/text_copy.h"
 #include "setup/loader_plan.h"
 #include "setup/loader_seam.h"
 #include "setup/setup_ids.h"
-#include "common/text_copy.h"
 
 namespace {
 

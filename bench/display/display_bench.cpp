@@ -11,20 +11,20 @@
 #include <iterator>
 #include <vector>
 
-#include "viewer/services/instance.h"
+#include "common/text_copy.h"
 #include "viewer/app/app_state.h"
-#include "viewer/view/messages.h"
 #include "viewer/app/paint.h"
 #include "viewer/app/selection.h"
 #include "viewer/app/startup.h"
-#include "viewer/view/view_blocks.h"
-#include "viewer/view/view_state.h"
 #include "viewer/buffer/file_access.h"
-#include "common/text_copy.h"
+#include "viewer/services/instance.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/memory_profile.h"
 #include "viewer/settings/system_colors_win32.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 
 namespace {
 struct Line {

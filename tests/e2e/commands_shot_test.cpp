@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/support/program_under_test.h"
 #include "tests/e2e/screen_shot.h"
+#include "tests/support/program_under_test.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 

@@ -3,16 +3,16 @@
 #include <cstdio>
 #include <cstring>
 
-#include "viewer/services/instance.h"
 #include "viewer/app/app_state.h"
-#include "viewer/view/messages.h"
 #include "viewer/app/selection.h"
 #include "viewer/app/startup.h"
+#include "viewer/services/instance.h"
 #include "viewer/services/ui_seam.h"
-#include "viewer/view/view_state.h"
 #include "viewer/settings/profile_groups.h"
 #include "viewer/settings/profile_store_win32.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/view_state.h"
 
 namespace {
 Win32ProfileStore gStore;

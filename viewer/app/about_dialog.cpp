@@ -1,9 +1,9 @@
 // About (144): the "DialogAbout" template with the version and build date.
 #include <cstdio>
 
-#include "viewer/services/instance.h"
 #include "viewer/app/about_dialog.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/services/instance.h"
 
 namespace {
 constexpr char kVersion[] = "1.0";

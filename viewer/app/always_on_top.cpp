@@ -1,7 +1,7 @@
 #include "viewer/app/always_on_top.h"
 
-#include "viewer/view/view_state.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/view/view_state.h"
 
 void OnAlwaysOnTop(HWND hwnd, int command) {
   gView.AlwaysOnTop = command == IDM_FORCE_ON_TOP ? true : !gView.AlwaysOnTop;

@@ -2,10 +2,10 @@
 
 #include "viewer/app/display_rules.h"
 #include "viewer/app/layout.h"
+#include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
 #include "viewer/view/view_blocks.h"
 #include "viewer/view/view_state.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
 struct AutoScroll {

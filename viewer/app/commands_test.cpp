@@ -6,14 +6,14 @@
 
 #include "tests/support/dialog_driver.h"
 #include "tests/support/main_window_fixture.h"
+#include "viewer/app/about_dialog.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/command_table.h"
-#include "viewer/app/about_dialog.h"
-#include "viewer/settings/freeze_columns_dialog.h"
 #include "viewer/app/selection.h"
-#include "viewer/view/view_blocks.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/settings/freeze_columns_dialog.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/view_blocks.h"
 
 namespace {
 // Whether a WM_VSCROLL with this code waits in the queue (it is taken out).

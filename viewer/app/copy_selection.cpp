@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "viewer/services/ui_seam.h"
 #include "viewer/buffer/line_walk.h"
 #include "viewer/buffer/read_block.h"
+#include "viewer/services/ui_seam.h"
 
 namespace {
 constexpr int32_t kCopyLines = 32760;

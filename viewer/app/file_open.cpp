@@ -3,17 +3,17 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/text_copy.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/main_window.h"
-#include "viewer/view/messages.h"
 #include "viewer/app/selection.h"
-#include "viewer/services/ui_seam.h"
-#include "viewer/view/view_blocks.h"
-#include "viewer/view/view_state.h"
 #include "viewer/buffer/file_access.h"
-#include "common/text_copy.h"
+#include "viewer/services/ui_seam.h"
 #include "viewer/settings/recent_lists.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 
 namespace {
 void SetCaption(HWND hwnd) {

@@ -1,7 +1,7 @@
 // Text, Hex Dump and Raw Text (311-313) and Wrap (314).
 #include "viewer/app/commands.h"
-#include "viewer/view/messages.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/messages.h"
 
 namespace {
 // A new layout reformats by itself when it has to; otherwise reformat here

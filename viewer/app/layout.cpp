@@ -1,10 +1,10 @@
 #include "viewer/app/layout.h"
 
 #include "viewer/app/display_rules.h"
+#include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
 #include "viewer/view/view_blocks.h"
 #include "viewer/view/view_state.h"
-#include "viewer/settings/view_options.h"
 
 void UpdateLinesPerScreen() {
   gView.LinesPerScreen = LinesPerScreenFor(gView.ClientHeight, gView.LineHeight, TitleRowCount());

@@ -5,12 +5,12 @@
 #include "viewer/app/keys.h"
 #include "viewer/app/layout.h"
 #include "viewer/app/mouse_wheel.h"
-#include "viewer/view/messages.h"
 #include "viewer/app/paint.h"
 #include "viewer/app/reposition.h"
 #include "viewer/app/screen_font.h"
 #include "viewer/app/scrolling.h"
 #include "viewer/app/selection.h"
+#include "viewer/view/messages.h"
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {

@@ -11,13 +11,13 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 #include "viewer/app/app_state.h"
-#include "viewer/view/messages.h"
 #include "viewer/app/startup.h"
-#include "viewer/services/ui_seam.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/services/ui_seam.h"
 #include "viewer/settings/profile_groups.h"
 #include "viewer/settings/profile_store_win32.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/messages.h"
 
 namespace {
 Win32ProfileStore gStore;

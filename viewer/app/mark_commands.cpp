@@ -2,11 +2,11 @@
 #include "viewer/app/app_state.h"
 #include "viewer/app/commands.h"
 #include "viewer/app/layout.h"
-#include "viewer/view/messages.h"
 #include "viewer/app/selection.h"
+#include "viewer/buffer/tag_list.h"
+#include "viewer/view/messages.h"
 #include "viewer/view/view_blocks.h"
 #include "viewer/view/view_state.h"
-#include "viewer/buffer/tag_list.h"
 
 namespace {
 struct Range {

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "tests/support/main_window_fixture.h"
-#include "viewer/view/messages.h"
 #include "viewer/app/selection.h"
+#include "viewer/resources/resource_ids.h"
+#include "viewer/view/messages.h"
 #include "viewer/view/view_blocks.h"
 #include "viewer/view/view_state.h"
-#include "viewer/resources/resource_ids.h"
 
 namespace {
 constexpr int32_t Line(int n) { return n * kNumberedLineBytes; }

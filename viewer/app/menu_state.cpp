@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
+#include "common/text_copy.h"
 #include "viewer/app/command_table.h"
 #include "viewer/app/main_window.h"
-#include "common/text_copy.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
 

@@ -6,10 +6,10 @@
 #include "viewer/app/display_rules.h"
 #include "viewer/app/screen_font.h"
 #include "viewer/app/selection.h"
-#include "viewer/view/view_blocks.h"
-#include "viewer/view/view_state.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 
 namespace {
 constexpr char kTruncatedNote[] = " [Truncated...] ";

@@ -1,17 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "viewer/app/app_state.h"
+#include "common/text_copy.h"
 #include "tests/support/display_fixture.h"
-#include "viewer/view/messages.h"
+#include "viewer/app/app_state.h"
 #include "viewer/app/paint.h"
 #include "viewer/app/screen_font.h"
 #include "viewer/app/selection.h"
-#include "viewer/view/view_blocks.h"
-#include "common/text_copy.h"
-#include "viewer/view/view_state.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 
 namespace {
 constexpr COLORREF kText = RGB(0, 0, 0), kTextBg = RGB(255, 255, 255);

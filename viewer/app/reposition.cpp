@@ -6,13 +6,13 @@
 #include <algorithm>
 
 #include "viewer/app/layout.h"
+#include "viewer/buffer/view_move.h"
 #include "viewer/services/wait_cursor.h"
+#include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
 #include "viewer/view/open_file.h"
 #include "viewer/view/view_blocks.h"
 #include "viewer/view/view_state.h"
-#include "viewer/buffer/view_move.h"
-#include "viewer/settings/view_options.h"
 
 namespace {
 MoveKind KindOf(UINT msg) {

@@ -9,13 +9,13 @@
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_polling.h"
 #include "viewer/app/app_state.h"
-#include "viewer/view/messages.h"
 #include "viewer/app/paint.h"
 #include "viewer/app/startup.h"
 #include "viewer/services/ui_seam.h"
+#include "viewer/settings/profile_store.h"
+#include "viewer/view/messages.h"
 #include "viewer/view/view_blocks.h"
 #include "viewer/view/view_state.h"
-#include "viewer/settings/profile_store.h"
 
 namespace {
 // A profile with no keys that forgets what is written.

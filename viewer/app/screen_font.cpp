@@ -1,11 +1,11 @@
 #include "viewer/app/screen_font.h"
 
-#include "viewer/app/display_rules.h"
-#include "viewer/view/messages.h"
-#include "viewer/view/view_state.h"
 #include "common/text_copy.h"
+#include "viewer/app/display_rules.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/view_state.h"
 
 ScreenFont gScreenFont;
 

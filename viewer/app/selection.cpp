@@ -3,10 +3,10 @@
 #include "viewer/app/app_state.h"
 #include "viewer/app/auto_scroll.h"
 #include "viewer/app/commands.h"
+#include "viewer/resources/resource_ids.h"
 #include "viewer/view/messages.h"
 #include "viewer/view/view_blocks.h"
 #include "viewer/view/view_state.h"
-#include "viewer/resources/resource_ids.h"
 
 namespace {
 // The text row under a mouse position (0 on or above the titles).

@@ -4,20 +4,20 @@
 #include <cstdint>
 #include <cstring>
 
+#include "common/text_copy.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/ctl3d.h"
 #include "viewer/app/main_window.h"
 #include "viewer/app/window_placement.h"
-#include "viewer/view/messages.h"
+#include "viewer/resources/resource_ids.h"
 #include "viewer/services/instance.h"
 #include "viewer/services/ui_seam.h"
-#include "common/text_copy.h"
-#include "viewer/resources/resource_ids.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/profile_groups.h"
 #include "viewer/settings/profile_store_win32.h"
 #include "viewer/settings/system_colors_win32.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/messages.h"
 
 AppState gApp;
 

@@ -1,14 +1,14 @@
 // Frozen title lines (136, 137) and frozen columns (138, 139).
 #include <cstring>
 
+#include "common/text_copy.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/commands.h"
-#include "viewer/settings/freeze_columns_dialog.h"
 #include "viewer/app/selection.h"
 #include "viewer/services/ui_seam.h"
-#include "viewer/view/view_blocks.h"
-#include "common/text_copy.h"
+#include "viewer/settings/freeze_columns_dialog.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/view_blocks.h"
 
 namespace {
 constexpr int kMaxTitles = 15;  // the sixteenth entry closes the table

@@ -2,15 +2,15 @@
 #include "viewer/app/app_state.h"
 #include "viewer/app/main_window.h"
 #include "viewer/app/menu_state.h"
-#include "viewer/view/messages.h"
 #include "viewer/app/screen_font.h"
-#include "viewer/services/ui_seam.h"
-#include "viewer/view/view_blocks.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/services/ui_seam.h"
 #include "viewer/settings/profile_store.h"
 #include "viewer/settings/recent_lists.h"
 #include "viewer/settings/titles_profile.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/view_blocks.h"
 
 namespace {
 void ReadStartupTitles() {

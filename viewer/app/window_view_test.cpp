@@ -2,17 +2,17 @@
 
 #include <vector>
 
-#include "viewer/app/app_state.h"
-#include "viewer/app/auto_scroll.h"
+#include "common/text_copy.h"
 #include "tests/support/display_fixture.h"
 #include "tests/support/window_polling.h"
-#include "viewer/view/messages.h"
-#include "viewer/view/view_blocks.h"
-#include "common/text_copy.h"
+#include "viewer/app/app_state.h"
+#include "viewer/app/auto_scroll.h"
 #include "viewer/app/screen_font.h"
-#include "viewer/view/view_state.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 
 namespace {
 // Records the repositioning and selection messages the window sends itself.

@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "common/text_copy.h"
 #include "viewer/buffer/file_ref.h"
 #include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/line_table.h"
 #include "viewer/buffer/memory_files.h"
 #include "viewer/buffer/tag_list.h"
 #include "viewer/buffer/view_move.h"
-#include "common/text_copy.h"
 
 struct ViewFixture {
   explicit ViewFixture(int acnt = kLineTableBlockBytes / sizeof(LineEntry),

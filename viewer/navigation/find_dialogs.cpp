@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "viewer/services/instance.h"
-#include "viewer/services/ui_seam.h"
 #include "viewer/buffer/code_tables.h"
 #include "viewer/navigation/hex_text.h"
 #include "viewer/navigation/search_state.h"
 #include "viewer/navigation/search_text_code.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/services/instance.h"
+#include "viewer/services/ui_seam.h"
 #include "viewer/settings/recent_lists.h"
 
 namespace {

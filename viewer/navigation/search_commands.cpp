@@ -2,20 +2,20 @@
 
 #include <cstring>
 
-#include "viewer/view/open_file.h"
-#include "viewer/services/wait_cursor.h"
-#include "viewer/view/messages.h"
-#include "viewer/view/selection.h"
-#include "viewer/services/ui_seam.h"
-#include "viewer/view/view_blocks.h"
-#include "viewer/view/view_state.h"
 #include "viewer/buffer/tag_list.h"
 #include "viewer/navigation/find_dialogs.h"
 #include "viewer/navigation/find_in_file.h"
 #include "viewer/navigation/search_state.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/services/ui_seam.h"
+#include "viewer/services/wait_cursor.h"
 #include "viewer/settings/recent_lists.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/open_file.h"
+#include "viewer/view/selection.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 
 namespace {
 // Find Next right after start-up repeats the newest stored search text.

@@ -10,16 +10,16 @@
 
 #include "tests/support/dialog_driver.h"
 #include "tests/support/main_window_fixture.h"
-#include "viewer/view/messages.h"
-#include "viewer/view/selection.h"
-#include "viewer/services/ui_seam.h"
-#include "viewer/view/view_blocks.h"
-#include "viewer/view/view_state.h"
 #include "viewer/buffer/tag_list.h"
 #include "viewer/navigation/find_in_file.h"
 #include "viewer/navigation/search_state.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/services/ui_seam.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/selection.h"
+#include "viewer/view/view_blocks.h"
+#include "viewer/view/view_state.h"
 
 namespace {
 std::vector<UINT> gBeeps;
