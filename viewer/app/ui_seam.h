@@ -1,8 +1,9 @@
 // Message boxes and the Open dialog go through these, so that tests of the
 // logic around them can answer without a person.
 #pragma once
-#include <commdlg.h>
 #include <windows.h>
+
+#include <commdlg.h>
 
 extern int(WINAPI* gMessageBox)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 extern BOOL(WINAPI* gGetOpenFileName)(LPOPENFILENAMEA ofn);
