@@ -1,3 +1,15 @@
 # The shipped 32-bit programs.
 set(TARVO_MINGW_ARCH i686)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
+
+# 32-bit Windows guarantees only 4-byte stack alignment where system code
+# calls into a program (window and dialog procedures, timers, DDE callbacks,
+# the entry point), while GCC assumes 16 bytes and so may keep SSE operands
+# (the search's vector path) in stack slots that SSE needs aligned. With the
+# incoming boundary set to 4 bytes, every function that needs more realigns
+# its own frame, whoever called it, and those that need no more pay nothing.
+# -mstackrealign would do the same through a per-function realignment that
+# GCC applies only when it estimates exactly 16 bytes are needed; the
+# incoming boundary states the platform's rule itself and covers any need.
+set(CMAKE_C_FLAGS_INIT "-mincoming-stack-boundary=2")
+set(CMAKE_CXX_FLAGS_INIT "-mincoming-stack-boundary=2")
