@@ -6,7 +6,7 @@
 #   wine10-root.sh
 # It lives outside any clone (default /var/cache/tarvo, or TARVO_WINE10_ROOT)
 # so that every clone and CI run on the machine shares one; a lock keeps two
-# runs from making it at once. Needs root (mmdebstrap --mode=root, chroot).
+# runs from making it at once. Making it needs root (sudo otherwise).
 set -euo pipefail
 root=${TARVO_WINE10_ROOT:-/var/cache/tarvo/wine10-trixie}
 # Bump when the recipe below changes: roots made by an older one are remade.
@@ -25,6 +25,9 @@ if ready; then
   exit 0
 fi
 
+if [ "$(id -u)" -ne 0 ]; then
+  exec sudo TARVO_WINE10_ROOT="$root" bash "$0" "$@"
+fi
 mkdir -p "$(dirname "$root")"
 exec 9>"$root.lock"
 flock 9

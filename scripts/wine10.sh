@@ -7,25 +7,33 @@
 # absolute paths work unchanged. The mounts go away with the last process of
 # the namespace (a wineserver keeps its own until it ends): nothing lingers.
 # An X authority file elsewhere (a desktop's) is bound in too.
+# Without root it enters a user namespace that maps the caller to root
+# (mount points missing in the root are made with sudo first).
 #   TARVO_WINE10_ROOT=... TARVO_WINE10_DIR=... wine10.sh [ARGS...]
 # scripts/wine-env.sh sets both.
 set -euo pipefail
 root=$TARVO_WINE10_ROOT
 dir=$TARVO_WINE10_DIR
 program=${TARVO_WINE10_PROGRAM:-/usr/lib/wine/wine64}
-[ -d "$root$dir" ] || mkdir -p "$root$dir"
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+  ns=(unshare --mount --propagation private)
+else
+  as_root=(sudo)
+  ns=(unshare --user --map-root-user --mount --propagation private)
+fi
+[ -d "$root$dir" ] || "${as_root[@]}" mkdir -p "$root$dir"
 xauth=${XAUTHORITY:-}
 case $xauth in "" | /tmp/* | "$dir"/*) xauth="" ;; esac
 if [ -n "$xauth" ] && [ -f "$xauth" ]; then
-  mkdir -p "$root$(dirname "$xauth")"
-  [ -e "$root$xauth" ] || touch "$root$xauth"
+  [ -e "$root$xauth" ] || "${as_root[@]}" sh -c 'mkdir -p "$(dirname "$1")" && touch "$1"' _ "$root$xauth"
 else
   xauth=""
 fi
-exec unshare --mount --propagation private /bin/sh -ec '
+exec "${ns[@]}" /bin/sh -ec '
   root=$1 dir=$2 cwd=$3 xauth=$4
   shift 4
-  mount -t proc proc "$root/proc"
+  mount --rbind /proc "$root/proc"
   mount --rbind /dev "$root/dev"
   mount --rbind /tmp "$root/tmp"
   [ "$dir" = /tmp ] || mount --bind "$dir" "$root$dir"
