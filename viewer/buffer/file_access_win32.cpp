@@ -5,9 +5,15 @@
 #include "viewer/buffer/file_access.h"
 
 namespace {
+HANDLE OpenShared(const char* path, DWORD share) {
+  return CreateFileA(path, GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
+}
 FileHandle Open(const char* path) {
-  HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = OpenShared(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+  // Windows 95 refuses FILE_SHARE_DELETE as an invalid parameter.
+  if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER)
+    h = OpenShared(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
   return h == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(h);
 }
 HANDLE H(FileHandle f) { return reinterpret_cast<HANDLE>(f); }
