@@ -21,18 +21,21 @@ root_log=$(mktemp)
 bash scripts/wine10-root.sh >"$root_log" 2>&1 &
 root_pid=$!
 
+builds_started=$(date +%s)
 cmake --preset win32 "${werror[@]}"
 cmake --preset native "${werror[@]}"
 cmake --preset fuzz "${werror[@]}"
 for p in native win32 fuzz; do
   cmake --build --preset "$p"
 done
+echo "builds: $(($(date +%s) - builds_started)) s"
 
 if ! wait $root_pid; then
   cat "$root_log"
   echo "the Wine 10 root could not be made"
   exit 1
 fi
+sed '$d' "$root_log"  # what making the root took, when it was made
 TARVO_WINE10_ROOT=$(tail -1 "$root_log")
 export TARVO_WINE10_ROOT
 rm -f "$root_log"
