@@ -8,8 +8,9 @@ include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
 # (the search's vector path) in stack slots that SSE needs aligned. With the
 # incoming boundary set to 4 bytes, every function that needs more realigns
 # its own frame, whoever called it, and those that need no more pay nothing.
-# -mstackrealign would do the same through a per-function realignment that
-# GCC applies only when it estimates exactly 16 bytes are needed; the
-# incoming boundary states the platform's rule itself and covers any need.
+# -mstackrealign asks for the same realignment another way (as if every
+# function carried force_align_arg_pointer); the incoming boundary is chosen
+# because it states the platform's rule itself, so every alignment decision
+# GCC makes starts from 4 bytes.
 set(CMAKE_C_FLAGS_INIT "-mincoming-stack-boundary=2")
 set(CMAKE_CXX_FLAGS_INIT "-mincoming-stack-boundary=2")
