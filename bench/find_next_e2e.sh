@@ -19,7 +19,7 @@ if [ "${1:-}" = --screenshot ]; then
 fi
 mib=${1:-1024}
 runs=3
-if bash scripts/can-run-wine32.sh; then preset=win32; else preset=win64; fi
+preset=win32
 cmake --preset $preset -DTARVO_BENCH=ON >/dev/null
 cmake --build --preset $preset --target tarvo find_next_timer >/dev/null
 cmake --preset bench >/dev/null
@@ -40,7 +40,7 @@ read -r at native_s < <("$bench" find "$file" "$marker" nocase $runs)
 cp "$build/bin/TARVO.EXE" "$work/"
 printf '[Tarvo Setup]\nMasterProfile=1\n[MRU Search]\nTexts=1\nText1=%s\n' "$marker" >"$work/TARVO.INI"
 winpath() { local p="Z:$1"; echo "${p//\//\\}"; }
-. scripts/wine-env.sh "$build" $preset
+. scripts/wine-env.sh "$build"
 tarvo_make_prefix
 timer=("$tarvo_wine" "$build/bin/find_next_timer.exe" "$(winpath "$work/TARVO.EXE")" "$(winpath "$file")" $runs)
 if [ -z "$shots" ]; then

@@ -1,25 +1,90 @@
-# Fails when a Windows program or library imports anything but system DLLs
-# (and the suite's own libraries named in ALLOWED).
+# Fails when a Windows program or library imports a DLL other than the system
+# DLLs (and the suite's own libraries named in ALLOWED), or a function of a
+# system DLL that LIST does not hold: every function imported must be one
+# that Windows 95 and Windows NT 4.0 export. Functions and DLLs that LIST
+# marks as missing from NT 3.51 or the first Windows 95 are named in a note.
+#   cmake -DOBJDUMP=... -DFILE=X.EXE -DLIST=win95-nt4-imports.txt [-DALLOWED=a.dll,b.dll]
+#         -P CheckImports.cmake
+cmake_minimum_required(VERSION 3.25)
 execute_process(COMMAND ${OBJDUMP} -p ${FILE} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "objdump failed on ${FILE}")
 endif()
-string(REGEX MATCHALL "DLL Name: [^\n]+" names "${dump}")
-set(system kernel32.dll user32.dll gdi32.dll comdlg32.dll shell32.dll advapi32.dll
-    comctl32.dll winspool.drv ole32.dll msvcrt.dll version.dll)
+
+# The list: "[dll]" opens a DLL's section (words after it are its marks),
+# then one function a line, optionally followed by marks; # starts a comment.
+file(STRINGS ${LIST} list_lines)
+set(dll "")
+set(system "")
+foreach(line IN LISTS list_lines)
+  string(REGEX REPLACE "#.*" "" line "${line}")
+  string(STRIP "${line}" line)
+  if(line STREQUAL "")
+    continue()
+  endif()
+  if(line MATCHES "^\\[([^]]+)\\](.*)$")
+    string(TOLOWER "${CMAKE_MATCH_1}" dll)
+    string(STRIP "${CMAKE_MATCH_2}" marks)
+    list(APPEND system ${dll})
+    set(marks_of_${dll} "${marks}")
+    continue()
+  endif()
+  if(dll STREQUAL "")
+    message(FATAL_ERROR "${LIST}: '${line}' stands before any [dll] line")
+  endif()
+  string(REGEX MATCH "^[^ \t]+" name "${line}")
+  string(REGEX MATCH "[ \t].*$" marks "${line}")
+  string(STRIP "${marks}" marks)
+  set(known_${dll}_${name} 1)
+  set(marks_${dll}_${name} "${marks}")
+endforeach()
+
 string(REPLACE "," ";" allowed "${ALLOWED}")
-list(APPEND system ${allowed})
+string(TOLOWER "${allowed}" allowed)
+
+# objdump -p prints "DLL Name: X" and then one "<vma> <hint> <name>" line per
+# imported function.
+string(REPLACE ";" "\\;" dump "${dump}")
+string(REPLACE "\n" ";" dump_lines "${dump}")
+set(dll "")
+set(bad_dlls "")
 set(bad "")
-foreach(line IN LISTS names)
-  string(REPLACE "DLL Name: " "" dll "${line}")
-  string(STRIP "${dll}" dll)
-  string(TOLOWER "${dll}" dll)
-  list(FIND system "${dll}" found)
-  if(found EQUAL -1)
-    list(APPEND bad ${dll})
+set(notes "")
+foreach(line IN LISTS dump_lines)
+  if(line MATCHES "DLL Name: (.+)$")
+    string(STRIP "${CMAKE_MATCH_1}" dll)
+    string(TOLOWER "${dll}" dll)
+    if(dll IN_LIST allowed)
+      set(dll "")  # the suite's own library: its exports are ours
+    elseif(NOT dll IN_LIST system)
+      list(APPEND bad_dlls ${dll})
+      set(dll "")
+    elseif(marks_of_${dll} MATCHES "not-")
+      list(APPEND notes "${dll} (${marks_of_${dll}})")
+    endif()
+    continue()
+  endif()
+  if(dll STREQUAL "" OR NOT line MATCHES "^\t[0-9a-fA-F]+\t +[0-9]+ +([^ \t]+)")
+    continue()
+  endif()
+  set(name ${CMAKE_MATCH_1})
+  if(NOT known_${dll}_${name})
+    list(APPEND bad "${dll}!${name}")
+  elseif(marks_${dll}_${name} MATCHES "not-")
+    list(APPEND notes "${dll}!${name} (${marks_${dll}_${name}})")
   endif()
 endforeach()
-if(bad)
-  message(FATAL_ERROR "${FILE} imports non-system DLLs: ${bad}")
+
+if(bad_dlls)
+  message(FATAL_ERROR "${FILE} imports non-system DLLs: ${bad_dlls}")
 endif()
-message(STATUS "${FILE}: imports only system DLLs")
+if(bad)
+  list(JOIN bad "\n  " bad)
+  message(FATAL_ERROR "${FILE} imports functions that are not in ${LIST} "
+                      "(not exported by Windows 95 and NT 4.0, or not yet checked):\n  ${bad}")
+endif()
+if(notes)
+  list(JOIN notes "\n  " notes)
+  message(STATUS "note: ${FILE} imports what not every target Windows has:\n  ${notes}")
+endif()
+message(STATUS "${FILE}: imports only functions of system DLLs that Windows 95 and NT 4.0 export")

@@ -9,9 +9,9 @@ macro(tarvo_use_googletest)
   set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   if(TARVO_WIN32)
-    # Wine runs the test programs; the wrapper gives each build its own prefix.
-    set(CMAKE_CROSSCOMPILING_EMULATOR
-        ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${CMAKE_BINARY_DIR} ${TARVO_WINE_ARCH})
+    # Wine runs the test programs; the wrapper gives each build its own prefix
+    # per Wine, and TARVO_WINE at test time chooses the Wine.
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${CMAKE_BINARY_DIR})
   endif()
 endmacro()
 
@@ -58,7 +58,7 @@ function(tarvo_wine_test name)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   if(NOT TARVO_RUN_WINE_TESTS)
-    return()  # built to prove it compiles; run by the other architecture's build
+    return()  # built to prove it compiles
   endif()
   set(props LABELS ${T_LABEL})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 DISCOVERY_MODE PRE_TEST
@@ -95,14 +95,62 @@ function(tarvo_add_portability_check)
 endfunction()
 
 # A test (label "imports") that the program or library imports only system
-# DLLs, plus the suite's own libraries listed after ALLOWED.
+# DLLs (plus the suite's own libraries listed after ALLOWED) and, of them,
+# only functions that cmake/win95-nt4-imports.txt holds.
 function(tarvo_check_imports target)
   cmake_parse_arguments(T "" "" "ALLOWED" ${ARGN})
   string(REPLACE "gcc" "objdump" objdump "${CMAKE_C_COMPILER}")
   string(REPLACE "-posix" "" objdump "${objdump}")
   list(JOIN T_ALLOWED "," allowed)
-  add_test(NAME ${target}_imports_only_system_dlls
+  add_test(NAME ${target}_imports
            COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${objdump} -DFILE=$<TARGET_FILE:${target}>
+                   -DLIST=${CMAKE_SOURCE_DIR}/cmake/win95-nt4-imports.txt
                    -DALLOWED=${allowed} -P ${CMAKE_SOURCE_DIR}/cmake/CheckImports.cmake)
-  set_tests_properties(${target}_imports_only_system_dlls PROPERTIES LABELS imports)
+  set_tests_properties(${target}_imports PROPERTIES LABELS imports)
+endfunction()
+
+# A program or DLL that users get. It is linked with the runtime of the
+# win32 thread model (cmake/link-win32-threads.sh: the posix one imports
+# functions that the target Windows versions lack; the tests keep it), its
+# header marks subsystem and OS version SUBSYSTEM (default 3.10, the highest
+# that Windows NT 3.51 loads), and its imports are checked (ALLOWED as for
+# tarvo_check_imports).
+function(tarvo_shipped target)
+  cmake_parse_arguments(T "" "SUBSYSTEM" "ALLOWED" ${ARGN})
+  if(NOT T_SUBSYSTEM)
+    set(T_SUBSYSTEM 3.10)
+  endif()
+  string(REPLACE "." ";" version ${T_SUBSYSTEM})
+  list(GET version 0 major)
+  list(GET version 1 minor)
+  set_target_properties(${target} PROPERTIES
+    C_LINKER_LAUNCHER ${CMAKE_SOURCE_DIR}/cmake/link-win32-threads.sh
+    CXX_LINKER_LAUNCHER ${CMAKE_SOURCE_DIR}/cmake/link-win32-threads.sh)
+  target_link_options(${target} PRIVATE
+    -Wl,--major-subsystem-version,${major},--minor-subsystem-version,${minor}
+    -Wl,--major-os-version,${major},--minor-os-version,${minor})
+  tarvo_check_imports(${target} ALLOWED ${T_ALLOWED})
+endfunction()
+
+# A DLL of the suite (the control and viewer libraries): static runtime like
+# the programs, no "lib" prefix, placed beside the programs in bin/, shipped
+# as tarvo_shipped makes it. Its exports come from __declspec(dllexport) or
+# a .def file among the sources.
+#   tarvo_win32_dll(name OUTPUT_NAME HTCTL32 SOURCES ... [LIBS ...] [SUBSYSTEM 4.0] [ALLOWED ...])
+function(tarvo_win32_dll name)
+  cmake_parse_arguments(T "" "OUTPUT_NAME;SUBSYSTEM" "SOURCES;LIBS;ALLOWED" ${ARGN})
+  if(NOT T_OUTPUT_NAME)
+    set(T_OUTPUT_NAME ${name})
+  endif()
+  add_library(${name} SHARED ${T_SOURCES})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${T_LIBS})
+  set_target_properties(${name} PROPERTIES
+    PREFIX "" OUTPUT_NAME ${T_OUTPUT_NAME} SUFFIX .DLL
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  if(T_SUBSYSTEM)
+    tarvo_shipped(${name} SUBSYSTEM ${T_SUBSYSTEM} ALLOWED ${T_ALLOWED})
+  else()
+    tarvo_shipped(${name} ALLOWED ${T_ALLOWED})
+  endif()
 endfunction()

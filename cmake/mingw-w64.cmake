@@ -1,5 +1,5 @@
 # Cross build for Windows with MinGW-w64 (posix thread model); the including
-# toolchain file sets TARVO_MINGW_ARCH (i686 or x86_64).
+# toolchain file sets TARVO_MINGW_ARCH (i686).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${TARVO_MINGW_ARCH})
 set(triple ${TARVO_MINGW_ARCH}-w64-mingw32)

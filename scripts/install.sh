@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest
-  g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine32:i386 wine64 fonts-wine
+  g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
+  wine wine32:i386 fonts-wine mmdebstrap
   xvfb xauth x11-utils imagemagick zip
   grep coreutils util-linux
 )
@@ -32,5 +32,7 @@ elif [ -n "${need_update:-}" ]; then
   "${sudo_cmd[@]}" apt-get update -q
 fi
 
-# The cross compiler must use the posix thread model (GoogleTest needs it).
+# The tests use the posix thread model of the cross compiler (GoogleTest
+# needs it); the shipped programs link with the win32 one.
 command -v i686-w64-mingw32-g++-posix >/dev/null
+command -v i686-w64-mingw32-g++-win32 >/dev/null

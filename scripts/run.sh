@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds Tarvo and opens a sample file in it under Wine.
 # With a display the window appears; without one it runs in Xvfb, saves a
-# screenshot and prints its path.
+# screenshot and prints its path. It runs the shipped 32-bit TARVO.EXE under
+# Debian 12's Wine 8 where this kernel runs 32-bit programs, else under
+# Wine 10 in WoW64 mode (TARVO_WINE=wine8 or wine10 chooses).
 #   scripts/run.sh [FILE]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 bash scripts/install.sh
 
-if bash scripts/can-run-wine32.sh; then preset=win32; else preset=win64; fi
-cmake --preset $preset >/dev/null
-cmake --build --preset $preset --target tarvo
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 --target tarvo
 
-build=$root/build/$preset
+build=$root/build/win32
 demo=$build/demo
 mkdir -p "$demo"
 sample=${1:-$demo/sample.txt}
@@ -27,8 +28,9 @@ if [ -z "${1:-}" ]; then
   } >"$sample"
 fi
 
-. scripts/wine-env.sh "$build" $preset
+. scripts/wine-env.sh "$build"
 tarvo_make_prefix
+echo "TARVO.EXE (i686) under $(tarvo_wine_describe)"
 unix_to_wine() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
 
 if [ -n "${DISPLAY:-}" ] && [ -z "${TARVO_SCREENSHOT:-}" ]; then

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
-if bash scripts/can-run-wine32.sh; then preset=win32; else preset=win64; fi
+preset=win32
 cmake --preset $preset -DTARVO_BENCH=ON >/dev/null
 cmake --build --preset $preset --target display_bench >/dev/null
 build=$root/build/$preset
@@ -13,7 +13,7 @@ build=$root/build/$preset
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
 fi
-. scripts/wine-env.sh "$build" $preset
+. scripts/wine-env.sh "$build"
 tarvo_make_prefix
 "$tarvo_wine" "$build/bin/display_bench.exe" </dev/null
 

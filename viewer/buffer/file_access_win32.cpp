@@ -5,20 +5,35 @@
 #include "viewer/buffer/file_access.h"
 
 namespace {
+HANDLE OpenShared(const char* path, DWORD share) {
+  return CreateFileA(path, GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
+}
 FileHandle Open(const char* path) {
-  HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = OpenShared(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+  // Windows 95 refuses FILE_SHARE_DELETE as an invalid parameter.
+  if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_INVALID_PARAMETER)
+    h = OpenShared(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
   return h == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(h);
 }
 HANDLE H(FileHandle f) { return reinterpret_cast<HANDLE>(f); }
+// GetFileSize and SetFilePointer with their high words reach 64-bit sizes
+// and offsets on every Windows the programs run on (the Ex forms came with
+// Windows 2000). An all-ones low word is also a valid value: only the
+// error code, cleared before the call, tells a failure apart.
 int64_t Size(FileHandle f) {
-  LARGE_INTEGER size;
-  return GetFileSizeEx(H(f), &size) ? size.QuadPart : -1;
+  DWORD high = 0;
+  SetLastError(NO_ERROR);
+  DWORD low = GetFileSize(H(f), &high);
+  if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return -1;
+  return static_cast<int64_t>((static_cast<uint64_t>(high) << 32) | low);
 }
 bool Seek(FileHandle f, int64_t offset) {
-  LARGE_INTEGER to;
-  to.QuadPart = offset;
-  return SetFilePointerEx(H(f), to, nullptr, FILE_BEGIN) != FALSE;
+  if (offset < 0) return false;
+  LONG high = static_cast<LONG>(static_cast<uint64_t>(offset) >> 32);
+  SetLastError(NO_ERROR);
+  DWORD low = SetFilePointer(H(f), static_cast<LONG>(offset & 0xFFFFFFFF), &high, FILE_BEGIN);
+  return low != INVALID_SET_FILE_POINTER || GetLastError() == NO_ERROR;
 }
 int32_t Read(FileHandle f, void* buffer, int32_t bytes) {
   DWORD got = 0;

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <commdlg.h>
+
 extern int(WINAPI* gMessageBox)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 extern BOOL(WINAPI* gGetOpenFileName)(LPOPENFILENAMEA ofn);
 // Beeps too, so that tests can hear which sound a command made.
