@@ -17,11 +17,12 @@ char MnemonicOf(HMENU menu, int position) {
   return static_cast<char>(std::toupper(static_cast<unsigned char>(amp[1])));
 }
 
+// GetMenuState works on every Windows the program starts on (NT 3.51 has no
+// GetMenuItemInfo); for a pop-up item its high byte is an item count, so
+// pop-ups are never taken for separators.
 bool IsSeparator(HMENU menu, int position) {
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_FTYPE;
-  return GetMenuItemInfoA(menu, position, TRUE, &info) && (info.fType & MFT_SEPARATOR);
+  UINT state = GetMenuState(menu, position, MF_BYPOSITION);
+  return state != static_cast<UINT>(-1) && !GetSubMenu(menu, position) && (state & MF_SEPARATOR);
 }
 
 void PruneItems(HMENU popup, const char* letters, bool& belowIsSeparatorOrEnd) {
