@@ -111,8 +111,8 @@ endfunction()
 
 # A program or DLL that users get. It is linked with the runtime of the
 # win32 thread model (cmake/link-win32-threads.sh: the posix one imports
-# functions that the target Windows versions lack; the tests keep it), its
-# header marks subsystem and OS version SUBSYSTEM (default 3.10, the highest
+# functions that the target Windows versions lack; the tests keep it) and
+# with CRTDLL.DLL as its C runtime (runtime/), its header marks subsystem and OS version SUBSYSTEM (default 3.10, the highest
 # that Windows NT 3.51 loads), and its imports are checked (ALLOWED as for
 # tarvo_check_imports).
 function(tarvo_shipped target)
@@ -128,7 +128,9 @@ function(tarvo_shipped target)
     CXX_LINKER_LAUNCHER ${CMAKE_SOURCE_DIR}/cmake/link-win32-threads.sh)
   target_link_options(${target} PRIVATE
     -Wl,--major-subsystem-version,${major},--minor-subsystem-version,${minor}
-    -Wl,--major-os-version,${major},--minor-os-version,${minor})
+    -Wl,--major-os-version,${major},--minor-os-version,${minor}
+    -L${TARVO_CRTDLL_DIR})
+  target_link_libraries(${target} PRIVATE tarvo_crtdll_stand_ins)
   tarvo_check_imports(${target} ALLOWED ${T_ALLOWED})
 endfunction()
 
