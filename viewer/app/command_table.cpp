@@ -57,7 +57,7 @@ constexpr CommandRow kCommands[] = {
                        [] { return gView.AlwaysOnTop; }},
   {IDM_FORCE_ON_TOP,   OnAlwaysOnTop,                                     R::Always,    nullptr},
   // Format
-  {IDM_OPTIONS,        nullptr,                                           R::Unbuilt,   nullptr},
+  {IDM_OPTIONS,        [](HWND h, int) { FormatOptions(h); },             R::Always,    nullptr},
   {IDM_FONT,           nullptr,                                           R::Unbuilt,   nullptr},
   {IDM_COLOR,          nullptr,                                           R::Unbuilt,   nullptr},
   {IDM_SAVE_OPTIONS,   nullptr,                                           R::Unbuilt,   nullptr},

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+// Display Formatting (161): the dialog, then the view re-measured and formatted again.
+void FormatOptions(HWND hwnd);
 // Text, Hex Dump, Raw Text (311-313) and Wrap (314).
 void SwitchFormat(HWND hwnd, int format);
 void ToggleWrap(HWND hwnd);

@@ -1,5 +1,6 @@
-// Text, Hex Dump and Raw Text (311-313) and Wrap (314).
+// Display Formatting (161), Text, Hex Dump and Raw Text (311-313) and Wrap (314).
 #include "viewer/app/commands.h"
+#include "viewer/settings/format_options_dialog.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
 
@@ -10,6 +11,12 @@ void Relayout(HWND hwnd) {
   if (SendMessageA(hwnd, VW_LAYOUT, 0, 0) == 0) PostMessageA(hwnd, VW_REFORMAT, 0, -1);
 }
 }  // namespace
+
+void FormatOptions(HWND hwnd) {
+  FormatOptionsDialog(hwnd, gViewOptions, gSetupSettings);
+  SendMessageA(hwnd, VW_MAKEFONT, 0, 0);
+  Relayout(hwnd);
+}
 
 void SwitchFormat(HWND hwnd, int format) {
   ViewOptions& vo = gViewOptions;

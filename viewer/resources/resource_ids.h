@@ -53,6 +53,25 @@
 
 #define IDC_ABOUT_VERSION 101
 
+// Display Formatting ("FormatOptions").
+#define IDC_FORMAT_LIST 101
+#define IDC_LINE_LENGTH 102
+#define IDC_TAB_LENGTH 103
+#define IDC_CODE_LIST 104
+#define IDC_WRAP 111
+#define IDC_SHOW_BACKGROUND 113
+#define IDC_FIXED_LENGTH 114
+#define IDC_EXPAND_TABS 115
+#define IDC_HORZ_SCROLL 141
+#define IDC_VERT_SCROLL 142
+#define IDC_SAVE_POS 143
+#define IDC_ESC_EXIT 144
+#define IDC_SAVE_DEFAULTS 191
+#define IDC_FONT 192
+#define IDC_COLOR 193
+#define IDC_FORMAT_HELP 195
+#define IDC_PROFILE_PATH 499
+
 // Freeze Columns ("FreezeColumns").
 #define IDC_RULER 231
 #define IDC_SAMPLE 232

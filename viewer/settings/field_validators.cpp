@@ -1,14 +1,40 @@
 #include "viewer/settings/field_validators.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "viewer/services/ui_seam.h"
+#include "viewer/settings/decimal_number.h"
 
 namespace {
+constexpr int kFieldChars = 128;
+
 bool Report(HWND dialog, int control, const char* text) {
   ReportMessage(dialog, text, "Bad Options", MB_OK | MB_ICONHAND);
   SetFocus(GetDlgItem(dialog, control));
   return false;
+}
+
+const char* NumberName(const char* name) { return name ? name : "Value"; }
+
+struct FieldText {
+  char text[kFieldChars + 1] = "";
+  FieldText(HWND dialog, int control) { GetDlgItemTextA(dialog, control, text, sizeof text); }
+};
+
+// The number with automatic base and where its conversion stopped.
+int32_t AutoBase(const char* text, bool isSigned, const char** end) {
+  char* stop = nullptr;
+  int32_t v = isSigned ? static_cast<int32_t>(std::strtol(text, &stop, 0))
+                       : static_cast<int32_t>(std::strtoul(text, &stop, 0));
+  *end = stop;
+  return v;
+}
+
+char DecimalSeparator() {
+  char text[4] = ".";
+  GetProfileStringA("intl", "sDecimal", ".", text, sizeof text);
+  return text[0] ? text[0] : '.';
 }
 }  // namespace
 
@@ -17,6 +43,65 @@ bool ValidateIntField(HWND dialog, int control, int min, int max, const char* na
   int value = static_cast<int>(GetDlgItemInt(dialog, control, &converted, TRUE));
   if (converted && value >= min && value <= max) return true;
   char text[160];
-  std::snprintf(text, sizeof text, "%s must be a number between %d and %d!", name, min, max);
+  std::snprintf(text, sizeof text, "%s must be a number between %d and %d!", NumberName(name), min,
+                max);
+  return Report(dialog, control, text);
+}
+
+bool ValidateLongField(HWND dialog, int control, int32_t min, int32_t max, const char* name) {
+  FieldText field(dialog, control);
+  char text[200];
+  if (field.text[0]) {
+    const char* end = nullptr;
+    int32_t value = AutoBase(field.text, false, &end);
+    if (*end) {
+      std::snprintf(text, sizeof text, "Invalid character \"%c\" in %s.", *end, NumberName(name));
+      return Report(dialog, control, text);
+    }
+    if (value >= min && value <= max) return true;
+  }
+  std::snprintf(text, sizeof text, "%s must be a number between %ld and %ld!", NumberName(name),
+                static_cast<long>(min), static_cast<long>(max));
+  return Report(dialog, control, text);
+}
+
+int32_t ReadLongField(HWND dialog, int control, bool* ok, bool isSigned) {
+  *ok = false;
+  FieldText field(dialog, control);
+  if (!field.text[0]) return 0;
+  const char* end = nullptr;
+  int32_t value = AutoBase(field.text, isSigned, &end);
+  *ok = *end == '\0';
+  return value;
+}
+
+bool ValidateDecimalField(HWND dialog, int control, int32_t min, int32_t max, int decimals,
+                          const char* name) {
+  FieldText field(dialog, control);
+  const char separator = DecimalSeparator();
+  char text[200];
+  if (field.text[0]) {
+    int32_t value = 0;
+    int bad = ParseDecimal(field.text, separator, decimals, &value);
+    // Blanks or a lone minus sign name no character: the range says more.
+    if (bad != 0 && field.text[bad - 1] != '\0') {
+      std::snprintf(text, sizeof text, "Invalid character \"%c\" in %s.", field.text[bad - 1],
+                    NumberName(name));
+      return Report(dialog, control, text);
+    }
+    if (bad == 0 && value >= min && value <= max) return true;
+  }
+  char low[24], high[24];
+  FormatDecimal(low, separator, decimals, min);
+  FormatDecimal(high, separator, decimals, max);
+  std::snprintf(text, sizeof text, "%s must be a number between %s and %s!", NumberName(name), low,
+                high);
+  return Report(dialog, control, text);
+}
+
+bool ValidateComboChoice(HWND dialog, int control, const char* name) {
+  if (SendDlgItemMessageA(dialog, control, CB_GETCURSEL, 0, 0) != CB_ERR) return true;
+  char text[96];
+  std::snprintf(text, sizeof text, "You must choose a %s !", name ? name : "value");
   return Report(dialog, control, text);
 }

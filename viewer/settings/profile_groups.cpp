@@ -156,8 +156,7 @@ bool SaveViewOptions(const char* section, const ScreenRect* window) {
   return true;
 }
 
-void ApplyCharCode() {
-  ViewOptions& vo = gViewOptions;
+void ApplyCharCode(ViewOptions& vo) {
   uint32_t code =
       vo.CharCode == CODE_ASCII ? FMT_OEM : (vo.CharCode == CODE_EBCDIC ? FMT_EBCDIC : 0);
   for (int i = 0; i < 3; ++i)

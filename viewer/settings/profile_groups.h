@@ -14,6 +14,7 @@ void LoadProfileGroups(const char* section, int mask, LineTable* titles = nullpt
 void LoadProfile();
 // window: the main window's rectangle in screen coordinates, or nullptr.
 bool SaveViewOptions(const char* section, const ScreenRect* window);
-void ApplyCharCode();
+// Sets the code bits of every flag word from CharCode.
+void ApplyCharCode(ViewOptions& options = gViewOptions);
 // switches: 26 entries, A..Z, each the letter as typed or 0.
 void ApplySwitches(const char switches[26]);
