@@ -11,9 +11,9 @@ using FileHandle = intptr_t;
 constexpr FileHandle kNoFile = -1;
 
 struct FileSystem {
-  FileHandle (*Open)(const char* path);           // shared reading; kNoFile on failure
-  int64_t (*Size)(FileHandle file);               // -1 on failure
-  bool (*Seek)(FileHandle file, int64_t offset);  // from the start
+  FileHandle (*Open)(const char* path);              // shared reading; kNoFile on failure
+  FileOffset (*Size)(FileHandle file);               // -1 on failure
+  bool (*Seek)(FileHandle file, FileOffset offset);  // from the start
   int32_t (*Read)(FileHandle file, void* buffer, int32_t bytes);  // bytes read, -1 on failure
   void (*Close)(FileHandle file);
   // A new empty file in the temporary folder, open for reading and writing
@@ -31,6 +31,6 @@ const FileSystem& Files();
 // nullptr restores the platform's.
 void SetFileSystem(const FileSystem* fs);
 
-// Size of the file at path; 0 when it cannot be opened or its size is not
-// positive (or does not fit an int32).
-int32_t QueryFileSize(const char* path);
+// Size of the file at path; 0 when it cannot be opened, its size cannot be
+// read or is not positive.
+FileOffset QueryFileSize(const char* path);

@@ -1,5 +1,6 @@
 // Hex Dump: the offset, the bytes as hex digits in groups of four and the
 // bytes as characters; the layout follows from the line length.
+#include <algorithm>
 #include <cstring>
 
 #include "viewer/buffer/code_tables.h"
@@ -10,10 +11,10 @@ constexpr char kDigits[] = "0123456789ABCDEF";
 constexpr int32_t kHexColumn = 8;
 
 // The offset as at least six upper-case hex digits and two spaces; returns
-// the characters written (at most ten).
-int32_t PrintOffset(char* out, uint32_t value) {
+// the characters written (at most 18).
+int32_t PrintOffset(char* out, uint64_t value) {
   int digits = 6;
-  while (digits < 8 && (value >> (4 * digits)) != 0) ++digits;
+  while (digits < 16 && (value >> (4 * digits)) != 0) ++digits;
   for (int i = digits - 1; i >= 0; --i, value >>= 4) out[i] = kDigits[value & 0xF];
   out[digits] = out[digits + 1] = ' ';
   return digits + 2;
@@ -36,7 +37,7 @@ const HexPairs kPairs;
 
 // One line: bytes [first, first + count) of data, cells of bytes outside
 // [0, size) left blank. Writes Width characters at out.
-void PrintLine(const HexContext& c, char* out, uint32_t shownOffset, const uint8_t* data,
+void PrintLine(const HexContext& c, char* out, uint64_t shownOffset, const uint8_t* data,
                int32_t first, int32_t count, int32_t size) {
   std::memset(out, ' ', c.layout.Width);
   PrintOffset(out, shownOffset);
@@ -52,13 +53,13 @@ void PrintLine(const HexContext& c, char* out, uint32_t shownOffset, const uint8
 }
 
 void Forward(const HexContext& c, const ReadWindow& w, LineArray& lines, TextBuffer& text,
-             int32_t offset) {
+             FileOffset offset) {
   const int32_t n = c.layout.BytesPerLine, width = c.layout.Width;
   int32_t pos = w.Position;
   while (lines.Count < lines.Capacity - 1 && pos < w.Size && text.Capacity - text.Fill >= width) {
     int32_t count = w.Size - pos < n ? w.Size - pos : n;
-    int32_t lineOffset = offset + (pos - w.Position);
-    PrintLine(c, text.Base + text.Fill, static_cast<uint32_t>(lineOffset), w.Data, pos, count,
+    FileOffset lineOffset = offset + (pos - w.Position);
+    PrintLine(c, text.Base + text.Fill, static_cast<uint64_t>(lineOffset), w.Data, pos, count,
               w.Size);
     int32_t length = c.charColumn + count;
     lines.Entries[lines.Count++] = LineEntry{lineOffset, text.Fill, length, 0, 0};
@@ -69,11 +70,11 @@ void Forward(const HexContext& c, const ReadWindow& w, LineArray& lines, TextBuf
 }
 
 void Backward(const HexContext& c, const ReadWindow& w, LineArray& lines, TextBuffer& text,
-              int32_t offset) {
+              FileOffset offset) {
   const int32_t n = c.layout.BytesPerLine, width = c.layout.Width;
-  const int64_t windowStart = static_cast<int64_t>(offset) - w.Position;
+  const FileOffset windowStart = offset - w.Position;
   int32_t pos = w.Position;
-  int64_t lineOffset = offset;
+  FileOffset lineOffset = offset;
   while (lines.Count > 0 && pos > 0 && text.Capacity - text.Fill >= width) {
     // Bytes of the file that lie before the window cannot be shown.
     if (pos < n && windowStart > 0) break;
@@ -81,18 +82,19 @@ void Backward(const HexContext& c, const ReadWindow& w, LineArray& lines, TextBu
     lineOffset -= n;
     // A line that starts before the file shows the low six digits of its
     // negative start.
-    uint32_t shown = lineOffset >= 0 ? static_cast<uint32_t>(lineOffset)
-                                     : static_cast<uint32_t>(lineOffset) & 0xFFFFFF;
+    uint64_t shown = lineOffset >= 0 ? static_cast<uint64_t>(lineOffset)
+                                     : static_cast<uint64_t>(lineOffset) & 0xFFFFFF;
     PrintLine(c, text.Base + text.Fill, shown, w.Data, pos, n, w.Size);
     lines.Entries[--lines.Count] =
-        LineEntry{lineOffset > 0 ? static_cast<int32_t>(lineOffset) : 0, text.Fill, width, 0, 0};
+        LineEntry{std::max<FileOffset>(lineOffset, 0), text.Fill, width, 0, 0};
     text.Fill += width;
   }
 }
 }  // namespace
 
-uint16_t FormatHexDump(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
-                       int direction, uint32_t flags, int32_t lineLength, int32_t) {
+uint16_t FormatHexDump(const ReadWindow& window, LineArray& lines, TextBuffer& text,
+                       FileOffset offset, int direction, uint32_t flags, int32_t lineLength,
+                       int32_t) {
   HexContext c;
   if (!HexLayoutFor(lineLength, &c.layout)) return ST_FAILED | ST_TOO_NARROW;
   if (!FormatterArgumentsValid(window, lines, text, direction)) return ST_FAILED;

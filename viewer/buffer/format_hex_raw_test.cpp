@@ -51,7 +51,7 @@ TEST(FormatHexDump, BackwardLinesAlignToTheStartOffset) {
   EXPECT_EQ(b.lines[0].text,
             "FFFFF5" + std::string(26, ' ') + "61 62636465  " + std::string(11, ' ') + "abcde");
   FormatRun f = RunFormatter(FormatHexDump, s, FORMAT_FORWARD, 0, 80, 5);
-  EXPECT_EQ(Offsets(f), (std::vector<int32_t>{5, 21, 37}));
+  EXPECT_EQ(Offsets(f), (std::vector<FileOffset>{5, 21, 37}));
 }
 
 TEST(FormatHexDump, LargeOffsetsPrintAllDigitsBothWays) {
@@ -67,7 +67,7 @@ TEST(FormatHexDump, BackwardStopsAtAWindowThatStartsInsideTheFile) {
   // The window starts at file offset 100: the line before 104 would need
   // bytes the window does not hold.
   FormatRun b = RunFormatter(FormatHexDump, s, FORMAT_BACKWARD, 0, 22, 20, 120);
-  EXPECT_EQ(Offsets(b), (std::vector<int32_t>{100, 104, 108, 112, 116}));
+  EXPECT_EQ(Offsets(b), (std::vector<FileOffset>{100, 104, 108, 112, 116}));
   FormatRun odd = RunFormatter(FormatHexDump, s, FORMAT_BACKWARD, 0, 22, 18, 118);
   EXPECT_EQ(odd.lines.front().offset, 102);
 }
@@ -78,7 +78,7 @@ TEST(FormatRawText, FixedLinesForwardAndPaddedBackward) {
   EXPECT_EQ(Texts(f), (std::vector<std::string>{s.substr(0, 10), s.substr(10, 10), s.substr(20)}));
   EXPECT_EQ(f.end, 25);
   FormatRun b = RunFormatter(FormatRawText, s, FORMAT_BACKWARD, 0, 10);
-  EXPECT_EQ(Offsets(b), (std::vector<int32_t>{0, 5, 15}));
+  EXPECT_EQ(Offsets(b), (std::vector<FileOffset>{0, 5, 15}));
   EXPECT_EQ(b.lines[0].text, "     " + s.substr(0, 5));
   // Line ends are bytes like any other.
   EXPECT_EQ(Texts(RunFormatter(FormatRawText, "a\r\nb", FORMAT_FORWARD, 0, 10))[0],
@@ -97,10 +97,10 @@ TEST(FormatRawText, FullTextBuffer) {
   EXPECT_EQ(RunFormatter(FormatRawText, s, FORMAT_FORWARD, 0, 10, 20, 20, 50, 5).end, 25);
   // Backward: a line that does not fit is dropped.
   FormatRun b = RunFormatter(FormatRawText, s, FORMAT_BACKWARD, 0, 10, -1, -1, 50, 14);
-  EXPECT_EQ(Offsets(b), (std::vector<int32_t>{15}));
+  EXPECT_EQ(Offsets(b), (std::vector<FileOffset>{15}));
   // A window inside the file: no padding with bytes the window lacks.
   FormatRun w = RunFormatter(FormatRawText, s, FORMAT_BACKWARD, 0, 10, 25, 1025);
-  EXPECT_EQ(Offsets(w), (std::vector<int32_t>{1005, 1015}));
+  EXPECT_EQ(Offsets(w), (std::vector<FileOffset>{1005, 1015}));
 }
 
 TEST(FormatRawText, EbcdicAndMiddleDot) {

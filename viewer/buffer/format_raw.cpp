@@ -11,7 +11,7 @@ void Translate(CodeTable table, const uint8_t* from, int32_t count, char* out) {
 }
 
 void Forward(CodeTable table, int32_t L, const ReadWindow& w, LineArray& lines, TextBuffer& text,
-             int32_t offset) {
+             FileOffset offset) {
   int32_t pos = w.Position;
   // A line the text buffer cannot hold whole ends the pass, so that the
   // lines stay aligned to the offset they were built from.
@@ -27,10 +27,10 @@ void Forward(CodeTable table, int32_t L, const ReadWindow& w, LineArray& lines, 
 }
 
 void Backward(CodeTable table, int32_t L, const ReadWindow& w, LineArray& lines, TextBuffer& text,
-              int32_t offset) {
-  const int64_t windowStart = static_cast<int64_t>(offset) - w.Position;
+              FileOffset offset) {
+  const FileOffset windowStart = offset - w.Position;
   int32_t pos = w.Position;
-  int64_t lineOffset = offset;
+  FileOffset lineOffset = offset;
   while (lines.Count > 0 && pos > 0 && text.Capacity - text.Fill >= L) {
     // Bytes of the file that lie before the window cannot be shown.
     if (pos < L && windowStart > 0) break;
@@ -42,14 +42,15 @@ void Backward(CodeTable table, int32_t L, const ReadWindow& w, LineArray& lines,
     std::fill(out, out + pad, ' ');
     Translate(table, w.Data + pos + pad, L - pad, out + pad);
     lines.Entries[--lines.Count] =
-        LineEntry{lineOffset > 0 ? static_cast<int32_t>(lineOffset) : 0, text.Fill, L, 0, 0};
+        LineEntry{std::max<FileOffset>(lineOffset, 0), text.Fill, L, 0, 0};
     text.Fill += L;
   }
 }
 }  // namespace
 
-uint16_t FormatRawText(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
-                       int direction, uint32_t flags, int32_t lineLength, int32_t) {
+uint16_t FormatRawText(const ReadWindow& window, LineArray& lines, TextBuffer& text,
+                       FileOffset offset, int direction, uint32_t flags, int32_t lineLength,
+                       int32_t) {
   if (!FormatterArgumentsValid(window, lines, text, direction)) return ST_FAILED;
   CodeTable table = SelectCodeTable(flags);
   int32_t L = std::max<int32_t>(lineLength, 1);

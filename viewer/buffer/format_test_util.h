@@ -7,7 +7,7 @@
 #include "viewer/buffer/formatters.h"
 
 struct FormattedLine {
-  int32_t offset;
+  FileOffset offset;
   std::string text;
   int32_t flags;
   bool operator==(const FormattedLine&) const = default;
@@ -15,14 +15,14 @@ struct FormattedLine {
 
 struct FormatRun {
   std::vector<FormattedLine> lines;
-  int32_t end = -1;  // the end entry's offset (forward)
+  FileOffset end = -1;  // the end entry's offset (forward)
   uint16_t status = 0;
 };
 
 constexpr int32_t kTestTabLength = 8;
 
 inline FormatRun RunFormatter(Formatter f, std::string_view bytes, int direction, uint32_t flags,
-                              int32_t lineLength, int32_t position = -1, int32_t offset = -1,
+                              int32_t lineLength, int32_t position = -1, FileOffset offset = -1,
                               int32_t capacity = 200, int32_t textCapacity = 1 << 16) {
   if (position < 0) position = direction == FORMAT_FORWARD ? 0 : static_cast<int32_t>(bytes.size());
   if (offset < 0) offset = position;
@@ -44,8 +44,8 @@ inline FormatRun RunFormatter(Formatter f, std::string_view bytes, int direction
   return run;
 }
 
-inline std::vector<int32_t> Offsets(const FormatRun& run) {
-  std::vector<int32_t> v;
+inline std::vector<FileOffset> Offsets(const FormatRun& run) {
+  std::vector<FileOffset> v;
   for (const FormattedLine& l : run.lines) v.push_back(l.offset);
   return v;
 }

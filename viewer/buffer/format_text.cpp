@@ -100,12 +100,12 @@ Piece FormatPiece(const TextContext& c, int32_t pos, int32_t end, char* out, int
   return {pos, flags, ended};
 }
 
-LineEntry Entry(int32_t offset, int32_t textOffset, int32_t length, int32_t flags) {
+LineEntry Entry(FileOffset offset, int32_t textOffset, int32_t length, int32_t flags) {
   return LineEntry{offset, textOffset, length, 0, flags};
 }
 
 uint16_t Forward(const TextContext& c, const ReadWindow& w, LineArray& lines, TextBuffer& text,
-                 int32_t offset) {
+                 FileOffset offset) {
   uint16_t status = 0;
   int32_t pos = w.Position;
   while (lines.Count < lines.Capacity - 1 && pos < w.Size && text.Fill < text.Capacity) {
@@ -140,7 +140,7 @@ int32_t LineStart(const uint8_t* d, int32_t pos) {
 // Formats [from, end) into slots Count-1, Count-2, ... and puts the pieces
 // back in file order. False (nothing kept) when they do not all fit.
 bool PlaceLine(const TextContext& c, int32_t from, int32_t end, LineArray& lines, TextBuffer& text,
-               int32_t offsetOfZero, uint16_t& status) {
+               FileOffset offsetOfZero, uint16_t& status) {
   int32_t fill = text.Fill, n = 0;
   for (int32_t p = from; p < end;) {
     if (n == lines.Count) return false;
@@ -173,9 +173,9 @@ int32_t FittingTail(const TextContext& c, int32_t from, int32_t end, int32_t slo
 }
 
 uint16_t Backward(const TextContext& c, const ReadWindow& w, LineArray& lines, TextBuffer& text,
-                  int32_t offset) {
+                  FileOffset offset) {
   const uint8_t* d = w.Data;
-  const int32_t offsetOfZero = offset - w.Position;
+  const FileOffset offsetOfZero = offset - w.Position;
   uint16_t status = 0;
   int32_t pos = w.Position;
   // An end-of-file mark after the last line end is no line of its own.
@@ -201,7 +201,7 @@ uint16_t Backward(const TextContext& c, const ReadWindow& w, LineArray& lines, T
 }
 }  // namespace
 
-uint16_t FormatText(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
+uint16_t FormatText(const ReadWindow& window, LineArray& lines, TextBuffer& text, FileOffset offset,
                     int direction, uint32_t flags, int32_t lineLength, int32_t tabLength) {
   if (!FormatterArgumentsValid(window, lines, text, direction)) return ST_FAILED;
   TextContext c;

@@ -20,7 +20,7 @@ TEST(FormatText, LineEndPairsAndSingles) {
   std::string s = "ab\r\ncd\n\rx";
   FormatRun f = Fwd(s);
   EXPECT_EQ(Texts(f), (std::vector<std::string>{"ab", "cd", "x"}));
-  EXPECT_EQ(Offsets(f), (std::vector<int32_t>{0, 4, 8}));
+  EXPECT_EQ(Offsets(f), (std::vector<FileOffset>{0, 4, 8}));
   EXPECT_EQ(f.lines[2].flags, LF_INCOMPLETE);
   EXPECT_EQ(f.status, ST_EOF);
   EXPECT_EQ(f.end, 9);
@@ -84,7 +84,7 @@ TEST(FormatText, LongLinesAreCutOrWrapped) {
 
   FormatRun wrap = Fwd(s, kFF | FMT_WRAP, 3);
   EXPECT_EQ(Texts(wrap), (std::vector<std::string>{"abc", "def", "gh"}));
-  EXPECT_EQ(Offsets(wrap), (std::vector<int32_t>{0, 3, 8}));
+  EXPECT_EQ(Offsets(wrap), (std::vector<FileOffset>{0, 3, 8}));
   EXPECT_EQ(Back(s, kFF | FMT_WRAP, 3).lines, wrap.lines);
 }
 

@@ -34,15 +34,17 @@ constexpr int FORMAT_BACKWARD = 2;
 
 // tabLength: columns from one tab stop to the next (1 .. 255; Text only).
 using Formatter = uint16_t (*)(const ReadWindow& window, LineArray& lines, TextBuffer& text,
-                               int32_t offset, int direction, uint32_t flags, int32_t lineLength,
+                               FileOffset offset, int direction, uint32_t flags, int32_t lineLength,
                                int32_t tabLength);
 
-uint16_t FormatText(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
+uint16_t FormatText(const ReadWindow& window, LineArray& lines, TextBuffer& text, FileOffset offset,
                     int direction, uint32_t flags, int32_t lineLength, int32_t tabLength);
-uint16_t FormatHexDump(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
-                       int direction, uint32_t flags, int32_t lineLength, int32_t tabLength);
-uint16_t FormatRawText(const ReadWindow& window, LineArray& lines, TextBuffer& text, int32_t offset,
-                       int direction, uint32_t flags, int32_t lineLength, int32_t tabLength);
+uint16_t FormatHexDump(const ReadWindow& window, LineArray& lines, TextBuffer& text,
+                       FileOffset offset, int direction, uint32_t flags, int32_t lineLength,
+                       int32_t tabLength);
+uint16_t FormatRawText(const ReadWindow& window, LineArray& lines, TextBuffer& text,
+                       FileOffset offset, int direction, uint32_t flags, int32_t lineLength,
+                       int32_t tabLength);
 
 // Indexed by the Format of the view options (Text, Hex Dump, Raw Text).
 extern const Formatter Formatters[3];

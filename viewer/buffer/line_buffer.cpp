@@ -20,7 +20,7 @@ bool TableUsable(const LineTable& t, const TextArena& a) {
 
 struct Pass {
   int direction;
-  int32_t offset;
+  FileOffset offset;
   int32_t count;  // formatter's line count: K on the way in
 };
 
@@ -46,13 +46,13 @@ uint16_t RunPass(Pass& pass, const ReadBuffer& buffer, int32_t textCapacity, int
 // The first pass: its start offset and direction, the new top index and
 // how many lines below the top its count starts.
 struct FirstPass {
-  int32_t offset;
+  FileOffset offset;
   int direction;
   int top;
   int anchor;
 };
 
-FirstPass ChooseFirstPass(int32_t target, int top, int b, const FileRef& file,
+FirstPass ChooseFirstPass(FileOffset target, int top, int b, const FileRef& file,
                           const LineTable& table) {
   FirstPass f{0, FORMAT_FORWARD, (table.Acnt - b) / 2, 0};
   if (target >= 0) {
@@ -74,7 +74,7 @@ FirstPass ChooseFirstPass(int32_t target, int top, int b, const FileRef& file,
     }
     f.offset = table.Entries[index].Offset;
   }
-  f.offset = std::clamp(f.offset, 0, std::max(file.Flen, 0));
+  f.offset = std::clamp<FileOffset>(f.offset, 0, std::max<FileOffset>(file.Flen, 0));
   // The end of the file shows its last line at the top; lines built up to
   // it for a screen above stay as asked.
   if (f.offset == file.Flen && f.direction == FORMAT_FORWARD)
@@ -90,7 +90,7 @@ int32_t UsableLineLength(int32_t lineLength, const TextArena& arena) {
   return std::clamp(lineLength, 1, std::max(arena.Tlen / 10, 255));
 }
 
-uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t lineLength,
+uint16_t LoadLinesAround(FileOffset target, int top, int linesPerScreen, int32_t lineLength,
                          FileRef& file, LineTable& table, TextArena& arena, TagList* tags,
                          Formatter formatter, uint32_t flags, int32_t tabLength) {
   if (!TableUsable(table, arena) || !formatter) return ST_FAILED;
@@ -103,7 +103,7 @@ uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t li
 
   // Where the first pass starts, its direction and its first index.
   const FirstPass f = ChooseFirstPass(target, top, b, file, table);
-  int32_t x = f.offset;
+  FileOffset x = f.offset;
   const int direction = f.direction, cur = f.top;
   table.Acur = table.Afirst = table.Alast = static_cast<int16_t>(cur);
   int k = cur + f.anchor;

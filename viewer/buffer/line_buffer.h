@@ -16,7 +16,7 @@
 // the move stops there). The lines are formatted with formatter, flags,
 // lineLength and tabLength. Returns 0, or a status with ST_FAILED (table and
 // arena then hold no valid lines).
-uint16_t LoadLinesAround(int32_t target, int top, int linesPerScreen, int32_t lineLength,
+uint16_t LoadLinesAround(FileOffset target, int top, int linesPerScreen, int32_t lineLength,
                          FileRef& file, LineTable& table, TextArena& arena, TagList* tags,
                          Formatter formatter, uint32_t flags, int32_t tabLength);
 

@@ -3,15 +3,18 @@
 #pragma once
 #include <cstdint>
 
-// One formatted line (20 bytes: five int32 fields, in this order).
+#include "viewer/buffer/file_offset.h"
+
+// One formatted line (24 bytes: the file offset and four int32 fields, in
+// this order).
 struct LineEntry {
-  int32_t Offset;      // file offset of the line's first byte
+  FileOffset Offset;   // file offset of the line's first byte
   int32_t TextOffset;  // where its characters start in the text arena
   int32_t Length;      // number of characters; -1 marks the end entry
   int32_t PageLine;    // line number within the page (page padding)
   int32_t Flags;       // LF_* bits
 };
-static_assert(sizeof(LineEntry) == 20, "a line entry is five int32 fields");
+static_assert(sizeof(LineEntry) == 24, "a line entry is a 64-bit offset and four int32 fields");
 
 // Line flags.
 constexpr int32_t LF_TAG_MASK = 0xF;
@@ -45,9 +48,11 @@ constexpr uint16_t ST_EMPTY = 0x8;
 constexpr uint16_t ST_TOO_NARROW = 0x10;
 constexpr uint16_t ST_FAILED = 0x100;
 
-// Block sizes of the main view and of the frozen titles.
-constexpr int32_t kLineTableBlockBytes = 32760;  // 1638 entries
+// Capacities and block sizes of the main view and of the frozen titles.
+constexpr int16_t kLineTableEntries = 1638;
+constexpr int16_t kTitleTableEntries = 16;
+constexpr int32_t kLineTableBlockBytes = kLineTableEntries * sizeof(LineEntry);
 constexpr int32_t kTextArenaBlockBytes = 65530;
-constexpr int32_t kTitleTableBlockBytes = 320;    // 16 entries
+constexpr int32_t kTitleTableBlockBytes = kTitleTableEntries * sizeof(LineEntry);
 constexpr int32_t kTitleArenaBlockBytes = 32760;  // 32759 used
 constexpr int32_t kTitleArenaCapacity = kTitleArenaBlockBytes - 1;

@@ -7,21 +7,21 @@
 namespace {
 // The lines of a pass that are whole. The last one is only a piece when it
 // ran into the end of a block that is not the end of the file.
-int32_t WholeLines(const LineArray& lines, int32_t blockEnd, uint16_t readStatus) {
+int32_t WholeLines(const LineArray& lines, FileOffset blockEnd, uint16_t readStatus) {
   const bool cut =
       lines.Count > 1 && !(readStatus & ST_EOF) && lines.Entries[lines.Count].Offset >= blockEnd;
   return cut ? lines.Count - 1 : lines.Count;
 }
 }  // namespace
 
-WalkResult WalkFormattedLines(const FileRef& file, int32_t start, int32_t end,
+WalkResult WalkFormattedLines(const FileRef& file, FileOffset start, FileOffset end,
                               const LineFormat& format, const WalkBlocks& blocks,
                               const LineVisitor& visit) {
-  start = std::max(start, 0);
+  start = std::max<FileOffset>(start, 0);
   if (end < 0) end = file.Flen;
-  const int32_t stopAt = std::max(end, start + 1);
+  const FileOffset stopAt = std::max(end, start + 1);
   FileRef reader = file;
-  for (int32_t next = start; next < reader.Flen;) {
+  for (FileOffset next = start; next < reader.Flen;) {
     reader.Fcur = next;
     ReadWindow window;
     const uint16_t read = ReadBlock(reader, ReadBuffer{blocks.Read, blocks.ReadBytes, 0}, window);

@@ -40,6 +40,6 @@ using LineVisitor = std::function<bool(const LineEntry& line, std::string_view t
 // runs into the end of a block which is not the end of the file is formatted
 // again from its start in the next block, unless it is the block's only
 // line (a line longer than the block is handed on in pieces).
-WalkResult WalkFormattedLines(const FileRef& file, int32_t start, int32_t end,
+WalkResult WalkFormattedLines(const FileRef& file, FileOffset start, FileOffset end,
                               const LineFormat& format, const WalkBlocks& blocks,
                               const LineVisitor& visit);

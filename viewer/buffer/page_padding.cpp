@@ -13,7 +13,7 @@ bool IsBlank(const LineEntry& e, const char* base) {
 
 // The end of the file: the last line with text is followed by a page gap,
 // so the last page is padded like every other; blank lines after it go.
-void CloseLastPage(LineTable& t, const char* base, int32_t fileSize) {
+void CloseLastPage(LineTable& t, const char* base, FileOffset fileSize) {
   if (t.Alast <= t.Afirst || t.Entries[t.Alast].Offset < fileSize) return;
   int last = t.Alast - 1;
   while (last > t.Afirst && IsBlank(t.Entries[last], base)) --last;
@@ -25,7 +25,7 @@ void CloseLastPage(LineTable& t, const char* base, int32_t fileSize) {
 }
 }  // namespace
 
-void PadPages(LineTable& t, const char* base, int32_t pageLength, int32_t fileSize) {
+void PadPages(LineTable& t, const char* base, int32_t pageLength, FileOffset fileSize) {
   if (pageLength <= 0 || !t.Entries || t.Afirst < 0 || t.Alast >= t.Acnt || t.Afirst > t.Alast)
     return;
   CloseLastPage(t, base, fileSize);
@@ -54,7 +54,7 @@ void PadPages(LineTable& t, const char* base, int32_t pageLength, int32_t fileSi
         int from = std::max<int>(t.Afirst, 1);
         std::copy(t.Entries + from, t.Entries + i, t.Entries + from - 1);
         t.Afirst = static_cast<int16_t>(std::max(t.Afirst - 1, 0));
-        const int32_t before = i >= 2 ? t.Entries[i - 2].Offset : t.Entries[i].Offset - 1;
+        const FileOffset before = i >= 2 ? t.Entries[i - 2].Offset : t.Entries[i].Offset - 1;
         t.Entries[i - 1] = LineEntry{before + 1, 0, 0, q, 0};
       } else {
         // Below the top: this line and all below move down.

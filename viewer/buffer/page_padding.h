@@ -8,4 +8,4 @@
 // After a refill: drops trailing blank lines of the file behind a page-gap
 // line, pads every page shorter than pageLength with blank lines and numbers
 // the lines within their pages (PageLine). Longer pages are not split.
-void PadPages(LineTable& table, const char* arenaBase, int32_t pageLength, int32_t fileSize);
+void PadPages(LineTable& table, const char* arenaBase, int32_t pageLength, FileOffset fileSize);

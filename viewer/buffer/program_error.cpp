@@ -1,6 +1,7 @@
 #include "viewer/buffer/program_error.h"
 
 #include <algorithm>
+#include <cinttypes>
 #include <cstdarg>
 #include <cstdio>
 
@@ -37,8 +38,7 @@ void ReportProgramError(uint16_t status, const FileRef& file, LineTable& table, 
   AppendMessageLine(table, arena, "* Status=%X", status);
   AppendMessageLine(table, arena, "* Acnt=%d, Afirst=%d, Alast=%d, Acur=%d", acnt, afirst, alast,
                     acur);
-  AppendMessageLine(table, arena, "* Fcur=%ld, Flen=%ld", static_cast<long>(file.Fcur),
-                    static_cast<long>(file.Flen));
+  AppendMessageLine(table, arena, "* Fcur=%" PRId64 ", Flen=%" PRId64, file.Fcur, file.Flen);
   AppendMessageLine(table, arena, "* Tlen=%ld, Tend=%ld", static_cast<long>(tlen),
                     static_cast<long>(tend));
   AppendMessageLine(table, arena, "* Press [Home] to get back to Tarvo");

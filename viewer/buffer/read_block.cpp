@@ -1,7 +1,6 @@
 #include "viewer/buffer/read_block.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "viewer/buffer/file_access.h"
 
@@ -11,26 +10,25 @@ uint16_t ReadBlock(FileRef& file, const ReadBuffer& buffer, ReadWindow& window) 
   const FileSystem& fs = Files();
   FileHandle f = fs.Open(file.Path);
   if (f == kNoFile) return ST_FAILED;
-  int64_t fileSize = fs.Size(f);
-  if (fileSize < 0) {
+  const FileOffset flen = fs.Size(f);
+  if (flen < 0) {
     fs.Close(f);
     return ST_FAILED;
   }
-  // Offsets are 32-bit: a larger file is shown up to 2 GB.
-  file.Flen = static_cast<int32_t>(std::min<int64_t>(fileSize, INT32_MAX));
-  file.Fcur = std::clamp(file.Fcur, 0, file.Flen);
+  file.Flen = flen;
+  file.Fcur = std::clamp<FileOffset>(file.Fcur, 0, flen);
 
-  const int64_t m = buffer.Capacity, flen = file.Flen;
-  int64_t p = std::clamp<int64_t>(buffer.Wanted, 0, m);
-  int64_t s = file.Fcur - p;
+  const FileOffset m = buffer.Capacity;
+  FileOffset p = std::clamp<FileOffset>(buffer.Wanted, 0, m);
+  FileOffset s = file.Fcur - p;
   if (s < 0) p += s, s = 0;
   if (flen - s < m) {  // slide back so that the block ends at the end of the file
-    int64_t s2 = std::max<int64_t>(flen - m, 0);
+    FileOffset s2 = std::max<FileOffset>(flen - m, 0);
     p += s - s2;
     s = s2;
   }
   uint16_t status = 0;
-  int64_t size = m;
+  FileOffset size = m;
   if (flen - s < m) size = flen - s, status |= ST_EOF;
   if (size == 0) {
     fs.Close(f);
@@ -40,7 +38,7 @@ uint16_t ReadBlock(FileRef& file, const ReadBuffer& buffer, ReadWindow& window) 
     fs.Close(f);
     return status | ST_FAILED;
   }
-  int64_t got = 0;
+  FileOffset got = 0;
   while (got < size) {
     int32_t n = fs.Read(f, buffer.Data + got, static_cast<int32_t>(size - got));
     if (n <= 0 || n > size - got) {  // an error, or the file ended early

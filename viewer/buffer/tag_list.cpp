@@ -1,15 +1,15 @@
 #include "viewer/buffer/tag_list.h"
 
 #include <algorithm>
-#include <climits>
+#include <limits>
 
 namespace {
-constexpr int32_t kSentinel = INT32_MAX;
+constexpr FileOffset kSentinel = std::numeric_limits<FileOffset>::max();
 
 int16_t ValidCount(const TagList& list) { return std::clamp<int16_t>(list.Count, 0, kTagCapacity); }
 }  // namespace
 
-int TagAdd(TagList& list, int32_t offset, int32_t kinds) {
+int TagAdd(TagList& list, FileOffset offset, int32_t kinds) {
   int16_t count = ValidCount(list);
   if (count >= kTagCapacity) return -1;
   int i = 0;
@@ -24,9 +24,9 @@ int TagAdd(TagList& list, int32_t offset, int32_t kinds) {
   return i;
 }
 
-int TagRemoveRange(TagList& list, int32_t a, int32_t b) {
+int TagRemoveRange(TagList& list, FileOffset a, FileOffset b) {
   int16_t count = ValidCount(list);
-  int32_t lo = std::min(a, b), hi = std::max(a, b);
+  FileOffset lo = std::min(a, b), hi = std::max(a, b);
   int first = 0;
   while (first < count && list.Entries[first].Offset < lo) ++first;
   int last = first;
@@ -37,7 +37,7 @@ int TagRemoveRange(TagList& list, int32_t a, int32_t b) {
   return last - first;
 }
 
-int32_t TagNext(TagList& list, int32_t offset) {
+FileOffset TagNext(TagList& list, FileOffset offset) {
   int16_t count = ValidCount(list);
   list.Entries[count] = TagEntry{kSentinel, 0};
   int i = 0;
@@ -53,7 +53,7 @@ int TagApplyToLines(LineTable& table, TagList& list) {
     LineEntry& e = table.Entries[line];
     // The line reaches to the next line's start (the end entry's for the
     // last one).
-    int32_t next = table.Entries[line + 1].Offset;
+    FileOffset next = table.Entries[line + 1].Offset;
     e.Flags &= ~LF_TAG_MASK;
     while (t < count && list.Entries[t].Offset < e.Offset) ++t;
     while (t < count && list.Entries[t].Offset < next) {

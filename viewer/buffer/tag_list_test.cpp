@@ -8,8 +8,8 @@ namespace {
 struct Tags {
   std::vector<TagEntry> block = std::vector<TagEntry>(kTagListBlockBytes / sizeof(TagEntry));
   TagList list{block.data(), 0};
-  std::vector<int32_t> Offsets() const {
-    std::vector<int32_t> v;
+  std::vector<FileOffset> Offsets() const {
+    std::vector<FileOffset> v;
     for (int i = 0; i < list.Count; ++i) v.push_back(block[i].Offset);
     return v;
   }
@@ -22,7 +22,7 @@ TEST(TagList, AddKeepsOffsetsSortedAndOrsKinds) {
   EXPECT_EQ(TagAdd(t.list, 10, TAG_USER), 0);
   EXPECT_EQ(TagAdd(t.list, 30, TAG_FOUND), 1);
   EXPECT_EQ(TagAdd(t.list, 50, TAG_USER), 2);
-  EXPECT_EQ(t.Offsets(), (std::vector<int32_t>{10, 30, 50}));
+  EXPECT_EQ(t.Offsets(), (std::vector<FileOffset>{10, 30, 50}));
   EXPECT_EQ(t.block[2].Kinds, TAG_FOUND | TAG_USER);
 }
 
@@ -42,7 +42,7 @@ TEST(TagList, RemoveRangeIncludesBothEndsInEitherOrder) {
     Tags t;
     for (int32_t o : {5, 10, 20, 30, 40}) TagAdd(t.list, o, TAG_FOUND);
     EXPECT_EQ(swapped ? TagRemoveRange(t.list, 30, 10) : TagRemoveRange(t.list, 10, 30), 3);
-    EXPECT_EQ(t.Offsets(), (std::vector<int32_t>{5, 40}));
+    EXPECT_EQ(t.Offsets(), (std::vector<FileOffset>{5, 40}));
     EXPECT_EQ(TagRemoveRange(t.list, 41, 100), 0);
     EXPECT_EQ(TagRemoveRange(t.list, 0, 4), 0);
     EXPECT_EQ(TagRemoveRange(t.list, 6, 39), 0);

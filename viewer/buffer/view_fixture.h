@@ -15,8 +15,7 @@
 #include "viewer/buffer/view_move.h"
 
 struct ViewFixture {
-  explicit ViewFixture(int acnt = kLineTableBlockBytes / sizeof(LineEntry),
-                       int tlen = kTextArenaBlockBytes)
+  explicit ViewFixture(int acnt = kLineTableEntries, int tlen = kTextArenaBlockBytes)
       : fs(UseMemoryFiles()), entries(acnt), text(tlen), tagBlock(kTagCapacity + 1) {
     table.Entries = entries.data();
     table.Acnt = static_cast<int16_t>(acnt);
@@ -33,7 +32,7 @@ struct ViewFixture {
   void Open(std::string_view bytes, const char* path = "file") {
     fs.Files[path].assign(bytes.begin(), bytes.end());
     CopyText(file.Path, path);
-    file.Flen = static_cast<int32_t>(bytes.size());
+    file.Flen = static_cast<FileOffset>(bytes.size());
     file.Fcur = 0;
     tags.Count = 0;
     entries[0] = LineEntry{0, 0, -1, 0, 0};

@@ -13,12 +13,12 @@ bool IndexesValid(const LineTable& t) {
 }
 }  // namespace
 
-MovePlan PlanMove(MoveKind kind, int32_t delta, int32_t target, const FileRef& file,
+MovePlan PlanMove(MoveKind kind, int32_t delta, FileOffset target, const FileRef& file,
                   LineTable& table, int linesPerScreen) {
   MovePlan plan;
   plan.Target = target;
   if (!IndexesValid(table)) {  // nothing to move in: build afresh
-    plan.Target = std::max(target, 0);
+    plan.Target = std::max<FileOffset>(target, 0);
     plan.Refill = true;
     return plan;
   }
@@ -61,7 +61,7 @@ uint16_t RefillView(const MovePlan& plan, const RefillSettings& s, FileRef& file
   return status;
 }
 
-int ScrollAfterMove(const LineTable& t, int32_t remembered) {
+int ScrollAfterMove(const LineTable& t, FileOffset remembered) {
   if (remembered < 0 || !IndexesValid(t)) return 0;
   if (t.Acur <= t.Alast && (t.Entries[t.Acur].Flags & LF_MESSAGE)) return 0;
   if (t.Afirst < t.Acur && t.Acur <= t.Alast && t.Entries[t.Acur - 1].Offset == remembered)

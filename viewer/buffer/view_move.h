@@ -11,15 +11,15 @@
 enum MoveKind { MOVE_REFORMAT, MOVE_SHOWOFFSET, MOVE_GOTOBYTE };
 
 struct MovePlan {
-  int32_t Remembered = -1;  // offset of the old top line (show-offset moves)
-  int32_t Target = -1;      // file offset to refill at, or -1: around Top
-  int Top = 0;              // wanted top index
+  FileOffset Remembered = -1;  // offset of the old top line (show-offset moves)
+  FileOffset Target = -1;      // file offset to refill at, or -1: around Top
+  int Top = 0;                 // wanted top index
   bool Refill = false;
 };
 
 // Decides a move by delta lines or to target (an offset, or -1). A move
 // inside the table only sets Acur.
-MovePlan PlanMove(MoveKind kind, int32_t delta, int32_t target, const FileRef& file,
+MovePlan PlanMove(MoveKind kind, int32_t delta, FileOffset target, const FileRef& file,
                   LineTable& table, int linesPerScreen);
 
 struct RefillSettings {
@@ -42,4 +42,4 @@ uint16_t RefillView(const MovePlan& plan, const RefillSettings& settings, FileRe
 // -1 when it is the line just below, 0 when the screen must be repainted.
 // The program-error report is always repainted whole: its lines carry no
 // file offsets to follow.
-int ScrollAfterMove(const LineTable& table, int32_t remembered);
+int ScrollAfterMove(const LineTable& table, FileOffset remembered);
