@@ -1,5 +1,6 @@
 // Hex Dump: the offset, the bytes as hex digits in groups of four and the
-// bytes as characters; the layout follows from the line length.
+// bytes as characters; the layout follows from the line length and the
+// size of the file.
 #include <algorithm>
 #include <cstring>
 
@@ -8,22 +9,19 @@
 
 namespace {
 constexpr char kDigits[] = "0123456789ABCDEF";
-constexpr int32_t kHexColumn = 8;
 
-// The offset as at least six upper-case hex digits and two spaces; returns
-// the characters written (at most 18).
-int32_t PrintOffset(char* out, uint64_t value) {
+// The offset as at least six upper-case hex digits; the blanks after it are
+// the line's.
+void PrintOffset(char* out, uint64_t value) {
   int digits = 6;
   while (digits < 16 && (value >> (4 * digits)) != 0) ++digits;
   for (int i = digits - 1; i >= 0; --i, value >>= 4) out[i] = kDigits[value & 0xF];
-  out[digits] = out[digits + 1] = ' ';
-  return digits + 2;
 }
 
 struct HexContext {
   CodeTable table;
   HexLayout layout;
-  int32_t charColumn;  // 9 * Groups + 9
+  int32_t charColumn;  // 9 * Groups + HexColumn + 1
 };
 
 // The two hex digits of every byte value, in memory order.
@@ -44,10 +42,11 @@ void PrintLine(const HexContext& c, char* out, uint64_t shownOffset, const uint8
   int32_t from = first < 0 ? -first : 0;
   int32_t to = first + count > size ? size - first : count;
   const uint8_t* bytes = data + first;
+  char* hex = out + c.layout.HexColumn;
   char* chars = out + c.charColumn;
   for (int32_t j = from; j < to; ++j) {
     uint8_t b = bytes[j];
-    std::memcpy(out + kHexColumn + 9 * (j >> 2) + 2 * (j & 3), kPairs.pair[b], 2);
+    std::memcpy(hex + 9 * (j >> 2) + 2 * (j & 3), kPairs.pair[b], 2);
     chars[j] = static_cast<char>(c.table[b]);
   }
 }
@@ -96,10 +95,13 @@ uint16_t FormatHexDump(const ReadWindow& window, LineArray& lines, TextBuffer& t
                        FileOffset offset, int direction, uint32_t flags, int32_t lineLength,
                        int32_t) {
   HexContext c;
-  if (!HexLayoutFor(lineLength, &c.layout)) return ST_FAILED | ST_TOO_NARROW;
+  // Offsets in a window of a file whose size is not known fit the digits
+  // of the window's end.
+  const FileOffset size = std::max(window.FileSize, offset - window.Position + window.Size);
+  if (!HexLayoutFor(lineLength, &c.layout, size)) return ST_FAILED | ST_TOO_NARROW;
   if (!FormatterArgumentsValid(window, lines, text, direction)) return ST_FAILED;
   c.table = SelectCodeTable(flags);
-  c.charColumn = 9 * c.layout.Groups + 9;
+  c.charColumn = 9 * c.layout.Groups + c.layout.HexColumn + 1;
   if (direction == FORMAT_FORWARD)
     Forward(c, window, lines, text, offset);
   else

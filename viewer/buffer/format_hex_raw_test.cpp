@@ -62,6 +62,34 @@ TEST(FormatHexDump, LargeOffsetsPrintAllDigitsBothWays) {
   EXPECT_EQ(f.lines, b.lines);
 }
 
+// The hex digits start at column 8, or one past the digits of the file's
+// last offset (of the window's end when the file size is not known).
+TEST(FormatHexDump, OffsetsNeverRunIntoTheHexDigits) {
+  const std::string hex = "61626364 65666768  abcdefgh";
+  const struct {
+    FileOffset fileSize, offset;
+    std::string line;
+  } cases[] = {
+      {0x10000000, 0xFFFFFF8, "FFFFFF8 " + hex},     {0x100000000, 0xFFFFFFF0, "FFFFFFF0 " + hex},
+      {0x180000000, 0xFFFFFFF0, "FFFFFFF0  " + hex}, {0x180000000, 0x100000000, "100000000 " + hex},
+      {0, 0x100000000, "100000000 " + hex},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    FormatRun f = RunFormatter(FormatHexDump, Bytes(8), FORMAT_FORWARD, 0, 60, 0, c.offset, 200,
+                               1 << 16, c.fileSize);
+    FormatRun b = RunFormatter(FormatHexDump, Bytes(8), FORMAT_BACKWARD, 0, 60, 8, c.offset + 8,
+                               200, 1 << 16, c.fileSize);
+    ASSERT_EQ(f.lines.size(), 1u);
+    EXPECT_EQ(f.lines[0].text, c.line);
+    EXPECT_EQ(f.lines, b.lines);
+  }
+  HexLayout h;
+  EXPECT_FALSE(HexLayoutFor(23, &h, 0x180000000)) << "one group takes 24 columns";
+  ASSERT_TRUE(HexLayoutFor(24, &h, 0x180000000));
+  EXPECT_EQ(h.Width, 24);
+}
+
 TEST(FormatHexDump, BackwardStopsAtAWindowThatStartsInsideTheFile) {
   std::string s = Bytes(20);
   // The window starts at file offset 100: the line before 104 would need

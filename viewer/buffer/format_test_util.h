@@ -23,13 +23,14 @@ constexpr int32_t kTestTabLength = 8;
 
 inline FormatRun RunFormatter(Formatter f, std::string_view bytes, int direction, uint32_t flags,
                               int32_t lineLength, int32_t position = -1, FileOffset offset = -1,
-                              int32_t capacity = 200, int32_t textCapacity = 1 << 16) {
+                              int32_t capacity = 200, int32_t textCapacity = 1 << 16,
+                              FileOffset fileSize = 0) {
   if (position < 0) position = direction == FORMAT_FORWARD ? 0 : static_cast<int32_t>(bytes.size());
   if (offset < 0) offset = position;
   std::vector<LineEntry> entries(capacity);
   std::string text(textCapacity, '\0');
   ReadWindow w{reinterpret_cast<const uint8_t*>(bytes.data()), static_cast<int32_t>(bytes.size()),
-               position};
+               position, fileSize};
   LineArray lines{entries.data(), capacity, direction == FORMAT_FORWARD ? 0 : capacity};
   TextBuffer t{text.data(), textCapacity, 0};
   FormatRun run;

@@ -6,13 +6,19 @@ Formatter FormatterFor(int format) {
   return Formatters[format < 0 ? 0 : (format > 2 ? 2 : format)];
 }
 
-bool HexLayoutFor(int32_t lineLength, HexLayout* layout) {
-  if (lineLength <= 21) return false;
+bool HexLayoutFor(int32_t lineLength, HexLayout* layout, FileOffset fileSize) {
+  const uint64_t last = fileSize > 1 ? static_cast<uint64_t>(fileSize - 1) : 0;
+  // Up to seven digits leave a blank before column 8; more move it on.
+  int32_t hexColumn = 8;
+  while (hexColumn < 17 && (last >> (4 * (hexColumn - 1))) != 0) ++hexColumn;
+  const int32_t margin = hexColumn + 1;  // a blank before the characters
+  if (lineLength < 13 + margin) return false;
   int32_t groups = 1;  // 2^k; 16 groups is the widest layout
-  while (groups < 16 && 13LL * groups * 2 < static_cast<int64_t>(lineLength) - 8) groups *= 2;
+  while (groups < 16 && 26LL * groups + margin <= lineLength) groups *= 2;
+  layout->HexColumn = hexColumn;
   layout->Groups = groups;
   layout->BytesPerLine = 4 * groups;
-  layout->Width = 13 * groups + 9;
+  layout->Width = 13 * groups + margin;
   return true;
 }
 

@@ -10,8 +10,9 @@
 // offset handed to the formatter.
 struct ReadWindow {
   const uint8_t* Data = nullptr;
-  int32_t Size = 0;      // bytes valid
-  int32_t Position = 0;  // 0 .. Size
+  int32_t Size = 0;         // bytes valid
+  int32_t Position = 0;     // 0 .. Size
+  FileOffset FileSize = 0;  // of the file it was read from; 0: not known
 };
 
 // Forward: entries are written from Count upward (Count grows) and an end
@@ -51,15 +52,19 @@ extern const Formatter Formatters[3];
 // Formatters[format] with format clamped to the three.
 Formatter FormatterFor(int format);
 
-// The hex dump's layout for a line length: Groups of four bytes,
-// BytesPerLine = 4 * Groups, Width = 13 * Groups + 9. False when the line
-// length is 21 or less.
+// The hex dump's layout for a line length in a file of fileSize bytes: the
+// offset in at least six hex digits, the hex digits of the bytes from
+// HexColumn on (8, or one past the digits of the file's last offset when it
+// has more than seven) in Groups of four bytes, BytesPerLine = 4 * Groups,
+// Width = 13 * Groups + HexColumn + 1. False when not even one group fits
+// (a line length of 21 or less below 256 MiB).
 struct HexLayout {
+  int32_t HexColumn = 8;
   int32_t Groups = 0;
   int32_t BytesPerLine = 0;
   int32_t Width = 0;
 };
-bool HexLayoutFor(int32_t lineLength, HexLayout* layout);
+bool HexLayoutFor(int32_t lineLength, HexLayout* layout, FileOffset fileSize = 0);
 
 // True when the arguments describe buffers the formatter can work in: the
 // position inside the window, the count and fill inside their capacities

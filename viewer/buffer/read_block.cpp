@@ -48,6 +48,6 @@ uint16_t ReadBlock(FileRef& file, const ReadBuffer& buffer, ReadWindow& window) 
     got += n;
   }
   fs.Close(f);
-  window = ReadWindow{buffer.Data, static_cast<int32_t>(size), static_cast<int32_t>(p)};
+  window = ReadWindow{buffer.Data, static_cast<int32_t>(size), static_cast<int32_t>(p), flen};
   return status;
 }
