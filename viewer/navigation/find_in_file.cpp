@@ -18,16 +18,17 @@ struct OpenFile {
 };
 }  // namespace
 
-int32_t FindBytes(const FileRef& file, int32_t start, int32_t length, const uint8_t* pattern,
-                  uint16_t flags, int32_t readBytes) {
-  if (static_cast<int64_t>(start) + length > file.Flen) return kFindNotFound;
+FileOffset FindBytes(const FileRef& file, FileOffset start, int32_t length, const uint8_t* pattern,
+                     uint16_t flags, int32_t readBytes) {
+  if (start + length > file.Flen) return kFindNotFound;
   if (length <= 0) return kFindBadLength;
   if (start < 0) return kFindSeekFailed;
 
   // The buffer holds one read plus the last length - 1 bytes of the one
   // before, so an occurrence that crosses a read boundary is still whole.
-  int64_t remaining = static_cast<int64_t>(file.Flen) - start;
-  const int32_t chunk = static_cast<int32_t>(std::min<int64_t>(std::max(readBytes, 1), remaining));
+  FileOffset remaining = file.Flen - start;
+  const int32_t chunk =
+      static_cast<int32_t>(std::min<FileOffset>(std::max(readBytes, 1), remaining));
   const size_t capacity = static_cast<size_t>(chunk) + static_cast<size_t>(length) - 1;
   std::unique_ptr<uint8_t[]> buffer(new (std::nothrow) uint8_t[capacity]);
   if (!buffer) return kFindNoMemory;
@@ -38,10 +39,10 @@ int32_t FindBytes(const FileRef& file, int32_t start, int32_t length, const uint
   if (!fs.Seek(in.handle, start)) return kFindSeekFailed;
 
   const PatternScanner scanner(pattern, static_cast<size_t>(length), (flags & SF_CASE) != 0);
-  int64_t bufferOffset = start;  // file offset of buffer[0]
+  FileOffset bufferOffset = start;  // file offset of buffer[0]
   size_t kept = 0;
   while (remaining > 0) {
-    int32_t want = static_cast<int32_t>(std::min<int64_t>(chunk, remaining));
+    int32_t want = static_cast<int32_t>(std::min<FileOffset>(chunk, remaining));
     int32_t got = fs.Read(in.handle, buffer.get() + kept, want);
     // The file may have shrunk or become unreadable since the viewer last
     // read its size: what cannot be read holds no match.
@@ -50,10 +51,10 @@ int32_t FindBytes(const FileRef& file, int32_t start, int32_t length, const uint
     remaining -= got;
     size_t filled = kept + static_cast<size_t>(got);
     ptrdiff_t hit = scanner.Find(buffer.get(), filled);
-    if (hit >= 0) return static_cast<int32_t>(bufferOffset + hit);
+    if (hit >= 0) return bufferOffset + hit;
     kept = std::min(filled, static_cast<size_t>(length) - 1);
     std::memmove(buffer.get(), buffer.get() + filled - kept, kept);
-    bufferOffset += static_cast<int64_t>(filled - kept);
+    bufferOffset += static_cast<FileOffset>(filled - kept);
   }
   return kFindNotFound;
 }

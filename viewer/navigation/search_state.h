@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+#include "viewer/buffer/file_offset.h"
+
 // SearchFlags bits.
 constexpr uint16_t SF_TEXT = 0x0001;      // a search is defined
 constexpr uint16_t SF_HEX = 0x0002;       // defined by DDE from hex text
@@ -18,7 +20,7 @@ struct SearchState {
   uint16_t SearchFlags = SF_FROM_TOP;
   uint8_t SearchPattern[kSearchPatternBytes] = {};  // in the file's character code
   int32_t SearchLength = 0;                         // 0: no pattern yet
-  int32_t NextSearchStart = -1;                     // -1: continue after what is on screen
+  FileOffset NextSearchStart = -1;                  // -1: continue after what is on screen
 };
 
 extern SearchState gSearch;
@@ -26,5 +28,5 @@ extern SearchState gSearch;
 // Where Find Next starts: NextSearchStart, read as 0 at or past the end of
 // the file; when it is negative, after what is on screen (the larger of the
 // first line's offset and the selection's end).
-int32_t FindNextStartOffset(const SearchState& search, int32_t fileSize, int32_t topOffset,
-                            int32_t selEnd);
+FileOffset FindNextStartOffset(const SearchState& search, FileOffset fileSize, FileOffset topOffset,
+                               FileOffset selEnd);
