@@ -43,8 +43,8 @@ void Fail(HWND hwnd, const char* text) {
 }
 }  // namespace
 
-int CopySelection(HWND hwnd, int32_t start, int32_t end, const FileRef& file, Formatter formatter,
-                  uint32_t flags, int32_t lineLength, int32_t tabLength) {
+int CopySelection(HWND hwnd, FileOffset start, FileOffset end, const FileRef& file,
+                  Formatter formatter, uint32_t flags, int32_t lineLength, int32_t tabLength) {
   if (start >= file.Flen) return 0;
   CopyBlocks blocks;
   if (!blocks.Allocate()) {

@@ -15,5 +15,5 @@ constexpr int32_t kClipboardBytes = 32760;
 // formatter, flags, lineLength and tabLength and hands them to the
 // clipboard as CF_TEXT, each ended by CR LF. 1 on success (also when a read
 // or format error cut the text short), 0 otherwise.
-int CopySelection(HWND hwnd, int32_t start, int32_t end, const FileRef& file, Formatter formatter,
-                  uint32_t flags, int32_t lineLength, int32_t tabLength);
+int CopySelection(HWND hwnd, FileOffset start, FileOffset end, const FileRef& file,
+                  Formatter formatter, uint32_t flags, int32_t lineLength, int32_t tabLength);

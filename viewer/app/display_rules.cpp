@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 #include "viewer/settings/view_options.h"
 
@@ -72,10 +73,25 @@ int HScrollAtRightEnd(int formatLength, int clientWidth, int charWidth) {
   return std::max(formatLength - clientWidth / std::max(charWidth, 1), 0);
 }
 
-int32_t VertScrollMax(const VertBarInput& in) {
-  if (!in.FileOpen || in.Mode == 0) return 0;
+namespace {
+// Bytes of the file counted by one unit of the vertical bar, as a power of two.
+int ScrollUnitShift(FileOffset fileLength) {
+  int shift = 0;
+  while ((fileLength >> shift) > std::numeric_limits<int>::max()) ++shift;
+  return shift;
+}
+}  // namespace
+
+int VertScrollMax(const VertBarInput& in) {
+  if (!in.FileOpen || in.Mode == 0 || in.FileLength <= 0) return 0;
   if (in.Mode == 2 && in.TopIndex == 0 && in.LastIndex - in.TopIndex <= in.LinesPerScreen) return 0;
-  return in.FileLength;
+  return static_cast<int>(in.FileLength >> ScrollUnitShift(in.FileLength));
+}
+
+int VertScrollPosition(FileOffset topOffset, FileOffset fileLength) {
+  if (fileLength <= 0) return 0;
+  const int shift = ScrollUnitShift(fileLength);
+  return static_cast<int>(std::clamp<FileOffset>(topOffset, 0, fileLength) >> shift);
 }
 
 int HorzScrollMax(int mode, int formatLength, int charWidth, int clientWidth, int hScroll) {
@@ -85,9 +101,12 @@ int HorzScrollMax(int mode, int formatLength, int charWidth, int clientWidth, in
   return needed ? formatLength - 1 : 0;
 }
 
-int32_t ThumbTarget(int32_t fileLength, int32_t thumb, int32_t rangeMax) {
-  if (rangeMax <= 0) return 0;
-  return static_cast<int32_t>(static_cast<int64_t>(fileLength) * thumb / rangeMax);
+FileOffset ThumbTarget(FileOffset fileLength, int thumb, int rangeMax) {
+  if (rangeMax <= 0 || fileLength <= 0) return 0;
+  // fileLength * thumb / rangeMax without overflow: the product of the
+  // remainder and the thumb stays below 2^62.
+  const FileOffset t = std::clamp(thumb, 0, rangeMax);
+  return fileLength / rangeMax * t + fileLength % rangeMax * t / rangeMax;
 }
 
 AutoScrollPlan PlanAutoScroll(int y, int titlesHeight, int lineHeight, int clientHeight,

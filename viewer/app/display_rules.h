@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+#include "viewer/buffer/file_offset.h"
+
 // Rows of text below `titles` frozen title rows; at least 1.
 int LinesPerScreenFor(int clientHeight, int lineHeight, int titles);
 
@@ -43,20 +45,23 @@ int HScrollAtRightEnd(int formatLength, int clientWidth, int charWidth);
 int WheelSteps(int* carry, int delta, int perNotch);
 
 // Upper ends of the scroll ranges; 0 hides the bar. Modes: 0 never,
-// 1 always, 2 when needed.
+// 1 always, 2 when needed. The vertical bar counts bytes, or units of a
+// power of two bytes in a file too long for the bar's range.
 struct VertBarInput {
   int Mode;
   bool FileOpen;
-  int32_t FileLength;
+  FileOffset FileLength;
   int TopIndex;   // Acur
   int LastIndex;  // Alast
   int LinesPerScreen;
 };
-int32_t VertScrollMax(const VertBarInput& in);
+int VertScrollMax(const VertBarInput& in);
+// The vertical bar's position for the offset of the top line.
+int VertScrollPosition(FileOffset topOffset, FileOffset fileLength);
 int HorzScrollMax(int mode, int formatLength, int charWidth, int clientWidth, int hScroll);
 
 // The file offset a released thumb asks for.
-int32_t ThumbTarget(int32_t fileLength, int32_t thumb, int32_t rangeMax);
+FileOffset ThumbTarget(FileOffset fileLength, int thumb, int rangeMax);
 
 // The automatic scrolling chosen for a mouse row while a selection is
 // dragged: timer 1 scrolls up, 2 down, 0 none.

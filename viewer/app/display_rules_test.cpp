@@ -105,6 +105,28 @@ TEST(DisplayRules, ScrollBarRanges) {
   EXPECT_EQ(ThumbTarget(1000, 5, 0), 0);
 }
 
+// Files beyond the bar's int range count in units of a power of two bytes.
+TEST(DisplayRules, VerticalBarOverFilesOfAnySize) {
+  const struct {
+    FileOffset length;
+    int range;
+    FileOffset top;
+    int position;
+  } cases[] = {
+      {5000, 5000, 1234, 1234},
+      {INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX},
+      {FileOffset{1} << 31, 1 << 30, FileOffset{1} << 30, 1 << 29},
+      {FileOffset{6} << 30, 0x60000000, FileOffset{1} << 32, 0x40000000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.length);
+    EXPECT_EQ(VertScrollMax({1, true, c.length, 0, 10, 20}), c.range);
+    EXPECT_EQ(VertScrollPosition(c.top, c.length), c.position);
+    EXPECT_EQ(ThumbTarget(c.length, c.position, c.range), c.top);
+    EXPECT_EQ(ThumbTarget(c.length, c.range, c.range), c.length) << "the bottom is the end";
+  }
+}
+
 TEST(DisplayRules, AutoScrollRateByMouseRow) {
   AutoScrollRates r{1, 10, 10, 2};
   const struct {

@@ -5,12 +5,13 @@
 #include "viewer/app/selection.h"
 #include "viewer/buffer/tag_list.h"
 #include "viewer/view/messages.h"
+#include "viewer/view/move_target.h"
 #include "viewer/view/view_blocks.h"
 #include "viewer/view/view_state.h"
 
 namespace {
 struct Range {
-  int32_t Start, End;
+  FileOffset Start, End;
 };
 
 // The selection, or the top line when nothing is selected.
@@ -67,7 +68,7 @@ void SetMarks(HWND hwnd) {
     int rows = gView.ClientHeight / (gView.LineHeight > 0 ? gView.LineHeight : 1) - TitleRowCount();
     if (rows < 0) rows = 0;
     for (int i = gLines.Acur; i <= gLines.Acur + rows && i < gLines.Alast; ++i) {
-      int32_t offset = gLines.Entries[i].Offset;
+      FileOffset offset = gLines.Entries[i].Offset;
       if (offset >= range.End || gLines.Entries[i + 1].Offset <= range.Start)
         continue;  // untouched
       if (TagAdd(gTags, offset, TAG_USER) < 0) {
@@ -104,12 +105,12 @@ void UnmarkAll(HWND hwnd) {
 }
 
 void NextMark(HWND hwnd) {
-  int32_t next;
+  FileOffset next;
   {
     ViewLock view;
     if (!view.ok()) return;
     int second = gLines.Acur + 1 < gLines.Alast ? gLines.Acur + 1 : gLines.Alast;
-    int32_t after = gLines.Entries[second].Offset - 1;
+    FileOffset after = gLines.Entries[second].Offset - 1;
     if (gSel.SelStart + 1 > after) after = gSel.SelStart + 1;
     next = TagNext(gTags, after);
   }
@@ -118,5 +119,5 @@ void NextMark(HWND hwnd) {
     MessageBeep(MB_ICONEXCLAMATION);
     return;
   }
-  PostMessageA(hwnd, VW_SHOWOFFSET, 0, next);
+  PostMessageA(hwnd, VW_SHOWOFFSET, 0, TargetParam(next));
 }

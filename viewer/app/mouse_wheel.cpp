@@ -4,6 +4,7 @@
 #include "viewer/app/screen_font.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/view/messages.h"
+#include "viewer/view/move_target.h"
 #include "viewer/view/view_state.h"
 
 namespace {
@@ -35,7 +36,8 @@ void OnMouseWheel(HWND hwnd, WPARAM wParam) {
   if (lines == 0) return;
   // Turning the wheel away from the user moves the text down the file.
   gView.PendingDelta = -lines;
-  PostMessageA(hwnd, VW_SHOWOFFSET, static_cast<WPARAM>(gView.PendingDelta), gView.PendingTarget);
+  PostMessageA(hwnd, VW_SHOWOFFSET, static_cast<WPARAM>(gView.PendingDelta),
+               TargetParam(gView.PendingTarget));
 }
 
 void OnMouseHWheel(HWND hwnd, WPARAM wParam) {

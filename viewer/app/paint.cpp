@@ -87,7 +87,7 @@ int PaintTitles(const Grid& g, const RECT& update, int titles) {
   return y;
 }
 
-void PaintTextRow(const Grid& g, int y, const LineEntry& e, int32_t nextOffset) {
+void PaintTextRow(const Grid& g, int y, const LineEntry& e, FileOffset nextOffset) {
   int32_t flags = e.Flags;
   int text = CLR_TEXT, back = CLR_TEXT_BGND;
   if (flags & LF_MESSAGE) {
@@ -197,7 +197,8 @@ void UpdateScrollBars(HWND hwnd) {
   bool fileOpen = gFile.Path[0] != '\0';
   VertBarInput v{gViewOptions.VertScroll, fileOpen, gFile.Flen, gLines.Acur, gLines.Alast,
                  gView.LinesPerScreen};
-  SetScrollBar(hwnd, SB_VERT, VertScrollMax(v), fileOpen ? gView.TopOffset : 0);
+  SetScrollBar(hwnd, SB_VERT, VertScrollMax(v),
+               fileOpen ? VertScrollPosition(gView.TopOffset, gFile.Flen) : 0);
   int hmax = HorzScrollMax(gViewOptions.HorzScroll, gView.FormatLength, gView.CharWidth,
                            gView.ClientWidth, gView.HScroll);
   SetScrollBar(hwnd, SB_HORZ, hmax, std::min(gView.HScroll, hmax));

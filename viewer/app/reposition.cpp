@@ -10,6 +10,7 @@
 #include "viewer/services/wait_cursor.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
+#include "viewer/view/move_target.h"
 #include "viewer/view/open_file.h"
 #include "viewer/view/view_blocks.h"
 #include "viewer/view/view_state.h"
@@ -49,7 +50,7 @@ uint16_t Refill(HWND hwnd, const MovePlan& plan) {
   return status;
 }
 
-void UpdateView(HWND hwnd, int32_t remembered) {
+void UpdateView(HWND hwnd, FileOffset remembered) {
   RECT area = TextArea(hwnd);
   RECT pending;
   int direction = ScrollAfterMove(gLines, remembered);
@@ -64,15 +65,15 @@ void UpdateView(HWND hwnd, int32_t remembered) {
 }  // namespace
 
 void OnReposition(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (gFile.Path[0]) {
+  FileOffset target;
+  if (TakeTarget(lParam, &target) && gFile.Path[0]) {
     ViewLock lock;
     if (lock.ok()) {
       MovePlan plan = PlanMove(KindOf(msg), static_cast<int32_t>(static_cast<INT_PTR>(wParam)),
-                               static_cast<int32_t>(lParam), gFile, gLines, gView.LinesPerScreen);
+                               target, gFile, gLines, gView.LinesPerScreen);
       if (plan.Refill) Refill(hwnd, plan);
       UpdateView(hwnd, plan.Remembered);
     }
   }
   gView.PendingDelta = 0;
-  gView.PendingTarget = -1;
 }

@@ -4,6 +4,7 @@
 #include "viewer/app/display_rules.h"
 #include "viewer/buffer/file_access.h"
 #include "viewer/view/messages.h"
+#include "viewer/view/move_target.h"
 #include "viewer/view/view_state.h"
 
 namespace {
@@ -24,6 +25,7 @@ int32_t ThumbPosition(HWND hwnd, int bar, int thumb16, int32_t* rangeMax) {
 bool OnVScroll(HWND hwnd, int code, int thumb) {
   ViewState& v = gView;
   int32_t rangeMax = 0;
+  FileOffset target = -1;
   switch (code) {
     case SB_LINEUP: v.PendingDelta = -1; break;
     case SB_LINEDOWN: v.PendingDelta = 1; break;
@@ -31,19 +33,19 @@ bool OnVScroll(HWND hwnd, int code, int thumb) {
     case SB_PAGEDOWN: v.PendingDelta = v.LinesPerScreen; break;
     case SB_THUMBPOSITION: {
       int32_t position = ThumbPosition(hwnd, SB_VERT, thumb, &rangeMax);
-      v.PendingTarget = ThumbTarget(gFile.Flen, position, rangeMax);
+      target = ThumbTarget(gFile.Flen, position, rangeMax);
       break;
     }
-    case SB_TOP: v.PendingTarget = 0; break;
+    case SB_TOP: target = 0; break;
     case SB_BOTTOM:
       // The end as it is now: a log written while it is viewed has grown
       // since the last read.
-      if (int32_t now = QueryFileSize(gFile.Path); now > 0) gFile.Flen = now;
-      v.PendingTarget = gFile.Flen;
+      if (FileOffset now = QueryFileSize(gFile.Path); now > 0) gFile.Flen = now;
+      target = gFile.Flen;
       break;
     default: return false;
   }
-  PostMessageA(hwnd, VW_SHOWOFFSET, static_cast<WPARAM>(v.PendingDelta), v.PendingTarget);
+  PostMessageA(hwnd, VW_SHOWOFFSET, static_cast<WPARAM>(v.PendingDelta), TargetParam(target));
   return true;
 }
 

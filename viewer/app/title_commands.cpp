@@ -20,7 +20,7 @@ void CopyLinesAsTitles() {
   int count = 0;
   for (int i = gLines.Afirst; i < gLines.Alast && count < kMaxTitles; ++i) {
     const LineEntry& line = gLines.Entries[i];
-    int32_t next = gLines.Entries[i + 1].Offset;
+    FileOffset next = gLines.Entries[i + 1].Offset;
     if (line.Offset >= gSel.SelEnd || next <= gSel.SelStart) continue;
     int length = line.Length > 0 ? line.Length : 0;
     if (length > gTitleText.Tlen - gTitleText.Tend) break;
@@ -28,7 +28,7 @@ void CopyLinesAsTitles() {
     std::memcpy(gTitleText.Base + gTitleText.Tend, gText.Base + line.TextOffset, length);
     gTitleText.Tend += length;
   }
-  int32_t closing = count ? gTitles.Entries[count - 1].Offset + 1 : 0;
+  FileOffset closing = count ? gTitles.Entries[count - 1].Offset + 1 : 0;
   gTitles.Entries[count] = {closing, gTitleText.Tend, -1, 0, 0};
   gTitles.Alast = static_cast<int16_t>(count);
 }

@@ -12,6 +12,7 @@
 #include "viewer/settings/recent_lists.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
+#include "viewer/view/move_target.h"
 #include "viewer/view/open_file.h"
 #include "viewer/view/selection.h"
 #include "viewer/view/view_blocks.h"
@@ -29,8 +30,8 @@ bool TakeNewestStoredText() {
 
 // The defined search from start; a search buffer that cannot be had is
 // reported and counts as not found.
-int32_t SearchFrom(int32_t start) {
-  int32_t found = FindSearchFrom(gFile, gSearch, start);
+FileOffset SearchFrom(FileOffset start) {
+  FileOffset found = FindSearchFrom(gFile, gSearch, start);
   if (found == kFindNoMemory)
     ReportMessage(nullptr, "Cannot allocate memory for search buffer", "Find Error",
                   MB_OK | MB_ICONHAND);
@@ -38,7 +39,7 @@ int32_t SearchFrom(int32_t start) {
 }
 
 // Whether offset lies on the lines now on screen.
-bool OnScreen(int32_t offset) {
+bool OnScreen(FileOffset offset) {
   ViewLock view;
   if (!view.ok() || gLines.Acur >= gLines.Alast) return false;
   int lines = gView.LinesPerScreen > 0 ? gView.LinesPerScreen : 1;
@@ -63,10 +64,10 @@ void FindNext(HWND hwnd) {
     gMessageBeep(MB_ICONEXCLAMATION);
     return;
   }
-  int32_t found;
+  FileOffset found;
   {
     WaitCursor wait(hwnd);
-    int32_t start = FindNextStartOffset(gSearch, gFile.Flen, gView.TopOffset, gSel.SelEnd);
+    FileOffset start = FindNextStartOffset(gSearch, gFile.Flen, gView.TopOffset, gSel.SelEnd);
     found = SearchFrom(start);
   }
   if (found < 0) {
@@ -82,7 +83,7 @@ void FindNext(HWND hwnd) {
   if (OnScreen(found))
     InvalidateRect(hwnd, nullptr, FALSE);
   else
-    SendMessageA(hwnd, VW_SHOWOFFSET, 0, found);
+    SendMessageA(hwnd, VW_SHOWOFFSET, 0, TargetParam(found));
   gSearch.NextSearchStart = -1;
 }
 
@@ -91,12 +92,12 @@ void MarkAll(HWND hwnd) {
     gMessageBeep(MB_ICONEXCLAMATION);
     return;
   }
-  int32_t first = -1;
+  FileOffset first = -1;
   {
     WaitCursor wait(hwnd);
     ViewLock view;
     if (!view.ok()) return;  // the tag list cannot be reached
-    for (int32_t x = SearchFrom(0); x >= 0; x = SearchFrom(x + 1)) {
+    for (FileOffset x = SearchFrom(0); x >= 0; x = SearchFrom(x + 1)) {
       if (first < 0) first = x;
       if (TagAdd(gTags, x, TAG_FOUND) < 0) {
         gMessageBeep(MB_ICONHAND);  // the list is full: the tags so far stay
@@ -111,5 +112,5 @@ void MarkAll(HWND hwnd) {
     gMessageBeep(MB_ICONEXCLAMATION);
     return;
   }
-  SendMessageA(hwnd, VW_SHOWOFFSET, 0, first);
+  SendMessageA(hwnd, VW_SHOWOFFSET, 0, TargetParam(first));
 }

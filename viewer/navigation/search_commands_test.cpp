@@ -56,7 +56,8 @@ std::vector<std::string> ComboEntries(HWND dialog, int combo) {
 }
 
 struct Tag {
-  int32_t offset, kinds;
+  FileOffset offset;
+  int32_t kinds;
   bool operator==(const Tag&) const = default;
 };
 

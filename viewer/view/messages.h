@@ -1,4 +1,11 @@
 // Private messages of the main window.
+//
+// VW_REFORMAT, VW_SHOWOFFSET and VW_GOTOBYTE move the view: wParam is a line
+// delta, lParam a file offset to show, or -1 for a move by the delta. Other
+// programs send them too, so an offset below 2 GiB always travels in lParam
+// itself. A larger one does not fit the 32 bits of lParam: the sender leaves
+// it in gView.PendingTarget and sends VW_TARGET_PENDING as lParam, and the
+// window takes it from there, once (move_target.h).
 #pragma once
 #include <windows.h>
 
@@ -17,3 +24,6 @@ constexpr UINT PG_CONT = WM_USER + 12;
 constexpr UINT PG_STOP = WM_USER + 13;
 constexpr UINT PG_CLOSE = WM_USER + 14;
 constexpr UINT VW_GOTOBYTE = WM_USER + 15;
+
+// lParam of a move message whose target waits in gView.PendingTarget.
+constexpr LPARAM VW_TARGET_PENDING = -2;

@@ -1,13 +1,13 @@
 // The selection: a range of file offsets; -1 in both ends means none. The
 // mouse selects whole lines, a search selects the bytes it found.
 #pragma once
-#include <cstdint>
+#include "viewer/buffer/file_offset.h"
 
 struct Selection {
-  int32_t SelStart = -1;
-  int32_t SelEnd = -1;
-  int32_t AnchorStart = -1;  // the line where a mouse selection began
-  int32_t AnchorEnd = -1;
+  FileOffset SelStart = -1;
+  FileOffset SelEnd = -1;
+  FileOffset AnchorStart = -1;  // the line where a mouse selection began
+  FileOffset AnchorEnd = -1;
 };
 
 extern Selection gSel;

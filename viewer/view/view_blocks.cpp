@@ -23,7 +23,7 @@ bool AllocateViewBlocks() {
   gBlocks.Tags = Allocate(gBlocks.Tags, kTagListBlockBytes);
   if (!gBlocks.Lines || !gBlocks.Text || !gBlocks.Tags) return false;
   gLines = LineTable{};
-  gLines.Acnt = static_cast<int16_t>(kLineTableBlockBytes / sizeof(LineEntry));
+  gLines.Acnt = kLineTableEntries;
   gText = TextArena{};
   gText.Tlen = kTextArenaBlockBytes;
   gTags = TagList{};
@@ -38,7 +38,7 @@ bool AllocateTitleBlocks() {
     return false;
   }
   gTitles = LineTable{};
-  gTitles.Acnt = static_cast<int16_t>(kTitleTableBlockBytes / sizeof(LineEntry));
+  gTitles.Acnt = kTitleTableEntries;
   gTitleText = TextArena{};
   gTitleText.Tlen = kTitleArenaCapacity;
   return true;

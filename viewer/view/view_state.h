@@ -1,7 +1,7 @@
 // What the main window shows: the screen geometry that the display computes
 // (layout, font) and that repositioning, commands and copying read.
 #pragma once
-#include <cstdint>
+#include "viewer/buffer/file_offset.h"
 
 struct ViewState {
   int HScroll = 0;         // first character column shown
@@ -13,13 +13,14 @@ struct ViewState {
   int ClientHeight = 0;
   int HLineStep = 1;  // columns per horizontal line and page step
   int HPageStep = 10;
-  int32_t TopOffset = 0;  // offset of the top line at the last paint
-  int ZoomLevel = 0;      // signed number of zoom steps
+  FileOffset TopOffset = 0;  // offset of the top line at the last paint
+  int ZoomLevel = 0;         // signed number of zoom steps
   bool AlwaysOnTop = false;
-  // The next move: what the scroll handlers post with VW_SHOWOFFSET.
-  // Repositioning resets them to 0 and -1.
+  // The next move: the delta the scroll handlers post with VW_SHOWOFFSET
+  // (repositioning resets it to 0), and a target too large for the
+  // message's lParam on its way to the window (-1: none; messages.h).
   int PendingDelta = 0;
-  int32_t PendingTarget = -1;
+  FileOffset PendingTarget = -1;
 };
 
 extern ViewState gView;
