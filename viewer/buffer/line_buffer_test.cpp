@@ -159,6 +159,59 @@ TEST(LoadLinesAround, LastByteOfALargeFileShowsTheLastLineAtTheTop) {
   EXPECT_EQ(v.entries[v.table.Alast].Offset, v.file.Flen);
 }
 
+// Refills of a 6 GiB file read two blocks wherever they go. Text puts the
+// line holding the target at the top, Hex Dump and Raw Text the line that
+// starts at it; the end shows the last line. Hex offsets take nine digits
+// and start the hex one column further on.
+TEST(LoadLinesAround, SixGiBFileRefillsAnywhereFromTwoBlocks) {
+  ViewFixture v;
+  const SparseFile sparse = SixGiBOfLines();
+  v.Open(sparse);
+  const FileOffset end = sparse.Size, two = FileOffset{1} << 31, four = FileOffset{1} << 32;
+  const FileOffset targets[] = {0,        1000, two - 1, two,     four - 16,
+                                four - 1, four, end / 2, end - 1, end};
+  const auto textLineStart = [](FileOffset o) {  // pattern lines start at 0, 16 and 24
+    const FileOffset in = o % 47;
+    return o - in + (in >= 24 ? 24 : (in >= 16 ? 16 : 0));
+  };
+  const auto hexStart = [&](FileOffset o) {
+    char s[40];
+    std::snprintf(s, sizeof s, "%06llX", static_cast<unsigned long long>(o));
+    std::string field = std::string(s) + std::string(10, ' ');
+    std::snprintf(s, sizeof s, "%02X", static_cast<unsigned char>(sparse.Bytes(o, 1)[0]));
+    return field.substr(0, 10) + s;
+  };
+  for (int format : {0, 1, 2}) {
+    v.settings.Format = format;
+    for (FileOffset target : targets) {
+      SCOPED_TRACE(::testing::Message() << "format " << format << " target " << target);
+      v.fs.BytesRead = 0;
+      ASSERT_EQ(v.Move(MOVE_GOTOBYTE, 0, target), 0);
+      EXPECT_LE(v.fs.BytesRead, 2 * kReadBlockBytes);
+      // Lines of fixed length near the end align to the end.
+      const FileOffset top = format == 0 ? textLineStart(std::min(target, end - 1))
+                                         : std::min(target, end - (format == 1 ? 16 : 80));
+      ASSERT_EQ(v.Top().Offset, top);
+      if (format == 0) {
+        const std::string line = sparse.Bytes(top, 30);
+        EXPECT_EQ(v.Text(v.table.Acur), line.substr(0, line.find('\r')));
+      } else if (format == 1) {
+        EXPECT_EQ(v.Text(v.table.Acur).substr(0, 12), hexStart(top));
+        if (top + 16 < end) {
+          EXPECT_EQ(v.Text(v.table.Acur + 1).substr(0, 12), hexStart(top + 16));
+        }
+      }
+      const LineTable& t = v.table;
+      EXPECT_TRUE(t.Afirst <= t.Acur && t.Acur < t.Alast);
+      EXPECT_TRUE(target == 0 || t.Afirst < t.Acur) << "lines above the screen";
+      EXPECT_TRUE(target >= end - 100000 || t.Alast - t.Acur > 100) << "and below it";
+      for (int i = t.Afirst; i < t.Alast; ++i)
+        ASSERT_LT(v.entries[i].Offset, v.entries[i + 1].Offset);
+      EXPECT_EQ(v.entries[t.Alast].Offset == end, target >= end - 100000);
+    }
+  }
+}
+
 TEST(LoadLinesAround, OneScreenFilePagesDownToItsLastLine) {
   ViewFixture v;
   v.Open(NumberedLines(10));

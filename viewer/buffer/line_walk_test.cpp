@@ -9,9 +9,10 @@
 #include "common/text_copy.h"
 #include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/memory_files.h"
+#include "viewer/buffer/view_fixture.h"
 
 namespace {
-using Lines = std::vector<std::pair<int32_t, std::string>>;  // offset and text of each line
+using Lines = std::vector<std::pair<FileOffset, std::string>>;  // offset and text of each line
 
 // A walk over bytes in blocks of `block` bytes and passes of at most
 // slots - 1 lines, with a visitor that ends it after stopAfter lines.
@@ -20,15 +21,22 @@ struct Case {
   std::string bytes;
   LineFormat format;
   Lines lines;  // expected
-  int32_t block = 64, start = 0, end = -1, slots = 99;
+  int32_t block = 64;
+  FileOffset start = 0, end = -1;
+  int32_t slots = 99;
   int stopAfter = -1;
 };
 
-WalkResult RunWalk(MemoryFileSystem& fs, const Case& c, Lines& lines) {
-  fs.Files["f"].assign(c.bytes.begin(), c.bytes.end());
+// Over c.bytes, or over a sparse file.
+WalkResult RunWalk(MemoryFileSystem& fs, const Case& c, Lines& lines,
+                   const SparseFile* sparse = nullptr) {
+  if (sparse)
+    fs.SparseFiles["f"] = *sparse;
+  else
+    fs.Files["f"].assign(c.bytes.begin(), c.bytes.end());
   FileRef file;
   CopyText(file.Path, "f");
-  file.Flen = static_cast<int32_t>(c.bytes.size());
+  file.Flen = sparse ? sparse->Size : static_cast<FileOffset>(c.bytes.size());
   std::vector<uint8_t> read(c.block);
   std::vector<LineEntry> entries(c.slots);
   std::vector<char> text(4096);
@@ -69,5 +77,24 @@ TEST(WalkFormattedLines, LinesComeWholeAcrossBlocksAndStopAtTheEnd) {
   fs.FailRead = true;
   EXPECT_EQ(RunWalk(fs, {"unreadable", abc, plain, {}}, none), WALK_READ_FAILED);
   EXPECT_EQ(none, Lines{});
+  UsePlatformFiles();
+}
+
+// Copy of the last lines of a 6 GiB file, in blocks that cut lines.
+TEST(WalkFormattedLines, LastLinesOfASixGiBFile) {
+  const SparseFile sparse = SixGiBOfLines();
+  const FileOffset end = sparse.Size;
+  const Lines last = {{end - 63, "alpha line one"},
+                      {end - 47, "beta 2"},
+                      {end - 39, "gamma, the third line"},
+                      {end - 16, "alpha line one"}};
+  const LineFormat plain{FormatText, 0, 80, 8};
+  MemoryFileSystem& fs = UseMemoryFiles();
+  for (FileOffset stop : {FileOffset{-1}, end - 16}) {
+    Lines lines;
+    EXPECT_EQ(RunWalk(fs, {"the end", "", plain, {}, 40, end - 63, stop}, lines, &sparse),
+              WALK_DONE);
+    EXPECT_EQ(lines, Lines(last.begin(), last.end() - (stop < 0 ? 0 : 1)));
+  }
   UsePlatformFiles();
 }

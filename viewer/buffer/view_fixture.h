@@ -14,6 +14,13 @@
 #include "viewer/buffer/tag_list.h"
 #include "viewer/buffer/view_move.h"
 
+// 6 GiB of text that takes no memory: three lines, 47 bytes in all, over and
+// over, so that lines cross 2^31 and 2^32; the last one ends the file.
+inline SparseFile SixGiBOfLines() {
+  return SparseFile{
+      FileOffset{6} << 30, "alpha line one\r\nbeta 2\r\ngamma, the third line\r\n", {}};
+}
+
 struct ViewFixture {
   explicit ViewFixture(int acnt = kLineTableEntries, int tlen = kTextArenaBlockBytes)
       : fs(UseMemoryFiles()), entries(acnt), text(tlen), tagBlock(kTagCapacity + 1) {
@@ -28,18 +35,25 @@ struct ViewFixture {
   }
   ~ViewFixture() { UsePlatformFiles(); }
 
-  // Opens bytes as the viewed file, as opening a file does.
+  // Opens bytes, or a sparse file, as the viewed file, as opening a file does.
   void Open(std::string_view bytes, const char* path = "file") {
     fs.Files[path].assign(bytes.begin(), bytes.end());
+    Reset(path, static_cast<FileOffset>(bytes.size()));
+  }
+  void Open(const SparseFile& sparse, const char* path = "file") {
+    fs.SparseFiles[path] = sparse;
+    Reset(path, sparse.Size);
+  }
+  void Reset(const char* path, FileOffset size) {
     CopyText(file.Path, path);
-    file.Flen = static_cast<FileOffset>(bytes.size());
+    file.Flen = size;
     file.Fcur = 0;
     tags.Count = 0;
     entries[0] = LineEntry{0, 0, -1, 0, 0};
     table.Afirst = table.Acur = table.Alast = 0;
   }
 
-  uint16_t Move(MoveKind kind, int32_t delta, int32_t target) {
+  uint16_t Move(MoveKind kind, int32_t delta, FileOffset target) {
     MovePlan plan = PlanMove(kind, delta, target, file, table, settings.LinesPerScreen);
     return plan.Refill ? RefillView(plan, settings, file, table, arena, &tags) : 0;
   }

@@ -21,10 +21,10 @@ class FindInFileTest : public ::testing::Test {
     CopyText(ref.Path, path);
     return ref;
   }
-  int32_t Find(const FileRef& ref, int32_t start, const std::string& pattern, uint16_t flags,
-               int32_t readBytes = kSearchReadBytes) {
-    int32_t r = FindBytes(ref, start, static_cast<int32_t>(pattern.size()),
-                          reinterpret_cast<const uint8_t*>(pattern.data()), flags, readBytes);
+  FileOffset Find(const FileRef& ref, FileOffset start, const std::string& pattern, uint16_t flags,
+                  int32_t readBytes = kSearchReadBytes) {
+    FileOffset r = FindBytes(ref, start, static_cast<int32_t>(pattern.size()),
+                             reinterpret_cast<const uint8_t*>(pattern.data()), flags, readBytes);
     EXPECT_EQ(files.Opens, files.Closes) << "the file was left open";
     return r;
   }
@@ -54,6 +54,32 @@ TEST_F(FindInFileTest, MatchEndingAtTheLastByteIsFoundFromExactlyThere) {
   EXPECT_EQ(Find(ref, 11, "xyz", SF_CASE), kFindNotFound);
   EXPECT_EQ(Find(ref, 13, "z", SF_CASE), kFindNotFound);
   EXPECT_EQ(Find(ref, 400, "z", SF_CASE), kFindNotFound);
+}
+
+// A 6 GiB file of zeros but for a few words: matches across 2^31, across
+// 2^32 where the first read ends, and in the last bytes.
+TEST_F(FindInFileTest, SixGiBFileIsSearchedAcrossTheBoundariesToItsEnd) {
+  const FileOffset two = FileOffset{1} << 31, four = FileOffset{1} << 32, end = FileOffset{6} << 30;
+  files.SparseFiles["big"] = {
+      end, "", {{two - 2, "bridge"}, {four - 3, "needle"}, {end - 5, "tail!"}}};
+  FileRef ref;
+  CopyText(ref.Path, "big");
+  ref.Flen = end;
+  const struct {
+    FileOffset start;
+    const char* pattern;
+    uint16_t flags;
+    FileOffset found;
+  } cases[] = {
+      {two - 1000, "bridge", SF_CASE, two - 2},
+      {four - kSearchReadBytes - 1, "NEEDLE", 0, four - 3},
+      {end - 100000, "TAIL!", 0, end - 5},
+      {end - 5, "tail!", SF_CASE, end - 5},
+      {end - 4, "tail!", SF_CASE, kFindNotFound},
+      {end - 100000, "TAIL!", SF_CASE, kFindNotFound},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Find(ref, c.start, c.pattern, c.flags), c.found) << c.pattern << " from " << c.start;
 }
 
 TEST_F(FindInFileTest, MarkAllStepsFindOverlappingMatches) {
