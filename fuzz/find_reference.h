@@ -13,22 +13,23 @@
 #include "viewer/buffer/file_ref.h"
 #include "viewer/navigation/pattern_scan.h"
 
-inline int32_t ReferenceFind(const FileRef& file, int32_t start, int32_t length,
-                             const uint8_t* pattern, bool matchCase, int32_t window) {
-  if (static_cast<int64_t>(start) + length > file.Flen) return -1;
+inline FileOffset ReferenceFind(const FileRef& file, FileOffset start, int32_t length,
+                                const uint8_t* pattern, bool matchCase, int32_t window) {
+  if (start + length > file.Flen) return -1;
   if (length <= 0) return -2;
-  int32_t w = std::min(file.Flen - start, window);
+  int32_t w = static_cast<int32_t>(std::min<FileOffset>(file.Flen - start, window));
   std::vector<uint8_t> buffer(static_cast<size_t>(w));
   const FileSystem& fs = Files();
   FileHandle f = fs.Open(file.Path);
   if (f == kNoFile) return -21;
-  int32_t result = -1;
+  FileOffset result = -1;
   do {
     if (start < 0 || !fs.Seek(f, start)) {
       result = -22;
       break;
     }
-    int32_t n = fs.Read(f, buffer.data(), std::min(w, file.Flen - start));
+    int32_t n =
+        fs.Read(f, buffer.data(), static_cast<int32_t>(std::min<FileOffset>(w, file.Flen - start)));
     if (n < length) break;
     w = n;
     for (int32_t i = 0; i <= n - length && result < 0; ++i) {

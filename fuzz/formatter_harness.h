@@ -75,14 +75,15 @@ inline void FuzzFormatter(Formatter format, bool hex, const uint8_t* data, size_
   const uint32_t where = in.Take(2);
   const int32_t capacity = 1 + static_cast<int32_t>(in.Take(1));
   const int32_t textCapacity = static_cast<int32_t>(in.Take(2) % 20000);
-  const int32_t windowStart = static_cast<int32_t>(in.Take(3));
+  // Now and then far into a file of many GiB.
+  const FileOffset windowStart = static_cast<FileOffset>(in.Take(3)) << (in.Take(1) % 20);
   const int32_t tab = 1 + static_cast<int32_t>(in.Take(1) % 255);
 
   const int32_t n = static_cast<int32_t>(in.n);
   std::unique_ptr<uint8_t[]> bytes(new uint8_t[n > 0 ? n : 1]);
   if (n) std::memcpy(bytes.get(), in.p, n);
   const int32_t position = n ? static_cast<int32_t>(where % (n + 1)) : 0;
-  const int32_t offset = windowStart + position;
+  const FileOffset offset = windowStart + position;
 
   std::unique_ptr<LineEntry[]> entries(new LineEntry[capacity]);
   std::unique_ptr<char[]> text(new char[textCapacity > 0 ? textCapacity : 1]);
@@ -96,7 +97,7 @@ inline void FuzzFormatter(Formatter format, bool hex, const uint8_t* data, size_
   if (format == FormatText) CheckTextBothWays(bytes.get(), n, flags, L, tab);
 
   HexLayout layout;
-  if (hex && !HexLayoutFor(L, &layout)) {
+  if (hex && !HexLayoutFor(L, &layout, windowStart + n)) {
     FUZZ_CHECK(status == (ST_FAILED | ST_TOO_NARROW));
     return;
   }
@@ -106,7 +107,7 @@ inline void FuzzFormatter(Formatter format, bool hex, const uint8_t* data, size_
   const int32_t from = direction == FORMAT_FORWARD ? startCount : lines.Count;
   const int32_t to = direction == FORMAT_FORWARD ? lines.Count : startCount;
   FUZZ_CHECK(from >= 0 && from <= to && to <= capacity);
-  int32_t previous = -1;
+  FileOffset previous = -1;
   for (int32_t i = from; i < to; ++i) {
     const LineEntry& e = entries[i];
     FUZZ_CHECK(e.Length >= 0 && e.Length <= maxLength);

@@ -53,17 +53,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   files.Files["f"].assign(content.begin(), content.end());
   FileRef file;
   CopyText(file.Path, "f");
-  file.Flen = std::max<int32_t>(0, static_cast<int32_t>(content.size()) + sizeDelta);
+  file.Flen = std::max<FileOffset>(0, static_cast<FileOffset>(content.size()) + sizeDelta);
   // Starts near the end matter most; now and then one past it.
-  int32_t start = (mode & 32) ? file.Flen - startChoice % 48 + 8 : startChoice % (file.Flen + 2);
+  FileOffset start = (mode & 32) ? file.Flen - startChoice % 48 + 8 : startChoice % (file.Flen + 2);
   const uint8_t* pat = reinterpret_cast<const uint8_t*>(pattern.data());
 
-  int32_t expected = ReferenceFind(file, start, length, pat, matchCase, referenceWindow);
+  FileOffset expected = ReferenceFind(file, start, length, pat, matchCase, referenceWindow);
   files.ReadLimit = maxRead;
-  int32_t got = FindBytes(file, start, length, pat, matchCase ? SF_CASE : 0, engineRead);
+  FileOffset got = FindBytes(file, start, length, pat, matchCase ? SF_CASE : 0, engineRead);
   if (got != expected || files.Opens != files.Closes) {
-    std::fprintf(stderr, "start %d length %d case %d Flen %d size %zu: got %d, expected %d\n",
-                 start, length, matchCase, file.Flen, content.size(), got, expected);
+    std::fprintf(
+        stderr, "start %lld length %d case %d Flen %lld size %zu: got %lld, expected %lld\n",
+        static_cast<long long>(start), length, matchCase, static_cast<long long>(file.Flen),
+        content.size(), static_cast<long long>(got), static_cast<long long>(expected));
     std::abort();
   }
   if (got >= 0 &&

@@ -1,12 +1,12 @@
 // The line buffer over random files in the in-memory file system and random
-// moves, with files that vanish, shrink and grow between moves. After every
-// move the table holds either good lines around the top or the
-// program-error report.
+// moves, with files that vanish, shrink and grow between moves; now and then
+// a file of many GiB. After every move the table holds either good lines
+// around the top or the program-error report.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <vector>
+#include <string>
 
 #include "fuzz/formatter_harness.h"
 #include "viewer/buffer/line_buffer.h"
@@ -14,8 +14,8 @@
 #include "viewer/buffer/view_move.h"
 
 namespace {
-void CheckTable(const LineTable& t, const TextArena& a, const FileRef& file, int32_t maxLength,
-                uint16_t status) {
+void CheckTable(const LineTable& t, const TextArena& a, const FileRef& file,
+                const RefillSettings& s, uint16_t status) {
   FUZZ_CHECK(t.Afirst >= 0 && t.Afirst <= t.Acur && t.Acur <= t.Alast && t.Alast < t.Acnt);
   FUZZ_CHECK(a.Tend >= 0 && a.Tend <= a.Tlen);
   FUZZ_CHECK(t.Entries[t.Alast].Length == -1);
@@ -26,7 +26,11 @@ void CheckTable(const LineTable& t, const TextArena& a, const FileRef& file, int
     return;
   }
   FUZZ_CHECK(!(status & ST_FAILED));
-  int32_t previous = -1;
+  // The lines were formatted for the size the last refill read.
+  HexLayout layout;
+  int32_t maxLength = UsableLineLength(s.LineLength, a);
+  if (s.Format == 1) maxLength = HexLayoutFor(s.LineLength, &layout, file.Flen) ? layout.Width : 0;
+  FileOffset previous = -1;
   for (int i = t.Afirst; i <= t.Alast; ++i) {
     const LineEntry& e = t.Entries[i];
     FUZZ_CHECK(e.Offset > previous && e.Offset <= file.Flen);
@@ -49,27 +53,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   s.LineLength = fuzz::LineLengthFrom(in.Take(4));
   s.LinesPerScreen = static_cast<int>(in.Take(1) % 40);
   s.TabLength = 1 + static_cast<int32_t>(in.Take(1) % 16);
-  // The file: a length, then bytes repeated to it.
-  // Mostly small files (fast runs); now and then one beyond a block.
+  // The file: a length, then bytes repeated to it. Mostly small files (fast
+  // runs); now and then one beyond a block, or beyond 4 GiB.
   const uint32_t sizeChoice = in.Take(3);
-  const int32_t fileSize =
-      static_cast<int32_t>(sizeChoice % 64 ? sizeChoice % 4096 : sizeChoice % 200000);
+  const FileOffset fileSize =
+      sizeChoice % 64 > 1
+          ? sizeChoice % 4096
+          : (sizeChoice % 64 ? sizeChoice % 200000
+                             : (FileOffset{1} << 32) + (FileOffset{sizeChoice} << 12));
   const int moves = static_cast<int>(in.Take(1) % 12);
-  std::vector<uint8_t> pattern(in.p, in.p + std::min<size_t>(in.n, 512));
+  std::string pattern(reinterpret_cast<const char*>(in.p), std::min<size_t>(in.n, 512));
   in.p += pattern.size(), in.n -= pattern.size();
   if (pattern.empty()) pattern.push_back('\n');
-  std::vector<uint8_t> bytes(fileSize);
-  // The pattern, then the bytes so far doubled until the size is reached.
-  size_t filled = std::min(pattern.size(), bytes.size());
-  if (filled) std::memcpy(bytes.data(), pattern.data(), filled);
-  while (filled && filled < bytes.size()) {
-    size_t n = std::min(filled, bytes.size() - filled);
-    std::memcpy(bytes.data() + filled, bytes.data(), n);
-    filled += n;
-  }
+  const SparseFile bytes{fileSize, pattern, {}};
+  // Offsets spread over the whole file, the end and one past it included.
+  const auto spread = [](uint32_t choice24, FileOffset size) {
+    return static_cast<FileOffset>(static_cast<unsigned __int128>(choice24) * (size + 2) >> 24);
+  };
 
   MemoryFileSystem& fs = UseMemoryFiles();
-  fs.Files["f"] = bytes;
+  fs.SparseFiles["f"] = bytes;
   // Exact sizes, left unfilled: the sanitizer sees writes past them and the
   // runs stay fast.
   std::unique_ptr<LineEntry[]> entries(new LineEntry[acnt]);
@@ -84,31 +87,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::strcpy(file.Path, "f");
   file.Flen = fileSize;
   for (int i = 0; i < 8; ++i)
-    TagAdd(tags, static_cast<int32_t>(in.Take(3) % (fileSize + 1)), 1 + i % 3);
-
-  HexLayout layout;
-  int32_t maxLength = UsableLineLength(s.LineLength, arena);
-  if (s.Format == 1) maxLength = HexLayoutFor(s.LineLength, &layout) ? layout.Width : 0;
+    TagAdd(tags, std::min(spread(in.Take(3), fileSize), fileSize), 1 + i % 3);
 
   uint16_t status = RefillView(PlanMove(MOVE_REFORMAT, 0, 0, file, table, s.LinesPerScreen), s,
                                file, table, arena, &tags);
-  CheckTable(table, arena, file, maxLength, status);
+  CheckTable(table, arena, file, s, status);
   for (int m = 0; m < moves; ++m) {
     const uint32_t op = in.Take(1);
     const uint32_t arg = in.Take(3);
+    SparseFile changed = bytes;
     switch (op % 8) {
-      case 0: fs.Files.erase("f"); break;                               // vanished
-      case 1: fs.Files["f"] = bytes; break;                             // back again
-      case 2: fs.Files["f"].resize(arg % (fileSize + 1)); break;        // shrank
-      case 3: fs.Files["f"].resize(fileSize + arg % 5000, 'g'); break;  // grew
+      case 0: fs.SparseFiles.erase("f"); break;    // vanished
+      case 1: fs.SparseFiles["f"] = bytes; break;  // back again
+      case 2:                                      // shrank
+        changed.Size = std::min(spread(arg, fileSize), fileSize);
+        fs.SparseFiles["f"] = changed;
+        break;
+      case 3:  // grew
+        changed.Size += arg % 5000;
+        changed.Pieces[fileSize] = std::string(arg % 5000, 'g');
+        fs.SparseFiles["f"] = changed;
+        break;
       default: break;
     }
     const MoveKind kind = static_cast<MoveKind>(op / 8 % 3);
     const int32_t delta = static_cast<int32_t>(arg % 200) - 100;
-    const int32_t target = (op & 0x80) ? -1 : static_cast<int32_t>(arg % (file.Flen + 2));
+    // Near the end as often as anywhere else.
+    const FileOffset target = (op & 0x80)   ? -1
+                              : (op & 0x40) ? std::max<FileOffset>(file.Flen + 1 - arg % 300, 0)
+                                            : spread(arg, file.Flen);
     MovePlan plan = PlanMove(kind, delta, target, file, table, s.LinesPerScreen);
     status = plan.Refill ? RefillView(plan, s, file, table, arena, &tags) : 0;
-    CheckTable(table, arena, file, maxLength, status);
+    CheckTable(table, arena, file, s, status);
     ScrollAfterMove(table, plan.Remembered);
   }
   UsePlatformFiles();

@@ -14,7 +14,7 @@
 
 namespace {
 struct Seen {
-  int32_t offset;
+  FileOffset offset;
   int32_t flags;
   std::string text;
   bool operator==(const Seen&) const = default;
@@ -49,9 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK((status & ST_FAILED) || whole[lines.Count].Offset == n);
 
   const int32_t first = static_cast<int32_t>(startChoice % (lines.Count + 1));
-  const int32_t start = (status & ST_FAILED) ? 0 : whole[first].Offset;
-  const int32_t end = static_cast<int32_t>(endChoice % (n + 2)) - 1;
-  const int32_t stopAt = std::max(end < 0 ? n : end, start + 1);
+  const FileOffset start = (status & ST_FAILED) ? 0 : whole[first].Offset;
+  const FileOffset end = static_cast<FileOffset>(endChoice % (n + 2)) - 1;
+  const FileOffset stopAt = std::max<FileOffset>(end < 0 ? n : end, start + 1);
 
   MemoryFileSystem& fs = UseMemoryFiles();
   fs.Files["f"] = bytes;
@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(seen == expected);
     return 0;
   }
-  int32_t previous = start - 1;
+  FileOffset previous = start - 1;
   for (const Seen& s : seen) {
     FUZZ_CHECK(s.offset > previous && s.offset < n);
     FUZZ_CHECK(static_cast<int32_t>(s.text.size()) <= maxChars);
