@@ -41,6 +41,31 @@ std::string TempFolder::Write(const std::string& name, const std::string& conten
   return full;
 }
 
+namespace {
+bool MoveTo(HANDLE file, int64_t offset) {
+  LONG high = static_cast<LONG>(offset >> 32);
+  DWORD low = SetFilePointer(file, static_cast<LONG>(offset & 0xFFFFFFFF), &high, FILE_BEGIN);
+  return low != INVALID_SET_FILE_POINTER || GetLastError() == NO_ERROR;
+}
+}  // namespace
+
+// The end of the file is set first: the file system leaves the rest a hole.
+std::string TempFolder::WriteSparse(const std::string& name, int64_t size,
+                                    const std::map<int64_t, std::string>& pieces) const {
+  std::string full = *this / name;
+  HANDLE file = CreateFileA(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "";
+  bool ok = MoveTo(file, size) && SetEndOfFile(file);
+  for (const auto& [offset, bytes] : pieces) {
+    DWORD written = 0;
+    ok = ok && MoveTo(file, offset) &&
+         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
+  }
+  CloseHandle(file);
+  return ok ? full : "";
+}
+
 bool WriteFileText(const std::string& path, const std::string& text) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;

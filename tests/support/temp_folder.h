@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+#include <map>
 #include <string>
 
 class TempFolder {
@@ -16,6 +18,10 @@ class TempFolder {
   std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
   // Writes a file in the folder and returns its full path.
   std::string Write(const std::string& name, const std::string& content) const;
+  // Writes a sparse file of size bytes, zeros but for pieces at their
+  // offsets, and returns its full path ("" on failure).
+  std::string WriteSparse(const std::string& name, int64_t size,
+                          const std::map<int64_t, std::string>& pieces) const;
 
  private:
   std::string path_;
