@@ -14,6 +14,7 @@
 #include "viewer/services/ui_seam.h"
 #include "viewer/settings/profile_store.h"
 #include "viewer/view/messages.h"
+#include "viewer/view/move_target.h"
 #include "viewer/view/view_blocks.h"
 #include "viewer/view/view_state.h"
 
@@ -34,7 +35,7 @@ int WINAPI UnexpectedBox(HWND, LPCSTR text, LPCSTR caption, UINT) {
 }
 
 struct Line {
-  int32_t offset = -1;
+  FileOffset offset = -1;
   std::string text;
   int32_t flags = 0;
 };
@@ -81,9 +82,10 @@ class RepositionTest : public ::testing::Test {
   int32_t OffsetOf(int line) const {
     return static_cast<int32_t>(content_.find("line " + std::to_string(line) + "\r\n"));
   }
-  void Open() {
-    SendMessageA(hwnd_, VW_OPENFILE, 0, reinterpret_cast<LPARAM>(path_));
-    ASSERT_TRUE(WaitFor([] { return gLines.Alast > gLines.Acur; }, 10000)) << "the table was not filled";
+  void Open(const char* path = nullptr) {
+    SendMessageA(hwnd_, VW_OPENFILE, 0, reinterpret_cast<LPARAM>(path ? path : path_));
+    ASSERT_TRUE(WaitFor([] { return gLines.Alast > gLines.Acur; }, 10000))
+        << "the table was not filled";
   }
 
   EmptyProfile profile_;
@@ -115,6 +117,33 @@ TEST_F(RepositionTest, ShowOffsetAndGoToByteMoveTheTopLine) {
   EXPECT_EQ(top.text, "line 4000");
   SendMessageA(hwnd_, VW_SHOWOFFSET, 0, static_cast<LPARAM>(content_.size()));
   EXPECT_EQ(TopLine().text, "line 4999");
+}
+
+// Targets below 2 GiB travel in lParam, larger ones in the pending target,
+// which serves one message.
+TEST_F(RepositionTest, TargetsBeyond2GiBTravelInThePendingTarget) {
+  TempFolder dir;
+  const FileOffset size = FileOffset{5} << 30, three = FileOffset{3} << 30;
+  const std::string end = "\r\nthe end\r\n";
+  const std::string huge = dir.WriteSparse("huge.txt", size,
+                                           {{0, "first\r\n"},
+                                            {three - 2, "\r\nthree GiB\r\n"},
+                                            {size - static_cast<FileOffset>(end.size()), end}});
+  ASSERT_FALSE(huge.empty());
+  Open(huge.c_str());
+  EXPECT_EQ(TargetParam(INT32_MAX), INT32_MAX);
+  EXPECT_EQ(TargetParam(three), VW_TARGET_PENDING);
+  SendMessageA(hwnd_, VW_GOTOBYTE, 0, TargetParam(three));
+  Line top = TopLine();
+  EXPECT_EQ(top.offset, three);
+  EXPECT_EQ(top.text, "three GiB");
+  PostMessageA(hwnd_, VW_SHOWOFFSET, 0, TargetParam(three + 11));
+  PostMessageA(hwnd_, VW_SHOWOFFSET, 0, TargetParam(size));  // replaces the pending target
+  PumpMessages();
+  EXPECT_EQ(TopLine().text, "the end");
+  EXPECT_EQ(gView.PendingTarget, -1);
+  SendMessageA(hwnd_, VW_SHOWOFFSET, 0, 3);
+  EXPECT_EQ(TopLine().text, "first");
 }
 
 TEST_F(RepositionTest, VanishedFileShowsTheErrorReportUntilHome) {
