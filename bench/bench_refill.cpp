@@ -1,5 +1,5 @@
 // One refill of the main view's line table (LoadLinesAround) at the start,
-// middle and end of a 1 MB and a 1.5 GB file: block reads, bytes read and
+// middle and end of a 1 MB and a 5 GiB file: block reads, bytes read and
 // time, with the memory the view uses. The large file is sparse, with text
 // written only where the refills read, so the disk is not filled.
 #include <fcntl.h>
@@ -68,14 +68,15 @@ int main() {
   counting.Open = CountOpen;
   counting.Read = CountRead;
   SetFileSystem(&counting);
-  std::vector<LineEntry> entries(kLineTableBlockBytes / sizeof(LineEntry));
+  std::vector<LineEntry> entries(kLineTableEntries);
   std::vector<char> text(kTextArenaBlockBytes);
   std::vector<TagEntry> tags(kTagListBlockBytes / sizeof(TagEntry));
   TagList tagList{tags.data(), 0};
   std::printf("refill of the line table (Text, 80 columns, 40 lines a screen)\n");
   std::printf("%-8s %-7s %6s %6s %10s %10s %6s\n", "file", "where", "opens", "reads", "bytes", "ms",
               "lines");
-  for (int64_t size : {int64_t(1) << 20, int64_t(1536) << 20}) {
+  for (FileOffset size : {FileOffset{1} << 20, FileOffset{5} << 30}) {
+    const char* name = size < (FileOffset{1} << 30) ? "1 MB" : "5 GiB";
     char path[64];
     std::snprintf(path, sizeof path, "/tmp/tarvo-bench-%lld.txt", static_cast<long long>(size));
     if (!MakeFile(path, size)) {
@@ -86,7 +87,7 @@ int main() {
       FileRef file;
       CopyText(file.Path, path);
       file.Flen = QueryFileSize(path);
-      int32_t target = where == 0 ? 0 : (where == 1 ? file.Flen / 2 : file.Flen);
+      FileOffset target = where == 0 ? 0 : (where == 1 ? file.Flen / 2 : file.Flen);
       LineTable table{entries.data(), static_cast<int16_t>(entries.size()), 0, 0, 0};
       TextArena arena{text.data(), static_cast<int32_t>(text.size()), 0};
       gOpens = gReads = 0;
@@ -101,14 +102,12 @@ int main() {
           std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
               .count() /
           rounds;
-      std::printf("%-8s %-7s %6.1f %6.1f %10.0f %10.3f %6d%s\n",
-                  size < (int64_t(1) << 30) ? "1 MB" : "1.5 GB",
+      std::printf("%-8s %-7s %6.1f %6.1f %10.0f %10.3f %6d%s\n", name,
                   where == 0 ? "start" : (where == 1 ? "middle" : "end"), double(gOpens) / rounds,
                   double(gReads) / rounds, double(gBytes) / rounds, ms, table.Alast - table.Afirst,
                   status ? "  (failed)" : "");
     }
-    std::printf("max resident set after the %s file: %ld KB\n",
-                size < (int64_t(1) << 30) ? "1 MB" : "1.5 GB", MaxRssKb());
+    std::printf("max resident set after the %s file: %ld KB\n", name, MaxRssKb());
     ::unlink(path);
   }
   std::printf(

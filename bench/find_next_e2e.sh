@@ -4,8 +4,10 @@
 # the search_bench text file with its marker 4 KiB before the end, the
 # search taken from the profile's newest recent text, as F3 at start-up does.
 # With --screenshot it also saves pictures of the found selection and of the
-# Find Text dialog under build/<preset>/shots.
-#   bench/find_next_e2e.sh [--screenshot] [MIB]
+# Find Text dialog under build/<preset>/shots; with --sparse the file is
+# sparse (text in its first and last 16 MiB only). The viewer's memory after
+# the searches is printed too.
+#   bench/find_next_e2e.sh [--screenshot] [--sparse] [MIB]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -13,10 +15,15 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
 fi
 shots=""
-if [ "${1:-}" = --screenshot ]; then
-  shots=1
+generate=generate
+while [ $# -gt 0 ]; do
+  case $1 in
+    --screenshot) shots=1 ;;
+    --sparse) generate=sparse ;;
+    *) break ;;
+  esac
   shift
-fi
+done
 mib=${1:-1024}
 runs=3
 preset=win32
@@ -33,7 +40,7 @@ rm -rf "$work"
 mkdir -p "$work"
 trap 'rm -rf "$work"' EXIT
 
-"$bench" generate "$file" "$mib"
+"$bench" $generate "$file" "$mib"
 cat "$file" >/dev/null  # into the page cache
 read -r at native_s < <("$bench" find "$file" "$marker" nocase $runs)
 
@@ -69,7 +76,7 @@ fi
 
 read -r _ first_ms best_ms < <(echo "$out" | grep '^find_next_ms')
 mb=$(awk -v m="$mib" 'BEGIN { print m * 1048576 / 1e6 }')
-echo "file: $mib MiB, marker at offset $at, case-insensitive, $preset under Wine"
+echo "file: $mib MiB ($generate), marker at offset $at, case-insensitive, $preset under Wine"
 printf '%-34s %10s %10s\n' "" "ms" "MB/s"
 printf '%-34s %10.1f %10.0f\n' "native FindInFile (best of $runs)" \
   "$(awk -v s="$native_s" 'BEGIN { print s * 1000 }')" "$(awk -v mb="$mb" -v s="$native_s" 'BEGIN { print mb / s }')"
@@ -78,3 +85,4 @@ printf '%-34s %10.1f %10.0f\n' "Find Next in TARVO.EXE, first" "$first_ms" \
 printf '%-34s %10.1f %10.0f\n' "Find Next in TARVO.EXE, best" "$best_ms" \
   "$(awk -v mb="$mb" -v s="$best_ms" 'BEGIN { print mb / s * 1000 }')"
 echo "$out" | grep '^selected'
+echo "$out" | grep '^viewer_memory_kb'

@@ -2,11 +2,14 @@
 // command is sent synchronously, so the time is what the user waits.
 //   find_next_timer TARVO_EXE FILE RUNS [SIGNAL_DIR]
 // The profile beside TARVO_EXE holds the search ("MRU Search", Text1). Prints
-// "find_next_ms first best" and the copied selection. With SIGNAL_DIR it then
-// stops twice for a screenshot, the found selection and the Find Text dialog
-// over it: it creates "found" and "dialog" there and goes on when the
-// screenshot script has created "found.shot" and "dialog.shot".
+// "find_next_ms first best", the copied selection and the viewer's memory
+// then ("viewer_memory_kb": working set, its peak, committed). With
+// SIGNAL_DIR it then stops twice for a screenshot, the found selection and
+// the Find Text dialog over it: it creates "found" and "dialog" there and
+// goes on when the screenshot script has created "found.shot" and
+// "dialog.shot".
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -91,6 +94,15 @@ void PoseForScreenshots(HWND main, DWORD pid, const std::string& dir) {
   PostMessageA(dialog.hwnd, WM_COMMAND, IDCANCEL, 0);
 }
 
+void PrintMemory(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS m = {};
+  m.cb = sizeof m;
+  if (!GetProcessMemoryInfo(process, &m, sizeof m)) return;
+  std::printf("viewer_memory_kb %lu %lu %lu\n", static_cast<unsigned long>(m.WorkingSetSize / 1024),
+              static_cast<unsigned long>(m.PeakWorkingSetSize / 1024),
+              static_cast<unsigned long>(m.PagefileUsage / 1024));
+}
+
 std::string Selection(HWND hwnd) {
   std::string text;
   if (OpenClipboard(nullptr)) {
@@ -149,6 +161,7 @@ int main(int argc, char** argv) {
     Send(main.hwnd, IDM_FIND_NEXT);
   }
   std::printf("find_next_ms %.1f %.1f\nselected \"%s\"\n", first, best, selected.c_str());
+  PrintMemory(pi.hProcess);
   std::fflush(stdout);
   if (argc == 5) PoseForScreenshots(main.hwnd, pi.dwProcessId, argv[4]);
   PostMessageA(main.hwnd, WM_CLOSE, 0, 0);

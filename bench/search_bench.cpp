@@ -1,11 +1,14 @@
 // Figures for the file search; bench/search_vs_grep.sh runs it next to grep.
 //   search_bench generate PATH MIB      text-like test file, one marker near the end
+//   search_bench sparse PATH MIB        the same text in the first and last 16 MiB only,
+//                                      zeros (holes) between
 //   search_bench find PATH PATTERN case|nocase RUNS [READ_BYTES]
 //   search_bench memchr PATH RUNS      one read-and-memchr pass (the physical reference)
 // find and memchr print "offset seconds", the seconds being the best of RUNS.
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -55,18 +58,40 @@ std::string TextBlock(size_t bytes) {
   return text;
 }
 
+constexpr FileOffset kTextBlock = 16 << 20;
+
+// The last piece of text of a file: the marker 4 KiB before its end.
+std::string LastPiece(std::string text) {
+  if (text.size() >= 4096 + sizeof kMarker)
+    text.replace(text.size() - 4096, sizeof kMarker - 1, kMarker);
+  return text;
+}
+
 int Generate(const char* path, long mib) {
-  const size_t block = 16u << 20;
-  std::string text = TextBlock(block);
+  const std::string text = TextBlock(kTextBlock);
   FILE* f = std::fopen(path, "wb");
   if (!f) return 1;
-  const size_t total = static_cast<size_t>(mib) << 20;
-  for (size_t done = 0; done < total; done += block) {
-    std::string piece = text;
-    if (done + block >= total) piece.replace(block - 4096, sizeof kMarker - 1, kMarker);
-    std::fwrite(piece.data(), 1, piece.size(), f);
+  const FileOffset total = static_cast<FileOffset>(mib) << 20;
+  for (FileOffset done = 0; done < total; done += kTextBlock) {
+    const size_t n = static_cast<size_t>(std::min(kTextBlock, total - done));
+    const std::string piece = done + kTextBlock >= total ? LastPiece(text.substr(0, n)) : text;
+    std::fwrite(piece.data(), 1, n, f);
   }
   return std::fclose(f) == 0 ? 0 : 1;
+}
+
+int GenerateSparse(const char* path, long mib) {
+  const FileOffset total = static_cast<FileOffset>(mib) << 20;
+  const std::string text = TextBlock(static_cast<size_t>(std::min(kTextBlock, total)));
+  const std::string last = LastPiece(text);
+  int fd = ::open(path, O_CREAT | O_TRUNC | O_WRONLY, 0600);
+  if (fd < 0) return 1;
+  const bool ok =
+      ::ftruncate(fd, total) == 0 &&
+      ::pwrite(fd, text.data(), text.size(), 0) == static_cast<ssize_t>(text.size()) &&
+      ::pwrite(fd, last.data(), last.size(), total - static_cast<FileOffset>(last.size())) ==
+          static_cast<ssize_t>(last.size());
+  return ::close(fd) == 0 && ok ? 0 : 1;
 }
 
 double Seconds(std::chrono::steady_clock::time_point since) {
@@ -78,14 +103,14 @@ int Find(const char* path, const char* pattern, bool matchCase, int runs, int32_
   CopyText(file.Path, path);
   file.Flen = QueryFileSize(path);
   double best = 1e9;
-  int32_t at = -1;
+  FileOffset at = -1;
   for (int r = 0; r < runs; ++r) {
     auto t0 = std::chrono::steady_clock::now();
     at = FindBytes(file, 0, static_cast<int32_t>(std::strlen(pattern)),
                    reinterpret_cast<const uint8_t*>(pattern), matchCase ? SF_CASE : 0, readBytes);
     best = std::min(best, Seconds(t0));
   }
-  std::printf("%d %.4f\n", at, best);
+  std::printf("%lld %.4f\n", static_cast<long long>(at), best);
   return 0;
 }
 
@@ -111,6 +136,7 @@ int MemchrPass(const char* path, int runs) {
 int main(int argc, char** argv) {
   std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "generate" && argc == 4) return Generate(argv[2], std::atol(argv[3]));
+  if (mode == "sparse" && argc == 4) return GenerateSparse(argv[2], std::atol(argv[3]));
   if (mode == "find" && (argc == 6 || argc == 7))
     return Find(argv[2], argv[3], std::string(argv[4]) == "case", std::atoi(argv[5]),
                 argc == 7 ? std::atoi(argv[6]) : kSearchReadBytes);
