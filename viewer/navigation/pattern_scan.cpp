@@ -1,62 +1,84 @@
 #include "viewer/navigation/pattern_scan.h"
 
+#include <algorithm>
 #include <cstring>
+#include <tuple>
 
-#if defined(TARVO_SCAN_SSE2)
-#include <emmintrin.h>
-#endif
-
-#if defined(__SSE2__)
-#define SSE2_FUNCTION
-#define HAVE_SSE2 true
-#elif defined(TARVO_SCAN_SSE2)
-#define SSE2_FUNCTION __attribute__((target("sse2")))
-#define HAVE_SSE2 __builtin_cpu_supports("sse2")
-#endif
+#include "viewer/navigation/byte_rank.h"
 
 namespace {
-// How often a byte turns up in ordinary text, higher is more often; the
-// probes go to the pattern's least common bytes so that few positions pass
-// the filter.
-int Commonness(uint8_t c, bool caseless) {
-  static constexpr char kLettersByFrequency[] = "etaoinshrdlcumwfgypbvkjxqz";
-  if (c == ' ') return 100;
-  uint8_t lower = FoldCase(c);
-  if (lower >= 'a' && lower <= 'z') {
-    int rank = static_cast<int>(std::strchr(kLettersByFrequency, lower) - kLettersByFrequency);
-    int score = 90 - 3 * rank;
-    // Capitals are rarer than small letters, unless both count.
-    return (c == lower || caseless) ? score : score / 3;
-  }
-  if (c == '\n' || c == '\r' || c == ',' || c == '.') return 40;
-  if (c >= '0' && c <= '9') return 20;
-  if (c == 0) return 30;  // runs of zeros in binary files
-  return 5;
-}
+bool IsSmallLetter(uint8_t c) { return c >= 'a' && c <= 'z'; }
 
 bool HasLetter(const uint8_t* p, size_t n) {
-  for (size_t i = 0; i < n; ++i)
-    if (FoldCase(p[i]) >= 'a' && FoldCase(p[i]) <= 'z') return true;
-  return false;
+  return std::any_of(p, p + n, [](uint8_t c) { return IsSmallLetter(FoldCase(c)); });
+}
+
+// A probe standing for both cases of a letter is as common as the more
+// common case.
+int Commonness(uint8_t c, bool caseless) {
+  uint8_t lower = FoldCase(c);
+  if (caseless && IsSmallLetter(lower))
+    return std::max(ByteRank(lower), ByteRank(static_cast<uint8_t>(lower - 0x20)));
+  return ByteRank(c);
+}
+
+// Neighbouring bytes go together (common pairs of letters, runs of one
+// byte), so a probe next to another filters less than its rank says: it is
+// taken only when its rank is this much lower than that of one further
+// away.
+constexpr int kNeighbourCost = 32;
+
+// The probes, one at a time: the rarest byte first, then each time the
+// position that best completes the probes taken: a byte they do not have
+// before one they do, then the lowest rank (raised next to a probe), then
+// the one furthest from them. A pattern shorter than the probes repeats
+// its last.
+void ChooseProbes(const uint8_t* p, size_t n, bool caseless, size_t probe[kProbes]) {
+  auto same = [&](size_t i, size_t j) {
+    return caseless ? FoldCase(p[i]) == FoldCase(p[j]) : p[i] == p[j];
+  };
+  for (int taken = 0; taken < kProbes; ++taken) {
+    auto key = [&](size_t j) {
+      bool repeats = false;
+      size_t nearest = n;
+      for (int k = 0; k < taken; ++k) {
+        repeats = repeats || same(probe[k], j);
+        nearest = std::min(nearest, j > probe[k] ? j - probe[k] : probe[k] - j);
+      }
+      int cost = Commonness(p[j], caseless) + (nearest == 1 ? kNeighbourCost : 0);
+      return std::make_tuple(repeats, cost, n - nearest);
+    };
+    bool found = false;
+    for (size_t j = 0; j < n; ++j) {
+      if (std::find(probe, probe + taken, j) != probe + taken) continue;
+      if (!found || key(j) < key(probe[taken])) probe[taken] = j;
+      found = true;
+    }
+    if (!found) probe[taken] = probe[taken - 1];
+  }
 }
 }  // namespace
 
-PatternScanner::PatternScanner(const uint8_t* pattern, size_t length, bool matchCase)
-    : pattern_(pattern), length_(length), exact_(matchCase || !HasLetter(pattern, length)) {
-  size_t best = 0;
-  for (size_t i = 1; i < length; ++i)
-    if (Commonness(pattern[i], !exact_) < Commonness(pattern[best], !exact_)) best = i;
-  size_t second = best == 0 ? length - 1 : 0;
-  for (size_t i = 0; i < length; ++i)
-    if (i != best && Commonness(pattern[i], !exact_) < Commonness(pattern[second], !exact_))
-      second = i;
-  probe_[0] = best;
-  probe_[1] = second;  // equal to best for a one-byte pattern
-  for (int k = 0; k < 2; ++k) {
-    uint8_t b = pattern[probe_[k]];
-    uint8_t lower = FoldCase(b);
-    probeFolds_[k] = !exact_ && lower >= 'a' && lower <= 'z';
-    probeByte_[k] = probeFolds_[k] ? lower : b;
+ScanPath BestScanPath() {
+#if defined(TARVO_SCAN_VECTOR)
+  if (__builtin_cpu_supports("avx2")) return ScanPath::kAvx2;
+  if (__builtin_cpu_supports("sse2")) return ScanPath::kSse2;
+#endif
+  return ScanPath::kScalar;
+}
+
+PatternScanner::PatternScanner(const uint8_t* pattern, size_t length, bool matchCase, ScanPath path)
+    : pattern_(pattern),
+      length_(length),
+      exact_(matchCase || !HasLetter(pattern, length)),
+      path_(std::min(path, BestScanPath())) {
+  ChooseProbes(pattern, length, !exact_, plan_.Probe);
+  plan_.Folds = 0;
+  for (int k = 0; k < kProbes; ++k) {
+    uint8_t b = pattern[plan_.Probe[k]];
+    bool folds = !exact_ && IsSmallLetter(FoldCase(b));
+    plan_.Folds |= folds ? 1u << k : 0;
+    plan_.ProbeByte[k] = folds ? FoldCase(b) : b;
   }
 }
 
@@ -67,22 +89,30 @@ bool PatternScanner::MatchesAt(const uint8_t* at) const {
   return true;
 }
 
+bool PatternScanner::ProbesMatchAt(const uint8_t* at) const {
+  for (int k = 0; k < kProbes; ++k) {
+    uint8_t b = at[plan_.Probe[k]];
+    if ((plan_.Folds & 1u << k ? b | 0x20 : b) != plan_.ProbeByte[k]) return false;
+  }
+  return true;
+}
+
 ptrdiff_t PatternScanner::Find(const uint8_t* data, size_t size) const {
   if (size < length_) return -1;
-#if defined(TARVO_SCAN_SSE2)
-  if (length_ > 1 && HAVE_SSE2) return FindVector(data, size);
+  const size_t positions = size - length_ + 1;
+#if defined(TARVO_SCAN_VECTOR)
+  if (path_ != ScanPath::kScalar) return FindVector(data, positions);
 #endif
-  return FindPlain(data, size);
+  return FindPlain(data, positions);
 }
 
 // Walks the candidates of the first probe with memchr; a folded letter has
 // two byte values, each followed by its own memchr.
-ptrdiff_t PatternScanner::FindPlain(const uint8_t* data, size_t size) const {
-  const size_t positions = size - length_ + 1;
-  const uint8_t* base = data + probe_[0];
+ptrdiff_t PatternScanner::FindPlain(const uint8_t* data, size_t positions) const {
+  const uint8_t* base = data + plan_.Probe[0];
   const uint8_t* end = base + positions;
-  const uint8_t small = probeByte_[0];
-  const uint8_t capital = probeFolds_[0] ? static_cast<uint8_t>(small - 0x20) : small;
+  const uint8_t small = plan_.ProbeByte[0];
+  const uint8_t capital = plan_.Folds & 1 ? static_cast<uint8_t>(small - 0x20) : small;
   auto next = [end](const uint8_t* from, uint8_t b) {
     return from < end ? static_cast<const uint8_t*>(std::memchr(from, b, end - from)) : nullptr;
   };
@@ -101,34 +131,22 @@ ptrdiff_t PatternScanner::FindPlain(const uint8_t* data, size_t size) const {
   return -1;
 }
 
-#if defined(TARVO_SCAN_SSE2)
-// Tests 16 positions per step: both probes must show their byte (a folded
-// letter is compared after setting bit 0x20, which maps 'A'-'Z' onto
-// 'a'-'z' and leaves the small letters as they are).
-SSE2_FUNCTION ptrdiff_t PatternScanner::FindVector(const uint8_t* data, size_t size) const {
-  const size_t positions = size - length_ + 1;
-  const __m128i want0 = _mm_set1_epi8(static_cast<char>(probeByte_[0]));
-  const __m128i want1 = _mm_set1_epi8(static_cast<char>(probeByte_[1]));
-  const __m128i fold0 = _mm_set1_epi8(probeFolds_[0] ? 0x20 : 0);
-  const __m128i fold1 = _mm_set1_epi8(probeFolds_[1] ? 0x20 : 0);
-  const uint8_t* at0 = data + probe_[0];
-  const uint8_t* at1 = data + probe_[1];
-  // Every load stays inside data: the last byte read at a probe is at
-  // position + 15 + probe <= size - length + probe < size.
-  size_t i = 0;
-  for (; i + 16 <= positions; i += 16) {
-    __m128i a = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at0 + i)), fold0);
-    __m128i b = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at1 + i)), fold1);
-    unsigned mask = static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, want0), _mm_cmpeq_epi8(b, want1))));
-    while (mask != 0) {
-      size_t at = i + static_cast<size_t>(__builtin_ctz(mask));
-      if (MatchesAt(data + at)) return static_cast<ptrdiff_t>(at);
-      mask &= mask - 1;
+#if defined(TARVO_SCAN_VECTOR)
+// The filter hands over steps of 64 positions with their candidates; the
+// positions it leaves (fewer than a step in all) are tested here.
+ptrdiff_t PatternScanner::FindVector(const uint8_t* data, size_t positions) const {
+  const auto candidates = path_ == ScanPath::kAvx2 ? Avx2Candidates : Sse2Candidates;
+  size_t at = 0;
+  for (uint64_t mask;; at += kScanStep) {
+    at = candidates(plan_, data, at, positions, mask);
+    if (mask == 0) break;
+    for (; mask != 0; mask &= mask - 1) {
+      const size_t i = at + static_cast<size_t>(__builtin_ctzll(mask));
+      if (MatchesAt(data + i)) return static_cast<ptrdiff_t>(i);
     }
   }
-  for (; i < positions; ++i)
-    if (MatchesAt(data + i)) return static_cast<ptrdiff_t>(i);
+  for (; at < positions; ++at)
+    if (ProbesMatchAt(data + at) && MatchesAt(data + at)) return static_cast<ptrdiff_t>(at);
   return -1;
 }
 #endif
