@@ -1,6 +1,7 @@
-// The file search as a plain position-by-position comparison over windows
-// that overlap by the pattern length less one, reading through the
-// file-access seam: the behaviour the fast search must reproduce exactly.
+// The search as a plain position-by-position comparison, in a block of
+// memory and in a file over windows that overlap by the pattern length less
+// one, read through the file-access seam: the behaviour the fast search
+// must reproduce exactly.
 // Two points are sound rather than literal: a read never goes past the size
 // the viewer knows, and a read too short to hold the pattern ends the search
 // (the file shrank), where a literal loop would step backwards forever.
@@ -12,6 +13,19 @@
 #include "viewer/buffer/file_access.h"
 #include "viewer/buffer/file_ref.h"
 #include "viewer/navigation/pattern_scan.h"
+
+// Position of the first match in data[0 .. size), or -1.
+inline ptrdiff_t ReferenceScan(const uint8_t* data, size_t size, const uint8_t* pattern,
+                               size_t length, bool matchCase) {
+  for (size_t i = 0; i + length <= size; ++i) {
+    size_t j = 0;
+    while (j < length &&
+           (matchCase ? data[i + j] == pattern[j] : FoldCase(data[i + j]) == FoldCase(pattern[j])))
+      ++j;
+    if (j == length) return static_cast<ptrdiff_t>(i);
+  }
+  return -1;
+}
 
 inline FileOffset ReferenceFind(const FileRef& file, FileOffset start, int32_t length,
                                 const uint8_t* pattern, bool matchCase, int32_t window) {

@@ -1,6 +1,7 @@
 // Differential fuzzing of the file search against the plain reference, on
 // an in-memory file with small read sizes, short reads, and a size known to
-// the viewer that may differ from the file's (shrunk or grown since).
+// the viewer that may differ from the file's (shrunk or grown since); and of
+// each scan path the processor has on the file's bytes.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "fuzz/find_reference.h"
 #include "viewer/buffer/memory_files.h"
 #include "viewer/navigation/find_in_file.h"
+#include "viewer/navigation/pattern_scan.h"
 
 namespace {
 // Few distinct bytes, with letters of both cases and their bit-0x20
@@ -71,5 +73,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (got >= 0 &&
       (static_cast<size_t>(got) + pattern.size() > content.size() || got + length > file.Flen))
     std::abort();
+
+  if (length > 0) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(content.data());
+    const size_t from = static_cast<size_t>(startChoice) % (content.size() + 1);
+    const ptrdiff_t want =
+        ReferenceScan(bytes + from, content.size() - from, pat, pattern.size(), matchCase);
+    for (ScanPath path : {ScanPath::kScalar, ScanPath::kSse2, ScanPath::kAvx2}) {
+      const PatternScanner scanner(pat, pattern.size(), matchCase, path);
+      if (scanner.Find(bytes + from, content.size() - from) != want) {
+        std::fprintf(stderr, "path %d from %zu length %d case %d: scan differs, expected %td\n",
+                     static_cast<int>(path), from, length, matchCase, want);
+        std::abort();
+      }
+    }
+  }
   return 0;
 }
