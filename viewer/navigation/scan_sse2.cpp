@@ -39,9 +39,12 @@ SSE2_STEP uint32_t Hits(const Probes& p, size_t at) {
 // The 64 positions from at, in two 32-bit halves.
 template <unsigned Folds>
 SSE2_STEP uint64_t Step(const Probes& p, size_t at) {
-  uint32_t low = Hits<Folds>(p, at) | Hits<Folds>(p, at + 16) << 16;
-  uint32_t high = Hits<Folds>(p, at + 32) | Hits<Folds>(p, at + 48) << 16;
-  return static_cast<uint64_t>(high) << 32 | low;
+  uint32_t half[2];
+  for (int h = 0; h < 2; ++h) {
+    half[h] = Hits<Folds>(p, at + 32 * h);
+    half[h] |= Hits<Folds>(p, at + 32 * h + 16) << 16;
+  }
+  return static_cast<uint64_t>(half[1]) << 32 | half[0];
 }
 
 template <unsigned Folds>
