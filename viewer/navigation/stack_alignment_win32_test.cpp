@@ -47,13 +47,14 @@ struct ScanCase {
   std::string data;
   const char* pattern;
   bool matchCase;
+  ScanPath path;
   ptrdiff_t found = -2;
 };
 
 int Scan(void* arg) {
   auto* c = static_cast<ScanCase*>(arg);
   PatternScanner scanner(reinterpret_cast<const uint8_t*>(c->pattern), std::strlen(c->pattern),
-                         c->matchCase);
+                         c->matchCase, c->path);
   c->found = scanner.Find(reinterpret_cast<const uint8_t*>(c->data.data()), c->data.size());
   return 0;
 }
@@ -63,22 +64,25 @@ TEST(StackAlignment, TheTrampolineMisalignsAsAsked) {
     EXPECT_EQ(static_cast<unsigned>(CallAtStackOffset(StackAtEntry, nullptr, offset)) % 16, offset);
 }
 
+// Each path the processor has (a path it lacks gives way to the best it has).
 TEST(StackAlignment, PatternScanFromEveryFourByteOffset) {
-  // Long enough for many 16-byte steps; the match sits near the end.
+  // Long enough for many vector steps; the match sits near the end.
   std::string text;
   while (text.size() < 4000) text += "the quick brown fox jumps over the lazy dog; ";
   const size_t at = text.size() - 20;
   text.replace(at, 6, "QuiXot");
-  for (unsigned offset : kOffsets) {
-    for (bool matchCase : {false, true}) {
-      ScanCase c{text, matchCase ? "QuiXot" : "quixot", matchCase};
-      CallAtStackOffset(Scan, &c, offset);
-      EXPECT_EQ(c.found, static_cast<ptrdiff_t>(at))
-          << "offset " << offset << " case " << matchCase;
+  for (ScanPath path : {ScanPath::kScalar, ScanPath::kSse2, ScanPath::kAvx2}) {
+    for (unsigned offset : kOffsets) {
+      for (bool matchCase : {false, true}) {
+        ScanCase c{text, matchCase ? "QuiXot" : "quixot", matchCase, path};
+        CallAtStackOffset(Scan, &c, offset);
+        EXPECT_EQ(c.found, static_cast<ptrdiff_t>(at))
+            << "path " << static_cast<int>(path) << " offset " << offset << " case " << matchCase;
+      }
+      ScanCase none{text, "zebra", true, path};
+      CallAtStackOffset(Scan, &none, offset);
+      EXPECT_EQ(none.found, -1) << "path " << static_cast<int>(path) << " offset " << offset;
     }
-    ScanCase none{text, "zebra", true};
-    CallAtStackOffset(Scan, &none, offset);
-    EXPECT_EQ(none.found, -1) << "offset " << offset;
   }
 }
 
