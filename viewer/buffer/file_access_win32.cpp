@@ -48,7 +48,7 @@ FileHandle CreateTemporary(char* path) {
   char folder[MAX_PATH];
   DWORD n = GetTempPathA(MAX_PATH, folder);
   path[0] = '\0';
-  if (n == 0 || n > MAX_PATH - 14 || !GetTempFileNameA(folder, "TRV", 0, path)) return kNoFile;
+  if (n == 0 || n > MAX_PATH - 14 || !GetTempFileNameA(folder, "TRU", 0, path)) return kNoFile;
   HANDLE h = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h != INVALID_HANDLE_VALUE) return reinterpret_cast<FileHandle>(h);

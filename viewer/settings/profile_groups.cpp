@@ -104,6 +104,8 @@ void ReadSetupSettings() {
   if (s.FastMouseLines < 0) s.FastMouseLines = 0;
   if (s.SlowMouseDelay < 1) s.SlowMouseDelay = 1;
   if (s.SlowMouseLines < 0) s.SlowMouseLines = 0;
+  if (s.PageIndexingDelay < 1) s.PageIndexingDelay = 1;
+  if (s.PageIndexingBuffer < 1) s.PageIndexingBuffer = 1;
 }
 
 void LoadProfileGroups(const char* section, int mask, LineTable* titles, TextArena* titleText) {

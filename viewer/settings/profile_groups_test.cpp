@@ -107,9 +107,9 @@ TEST_F(ProfileGroups, WindowPosIsTopLeftHeightWidth) {
   EXPECT_EQ(gViewOptions.Window.Width, 0) << "a missing number reads as 0";
 }
 
-TEST_F(ProfileGroups, SetupSettingsKeepMissingKeysAndClampMouseRates) {
+TEST_F(ProfileGroups, SetupSettingsKeepMissingKeysAndClampRates) {
   Use("[Tarvo Setup]\nCuaKeyboard=1\nFastMouseDelay=0\nFastMouseLines=-4\nSlowMouseDelay=-1\n"
-      "SlowMouseLines=-9\nPageIndexingBuffer=4096\n");
+      "SlowMouseLines=-9\nPageIndexingBuffer=4096\nPageIndexingDelay=0\n");
   ReadSetupSettings();
   const SetupSettings& s = gSetupSettings;
   EXPECT_EQ(s.CuaKeyboard, 1);
@@ -119,7 +119,7 @@ TEST_F(ProfileGroups, SetupSettingsKeepMissingKeysAndClampMouseRates) {
   EXPECT_EQ(s.SlowMouseLines, 0);
   EXPECT_EQ(s.PageIndexingBuffer, 4096);
   EXPECT_EQ(s.MruFiles, 1);
-  EXPECT_EQ(s.PageIndexingDelay, 200);
+  EXPECT_EQ(s.PageIndexingDelay, 1);
 }
 
 TEST_F(ProfileGroups, SwitchesSetAndClearFlagsAndChooseFormats) {

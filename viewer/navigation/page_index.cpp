@@ -1,0 +1,162 @@
+#include "viewer/navigation/page_index.h"
+
+#include <climits>
+#include <new>
+
+#include "viewer/navigation/page_starts.h"
+
+PageIndex gPageIndex;
+
+namespace {
+constexpr uint8_t kMagic[4] = {'T', 'R', 'X', 0x1A};
+constexpr int kRecordBytes = 8;
+
+void PutWord(uint8_t* at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+uint32_t GetWord(const uint8_t* at) {
+  return at[0] | at[1] << 8 | at[2] << 16 | static_cast<uint32_t>(at[3]) << 24;
+}
+void PutRecord(uint8_t* at, FileOffset offset) {
+  PutWord(at, static_cast<uint32_t>(offset));
+  PutWord(at + 4, static_cast<uint32_t>(static_cast<uint64_t>(offset) >> 32));
+}
+
+bool WriteAt(FileHandle file, FileOffset at, const uint8_t* bytes, int32_t n) {
+  const FileSystem& fs = Files();
+  return fs.Seek(file, at) && fs.Write(file, bytes, n) == n;
+}
+
+// The records a chunk finds, written in runs at their own place in the file
+// (a lookup between two chunks may have moved the file's position).
+class RecordWriter {
+ public:
+  RecordWriter(FileHandle file, int32_t nextPage) : file_(file), firstPage_(nextPage) {}
+  bool Add(FileOffset offset) {
+    PutRecord(records_ + kRecordBytes * count_, offset);
+    return ++count_ < kBatch || Flush();
+  }
+  bool Flush() {
+    bool ok = count_ == 0 || WriteAt(file_, FileOffset{kRecordBytes} * firstPage_, records_,
+                                     kRecordBytes * count_);
+    firstPage_ += count_;
+    count_ = 0;
+    return ok;
+  }
+
+ private:
+  static constexpr int kBatch = 512;
+  FileHandle file_;
+  int32_t firstPage_;
+  int count_ = 0;
+  uint8_t records_[kRecordBytes * kBatch];
+};
+
+void CloseFile(FileHandle& file) {
+  if (file != kNoFile) Files().Close(file);
+  file = kNoFile;
+}
+
+PageIndexError StartFailed(PageIndex& index, PageIndexError error) {
+  PageIndexClose(index);
+  return error;
+}
+
+// The scan ends idle: the index file stays open with what it holds.
+PageIndexError ChunkFailed(PageIndex& index, PageIndexError error) {
+  index.State = PG_IDLE;
+  CloseFile(index.SourceFile);
+  return error;
+}
+}  // namespace
+
+void PageIndexReset(PageIndex& index) {
+  CloseFile(index.SourceFile);
+  CloseFile(index.IndexFile);
+  if (index.IndexPath[0]) Files().Delete(index.IndexPath);
+  index.IndexPath[0] = '\0';
+  index.ScanPosition = 0;
+  index.PageCount = 0;
+  index.ByteBefore = 0;
+  index.State = PG_IDLE;
+}
+
+void PageIndexClose(PageIndex& index) {
+  PageIndexReset(index);
+  index.Buffer.reset();
+  index.BufferBytes = 0;
+}
+
+PageIndexError PageIndexStart(PageIndex& index, const char* path, int32_t bufferBytes) {
+  PageIndexReset(index);
+  const FileSystem& fs = Files();
+  index.IndexFile = fs.CreateTemporary(index.IndexPath);
+  if (index.IndexFile == kNoFile) return StartFailed(index, PageIndexError::kCannotCreateIndex);
+  if (!index.Buffer || index.BufferBytes != bufferBytes) {
+    index.Buffer.reset(bufferBytes > 0 ? new (std::nothrow) uint8_t[bufferBytes]() : nullptr);
+    index.BufferBytes = index.Buffer ? bufferBytes : 0;
+    if (!index.Buffer) return StartFailed(index, PageIndexError::kNoBuffer);
+  }
+  index.SourceFile = fs.Open(path);
+  if (index.SourceFile == kNoFile) return StartFailed(index, PageIndexError::kCannotOpenSource);
+  uint8_t start[2 * kRecordBytes] = {kMagic[0], kMagic[1], kMagic[2], kMagic[3]};
+  PutRecord(start + kRecordBytes, 0);
+  if (!WriteAt(index.IndexFile, 0, start, sizeof start))
+    return StartFailed(index, PageIndexError::kCannotWriteHeader);
+  index.PageCount = 1;
+  index.State = PG_ACTIVE;
+  return PageIndexError::kNone;
+}
+
+PageIndexError PageIndexChunk(PageIndex& index) {
+  const FileSystem& fs = Files();
+  if (!fs.Seek(index.SourceFile, index.ScanPosition))
+    return ChunkFailed(index, PageIndexError::kSeekFailed);
+  int32_t n = fs.Read(index.SourceFile, index.Buffer.get(), index.BufferBytes);
+  if (n < 0 || n > index.BufferBytes) return ChunkFailed(index, PageIndexError::kReadFailed);
+
+  RecordWriter records(index.IndexFile, index.PageCount + 1);
+  bool written = true;
+  index.ByteBefore = ForEachPageStart(index.Buffer.get(), static_cast<size_t>(n), index.ByteBefore,
+                                      index.ScanPosition, [&](FileOffset offset) {
+                                        // The header counts pages in 32 bits.
+                                        if (index.PageCount == INT32_MAX) return false;
+                                        ++index.PageCount;
+                                        return written = records.Add(offset);
+                                      });
+  if (!records.Flush() || !written) return ChunkFailed(index, PageIndexError::kRecordWriteFailed);
+  index.ScanPosition += n;
+  if (n == index.BufferBytes) return PageIndexError::kNone;
+
+  index.State = PG_DONE;
+  CloseFile(index.SourceFile);
+  uint8_t header[kRecordBytes] = {kMagic[0], kMagic[1], kMagic[2], kMagic[3]};
+  PutWord(header + 4, static_cast<uint32_t>(index.PageCount));
+  if (!fs.Seek(index.IndexFile, 0)) return ChunkFailed(index, PageIndexError::kHeaderSeekFailed);
+  if (fs.Write(index.IndexFile, header, sizeof header) != sizeof header)
+    return ChunkFailed(index, PageIndexError::kHeaderUpdateFailed);
+  return PageIndexError::kNone;
+}
+
+int32_t PageIndexAvailablePages(const PageIndex& index) {
+  bool offered = index.State == PG_ACTIVE || index.State == PG_DONE;
+  return offered && index.IndexFile != kNoFile ? index.PageCount : -1;
+}
+
+FileOffset PageIndexLookup(const PageIndex& index, int32_t page, int32_t knownCount) {
+  if (index.IndexFile == kNoFile) return kPageNoIndex;
+  if (page < 1) return kPageOutOfRange;
+  const FileSystem& fs = Files();
+  uint8_t bytes[kRecordBytes];
+  if (knownCount == 0) {
+    if (!fs.Seek(index.IndexFile, 0) || fs.Read(index.IndexFile, bytes, sizeof bytes) != 8)
+      return kPageReadFailed;
+    if (GetWord(bytes) != GetWord(kMagic)) return kPageCorrupted;
+    knownCount = static_cast<int32_t>(GetWord(bytes + 4));
+  }
+  if (page > knownCount) return kPageOutOfRange;
+  if (!fs.Seek(index.IndexFile, FileOffset{kRecordBytes} * page) ||
+      fs.Read(index.IndexFile, bytes, sizeof bytes) != 8)
+    return kPageReadFailed;
+  return static_cast<FileOffset>(GetWord(bytes) | static_cast<uint64_t>(GetWord(bytes + 4)) << 32);
+}
