@@ -10,6 +10,7 @@
 #include "viewer/app/screen_font.h"
 #include "viewer/app/scrolling.h"
 #include "viewer/app/selection.h"
+#include "viewer/navigation/page_index_requests.h"
 #include "viewer/view/messages.h"
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -42,7 +43,13 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_TIMER:
       if (wParam == kAutoScrollUpTimer || wParam == kAutoScrollDownTimer)
         AutoScrollTick(hwnd, wParam);
+      else if (wParam == IDT_PAGE_INDEX)
+        PostMessageA(hwnd, PG_CONT, 0, 0);
       return 0;
+    case PG_START:
+    case PG_CONT:
+    case PG_STOP:
+    case PG_CLOSE: OnPageIndexMessage(hwnd, msg); return 0;
     case VW_LAYOUT: return OnLayout(hwnd, false);
     case VW_MAKEFONT: OnMakeFont(hwnd); return 0;
     case VW_REFORMAT:

@@ -1,0 +1,112 @@
+#include "viewer/navigation/page_index_requests.h"
+
+#include <cstdio>
+
+#include "viewer/navigation/page_index.h"
+#include "viewer/services/ui_seam.h"
+#include "viewer/settings/view_options.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/open_file.h"
+
+namespace {
+constexpr char kIndexingFailed[] =
+    "\n\nPage indexing failed, [GoTo page] command will not be available";
+// How many bytes a tick scans between two looks at the message queue.
+constexpr FileOffset kBytesBetweenQueueChecks = 64 * 1024;
+
+void ReportStartError(HWND hwnd, PageIndexError error) {
+  char text[64 + 2 * kFilePathChars];
+  switch (error) {
+    case PageIndexError::kCannotCreateIndex:
+      std::snprintf(text, sizeof text, "Cannot open temp file:\n%s", gPageIndex.IndexPath);
+      break;
+    case PageIndexError::kNoBuffer:
+      std::snprintf(text, sizeof text, "Cannot allocate file I/O buffer for page index.");
+      break;
+    case PageIndexError::kCannotOpenSource:
+      std::snprintf(text, sizeof text, "Cannot open file:\n%s", gFile.Path);
+      break;
+    default: std::snprintf(text, sizeof text, "Index file write error:\n%s", gFile.Path); break;
+  }
+  ReportMessage(hwnd, text, "Program Error", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void ReportChunkError(PageIndexError error) {
+  const char* what = error == PageIndexError::kSeekFailed          ? "Seek error."
+                     : error == PageIndexError::kReadFailed        ? "Read error."
+                     : error == PageIndexError::kRecordWriteFailed ? "Error writing the page index file."
+                     : error == PageIndexError::kHeaderSeekFailed
+                         ? "Error locating the page index header."
+                         : "Error updating the page index header.";
+  char text[128];
+  std::snprintf(text, sizeof text, "%s%s", what, kIndexingFailed);
+  gMessageBox(nullptr, text, "Tarvo Page Indexing", MB_OK);
+}
+
+void ReportProgramError(const char* text) {
+  ReportMessage(nullptr, text, "Program error", MB_OK | MB_ICONHAND);
+  PageIndexReset(gPageIndex);
+}
+
+bool MessageWaiting() { return HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0; }
+
+// One tick scans chunk after chunk until the scan ends, a message waits for
+// the window (input, a repaint, a sent or posted message, a timer: the next
+// tick too) or the timer's period has passed. So an idle window indexes at
+// the speed of the scan, and one that is used waits for one stretch of
+// kBytesBetweenQueueChecks at most. The index file is the same whichever
+// way the chunks fall into ticks.
+PageIndexError ScanForOneTick() {
+  const DWORD began = GetTickCount();
+  const DWORD budget = gSetupSettings.PageIndexingDelay > 0
+                           ? static_cast<DWORD>(gSetupSettings.PageIndexingDelay)
+                           : 1;
+  FileOffset sinceCheck = 0;
+  for (;;) {
+    const FileOffset from = gPageIndex.ScanPosition;
+    PageIndexError error = PageIndexChunk(gPageIndex);
+    if (error != PageIndexError::kNone || gPageIndex.State != PG_ACTIVE) return error;
+    sinceCheck += gPageIndex.ScanPosition - from;
+    if (sinceCheck < kBytesBetweenQueueChecks) continue;
+    sinceCheck = 0;
+    if (MessageWaiting() || GetTickCount() - began >= budget) return PageIndexError::kNone;
+  }
+}
+}  // namespace
+
+void PageIndexRequest(HWND hwnd, UINT code) {
+  PageIndexError error = PageIndexError::kNone;
+  switch (code) {
+    case PG_START:
+      error = PageIndexStart(gPageIndex, gFile.Path, gSetupSettings.PageIndexingBuffer);
+      if (error != PageIndexError::kNone) ReportStartError(hwnd, error);
+      return;
+    case PG_CONT:
+      if (gPageIndex.State != PG_ACTIVE) return ReportProgramError("PG_CONT while not PG_ACTIVE");
+      error = ScanForOneTick();
+      if (error != PageIndexError::kNone) ReportChunkError(error);
+      return;
+    case PG_STOP: PageIndexReset(gPageIndex); return;
+    case PG_CLOSE: PageIndexClose(gPageIndex); return;
+    default: {
+      char text[48];
+      std::snprintf(text, sizeof text, "Unknown message code: %X", code);
+      ReportProgramError(text);
+    }
+  }
+}
+
+void OnPageIndexMessage(HWND hwnd, UINT msg) {
+  if (msg != PG_CONT || gPageIndex.State == PG_ACTIVE) PageIndexRequest(hwnd, msg);
+  if (msg == PG_START)
+    SetTimer(hwnd, IDT_PAGE_INDEX, static_cast<UINT>(gSetupSettings.PageIndexingDelay), nullptr);
+  else if (gPageIndex.State != PG_ACTIVE)
+    KillTimer(hwnd, IDT_PAGE_INDEX);
+}
+
+FileOffset LookUpPage(int32_t page, int32_t knownCount) {
+  FileOffset offset = PageIndexLookup(gPageIndex, page, knownCount);
+  if (offset != kPageCorrupted) return offset;
+  ReportMessage(nullptr, "Index file corrupted.", "Program Error", MB_OK | MB_ICONEXCLAMATION);
+  return kPageReadFailed;
+}
