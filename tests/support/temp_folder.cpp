@@ -76,8 +76,9 @@ bool WriteFileText(const std::string& path, const std::string& text) {
 }
 
 std::string ReadFileText(const std::string& path) {
-  HANDLE file =
-      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  // Also a file that a program holds open for writing.
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return "<missing>";
   std::vector<char> bytes(GetFileSize(file, nullptr));
   DWORD read = 0;

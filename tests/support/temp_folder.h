@@ -28,6 +28,7 @@ class TempFolder {
 };
 
 bool WriteFileText(const std::string& path, const std::string& text);
-// The file's contents, or "<missing>" when it cannot be read.
+// The file's contents (also while a program writes it), or "<missing>" when
+// it cannot be read.
 std::string ReadFileText(const std::string& path);
 bool FileExists(const std::string& path);

@@ -1,0 +1,121 @@
+// The page index on the real main window: opening a file indexes it through
+// timer 3 into a temporary file; what the user is told when it fails.
+#include "viewer/navigation/page_index_requests.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/main_window_fixture.h"
+#include "viewer/navigation/page_index.h"
+#include "viewer/resources/resource_ids.h"
+#include "viewer/services/ui_seam.h"
+#include "viewer/view/messages.h"
+#include "viewer/view/open_file.h"
+
+namespace {
+struct Box {
+  HWND owner;
+  std::string text, caption;
+  UINT type;
+};
+std::vector<Box> gBoxes;
+std::vector<UINT> gBeeps;
+int WINAPI RecordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+  gBoxes.push_back({owner, text, caption, type});
+  return IDOK;
+}
+BOOL WINAPI RecordBeep(UINT type) {
+  gBeeps.push_back(type);
+  return TRUE;
+}
+
+class PageIndexWindowTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    profileText_ = "[Tarvo Setup]\nPageIndexingBuffer=16\nPageIndexingDelay=10\n";
+    MainWindowTest::SetUp();
+    gBoxes.clear();
+    gBeeps.clear();
+    gMessageBox = RecordBox;
+    gMessageBeep = RecordBeep;
+  }
+  void TearDown() override {
+    MainWindowTest::TearDown();
+    gMessageBox = MessageBoxA;
+    gMessageBeep = MessageBeep;
+  }
+  bool WaitForIndex() {
+    return WaitFor([] { return gPageIndex.State != PG_ACTIVE; });
+  }
+};
+
+TEST_F(PageIndexWindowTest, OpeningAFileIndexesItsPagesIntoATemporaryFile) {
+  std::string text = "first\r\n\fsecond\n\fthird";
+  for (int i = 0; i < 200; ++i) text += "\r\nline of the third page";
+  text += "\r\n\ffourth";
+  OpenName(folder_.Write("pages.txt", text));
+  ASSERT_TRUE(WaitForIndex());
+  EXPECT_EQ(gPageIndex.State, PG_DONE);
+  const std::string index = gPageIndex.IndexPath;
+  const size_t name = index.rfind('\\') + 1;
+  EXPECT_EQ(index.substr(name, 3), "TRU") << index;
+
+  std::string expected("TRX\x1A\x04\0\0\0", 8);
+  for (size_t offset : {size_t{0}, size_t{7}, size_t{15}, text.size() - 7}) {
+    expected += std::string(8, '\0');
+    for (int i = 0; i < 4; ++i)
+      expected[expected.size() - 8 + i] = static_cast<char>(offset >> (8 * i));
+  }
+  EXPECT_EQ(ReadFileText(index), expected);
+  EXPECT_EQ(LookUpPage(4, PageIndexAvailablePages(gPageIndex)),
+            static_cast<FileOffset>(text.size() - 7));
+
+  OpenNumberedLines(3);  // another file: the old index goes, a new one is made
+  EXPECT_FALSE(FileExists(index));
+  ASSERT_TRUE(WaitForIndex());
+  const std::string second = gPageIndex.IndexPath;
+  EXPECT_TRUE(FileExists(second));
+  Command(IDM_CLOSE);
+  EXPECT_FALSE(FileExists(second));
+  EXPECT_EQ(PageIndexAvailablePages(gPageIndex), -1);
+  EXPECT_TRUE(gBoxes.empty());
+}
+
+TEST_F(PageIndexWindowTest, FailuresAreReportedAsDesigned) {
+  const std::string path = folder_.Write("one.txt", "one page");
+  strcpy(gFile.Path, (path + ".gone").c_str());
+  SendMessageA(hwnd_, PG_START, 0, 0);
+  EXPECT_EQ(gPageIndex.State, PG_IDLE);
+  EXPECT_EQ(gPageIndex.IndexPath[0], '\0');  // its temporary file deleted again
+
+  strcpy(gFile.Path, path.c_str());
+  SendMessageA(hwnd_, PG_START, 0, 0);
+  ASSERT_EQ(gPageIndex.State, PG_ACTIVE);
+  CloseHandle(reinterpret_cast<HANDLE>(gPageIndex.SourceFile));  // the scan's file goes bad
+  SendMessageA(hwnd_, PG_CONT, 0, 0);
+  EXPECT_EQ(gPageIndex.State, PG_IDLE);
+  PageIndexRequest(hwnd_, PG_CONT);
+  PageIndexRequest(hwnd_, WM_USER + 99);
+
+  const UINT hand = MB_OK | MB_ICONHAND;
+  const std::vector<Box> expected = {
+      {hwnd_, "Cannot open file:\n" + path + ".gone", "Program Error", MB_OK | MB_ICONEXCLAMATION},
+      {nullptr,
+       "Seek error.\n\nPage indexing failed, [GoTo page] command will not be available",
+       "Tarvo Page Indexing", MB_OK},
+      {nullptr, "PG_CONT while not PG_ACTIVE", "Program error", hand},
+      {nullptr, "Unknown message code: 463", "Program error", hand},
+  };
+  ASSERT_EQ(gBoxes.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(gBoxes[i].owner, expected[i].owner) << i;
+    EXPECT_EQ(gBoxes[i].text, expected[i].text) << i;
+    EXPECT_EQ(gBoxes[i].caption, expected[i].caption) << i;
+    EXPECT_EQ(gBoxes[i].type, expected[i].type) << i;
+  }
+  EXPECT_EQ(gBeeps, (std::vector<UINT>{MB_ICONEXCLAMATION, MB_ICONHAND, MB_ICONHAND}));
+}
+}  // namespace
