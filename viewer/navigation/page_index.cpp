@@ -76,6 +76,7 @@ void PageIndexReset(PageIndex& index) {
   if (index.IndexPath[0]) Files().Delete(index.IndexPath);
   index.IndexPath[0] = '\0';
   index.ScanPosition = 0;
+  index.SourcePosition = -1;
   index.PageCount = 0;
   index.ByteBefore = 0;
   index.State = PG_IDLE;
@@ -110,10 +111,14 @@ PageIndexError PageIndexStart(PageIndex& index, const char* path, int32_t buffer
 
 PageIndexError PageIndexChunk(PageIndex& index) {
   const FileSystem& fs = Files();
-  if (!fs.Seek(index.SourceFile, index.ScanPosition))
+  // Chunks are read back to back: only the first one, or one after a failed
+  // read, needs a seek.
+  if (index.SourcePosition != index.ScanPosition && !fs.Seek(index.SourceFile, index.ScanPosition))
     return ChunkFailed(index, PageIndexError::kSeekFailed);
+  index.SourcePosition = -1;
   int32_t n = fs.Read(index.SourceFile, index.Buffer.get(), index.BufferBytes);
   if (n < 0 || n > index.BufferBytes) return ChunkFailed(index, PageIndexError::kReadFailed);
+  index.SourcePosition = index.ScanPosition + n;
 
   RecordWriter records(index.IndexFile, index.PageCount + 1);
   bool written = true;

@@ -25,6 +25,7 @@ struct PageIndex {
   FileHandle IndexFile = kNoFile;
   FileHandle SourceFile = kNoFile;  // the viewed file, opened again for the scan
   FileOffset ScanPosition = 0;      // the next byte to scan
+  FileOffset SourcePosition = -1;   // where SourceFile stands; -1 when not known
   int32_t PageCount = 0;            // pages found so far; 1 as soon as a scan starts
   uint8_t ByteBefore = 0;           // the byte before ScanPosition (a line end ends a chunk)
   std::unique_ptr<uint8_t[]> Buffer;

@@ -51,16 +51,16 @@ void ReportProgramError(const char* text) {
 bool MessageWaiting() { return HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0; }
 
 // One tick scans chunk after chunk until the scan ends, a message waits for
-// the window (input, a repaint, a sent or posted message, a timer: the next
-// tick too) or the timer's period has passed. So an idle window indexes at
-// the speed of the scan, and one that is used waits for one stretch of
-// kBytesBetweenQueueChecks at most. The index file is the same whichever
-// way the chunks fall into ticks.
-PageIndexError ScanForOneTick() {
+// the window (input, a repaint, a sent or posted message, another timer) or
+// the timer's period has passed; a message waits at most for one stretch of
+// kBytesBetweenQueueChecks. A tick that gave way to a message has the timer
+// come back as soon as the window is idle again (timer messages come only
+// when no other message waits). So the index is made at the speed of the
+// scan while the window has nothing else to do, and the index file is the
+// same whichever way its chunks fall into ticks.
+PageIndexError ScanForOneTick(HWND hwnd) {
   const DWORD began = GetTickCount();
-  const DWORD budget = gSetupSettings.PageIndexingDelay > 0
-                           ? static_cast<DWORD>(gSetupSettings.PageIndexingDelay)
-                           : 1;
+  const DWORD period = static_cast<DWORD>(gSetupSettings.PageIndexingDelay);
   FileOffset sinceCheck = 0;
   for (;;) {
     const FileOffset from = gPageIndex.ScanPosition;
@@ -69,7 +69,11 @@ PageIndexError ScanForOneTick() {
     sinceCheck += gPageIndex.ScanPosition - from;
     if (sinceCheck < kBytesBetweenQueueChecks) continue;
     sinceCheck = 0;
-    if (MessageWaiting() || GetTickCount() - began >= budget) return PageIndexError::kNone;
+    if (GetTickCount() - began >= period) return PageIndexError::kNone;
+    if (MessageWaiting()) {
+      if (period > USER_TIMER_MINIMUM) SetTimer(hwnd, IDT_PAGE_INDEX, USER_TIMER_MINIMUM, nullptr);
+      return PageIndexError::kNone;
+    }
   }
 }
 }  // namespace
@@ -83,7 +87,7 @@ void PageIndexRequest(HWND hwnd, UINT code) {
       return;
     case PG_CONT:
       if (gPageIndex.State != PG_ACTIVE) return ReportProgramError("PG_CONT while not PG_ACTIVE");
-      error = ScanForOneTick();
+      error = ScanForOneTick(hwnd);
       if (error != PageIndexError::kNone) ReportChunkError(error);
       return;
     case PG_STOP: PageIndexReset(gPageIndex); return;
