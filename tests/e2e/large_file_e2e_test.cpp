@@ -8,6 +8,7 @@
 
 #include "tests/support/clipboard_text.h"
 #include "tests/support/program_under_test.h"
+#include "tests/support/remote_viewer.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 #include "viewer/resources/resource_ids.h"
@@ -39,26 +40,11 @@ class LargeFile : public ::testing::Test {
     }
     EXPECT_TRUE(file_.empty() || DeleteFileA(file_.c_str()));
   }
-  // Synchronous, so the command has run when it returns (a search reads the
-  // whole file).
-  bool Send(UINT msg, WPARAM wParam, LPARAM lParam = 0) {
-    DWORD_PTR result;
-    return SendMessageTimeoutA(main_, msg, wParam, lParam, SMTO_NORMAL, 120000, &result) != 0;
-  }
-  std::string Copied() {
-    EmptyTheClipboard();
-    return Send(WM_COMMAND, IDM_COPY) ? ClipboardText() : "(no answer)";
-  }
-  // The line a click on the top row selects, as Copy gives it.
-  std::string TopLine() {
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 2));
-    Send(WM_LBUTTONUP, 0, MAKELPARAM(40, 2));
-    return Copied();
-  }
-  // Moves go through posted messages: the top line is polled.
-  bool TopLineBecomes(const std::string& line) {
-    return WaitFor([&] { return TopLine() == line + "\r\n"; }, 20000);
-  }
+  bool Send(UINT msg, WPARAM wParam, LPARAM lParam = 0) { return viewer().Send(msg, wParam, lParam); }
+  std::string Copied() { return viewer().Copied(); }
+  std::string TopLine() { return viewer().TopLine(); }
+  bool TopLineBecomes(const std::string& line) { return viewer().TopLineBecomes(line); }
+  RemoteViewer viewer() const { return RemoteViewer(main_); }
 
   TempFolder dir_;
   std::string exe_, file_;
