@@ -69,9 +69,20 @@ TEST_F(PageIndexWindowTest, OpeningAFileIndexesItsPagesIntoATemporaryFile) {
     for (int i = 0; i < 4; ++i)
       expected[expected.size() - 8 + i] = static_cast<char>(offset >> (8 * i));
   }
-  EXPECT_EQ(ReadFileText(index), expected);
+  EXPECT_EQ(ReadFileText(index), expected);  // before the header is spoilt below
   EXPECT_EQ(LookUpPage(4, PageIndexAvailablePages(gPageIndex)),
             static_cast<FileOffset>(text.size() - 7));
+  HANDLE file = reinterpret_cast<HANDLE>(gPageIndex.IndexFile);
+  DWORD written = 0;
+  SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+  WriteFile(file, "TRY", 3, &written, nullptr);
+  EXPECT_EQ(LookUpPage(4, 0), kPageReadFailed);
+  ASSERT_EQ(gBoxes.size(), 1u);
+  EXPECT_EQ(gBoxes[0].text, "Index file corrupted.");
+  EXPECT_EQ(gBoxes[0].caption, "Program Error");
+  EXPECT_EQ(gBoxes[0].type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+  EXPECT_EQ(gBoxes[0].owner, nullptr);
+  gBoxes.clear();
 
   OpenNumberedLines(3);  // another file: the old index goes, a new one is made
   EXPECT_FALSE(FileExists(index));
