@@ -6,6 +6,7 @@
 #include "common/text_copy.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/page_setup.h"
+#include "viewer/settings/print_setup.h"
 #include "viewer/settings/profile_store.h"
 #include "viewer/settings/recent_lists.h"
 #include "viewer/settings/titles_profile.h"
@@ -110,7 +111,7 @@ void ReadSetupSettings() {
 
 void LoadProfileGroups(const char* section, int mask, LineTable* titles, TextArena* titleText) {
   if (mask & SAVE_PAGE_SETUP) ReadPageSetup(section);
-  // The printer-setup group is read here.
+  if (mask & SAVE_PRINT_SETUP) LoadPrintSetup(section);
   if (mask & SAVE_FORMAT) ReadDisplayOptions(section);
   if (mask & SAVE_WINDOW_POS) ReadWindowPos(section);
   if (mask & SAVE_MRU_FILES) ReadRecentFiles();
@@ -123,7 +124,7 @@ void LoadProfile() {
   LoadProfileGroups(kMainSection, SAVE_FORMAT | SAVE_MRU_FILES | SAVE_WINDOW_POS);
   ReadColors(kColorsSection);
   ReadPrintShades(kColorsSection);
-  // The printer setup ("Print Setup") is loaded here.
+  LoadPrintSetup(kPrintSetupSection);
   ReadPageSetup(kPageSetupSection);
 }
 
