@@ -61,6 +61,11 @@ mkdir -p "$HOME"
 tarvo_wine_describe() { "$tarvo_wine" --version 2>/dev/null </dev/null || echo "$tarvo_wine_name"; }
 
 tarvo_make_prefix() {
+  tarvo_make_bare_prefix
+  tarvo_add_test_printer
+}
+
+tarvo_make_bare_prefix() {
   [ -f "$WINEPREFIX/.tarvo-ready" ] && return 0
   # -o: the wineserver started inside must not inherit the lock.
   flock -o "$WINEPREFIX.lock" bash -c '
@@ -70,4 +75,20 @@ tarvo_make_prefix() {
     "$2" -w
     touch "$WINEPREFIX/.tarvo-ready"
   ' _ "$tarvo_wine" "$tarvo_wineserver" "$tarvo_scripts_dir/wine-settings.reg"
+}
+
+# The PostScript test printer (tests/printer), once per prefix, when the
+# build has its program: the default printer, writing each job to the file
+# that TARVO_PRINT_OUT names.
+tarvo_add_test_printer() {
+  local program="$tarvo_build_dir/bin/add_test_printer.exe"
+  [ -f "$WINEPREFIX/.tarvo-printer" ] || [ ! -f "$program" ] && return 0
+  flock -o "$WINEPREFIX.lock" bash -c '
+    [ -f "$WINEPREFIX/.tarvo-printer" ] && exit 0
+    mkdir -p "$WINEPREFIX/drive_c/tarvo"
+    cp "$3" "$WINEPREFIX/drive_c/tarvo/TARVOTST.PPD"
+    "$1" "$4" "C:\\tarvo\\TARVOTST.PPD" </dev/null || exit 1
+    "$2" -w
+    touch "$WINEPREFIX/.tarvo-printer"
+  ' _ "$tarvo_wine" "$tarvo_wineserver" "$tarvo_scripts_dir/../tests/printer/test_printer.ppd" "$program"
 }

@@ -7,6 +7,8 @@
 #include "viewer/app/main_window.h"
 #include "viewer/app/screen_font.h"
 #include "viewer/navigation/search_commands.h"
+#include "viewer/print/print_commands.h"
+#include "viewer/print/printer_blocks_win32.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/services/help.h"
 #include "viewer/settings/view_options.h"
@@ -22,11 +24,13 @@ constexpr CommandRow kCommands[] = {
   // File
   {IDM_OPEN,           [](HWND h, int) { RunOpenDialog(h); },             R::Always,    nullptr},
   {IDM_CLOSE,          [](HWND h, int) { CloseFile(h); },                 R::NeedsFile, nullptr},
-  {IDM_PRINT,          nullptr,                                           R::Unbuilt,   nullptr},
-  {IDM_PRINT_PAGE,     nullptr,                                           R::Unbuilt,   nullptr},
-  {IDM_PRINT_TAGS,     nullptr,                                           R::Unbuilt,   nullptr},
+  {IDM_PRINT,          PrintCommand,                                      R::NeedsFile, nullptr},
+  {IDM_PRINT_PAGE,     PrintCommand,                                      R::NeedsFile, nullptr},
+  {IDM_PRINT_TAGS,     PrintCommand,                                      R::NeedsFile, nullptr},
+  {IDM_PRINT_FILE,     PrintCommand,                                      R::NeedsFile, nullptr},
+  {IDM_PRINT_TAGS_NO_DIALOG, PrintCommand,                                R::NeedsFile, nullptr},
   {IDM_PAGE_SETUP,     nullptr,                                           R::Unbuilt,   nullptr},
-  {IDM_PRINT_SETUP,    nullptr,                                           R::Unbuilt,   nullptr},
+  {IDM_PRINT_SETUP,    [](HWND h, int) { PrintSetupDialog(h); },          R::Always,    nullptr},
   {IDM_IGNORE_DDE,     nullptr,                                           R::Unbuilt,
                        [] { return gApp.DdeState != kDdeRunning; }},
   {IDM_EXIT,           [](HWND h, int) { SendMessageA(h, WM_CLOSE, 0, 0); }, R::Always, nullptr},

@@ -86,3 +86,12 @@
 #define IDC_FROM_TOP 112
 #define IDC_HEX_MESSAGE 114
 #define IDC_MARK_ALL 131
+
+// Print commands without a menu item (driven from outside).
+#define IDM_PRINT_FILE 109
+#define IDM_PRINT_TAGS_NO_DIALOG 111
+
+// AbortPrintDlg
+#define IDC_PRINT_DOCUMENT 101
+#define IDC_PRINT_PRINTER 102
+#define IDC_PRINT_PROGRESS 103

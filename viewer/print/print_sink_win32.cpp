@@ -1,0 +1,72 @@
+#include "viewer/print/print_sink_win32.h"
+
+#include "viewer/settings/color_table.h"
+
+namespace {
+// Text and background entries of the colour table for each kind of line.
+int TextEntry(PrintColors colors) {
+  switch (colors) {
+    case PrintColors::kTagged: return 13;
+    case PrintColors::kHeading: return 15;
+    case PrintColors::kComment: return 17;
+    default: return 11;
+  }
+}
+COLORREF Complement(COLORREF c) { return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c)); }
+int Length(std::string_view text) { return static_cast<int>(text.size()); }
+}  // namespace
+
+void GdiPageSink::Progress(int page, bool printed) { ShowPrintProgress(page, printed); }
+
+bool GdiPageSink::StartPage() {
+  const int started = ::StartPage(dc_);
+  if (started <= 0) {
+    spoolerError_ = started < 0 ? started : SP_ERROR;
+    return false;
+  }
+  SelectObject(dc_, font_);  // a new page may start with the device's defaults
+  UseColors(PrintColors::kNormal, false);
+  return true;
+}
+
+bool GdiPageSink::EndPage() {
+  const int ended = ::EndPage(dc_);
+  if (ended > 0) return true;
+  spoolerError_ = ended < 0 ? ended : SP_ERROR;
+  return false;
+}
+
+void GdiPageSink::UseColors(PrintColors colors, bool inverted) {
+  const int entry = TextEntry(colors);
+  COLORREF text = gColors[entry], back = gColors[entry + 1];
+  if (inverted) text = Complement(text), back = Complement(back);
+  SetTextColor(dc_, text);
+  SetBkColor(dc_, back);
+}
+
+void GdiPageSink::DrawLine(int32_t x, int32_t y, std::string_view text, PrintColors colors,
+                           bool inverted) {
+  UseColors(colors, inverted);
+  const RECT band{x, y, page_.Left + page_.UsableWidth, y + page_.LineHeight};
+  ExtTextOutA(dc_, x, y, ETO_OPAQUE | ETO_CLIPPED, &band, text.data(), Length(text), nullptr);
+  UseColors(PrintColors::kNormal, false);
+}
+
+void GdiPageSink::DrawText(int32_t x, int32_t y, std::string_view text, PrintColors colors) {
+  UseColors(colors, false);
+  TextOutA(dc_, x, y, text.data(), Length(text));
+  UseColors(PrintColors::kNormal, false);
+}
+
+void GdiPageSink::DrawBand(int32_t y) {
+  const RECT band{page_.Left, y, page_.Left + page_.UsableWidth, y + page_.LineHeight};
+  ExtTextOutA(dc_, page_.Left, y, ETO_OPAQUE, &band, "", 0, nullptr);
+}
+
+int32_t GdiPageSink::TextWidth(std::string_view text) {
+  SIZE size = {};
+  GetTextExtentPoint32A(dc_, text.data(), Length(text), &size);
+  return size.cx;
+}
+
+bool GdiPageSink::Cancelled() { return PrintCancelled(); }
