@@ -133,3 +133,47 @@ TEST(PrintE2E, PrintsHeadingTitlesTagsSelectionAndFormFeedPages) {
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(tarvo.WaitForExit(), 0);  // the job's file is complete once the program is gone
 }
+
+// Cancel in the progress dialog ends a long job within a page, leaves the
+// main window enabled, says nothing, and the next print works.
+TEST(PrintE2E, CancelEndsTheJobAndTheNextPrintWorks) {
+  TempFolder dir;
+  const std::string outWindows = WinePathOf(TARVO_PRINT_UNIX_DIR);
+  CreateDirectoryA(outWindows.c_str(), nullptr);
+  if (!SpoolerTakesDocuments(dir)) GTEST_SKIP() << "this Wine's spooler refuses every document";
+  const std::string exe = dir.path() + "\\TARVO.EXE";
+  ASSERT_TRUE(CopyFileA(WinePathOf(TARVO_EXE_UNIX_PATH).c_str(), exe.c_str(), FALSE));
+  dir.Write("TARVO.INI", "[Tarvo Setup]\nMasterProfile=1\n[Page Setup]\nPrintOptions=256\n");
+  std::string text;  // 300 pages of two lines
+  for (int page = 1; page <= 300; ++page)
+    text += "page " + std::to_string(page) + "\r\nsecond line\r\n\f";
+  dir.Write("long.txt", text);
+  const std::string ps = outWindows + "\\cancel.ps";  // TARVO_PRINT_OUT of this test
+  DeleteFileA(ps.c_str());
+
+  ProgramUnderTest tarvo(exe, "long.txt", dir.path());
+  HWND main = tarvo.WaitForWindow("TARVO");
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "Tarvo - long.txt"; }));
+  PostMessageA(main, WM_COMMAND, IDM_PRINT_FILE, 0);
+  HWND progress = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (progress = FindWindowA(nullptr, "Printing File")) != nullptr; }));
+  char page[64] = "";
+  ASSERT_TRUE(WaitFor([&] {
+    GetDlgItemTextA(progress, IDC_PRINT_PROGRESS, page, sizeof page);
+    return std::string(page).rfind("Printing page ", 0) == 0;
+  }));
+  PostMessageA(progress, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(progress) && IsWindowEnabled(main); }, 20000))
+      << "the job went on after Cancel";
+  EXPECT_EQ(WaitForMessageBox(tarvo.processId(), "Tarvo", "", 500), nullptr) << "a cancelled job says nothing";
+
+  DWORD_PTR answer;
+  ASSERT_TRUE(SendMessageTimeoutA(main, WM_COMMAND, IDM_PRINT_PAGE, 0, SMTO_NORMAL, 20000, &answer));
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(tarvo.WaitForExit(), 0);
+  const std::string printed = ReadFileText(ps);
+  size_t pages = 0;
+  for (size_t at = 0; (at = printed.find("%%Page:", at)) != std::string::npos; ++at) ++pages;
+  EXPECT_EQ(pages, 1u) << "Print Page after the cancelled job";
+}

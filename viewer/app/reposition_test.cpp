@@ -86,6 +86,9 @@ class RepositionTest : public ::testing::Test {
     SendMessageA(hwnd_, VW_OPENFILE, 0, reinterpret_cast<LPARAM>(path ? path : path_));
     ASSERT_TRUE(WaitFor([] { return gLines.Alast > gLines.Acur; }, 10000))
         << "the table was not filled";
+    // The page index reads the file with a handle of its own while it
+    // scans: it is stopped, so the tests may change or delete the file.
+    SendMessageA(hwnd_, PG_STOP, 0, 0);
   }
 
   EmptyProfile profile_;

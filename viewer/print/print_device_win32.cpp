@@ -156,7 +156,9 @@ void EndPrintJob(HWND owner, PrintDevice& device, bool aborted) {
   device = PrintDevice{};
 }
 
-bool PrintCancelled() { return gAbort; }
+// Composing runs the abort procedure itself too: not every spooler calls it
+// while pages are drawn, and the progress dialog must answer Cancel.
+bool PrintCancelled() { return !AbortProc(nullptr, 0); }
 
 void ShowPrintProgress(int page, bool printed) {
   if (!gProgress) return;

@@ -21,7 +21,8 @@ PrintDevice OpenPrintJob(HWND owner, const char* documentName, bool noDialog, bo
 // Enables the main window, ends (or, aborted, drops) the document, deletes
 // the device context and the progress dialog.
 void EndPrintJob(HWND owner, PrintDevice& device, bool aborted);
-// The progress dialog's Cancel was pressed.
+// Handles the messages waiting (the progress dialog's first); true once its
+// Cancel was pressed.
 bool PrintCancelled();
 // Shows what page the job is at in the progress dialog.
 void ShowPrintProgress(int page, bool printed);
