@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "viewer/settings/decimal_number.h"
+#include "common/decimal_number.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;

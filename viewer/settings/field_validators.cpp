@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/decimal_number.h"
 #include "viewer/services/ui_seam.h"
-#include "viewer/settings/decimal_number.h"
 
 namespace {
 constexpr int kFieldChars = 128;
