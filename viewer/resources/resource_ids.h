@@ -86,3 +86,11 @@
 #define IDC_FROM_TOP 112
 #define IDC_HEX_MESSAGE 114
 #define IDC_MARK_ALL 131
+
+// Go To ("GoToDlg").
+#define IDC_GOTO_TOP 191
+#define IDC_GOTO_BOTTOM 192
+#define IDC_GOTO_BYTE 193
+#define IDC_GOTO_PAGE 194
+#define IDC_GOTO_NUMBER 195
+#define IDC_GOTO_RANGE 196
