@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,9 +28,8 @@ std::string ItemText(HWND dialog, int id) {
   return text;
 }
 
-// What the dialog shows: the checked choice, the number field (its text,
-// whether it is enabled), the range and where the focus is ("edit" with
-// its selection).
+// The checked choice, the number field ("off": disabled), the range and
+// the focus ("edit" with its selection).
 std::string Shown(HWND dialog) {
   int checked = 0;
   for (int id = IDC_GOTO_TOP; id <= IDC_GOTO_PAGE; ++id)
@@ -50,7 +48,6 @@ std::string Shown(HWND dialog) {
 class GoTo : public MainWindowTest {
  protected:
   void SetUp() override {
-    gBeeps.clear();
     gMessageBeep = RecordBeep;
     MainWindowTest::SetUp();
   }
@@ -59,20 +56,11 @@ class GoTo : public MainWindowTest {
     gMessageBeep = MessageBeep;
   }
 
-  // 2000 lines "NNNNNN" ended by CR LF: line k starts at 8 * k; 16000 bytes.
-  void OpenLines() {
-    std::string text;
-    char line[16];
-    for (int i = 0; i < 2000; ++i) {
-      std::snprintf(line, sizeof line, "%06d\r\n", i);
-      text += line;
-    }
-    OpenName(folder_.Write("lines.txt", text));
-  }
-
   // Runs Go To without handling what it posts; act answers the dialog.
   // Message boxes are kept as "caption: text" and closed.
   void Run(const std::function<void(HWND)>& act) {
+    boxes_.clear();
+    gBeeps.clear();
     DialogDriver driver([&](HWND dialog) {
       if (!GetDlgItem(dialog, IDC_GOTO_NUMBER)) {
         boxes_.push_back(WindowText(dialog) + ": " + MessageBoxText(dialog));
@@ -103,13 +91,6 @@ class GoTo : public MainWindowTest {
     SendMessageA(hwnd_, WM_VSCROLL, code, 0);
     PumpMessages();
   }
-  bool TakeVScroll(int code) {
-    MSG msg;
-    bool found = false;
-    while (PeekMessageA(&msg, hwnd_, WM_VSCROLL, WM_VSCROLL, PM_REMOVE))
-      found |= LOWORD(msg.wParam) == code;
-    return found;
-  }
 
   std::vector<std::string> boxes_;
   int dialogs_ = 0;
@@ -119,7 +100,7 @@ class GoTo : public MainWindowTest {
 TEST_F(GoTo, OpensOnTopAndEachChoiceSetsUpTheNumberField) {
   Run([](HWND dialog) { ClickButton(dialog, IDCANCEL); });
   EXPECT_EQ(dialogs_, 0) << "no file, no Go To";
-  OpenLines();
+  OpenNumberedLines(2000);
   SendMessageA(hwnd_, PG_STOP, 0, 0);  // no page index
   std::vector<std::string> shown;
   bool pagesOffered = true;
@@ -136,36 +117,31 @@ TEST_F(GoTo, OpensOnTopAndEachChoiceSetsUpTheNumberField) {
   });
   EXPECT_FALSE(pagesOffered);
   EXPECT_EQ(limit, 16);
-  EXPECT_EQ(shown, (std::vector<std::string>{
-                       "191 [N/A off] [] 191",
-                       "193 [0x000000] [1 to 0x3E80] edit 0-8",
-                       "192 [N/A off] [] 192",
-                       "191 [N/A off] [] 191",
-                   }));
+  EXPECT_EQ(shown, (std::vector<std::string>{"191 [N/A off] [] 191",
+                                             "193 [0x000000] [1 to 0x55F0] edit 0-8",
+                                             "192 [N/A off] [] 192", "191 [N/A off] [] 191"}));
 }
 
 TEST_F(GoTo, ByteOffsetsInEveryBaseUpToTheFileSize) {
-  OpenLines();
+  OpenNumberedLines(2000);  // 22000 bytes
   Scroll(SB_BOTTOM);
   const FileOffset end = TopOffset();
-  ASSERT_GT(end, 0);
+  const FileOffset line1 = kNumberedLineBytes;  // holds byte 16
   struct Case {
     const char* text;
     const char* box;  // empty: accepted
     FileOffset top;
   } cases[] = {
-      {"0x10", "", 16},
-      {"16", "", 16},
-      {"020", "", 16},
-      {"16000", "", end},
-      {"16001", "Bad Options: File Offset must be a number between 0 and 16000!", 0},
-      {"", "Bad Options: File Offset must be a number between 0 and 16000!", 0},
+      {"0x10", "", line1},
+      {"16", "", line1},
+      {"020", "", line1},
+      {"22000", "", end},
+      {"22001", "Bad Options: File Offset must be a number between 0 and 22000!", 0},
+      {"", "Bad Options: File Offset must be a number between 0 and 22000!", 0},
       {"12a", "Bad Options: Invalid character \"a\" in File Offset.", 0},
   };
   for (const Case& c : cases) {
     Scroll(SB_TOP);
-    boxes_.clear();
-    gBeeps.clear();
     Choose(IDC_GOTO_BYTE, c.text);
     EXPECT_EQ(TopOffset(), c.top) << c.text;
     EXPECT_EQ(boxes_.empty() ? "" : boxes_[0], c.box) << c.text;
@@ -174,21 +150,18 @@ TEST_F(GoTo, ByteOffsetsInEveryBaseUpToTheFileSize) {
   }
 }
 
-TEST_F(GoTo, TopAndBottomPostTheScrollBarsMovesAndCancelMovesNothing) {
-  OpenLines();
-  Choose(IDC_GOTO_TOP, "");
-  EXPECT_TRUE(TakeVScroll(SB_TOP));
+TEST_F(GoTo, BottomIsTheScrollBarsBottomAndCancelMovesNothing) {
+  OpenNumberedLines(2000);
   Choose(IDC_GOTO_BOTTOM, "");
-  EXPECT_TRUE(TakeVScroll(SB_BOTTOM));
-  Scroll(SB_BOTTOM);
-  const FileOffset top = TopOffset();
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, hwnd_, WM_VSCROLL, WM_VSCROLL, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, static_cast<WPARAM>(SB_BOTTOM));
   Run([](HWND dialog) {
     ClickButton(dialog, IDC_GOTO_BYTE);
     SetDlgItemTextA(dialog, IDC_GOTO_NUMBER, "16");
     ClickButton(dialog, IDCANCEL);
   });
-  EXPECT_EQ(TopOffset(), top);
-  EXPECT_TRUE(boxes_.empty());
+  EXPECT_EQ(TopOffset(), 0);
 }
 
 TEST_F(GoTo, PageNumbersAreOfferedAsFarAsTheIndexHasFoundPages) {
@@ -204,24 +177,21 @@ TEST_F(GoTo, PageNumbersAreOfferedAsFarAsTheIndexHasFoundPages) {
     ClickButton(dialog, IDCANCEL);
   });
   EXPECT_EQ(shown, "194 [1] [1 to 1] edit 0-1");
-  EXPECT_EQ(
-      boxes_,
-      (std::vector<std::string>{"Bad Options: Page Number must be a number between 1 and 1!"}));
+  EXPECT_EQ(boxes_,
+            std::vector<std::string>{"Bad Options: Page Number must be a number between 1 and 1!"});
 
   ASSERT_TRUE(WaitFor([] { return gPageIndex.State == PG_DONE; }));
-  boxes_.clear();
   Choose(IDC_GOTO_PAGE, "2");
   EXPECT_TRUE(boxes_.empty());
   EXPECT_EQ(TopOffset(), 3) << "the form feed's line";
 
-  // The index dropped while the dialog was open.
   Run([&](HWND dialog) {
     ClickButton(dialog, IDC_GOTO_PAGE);
     SetDlgItemTextA(dialog, IDC_GOTO_NUMBER, "3");
-    SendMessageA(hwnd_, PG_STOP, 0, 0);
+    SendMessageA(hwnd_, PG_STOP, 0, 0);  // the index dropped meanwhile
     ClickButton(dialog, IDOK);
   });
-  EXPECT_EQ(boxes_, (std::vector<std::string>{"Go To Page: Invalid page number."}));
+  EXPECT_EQ(boxes_, std::vector<std::string>{"Go To Page: Invalid page number."});
   EXPECT_EQ(gBeeps.back(), static_cast<UINT>(MB_ICONEXCLAMATION));
   EXPECT_EQ(TopOffset(), 3);
 }
