@@ -30,7 +30,7 @@ void AskForNumber(HWND dlg, const char* start, const char* range) {
 }
 
 void Open(HWND dlg) {
-  CheckRadioButton(dlg, IDC_GOTO_TOP, IDC_GOTO_PAGE, IDC_GOTO_TOP);
+  CheckDlgButton(dlg, IDC_GOTO_TOP, BST_CHECKED);
   SendDlgItemMessageA(dlg, IDC_GOTO_NUMBER, EM_LIMITTEXT, kNumberChars, 0);
   ShowNoNumber(dlg);
   if (gLimits->PageCount <= 0) EnableWindow(GetDlgItem(dlg, IDC_GOTO_PAGE), FALSE);
