@@ -6,6 +6,7 @@
 #include "viewer/app/commands.h"
 #include "viewer/app/main_window.h"
 #include "viewer/app/screen_font.h"
+#include "viewer/navigation/goto_command.h"
 #include "viewer/navigation/search_commands.h"
 #include "viewer/print/print_commands.h"
 #include "viewer/print/printer_blocks_win32.h"
@@ -42,7 +43,7 @@ constexpr CommandRow kCommands[] = {
   {IDM_FIND_HEX,       OnFindDialog,                                      R::NeedsFile, nullptr},
   {IDM_FIND_NEXT,      [](HWND h, int) { FindNext(h); },                  R::NeedsFile, nullptr},
   {IDM_MARK_ALL,       [](HWND h, int) { MarkAll(h); },                   R::NeedsFile, nullptr},
-  {IDM_GOTO,           nullptr,                                           R::Unbuilt,   nullptr},
+  {IDM_GOTO,           [](HWND h, int) { GoTo(h); },                      R::NeedsFile, nullptr},
   // View
   {IDM_TEXT,           [](HWND h, int) { SwitchFormat(h, FORMAT_TEXT); }, R::Always,
                        [] { return FormatIs(FORMAT_TEXT); }},

@@ -1,11 +1,11 @@
 #include "viewer/settings/format_options_dialog.h"
 
 #include "viewer/resources/resource_ids.h"
+#include "viewer/services/field_validators.h"
 #include "viewer/services/help.h"
 #include "viewer/services/instance.h"
 #include "viewer/services/ui_seam.h"
 #include "viewer/settings/color_table.h"
-#include "viewer/settings/field_validators.h"
 #include "viewer/settings/profile_groups.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "tests/support/dialog_driver.h"
 #include "tests/support/main_window_fixture.h"
 #include "viewer/resources/resource_ids.h"
-#include "viewer/settings/field_validators.h"
+#include "viewer/services/field_validators.h"
 
 namespace {
 class FormatOptions : public MainWindowTest {
@@ -124,6 +124,14 @@ TEST_F(FormatOptions, NumberValidatorsReadAutomaticBasesAndDecimals) {
     SetDlgItemTextA(dlg, IDC_LINE_LENGTH, "-8z");
     EXPECT_EQ(ReadLongField(dlg, IDC_LINE_LENGTH, &ok, true), -8);
     EXPECT_FALSE(ok);
+    // Offsets into files beyond 4 GiB, and bounds printed in full.
+    constexpr int64_t kEightGiB = int64_t{8} << 30;
+    SetDlgItemTextA(dlg, IDC_LINE_LENGTH, "0x1FFFFFFFF");
+    EXPECT_TRUE(ValidateLongField(dlg, IDC_LINE_LENGTH, 0, kEightGiB, "Offset"));
+    EXPECT_EQ(ReadLongField(dlg, IDC_LINE_LENGTH, &ok, false), kEightGiB - 1);
+    SetDlgItemTextA(dlg, IDC_LINE_LENGTH, "8589934593");
+    EXPECT_FALSE(ValidateLongField(dlg, IDC_LINE_LENGTH, 0, kEightGiB, "Offset"));
+    EXPECT_EQ(boxes_.back(), "Offset must be a number between 0 and 8589934592!");
     boxes_.clear();
     SetDlgItemTextA(dlg, IDC_LINE_LENGTH, "2.5");
     EXPECT_TRUE(ValidateDecimalField(dlg, IDC_LINE_LENGTH, 0, 300, 2, "Margin"));

@@ -1,9 +1,9 @@
 #include "viewer/settings/freeze_columns_dialog.h"
 
 #include "viewer/resources/resource_ids.h"
+#include "viewer/services/field_validators.h"
 #include "viewer/services/help.h"
 #include "viewer/services/instance.h"
-#include "viewer/settings/field_validators.h"
 
 namespace {
 constexpr UINT WM_CARET_COLUMN = WM_USER + 735;

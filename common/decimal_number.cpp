@@ -1,4 +1,4 @@
-#include "viewer/settings/decimal_number.h"
+#include "common/decimal_number.h"
 
 #include <algorithm>
 #include <cstdio>

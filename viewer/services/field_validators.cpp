@@ -1,10 +1,10 @@
-#include "viewer/settings/field_validators.h"
+#include "viewer/services/field_validators.h"
 
 #include <cstdio>
-#include <cstdlib>
 
+#include "common/auto_base_number.h"
+#include "common/decimal_number.h"
 #include "viewer/services/ui_seam.h"
-#include "viewer/settings/decimal_number.h"
 
 namespace {
 constexpr int kFieldChars = 128;
@@ -21,15 +21,6 @@ struct FieldText {
   char text[kFieldChars + 1] = "";
   FieldText(HWND dialog, int control) { GetDlgItemTextA(dialog, control, text, sizeof text); }
 };
-
-// The number with automatic base and where its conversion stopped.
-int32_t AutoBase(const char* text, bool isSigned, const char** end) {
-  char* stop = nullptr;
-  int32_t v = isSigned ? static_cast<int32_t>(std::strtol(text, &stop, 0))
-                       : static_cast<int32_t>(std::strtoul(text, &stop, 0));
-  *end = stop;
-  return v;
-}
 
 char DecimalSeparator() {
   char text[4] = ".";
@@ -48,31 +39,29 @@ bool ValidateIntField(HWND dialog, int control, int min, int max, const char* na
   return Report(dialog, control, text);
 }
 
-bool ValidateLongField(HWND dialog, int control, int32_t min, int32_t max, const char* name) {
+bool ValidateLongField(HWND dialog, int control, int64_t min, int64_t max, const char* name) {
   FieldText field(dialog, control);
   char text[200];
   if (field.text[0]) {
-    const char* end = nullptr;
-    int32_t value = AutoBase(field.text, false, &end);
-    if (*end) {
-      std::snprintf(text, sizeof text, "Invalid character \"%c\" in %s.", *end, NumberName(name));
+    AutoBaseNumber number = ParseAutoBaseNumber(field.text, false);
+    if (char stop = field.text[number.Length]) {
+      std::snprintf(text, sizeof text, "Invalid character \"%c\" in %s.", stop, NumberName(name));
       return Report(dialog, control, text);
     }
-    if (value >= min && value <= max) return true;
+    if (number.Value >= min && number.Value <= max) return true;
   }
-  std::snprintf(text, sizeof text, "%s must be a number between %ld and %ld!", NumberName(name),
-                static_cast<long>(min), static_cast<long>(max));
+  std::snprintf(text, sizeof text, "%s must be a number between %lld and %lld!", NumberName(name),
+                static_cast<long long>(min), static_cast<long long>(max));
   return Report(dialog, control, text);
 }
 
-int32_t ReadLongField(HWND dialog, int control, bool* ok, bool isSigned) {
+int64_t ReadLongField(HWND dialog, int control, bool* ok, bool isSigned) {
   *ok = false;
   FieldText field(dialog, control);
   if (!field.text[0]) return 0;
-  const char* end = nullptr;
-  int32_t value = AutoBase(field.text, isSigned, &end);
-  *ok = *end == '\0';
-  return value;
+  AutoBaseNumber number = ParseAutoBaseNumber(field.text, isSigned);
+  *ok = field.text[number.Length] == '\0';
+  return number.Value;
 }
 
 bool ValidateDecimalField(HWND dialog, int control, int32_t min, int32_t max, int decimals,
