@@ -24,9 +24,13 @@ bool GdiPageSink::StartPage() {
     spoolerError_ = started < 0 ? started : SP_ERROR;
     return false;
   }
+  PrepareDrawing();
+  return true;
+}
+
+void GdiPageSink::PrepareDrawing() {
   SelectObject(dc_, font_);  // a new page may start with the device's defaults
   UseColors(PrintColors::kNormal, false);
-  return true;
 }
 
 bool GdiPageSink::EndPage() {

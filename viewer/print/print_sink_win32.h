@@ -21,6 +21,10 @@ class GdiPageSink : public PageSink {
   // What the spooler answered when it refused a page; 0 while it has not.
   int SpoolerError() const { return spoolerError_; }
 
+ protected:
+  // The font and the normal shades at the start of every page.
+  void PrepareDrawing();
+
  private:
   void UseColors(PrintColors colors, bool inverted);
   HDC dc_;
