@@ -8,8 +8,9 @@
 # sparse (text in its first and last 16 MiB only). With --mark-all it times
 # Mark All of "aes" instead (8190 matches, the tag list full, in the first
 # 25 MB), next to the native ways of marking. The viewer's memory after the
-# searches is printed too.
-#   bench/find_next_e2e.sh [--screenshot] [--sparse] [--mark-all] [MIB]
+# searches is printed too. With --exe it times that TARVO.EXE instead of
+# this build's (another commit's, for figures before and after a change).
+#   bench/find_next_e2e.sh [--screenshot] [--sparse] [--mark-all] [--exe TARVO.EXE] [MIB]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -19,8 +20,13 @@ fi
 shots=""
 generate=generate
 mark_all=()
+exe=""
 while [ $# -gt 0 ]; do
   case $1 in
+    --exe)
+      exe=$(realpath "$2")
+      shift
+      ;;
     --screenshot) shots=1 ;;
     --sparse) generate=sparse ;;
     --mark-all) mark_all=(--mark-all) ;;
@@ -49,7 +55,7 @@ trap 'rm -rf "$work"' EXIT
 cat "$file" >/dev/null  # into the page cache
 read -r at native_s < <("$bench" find "$file" "$marker" nocase $runs)
 
-cp "$build/bin/TARVO.EXE" "$work/"
+cp "${exe:-$build/bin/TARVO.EXE}" "$work/TARVO.EXE"
 printf '[Tarvo Setup]\nMasterProfile=1\n[MRU Search]\nTexts=1\nText1=%s\n' "$marker" >"$work/TARVO.INI"
 winpath() { local p="Z:$1"; echo "${p//\//\\}"; }
 . scripts/wine-env.sh "$build"
