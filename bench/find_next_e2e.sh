@@ -5,9 +5,12 @@
 # search taken from the profile's newest recent text, as F3 at start-up does.
 # With --screenshot it also saves pictures of the found selection and of the
 # Find Text dialog under build/<preset>/shots; with --sparse the file is
-# sparse (text in its first and last 16 MiB only). The viewer's memory after
-# the searches is printed too.
-#   bench/find_next_e2e.sh [--screenshot] [--sparse] [MIB]
+# sparse (text in its first and last 16 MiB only). With --mark-all it times
+# Mark All of "aes" instead (8190 matches, the tag list full, in the first
+# 25 MB), next to the native ways of marking. The viewer's memory after the
+# searches is printed too. With --exe it times that TARVO.EXE instead of
+# this build's (another commit's, for figures before and after a change).
+#   bench/find_next_e2e.sh [--screenshot] [--sparse] [--mark-all] [--exe TARVO.EXE] [MIB]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -16,10 +19,17 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 shots=""
 generate=generate
+mark_all=()
+exe=""
 while [ $# -gt 0 ]; do
   case $1 in
+    --exe)
+      exe=$(realpath "$2")
+      shift
+      ;;
     --screenshot) shots=1 ;;
     --sparse) generate=sparse ;;
+    --mark-all) mark_all=(--mark-all) ;;
     *) break ;;
   esac
   shift
@@ -36,6 +46,7 @@ bench=$root/build/bench/bench/search_bench
 work=$build/find_next_bench
 file=$work/find_next_data.txt
 marker="zephyr notes in the lazy harbors"
+[ ${#mark_all[@]} -gt 0 ] && marker=aes
 rm -rf "$work"
 mkdir -p "$work"
 trap 'rm -rf "$work"' EXIT
@@ -44,12 +55,12 @@ trap 'rm -rf "$work"' EXIT
 cat "$file" >/dev/null  # into the page cache
 read -r at native_s < <("$bench" find "$file" "$marker" nocase $runs)
 
-cp "$build/bin/TARVO.EXE" "$work/"
+cp "${exe:-$build/bin/TARVO.EXE}" "$work/TARVO.EXE"
 printf '[Tarvo Setup]\nMasterProfile=1\n[MRU Search]\nTexts=1\nText1=%s\n' "$marker" >"$work/TARVO.INI"
 winpath() { local p="Z:$1"; echo "${p//\//\\}"; }
 . scripts/wine-env.sh "$build"
 tarvo_make_prefix
-timer=("$tarvo_wine" "$build/bin/find_next_timer.exe" "$(winpath "$work/TARVO.EXE")" "$(winpath "$file")" $runs)
+timer=("$tarvo_wine" "$build/bin/find_next_timer.exe" "${mark_all[@]}" "$(winpath "$work/TARVO.EXE")" "$(winpath "$file")" $runs)
 if [ -z "$shots" ]; then
   out=$("${timer[@]}" </dev/null | tr -d '\r')
 else
@@ -74,8 +85,22 @@ else
 fi
 "$tarvo_wineserver" -k 2>/dev/null || true
 
-read -r _ first_ms best_ms < <(echo "$out" | grep '^find_next_ms')
+ms() { awk -v s="$1" 'BEGIN { printf "%.1f", s * 1000 }'; }
 mb=$(awk -v m="$mib" 'BEGIN { print m * 1048576 / 1e6 }')
+if [ ${#mark_all[@]} -gt 0 ]; then
+  read -r _ first_ms best_ms < <(echo "$out" | grep '^mark_all_ms')
+  echo "file: $mib MiB ($generate), Mark All of \"$marker\", case-insensitive, $preset under Wine"
+  printf '%-34s %8s %10s %18s\n' "" tags ms "TARVO.EXE best / x"
+  while read -r way tags s; do
+    printf '%-34s %8s %10s %18s\n' "native $way (best of $runs)" "$tags" "$(ms "$s")" \
+      "$(awk -v a="$best_ms" -v b="$s" 'BEGIN { printf "%.2f", a / b / 1000 }')"
+  done < <("$bench" markall "$file" "$marker" nocase $runs)
+  printf '%-34s %8s %10s\n' "Mark All in TARVO.EXE, first" "" "$first_ms" \
+    "Mark All in TARVO.EXE, best" "" "$best_ms"
+  echo "$out" | grep '^viewer_memory_kb'
+  exit 0
+fi
+read -r _ first_ms best_ms < <(echo "$out" | grep '^find_next_ms')
 echo "file: $mib MiB ($generate), marker at offset $at, case-insensitive, $preset under Wine"
 printf '%-34s %10s %10s\n' "" "ms" "MB/s"
 printf '%-34s %10.1f %10.0f\n' "native FindInFile (best of $runs)" \

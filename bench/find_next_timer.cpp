@@ -1,6 +1,6 @@
 // Times Find Next in the running TARVO.EXE from a second process: the
 // command is sent synchronously, so the time is what the user waits.
-//   find_next_timer TARVO_EXE FILE RUNS [SIGNAL_DIR]
+//   find_next_timer [--mark-all] TARVO_EXE FILE RUNS [SIGNAL_DIR]
 // The profile beside TARVO_EXE holds the search ("MRU Search", Text1). Prints
 // "find_next_ms first best", the copied selection and the viewer's memory
 // then ("viewer_memory_kb": working set, its peak, committed). With
@@ -8,6 +8,9 @@
 // the Find Text dialog over it: it creates "found" and "dialog" there and
 // goes on when the screenshot script has created "found.shot" and
 // "dialog.shot".
+// With --mark-all it times Mark All instead ("mark_all_ms first best"):
+// one Find Next takes the search from the profile, and Unmark All empties
+// the tag list before each run.
 #include <windows.h>
 #include <psapi.h>
 
@@ -122,8 +125,13 @@ std::string Selection(HWND hwnd) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool markAll = argc > 1 && std::strcmp(argv[1], "--mark-all") == 0;
+  if (markAll) {
+    --argc;
+    ++argv;
+  }
   if (argc != 4 && argc != 5) {
-    std::fprintf(stderr, "usage: find_next_timer TARVO_EXE FILE RUNS [SIGNAL_DIR]\n");
+    std::fprintf(stderr, "usage: find_next_timer [--mark-all] TARVO_EXE FILE RUNS [SIGNAL_DIR]\n");
     return 2;
   }
   // The viewer takes the rest of its command line as the file name, quotes and all.
@@ -148,19 +156,22 @@ int main(int argc, char** argv) {
   // finds nothing and sends the next search back to the top.
   double first = 0, best = 1e30;
   std::string selected;
+  if (markAll) Send(main.hwnd, IDM_FIND_NEXT);
   for (int r = 0; r < std::atoi(argv[3]); ++r) {
+    if (markAll) Send(main.hwnd, IDM_UNMARK_ALL);
     LARGE_INTEGER t0, t1;
     QueryPerformanceCounter(&t0);
-    bool answered = Send(main.hwnd, IDM_FIND_NEXT);
+    bool answered = Send(main.hwnd, markAll ? IDM_MARK_ALL : IDM_FIND_NEXT);
     QueryPerformanceCounter(&t1);
     if (!answered) break;
     double ms = Milliseconds(t0, t1);
     if (r == 0) first = ms;
     if (ms < best) best = ms;
     selected = Selection(main.hwnd);
-    Send(main.hwnd, IDM_FIND_NEXT);
+    if (!markAll) Send(main.hwnd, IDM_FIND_NEXT);
   }
-  std::printf("find_next_ms %.1f %.1f\nselected \"%s\"\n", first, best, selected.c_str());
+  std::printf("%s %.1f %.1f\nselected \"%s\"\n", markAll ? "mark_all_ms" : "find_next_ms", first,
+              best, selected.c_str());
   PrintMemory(pi.hProcess);
   std::fflush(stdout);
   if (argc == 5) PoseForScreenshots(main.hwnd, pi.dwProcessId, argv[4]);

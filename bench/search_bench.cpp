@@ -4,7 +4,10 @@
 //                                      zeros (holes) between
 //   search_bench find PATH PATTERN case|nocase RUNS [READ_BYTES]
 //   search_bench memchr PATH RUNS      one read-and-memchr pass (the physical reference)
-// find and memchr print "offset seconds", the seconds being the best of RUNS.
+//   search_bench markall PATH PATTERN case|nocase RUNS
+//                                      Mark All's search into a tag list until it is full
+// find and memchr print "offset seconds", the seconds being the best of RUNS;
+// markall prints "way matches seconds" for each way of marking.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -19,6 +22,7 @@
 
 #include "common/text_copy.h"
 #include "viewer/buffer/file_access.h"
+#include "viewer/buffer/tag_list.h"
 #include "viewer/navigation/find_in_file.h"
 
 namespace {
@@ -114,6 +118,57 @@ int Find(const char* path, const char* pattern, bool matchCase, int runs, int32_
   return 0;
 }
 
+// Mark All as the viewer did it before the single pass: a search from 0 and then from one past
+// each match, each tagged, until the tag list is full.
+FileOffset MarkByLoop(const FileRef& file, const SearchState& search, TagList& tags) {
+  for (FileOffset x = FindSearchFrom(file, search, 0); x >= 0;
+       x = FindSearchFrom(file, search, x + 1))
+    if (TagAdd(tags, x, TAG_FOUND) < 0) break;
+  return tags.Count;
+}
+
+// Mark All now: one pass, the tags appended in order.
+FileOffset MarkInOnePass(const FileRef& file, const SearchState& search, TagList& tags) {
+  FindAllSearchFrom(file, search, 0,
+                    [&tags](FileOffset x) { return TagAddAscending(tags, x, TAG_FOUND) >= 0; });
+  return tags.Count;
+}
+
+// The same pass over the same bytes without the tags: the reference.
+FileOffset CountInOnePass(const FileRef& file, const SearchState& search, TagList&) {
+  FileOffset n = 0;
+  FindAllSearchFrom(file, search, 0, [&n](FileOffset) { return ++n <= kTagCapacity; });
+  return std::min<FileOffset>(n, kTagCapacity);
+}
+
+int MarkAll(const char* path, const char* pattern, bool matchCase, int runs) {
+  FileRef file;
+  CopyText(file.Path, path);
+  file.Flen = QueryFileSize(path);
+  SearchState search;
+  search.SearchFlags = static_cast<uint16_t>(SF_TEXT | (matchCase ? SF_CASE : 0));
+  search.SearchLength =
+      static_cast<int32_t>(std::min(std::strlen(pattern), sizeof search.SearchPattern));
+  std::memcpy(search.SearchPattern, pattern, static_cast<size_t>(search.SearchLength));
+  std::vector<TagEntry> block(kTagCapacity + 1);
+  const struct {
+    const char* name;
+    FileOffset (*mark)(const FileRef&, const SearchState&, TagList&);
+  } ways[] = {{"count", CountInOnePass}, {"pass", MarkInOnePass}, {"loop", MarkByLoop}};
+  for (const auto& way : ways) {
+    double best = 1e9;
+    FileOffset marked = 0;
+    for (int r = 0; r < runs; ++r) {
+      TagList tags{block.data(), 0};
+      auto t0 = std::chrono::steady_clock::now();
+      marked = way.mark(file, search, tags);
+      best = std::min(best, Seconds(t0));
+    }
+    std::printf("%s %lld %.4f\n", way.name, static_cast<long long>(marked), best);
+  }
+  return 0;
+}
+
 int MemchrPass(const char* path, int runs) {
   std::vector<char> buffer(kSearchReadBytes);
   double best = 1e9;
@@ -141,6 +196,8 @@ int main(int argc, char** argv) {
     return Find(argv[2], argv[3], std::string(argv[4]) == "case", std::atoi(argv[5]),
                 argc == 7 ? std::atoi(argv[6]) : kSearchReadBytes);
   if (mode == "memchr" && argc == 4) return MemchrPass(argv[2], std::atoi(argv[3]));
+  if (mode == "markall" && argc == 6)
+    return MarkAll(argv[2], argv[3], std::string(argv[4]) == "case", std::atoi(argv[5]));
   std::fprintf(stderr, "usage: see the head of search_bench.cpp\n");
   return 2;
 }

@@ -1,13 +1,16 @@
 // Differential fuzzing of the file search against the plain reference, on
 // an in-memory file with small read sizes, short reads, and a size known to
-// the viewer that may differ from the file's (shrunk or grown since); and of
-// each scan path the processor has on the file's bytes.
+// the viewer that may differ from the file's (shrunk or grown since); of
+// Mark All's single pass on each scan path against the list of every match
+// a plain scan sees, now and then told to stop early; and of each scan path
+// the processor has on the file's bytes.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "common/text_copy.h"
 #include "fuzz/find_reference.h"
@@ -42,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int32_t maxRead = (mode & 8) ? 1 + Small(p, end, 50) : INT32_MAX;
   int32_t sizeDelta = (mode & 16) ? Small(p, end, 64) - 32 : 0;
   int32_t startChoice = Small(p, end, 4096);
+  const size_t stopAfter = (mode & 64) ? 1 + static_cast<size_t>(Small(p, end, 16)) : SIZE_MAX;
 
   std::string pattern(static_cast<size_t>(std::max(length, 0)), '\0');
   for (char& c : pattern) c = p < end ? static_cast<char>(*p++) : 'a';
@@ -74,8 +78,40 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       (static_cast<size_t>(got) + pattern.size() > content.size() || got + length > file.Flen))
     std::abort();
 
+  // The bytes that can be read below Flen hold every match of the pass; a
+  // start the search refuses has none.
+  const auto* bytes = reinterpret_cast<const uint8_t*>(content.data());
+  std::vector<FileOffset> all;
+  const FileOffset readable =
+      std::min<FileOffset>(file.Flen, static_cast<FileOffset>(content.size()));
+  for (FileOffset i = start; start >= 0 && length > 0 && i + length <= readable; ++i)
+    if (ReferenceScan(bytes + i, pattern.size(), pat, pattern.size(), matchCase) == 0)
+      all.push_back(i);
+  const size_t wantCount = std::min(all.size(), stopAfter);
+  for (ScanPath path : {ScanPath::kScalar, ScanPath::kSse2, ScanPath::kAvx2}) {
+    std::vector<FileOffset> taken;
+    const FileOffset result = FindAllBytes(
+        file, start, length, pat, matchCase ? SF_CASE : 0,
+        [&](FileOffset at) {
+          taken.push_back(at);
+          return taken.size() < stopAfter;
+        },
+        engineRead, path);
+    const FileOffset wantResult = all.empty() ? got : static_cast<FileOffset>(wantCount);
+    if (result != wantResult ||
+        !std::equal(taken.begin(), taken.end(), all.begin(),
+                    all.begin() + static_cast<ptrdiff_t>(wantCount)) ||
+        files.Opens != files.Closes) {
+      std::fprintf(stderr,
+                   "path %d start %lld length %d case %d: %zu matches, result %lld, "
+                   "expected %zu of %zu\n",
+                   static_cast<int>(path), static_cast<long long>(start), length, matchCase,
+                   taken.size(), static_cast<long long>(result), wantCount, all.size());
+      std::abort();
+    }
+  }
+
   if (length > 0) {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(content.data());
     const size_t from = static_cast<size_t>(startChoice) % (content.size() + 1);
     const ptrdiff_t want =
         ReferenceScan(bytes + from, content.size() - from, pat, pattern.size(), matchCase);

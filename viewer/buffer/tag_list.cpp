@@ -7,13 +7,10 @@ namespace {
 constexpr FileOffset kSentinel = std::numeric_limits<FileOffset>::max();
 
 int16_t ValidCount(const TagList& list) { return std::clamp<int16_t>(list.Count, 0, kTagCapacity); }
-}  // namespace
 
-int TagAdd(TagList& list, FileOffset offset, int32_t kinds) {
-  int16_t count = ValidCount(list);
-  if (count >= kTagCapacity) return -1;
-  int i = 0;
-  while (i < count && list.Entries[i].Offset < offset) ++i;
+// Puts offset at i, the first entry not below it, in a list of count
+// entries that has room.
+int PlaceAt(TagList& list, int16_t count, int i, FileOffset offset, int32_t kinds) {
   if (i < count && list.Entries[i].Offset == offset) {
     list.Entries[i].Kinds |= kinds;
     return i;
@@ -22,6 +19,23 @@ int TagAdd(TagList& list, FileOffset offset, int32_t kinds) {
   list.Entries[i] = TagEntry{offset, kinds};
   list.Count = static_cast<int16_t>(count + 1);
   return i;
+}
+}  // namespace
+
+int TagAdd(TagList& list, FileOffset offset, int32_t kinds) {
+  int16_t count = ValidCount(list);
+  if (count >= kTagCapacity) return -1;
+  int i = 0;
+  while (i < count && list.Entries[i].Offset < offset) ++i;
+  return PlaceAt(list, count, i, offset, kinds);
+}
+
+int TagAddAscending(TagList& list, FileOffset offset, int32_t kinds) {
+  int16_t count = ValidCount(list);
+  if (count >= kTagCapacity) return -1;
+  int i = count;
+  while (i > 0 && list.Entries[i - 1].Offset >= offset) --i;
+  return PlaceAt(list, count, i, offset, kinds);
 }
 
 int TagRemoveRange(TagList& list, FileOffset a, FileOffset b) {

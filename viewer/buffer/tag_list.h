@@ -28,6 +28,11 @@ struct TagList {
 // Index of the entry for offset (kinds OR-ed into an existing one), or -1
 // when the list is full.
 int TagAdd(TagList& list, FileOffset offset, int32_t kinds);
+// The same for offsets that come in ascending order, as Mark All's do: the
+// place is looked for from the end, so an offset beyond every entry is
+// appended at once and one before a few later entries (user marks) moves
+// only those.
+int TagAddAscending(TagList& list, FileOffset offset, int32_t kinds);
 // Removes the entries with offsets in [min(a, b), max(a, b)]; returns how
 // many.
 int TagRemoveRange(TagList& list, FileOffset a, FileOffset b);

@@ -18,8 +18,9 @@ struct OpenFile {
 };
 }  // namespace
 
-FileOffset FindBytes(const FileRef& file, FileOffset start, int32_t length, const uint8_t* pattern,
-                     uint16_t flags, int32_t readBytes) {
+FileOffset FindAllBytes(const FileRef& file, FileOffset start, int32_t length,
+                        const uint8_t* pattern, uint16_t flags, const MatchFound& found,
+                        int32_t readBytes, ScanPath path) {
   if (start + length > file.Flen) return kFindNotFound;
   if (length <= 0) return kFindBadLength;
   if (start < 0) return kFindSeekFailed;
@@ -38,23 +39,45 @@ FileOffset FindBytes(const FileRef& file, FileOffset start, int32_t length, cons
   if (in.handle == kNoFile) return kFindCannotOpen;
   if (!fs.Seek(in.handle, start)) return kFindSeekFailed;
 
-  const PatternScanner scanner(pattern, static_cast<size_t>(length), (flags & SF_CASE) != 0);
+  const PatternScanner scanner(pattern, static_cast<size_t>(length), (flags & SF_CASE) != 0, path);
   FileOffset bufferOffset = start;  // file offset of buffer[0]
+  FileOffset matches = 0;
   size_t kept = 0;
   while (remaining > 0) {
     int32_t want = static_cast<int32_t>(std::min<FileOffset>(chunk, remaining));
     int32_t got = fs.Read(in.handle, buffer.get() + kept, want);
     // The file may have shrunk or become unreadable since the viewer last
     // read its size: what cannot be read holds no match.
-    if (got <= 0) return kFindNotFound;
+    if (got <= 0) break;
     got = std::min(got, want);
     remaining -= got;
-    size_t filled = kept + static_cast<size_t>(got);
-    ptrdiff_t hit = scanner.Find(buffer.get(), filled);
-    if (hit >= 0) return bufferOffset + hit;
+    const size_t filled = kept + static_cast<size_t>(got);
+    // The kept bytes are too few to hold a match of their own, so none is
+    // handed over twice.
+    for (size_t from = 0;;) {
+      const ptrdiff_t hit = scanner.Find(buffer.get() + from, filled - from);
+      if (hit < 0) break;
+      from += static_cast<size_t>(hit);
+      ++matches;
+      if (!found(bufferOffset + static_cast<FileOffset>(from))) return matches;
+      ++from;
+    }
     kept = std::min(filled, static_cast<size_t>(length) - 1);
     std::memmove(buffer.get(), buffer.get() + filled - kept, kept);
     bufferOffset += static_cast<FileOffset>(filled - kept);
   }
-  return kFindNotFound;
+  return matches > 0 ? matches : kFindNotFound;
+}
+
+FileOffset FindBytes(const FileRef& file, FileOffset start, int32_t length, const uint8_t* pattern,
+                     uint16_t flags, int32_t readBytes) {
+  FileOffset first = kFindNotFound;
+  const FileOffset result = FindAllBytes(
+      file, start, length, pattern, flags,
+      [&first](FileOffset at) {
+        first = at;
+        return false;
+      },
+      readBytes);
+  return result < 0 ? result : first;
 }

@@ -28,6 +28,24 @@ class FindInFileTest : public ::testing::Test {
     EXPECT_EQ(files.Opens, files.Closes) << "the file was left open";
     return r;
   }
+  // Mark All's pass: its result and the offsets it handed over, stopping
+  // after stopAfter of them.
+  std::pair<FileOffset, std::vector<FileOffset>> FindAll(const FileRef& ref, FileOffset start,
+                                                         const std::string& pattern, uint16_t flags,
+                                                         int32_t readBytes,
+                                                         size_t stopAfter = SIZE_MAX) {
+    std::vector<FileOffset> found;
+    FileOffset r = FindAllBytes(
+        ref, start, static_cast<int32_t>(pattern.size()),
+        reinterpret_cast<const uint8_t*>(pattern.data()), flags,
+        [&](FileOffset at) {
+          found.push_back(at);
+          return found.size() < stopAfter;
+        },
+        readBytes);
+    EXPECT_EQ(files.Opens, files.Closes) << "the file was left open";
+    return {r, found};
+  }
   MemoryFileSystem& files = UseMemoryFiles();
 };
 
@@ -82,16 +100,51 @@ TEST_F(FindInFileTest, SixGiBFileIsSearchedAcrossTheBoundariesToItsEnd) {
     EXPECT_EQ(Find(ref, c.start, c.pattern, c.flags), c.found) << c.pattern << " from " << c.start;
 }
 
-TEST_F(FindInFileTest, MarkAllStepsFindOverlappingMatches) {
-  FileRef ref = Put("aaaa");
-  SearchState search;
-  search.SearchFlags = SF_TEXT;
-  search.SearchLength = 2;
-  search.SearchPattern[0] = search.SearchPattern[1] = 'a';
-  std::vector<int32_t> found;
-  for (int32_t x = FindSearchFrom(ref, search, 0); x >= 0; x = FindSearchFrom(ref, search, x + 1))
-    found.push_back(x);
-  EXPECT_EQ(found, (std::vector<int32_t>{0, 1, 2}));
+TEST_F(FindInFileTest, MarkAllPassHandsOverEveryMatchInOrderUntilToldToStop) {
+  const FileRef aaaa = Put("aaaa"), overlap = Put("xxabcabcabxxABCAB", "overlap");
+  const FileRef shrunk = Put(std::string(70, '-') + "abcab", "shrunk");
+  files.Files["shrunk"].resize(73);
+  FileRef missing = overlap;
+  CopyText(missing.Path, "missing");
+  const struct {
+    const FileRef& ref;
+    FileOffset start;
+    const char* pattern;
+    uint16_t flags;
+    size_t stopAfter;
+    FileOffset result;
+    std::vector<FileOffset> found;
+  } cases[] = {
+      {aaaa, 0, "aa", SF_CASE, SIZE_MAX, 3, {0, 1, 2}},
+      {aaaa, 1, "aa", SF_CASE, SIZE_MAX, 2, {1, 2}},
+      {aaaa, 0, "aa", SF_CASE, 2, 2, {0, 1}},
+      {aaaa, 0, "aa", SF_CASE, 1, 1, {0}},
+      {overlap, 0, "abcab", SF_CASE, SIZE_MAX, 2, {2, 5}},
+      {overlap, 0, "abcab", 0, SIZE_MAX, 3, {2, 5, 12}},
+      {overlap, 3, "abcab", 0, SIZE_MAX, 2, {5, 12}},
+      {overlap, 0, "abd", 0, SIZE_MAX, kFindNotFound, {}},
+      {overlap, 0, "", 0, SIZE_MAX, kFindBadLength, {}},
+      {overlap, -1, "ab", 0, SIZE_MAX, kFindSeekFailed, {}},
+      {missing, 0, "ab", 0, SIZE_MAX, kFindCannotOpen, {}},
+      {shrunk, 0, "abcab", 0, SIZE_MAX, kFindNotFound, {}},  // the match is no longer there
+  };
+  for (const auto& c : cases) {
+    for (int32_t readBytes : {1, 2, 3, 4, 5, 7, kSearchReadBytes}) {
+      auto [result, found] = FindAll(c.ref, c.start, c.pattern, c.flags, readBytes, c.stopAfter);
+      EXPECT_EQ(result, c.result) << c.ref.Path << " " << c.pattern << " reads of " << readBytes;
+      EXPECT_EQ(found, c.found) << c.ref.Path << " " << c.pattern << " reads of " << readBytes;
+    }
+  }
+  // Matches either side of and across the boundaries of full-size reads.
+  std::string big(3 * kSearchReadBytes, 'x');
+  const std::vector<FileOffset> at = {kSearchReadBytes - 6, kSearchReadBytes,
+                                      2 * kSearchReadBytes - 3, 3 * kSearchReadBytes - 6};
+  for (FileOffset o : at) big.replace(static_cast<size_t>(o), 6, "needle");
+  FileRef bigRef = Put(big, "big");
+  EXPECT_EQ(FindAll(bigRef, 0, "NEEDLE", 0, kSearchReadBytes),
+            std::make_pair(static_cast<FileOffset>(at.size()), at));
+  files.ReadLimit = 1000;  // reads shorter than asked
+  EXPECT_EQ(FindAll(bigRef, 0, "NEEDLE", 0, kSearchReadBytes).second, at);
 }
 
 TEST_F(FindInFileTest, CaseFoldingPairsOnlyAsciiLetters) {

@@ -26,13 +26,26 @@ struct Probes {
   __m256i Want0, Want1, Want2;
 };
 
+// All bits set in the byte of each of the 32 positions from at that is a
+// candidate.
+template <unsigned Folds>
+AVX2_STEP __m256i All(const Probes& p, size_t at) {
+  __m256i all = _mm256_cmpeq_epi8(Load<Folds, 0>(p.At0 + at), p.Want0);
+  all = _mm256_and_si256(all, _mm256_cmpeq_epi8(Load<Folds, 1>(p.At1 + at), p.Want1));
+  return _mm256_and_si256(all, _mm256_cmpeq_epi8(Load<Folds, 2>(p.At2 + at), p.Want2));
+}
+
 // One bit per position of the 32 from at.
 template <unsigned Folds>
 AVX2_STEP uint32_t Hits(const Probes& p, size_t at) {
-  __m256i all = _mm256_cmpeq_epi8(Load<Folds, 0>(p.At0 + at), p.Want0);
-  all = _mm256_and_si256(all, _mm256_cmpeq_epi8(Load<Folds, 1>(p.At1 + at), p.Want1));
-  all = _mm256_and_si256(all, _mm256_cmpeq_epi8(Load<Folds, 2>(p.At2 + at), p.Want2));
-  return static_cast<uint32_t>(_mm256_movemask_epi8(all));
+  return static_cast<uint32_t>(_mm256_movemask_epi8(All<Folds>(p, at)));
+}
+
+// Whether the 64 positions from at hold a candidate: one test for all.
+template <unsigned Folds>
+AVX2_STEP bool Any(const Probes& p, size_t at) {
+  const __m256i any = _mm256_or_si256(All<Folds>(p, at), All<Folds>(p, at + 32));
+  return !_mm256_testz_si256(any, any);
 }
 
 // The 64 positions from at.
@@ -48,21 +61,20 @@ AVX2_FUNCTION size_t Scan(const ScanPlan& plan, const uint8_t* data, size_t at, 
                           uint64_t& mask) {
   const Probes p = {data + plan.Probe[0],    data + plan.Probe[1],    data + plan.Probe[2],
                     Want(plan.ProbeByte[0]), Want(plan.ProbeByte[1]), Want(plan.ProbeByte[2])};
-  // The last step ends at positions, overlapping the one before by skip.
-  for (size_t skip = 0;; at += kScanStep) {
-    if (at + kScanStep > positions) {
-      if (skip != 0 || at == positions || positions < kScanStep) break;
-      skip = at - (positions - kScanStep);
-      at -= skip;
-    }
-    uint64_t found = Step<Folds>(p, at) >> skip << skip;
-    if (found != 0) {
-      mask = found;
+  // Whole steps, each tested at once; only one that holds a candidate has
+  // its positions told apart.
+  for (; at + kScanStep <= positions; at += kScanStep) {
+    if (Any<Folds>(p, at)) {
+      mask = Step<Folds>(p, at);
       return at;
     }
   }
+  // The last step ends at positions, overlapping the one before by skip.
   mask = 0;
-  return at;
+  if (at == positions || positions < kScanStep) return at;
+  const size_t last = positions - kScanStep, skip = at - last;
+  mask = Step<Folds>(p, last) >> skip << skip;
+  return mask != 0 ? last : positions;
 }
 
 using ScanFunction = size_t (*)(const ScanPlan&, const uint8_t*, size_t, size_t, uint64_t&);

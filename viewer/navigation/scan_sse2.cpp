@@ -27,13 +27,29 @@ struct Probes {
   __m128i Want0, Want1, Want2;
 };
 
+// All bits set in the byte of each of the 16 positions from at that is a
+// candidate.
+template <unsigned Folds>
+SSE2_STEP __m128i All(const Probes& p, size_t at) {
+  __m128i all = _mm_cmpeq_epi8(Load<Folds, 0>(p.At0 + at), p.Want0);
+  all = _mm_and_si128(all, _mm_cmpeq_epi8(Load<Folds, 1>(p.At1 + at), p.Want1));
+  return _mm_and_si128(all, _mm_cmpeq_epi8(Load<Folds, 2>(p.At2 + at), p.Want2));
+}
+
 // One bit per position of the 16 from at.
 template <unsigned Folds>
 SSE2_STEP uint32_t Hits(const Probes& p, size_t at) {
-  __m128i all = _mm_cmpeq_epi8(Load<Folds, 0>(p.At0 + at), p.Want0);
-  all = _mm_and_si128(all, _mm_cmpeq_epi8(Load<Folds, 1>(p.At1 + at), p.Want1));
-  all = _mm_and_si128(all, _mm_cmpeq_epi8(Load<Folds, 2>(p.At2 + at), p.Want2));
-  return static_cast<uint32_t>(_mm_movemask_epi8(all));
+  return static_cast<uint32_t>(_mm_movemask_epi8(All<Folds>(p, at)));
+}
+
+// Whether the 64 positions from at hold a candidate: one mask for all.
+template <unsigned Folds>
+SSE2_STEP bool Any(const Probes& p, size_t at) {
+  __m128i any = All<Folds>(p, at);
+  any = _mm_or_si128(any, All<Folds>(p, at + 16));
+  any = _mm_or_si128(any, All<Folds>(p, at + 32));
+  any = _mm_or_si128(any, All<Folds>(p, at + 48));
+  return _mm_movemask_epi8(any) != 0;
 }
 
 // The 64 positions from at, in two 32-bit halves.
@@ -52,21 +68,20 @@ SSE2_FUNCTION size_t Scan(const ScanPlan& plan, const uint8_t* data, size_t at, 
                           uint64_t& mask) {
   const Probes p = {data + plan.Probe[0],    data + plan.Probe[1],    data + plan.Probe[2],
                     Want(plan.ProbeByte[0]), Want(plan.ProbeByte[1]), Want(plan.ProbeByte[2])};
-  // The last step ends at positions, overlapping the one before by skip.
-  for (size_t skip = 0;; at += kScanStep) {
-    if (at + kScanStep > positions) {
-      if (skip != 0 || at == positions || positions < kScanStep) break;
-      skip = at - (positions - kScanStep);
-      at -= skip;
-    }
-    uint64_t found = Step<Folds>(p, at) >> skip << skip;
-    if (found != 0) {
-      mask = found;
+  // Whole steps, each tested at once; only one that holds a candidate has
+  // its positions told apart.
+  for (; at + kScanStep <= positions; at += kScanStep) {
+    if (Any<Folds>(p, at)) {
+      mask = Step<Folds>(p, at);
       return at;
     }
   }
+  // The last step ends at positions, overlapping the one before by skip.
   mask = 0;
-  return at;
+  if (at == positions || positions < kScanStep) return at;
+  const size_t last = positions - kScanStep, skip = at - last;
+  mask = Step<Folds>(p, last) >> skip << skip;
+  return mask != 0 ? last : positions;
 }
 
 using ScanFunction = size_t (*)(const ScanPlan&, const uint8_t*, size_t, size_t, uint64_t&);

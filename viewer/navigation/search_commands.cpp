@@ -28,14 +28,13 @@ bool TakeNewestStoredText() {
   return n > 0;
 }
 
-// The defined search from start; a search buffer that cannot be had is
-// reported and counts as not found.
-FileOffset SearchFrom(FileOffset start) {
-  FileOffset found = FindSearchFrom(gFile, gSearch, start);
-  if (found == kFindNoMemory)
+// A search buffer that cannot be had is reported; the result (negative, so
+// not found) passes on.
+FileOffset Reported(FileOffset result) {
+  if (result == kFindNoMemory)
     ReportMessage(nullptr, "Cannot allocate memory for search buffer", "Find Error",
                   MB_OK | MB_ICONHAND);
-  return found;
+  return result;
 }
 
 // Whether offset lies on the lines now on screen.
@@ -68,7 +67,7 @@ void FindNext(HWND hwnd) {
   {
     WaitCursor wait(hwnd);
     FileOffset start = FindNextStartOffset(gSearch, gFile.Flen, gView.TopOffset, gSel.SelEnd);
-    found = SearchFrom(start);
+    found = Reported(FindSearchFrom(gFile, gSearch, start));
   }
   if (found < 0) {
     gSel.SelStart = found;
@@ -97,13 +96,13 @@ void MarkAll(HWND hwnd) {
     WaitCursor wait(hwnd);
     ViewLock view;
     if (!view.ok()) return;  // the tag list cannot be reached
-    for (FileOffset x = SearchFrom(0); x >= 0; x = SearchFrom(x + 1)) {
+    // One pass over the file; the matches come in ascending order.
+    Reported(FindAllSearchFrom(gFile, gSearch, 0, [&first](FileOffset x) {
       if (first < 0) first = x;
-      if (TagAdd(gTags, x, TAG_FOUND) < 0) {
-        gMessageBeep(MB_ICONHAND);  // the list is full: the tags so far stay
-        break;
-      }
-    }
+      if (TagAddAscending(gTags, x, TAG_FOUND) >= 0) return true;
+      gMessageBeep(MB_ICONHAND);  // the list is full: the tags so far stay
+      return false;
+    }));
     if (first >= 0) TagApplyToLines(gLines, gTags);
   }
   gSearch.NextSearchStart = -1;

@@ -361,6 +361,28 @@ TEST_F(Search, MarkAllOnAFullTagListBeepsAndAddsNothing) {
   EXPECT_EQ(gBeeps, std::vector<UINT>{MB_ICONHAND});
 }
 
+// User marks before, on and after the finds; the list fills up at the last
+// find, which is refused although a user mark is already there.
+TEST_F(Search, MarkAllAmongUserMarksFillsTheListAndKeepsItsTags) {
+  Open("aaaaa");
+  {
+    ViewLock view;
+    ASSERT_TRUE(view.ok());
+    for (FileOffset user : {1, 3}) ASSERT_GE(TagAdd(gTags, user, TAG_USER), 0);
+    for (int32_t i = 2; i < kTagCapacity - 2; ++i) ASSERT_GE(TagAdd(gTags, 100 + i, TAG_USER), 0);
+  }
+  FindText("aa", false, IDC_MARK_ALL);
+  std::vector<Tag> tags = Tags();
+  ASSERT_EQ(tags.size(), static_cast<size_t>(kTagCapacity));
+  EXPECT_EQ(std::vector<Tag>(tags.begin(), tags.begin() + 5),
+            (std::vector<Tag>{{0, TAG_FOUND},
+                              {1, TAG_USER | TAG_FOUND},
+                              {2, TAG_FOUND},
+                              {3, TAG_USER},
+                              {102, TAG_USER}}));
+  EXPECT_EQ(gBeeps, std::vector<UINT>{MB_ICONHAND});
+}
+
 TEST_F(Search, MarkAllWithoutAMatchScrollsToTheBottom) {
   Open("aaaa");
   gSearch.SearchFlags = SF_TEXT;
