@@ -19,27 +19,11 @@
 #include <cstring>
 #include <string>
 
+#include "bench/viewer_window.h"
+
 #include "viewer/resources/resource_ids.h"
 
 namespace {
-
-struct Found {
-  DWORD pid;
-  HWND hwnd;
-};
-BOOL CALLBACK MatchMain(HWND hwnd, LPARAM lParam) {
-  auto* f = reinterpret_cast<Found*>(lParam);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  char cls[16] = "", caption[300] = "";
-  GetClassNameA(hwnd, cls, sizeof cls);
-  GetWindowTextA(hwnd, caption, sizeof caption);
-  if (pid == f->pid && lstrcmpA(cls, "TARVO") == 0 && std::strchr(caption, '-')) {
-    f->hwnd = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
   LARGE_INTEGER f;
@@ -144,10 +128,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot start %s\n", argv[1]);
     return 1;
   }
-  Found main = {pi.dwProcessId, nullptr};
-  for (DWORD start = GetTickCount(); !main.hwnd && GetTickCount() - start < 60000; Sleep(50))
-    EnumWindows(MatchMain, reinterpret_cast<LPARAM>(&main));
-  if (!main.hwnd) {
+  const HWND window = WaitForViewerWindow(pi.dwProcessId, 60000);
+  if (!window) {
     std::fprintf(stderr, "no main window with a file\n");
     TerminateProcess(pi.hProcess, 1);
     return 1;
@@ -156,26 +138,26 @@ int main(int argc, char** argv) {
   // finds nothing and sends the next search back to the top.
   double first = 0, best = 1e30;
   std::string selected;
-  if (markAll) Send(main.hwnd, IDM_FIND_NEXT);
+  if (markAll) Send(window, IDM_FIND_NEXT);
   for (int r = 0; r < std::atoi(argv[3]); ++r) {
-    if (markAll) Send(main.hwnd, IDM_UNMARK_ALL);
+    if (markAll) Send(window, IDM_UNMARK_ALL);
     LARGE_INTEGER t0, t1;
     QueryPerformanceCounter(&t0);
-    bool answered = Send(main.hwnd, markAll ? IDM_MARK_ALL : IDM_FIND_NEXT);
+    bool answered = Send(window, markAll ? IDM_MARK_ALL : IDM_FIND_NEXT);
     QueryPerformanceCounter(&t1);
     if (!answered) break;
     double ms = Milliseconds(t0, t1);
     if (r == 0) first = ms;
     if (ms < best) best = ms;
-    selected = Selection(main.hwnd);
-    if (!markAll) Send(main.hwnd, IDM_FIND_NEXT);
+    selected = Selection(window);
+    if (!markAll) Send(window, IDM_FIND_NEXT);
   }
   std::printf("%s %.1f %.1f\nselected \"%s\"\n", markAll ? "mark_all_ms" : "find_next_ms", first,
               best, selected.c_str());
   PrintMemory(pi.hProcess);
   std::fflush(stdout);
-  if (argc == 5) PoseForScreenshots(main.hwnd, pi.dwProcessId, argv[4]);
-  PostMessageA(main.hwnd, WM_CLOSE, 0, 0);
+  if (argc == 5) PoseForScreenshots(window, pi.dwProcessId, argv[4]);
+  PostMessageA(window, WM_CLOSE, 0, 0);
   WaitForSingleObject(pi.hProcess, 30000);
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+
+#include "bench/viewer_window.h"
 #include <vector>
 
 namespace {
@@ -24,22 +26,6 @@ LARGE_INTEGER Now() {
   LARGE_INTEGER t;
   QueryPerformanceCounter(&t);
   return t;
-}
-
-struct Found {
-  DWORD pid;
-  HWND hwnd;
-};
-BOOL CALLBACK MatchMain(HWND hwnd, LPARAM lParam) {
-  auto* f = reinterpret_cast<Found*>(lParam);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  char cls[16] = "", caption[300] = "";
-  GetClassNameA(hwnd, cls, sizeof cls);
-  GetWindowTextA(hwnd, caption, sizeof caption);
-  if (pid != f->pid || lstrcmpA(cls, "TARVO") != 0 || !std::strchr(caption, '-')) return TRUE;
-  f->hwnd = hwnd;
-  return FALSE;
 }
 
 // The page count in the header of the index file in dir; 0 while the scan
@@ -76,10 +62,8 @@ int main(int argc, char** argv) {
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                       &pi))
     return 1;
-  Found main{pi.dwProcessId, nullptr};
-  for (DWORD start = GetTickCount(); !main.hwnd && GetTickCount() - start < 30000; Sleep(20))
-    EnumWindows(MatchMain, reinterpret_cast<LPARAM>(&main));
-  if (!main.hwnd) return 1;
+  const HWND window = WaitForViewerWindow(pi.dwProcessId, 30000);
+  if (!window) return 1;
 
   const LARGE_INTEGER began = Now();
   std::vector<double> replies;
@@ -87,7 +71,7 @@ int main(int argc, char** argv) {
   while ((pages = CompletedPages(dir)) == 0 && Milliseconds(began, Now()) < 3600000) {
     LARGE_INTEGER sent = Now();
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(main.hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result)) break;
+    if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result)) break;
     replies.push_back(Milliseconds(sent, Now()));
     Sleep(20);
   }
@@ -96,7 +80,7 @@ int main(int argc, char** argv) {
   std::printf("%.2f %d %zu %.2f %.2f\n", seconds, pages, replies.size(),
               replies.empty() ? 0.0 : replies[replies.size() / 2],
               replies.empty() ? 0.0 : replies.back());
-  PostMessageA(main.hwnd, WM_CLOSE, 0, 0);
+  PostMessageA(window, WM_CLOSE, 0, 0);
   WaitForSingleObject(pi.hProcess, 30000);
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
