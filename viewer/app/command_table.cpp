@@ -12,6 +12,7 @@
 #include "viewer/print/printer_blocks_win32.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/services/help.h"
+#include "viewer/settings/page_setup_dialog.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/view_state.h"
 
@@ -30,7 +31,8 @@ constexpr CommandRow kCommands[] = {
   {IDM_PRINT_TAGS,     PrintCommand,                                      R::NeedsFile, nullptr},
   {IDM_PRINT_FILE,     PrintCommand,                                      R::NeedsFile, nullptr},
   {IDM_PRINT_TAGS_NO_DIALOG, PrintCommand,                                R::NeedsFile, nullptr},
-  {IDM_PAGE_SETUP,     nullptr,                                           R::Unbuilt,   nullptr},
+  {IDM_PAGE_SETUP,     [](HWND h, int) { PageSetupDialog(h, gPageSetup, gSetupSettings); },
+                       R::Always,    nullptr},
   {IDM_PRINT_SETUP,    [](HWND h, int) { PrintSetupDialog(h); },          R::Always,    nullptr},
   {IDM_IGNORE_DDE,     nullptr,                                           R::Unbuilt,
                        [] { return gApp.DdeState != kDdeRunning; }},

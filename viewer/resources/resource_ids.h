@@ -103,3 +103,37 @@
 #define IDC_GOTO_PAGE 194
 #define IDC_GOTO_NUMBER 195
 #define IDC_GOTO_RANGE 196
+
+// Page Setup ("PageSetup").
+#define IDC_PAGE_FILE_NAME 121
+#define IDC_PAGE_FULL_PATH 122
+#define IDC_PAGE_DATE_TIME 123
+#define IDC_PAGE_NUMBER 124
+#define IDC_PAGE_EJECT_FF 125
+#define IDC_PAGE_TITLES 126
+#define IDC_PAGE_SHADE_TAGS 127
+#define IDC_PAGE_SHADE_SELECTION 128
+#define IDC_PAGE_EJECT_TAGS_ONLY 129
+#define IDC_PAGE_MARGINS 130
+#define IDC_PAGE_TOP 131
+#define IDC_PAGE_LEFT 132
+#define IDC_PAGE_RIGHT 133
+#define IDC_PAGE_BOTTOM 134
+#define IDC_PAGE_SAVE 191
+#define IDC_PAGE_SHADES 194
+#define IDC_PAGE_HELP 195
+
+// Print Shade Selection ("FormatShades"): text shades in the first column,
+// background shades in the second, the paper background last.
+#define IDC_SHADE_NORMAL 211
+#define IDC_SHADE_TAGGED 212
+#define IDC_SHADE_HEADING 213
+#define IDC_SHADE_COMMENT 214
+#define IDC_SHADE_NORMAL_BGND 215
+#define IDC_SHADE_TAGGED_BGND 216
+#define IDC_SHADE_HEADING_BGND 217
+#define IDC_SHADE_COMMENT_BGND 218
+#define IDC_SHADE_PAPER 219
+#define IDC_SHADES_SAVE 191
+#define IDC_SHADES_HELP 195
+#define IDC_SHADES_RESET 196
