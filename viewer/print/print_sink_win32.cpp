@@ -19,7 +19,7 @@ int Length(std::string_view text) { return static_cast<int>(text.size()); }
 void GdiPageSink::Progress(int page, bool printed) { ShowPrintProgress(page, printed); }
 
 bool GdiPageSink::StartPage() {
-  const int started = ::StartPage(dc_);
+  const int started = ::StartPage(device_.Dc);
   if (started <= 0) {
     spoolerError_ = started < 0 ? started : SP_ERROR;
     return false;
@@ -29,12 +29,12 @@ bool GdiPageSink::StartPage() {
 }
 
 void GdiPageSink::PrepareDrawing() {
-  SelectObject(dc_, font_);  // a new page may start with the device's defaults
+  SelectObject(device_.Dc, font_);  // a new page may start with the device's defaults
   UseColors(PrintColors::kNormal, false);
 }
 
 bool GdiPageSink::EndPage() {
-  const int ended = ::EndPage(dc_);
+  const int ended = ::EndPage(device_.Dc);
   if (ended > 0) return true;
   spoolerError_ = ended < 0 ? ended : SP_ERROR;
   return false;
@@ -44,32 +44,32 @@ void GdiPageSink::UseColors(PrintColors colors, bool inverted) {
   const int entry = TextEntry(colors);
   COLORREF text = gColors[entry], back = gColors[entry + 1];
   if (inverted) text = Complement(text), back = Complement(back);
-  SetTextColor(dc_, text);
-  SetBkColor(dc_, back);
+  SetTextColor(device_.Dc, text);
+  SetBkColor(device_.Dc, back);
 }
 
 void GdiPageSink::DrawLine(int32_t x, int32_t y, std::string_view text, PrintColors colors,
                            bool inverted) {
   UseColors(colors, inverted);
   const RECT band{x, y, page_.Left + page_.UsableWidth, y + page_.LineHeight};
-  ExtTextOutA(dc_, x, y, ETO_OPAQUE | ETO_CLIPPED, &band, text.data(), Length(text), nullptr);
+  ExtTextOutA(device_.Dc, x, y, ETO_OPAQUE | ETO_CLIPPED, &band, text.data(), Length(text), nullptr);
   UseColors(PrintColors::kNormal, false);
 }
 
 void GdiPageSink::DrawText(int32_t x, int32_t y, std::string_view text, PrintColors colors) {
   UseColors(colors, false);
-  TextOutA(dc_, x, y, text.data(), Length(text));
+  TextOutA(device_.Dc, x, y, text.data(), Length(text));
   UseColors(PrintColors::kNormal, false);
 }
 
 void GdiPageSink::DrawBand(int32_t y) {
   const RECT band{page_.Left, y, page_.Left + page_.UsableWidth, y + page_.LineHeight};
-  ExtTextOutA(dc_, page_.Left, y, ETO_OPAQUE, &band, "", 0, nullptr);
+  ExtTextOutA(device_.Dc, page_.Left, y, ETO_OPAQUE, &band, "", 0, nullptr);
 }
 
 int32_t GdiPageSink::TextWidth(std::string_view text) {
   SIZE size = {};
-  GetTextExtentPoint32A(dc_, text.data(), Length(text), &size);
+  GetTextExtentPoint32A(device_.Dc, text.data(), Length(text), &size);
   return size.cx;
 }
 

@@ -8,7 +8,7 @@
 class GdiPageSink : public PageSink {
  public:
   GdiPageSink(const PrintDevice& device, const PageGeometry& page, HFONT font)
-      : dc_(device.Dc), page_(page), font_(font) {}
+      : device_(device), page_(page), font_(font) {}
   void Progress(int page, bool printed) override;
   bool StartPage() override;
   bool EndPage() override;
@@ -27,7 +27,7 @@ class GdiPageSink : public PageSink {
 
  private:
   void UseColors(PrintColors colors, bool inverted);
-  HDC dc_;
+  const PrintDevice& device_;  // its device context may change from page to page
   const PageGeometry& page_;
   HFONT font_;
   int spoolerError_ = 0;
