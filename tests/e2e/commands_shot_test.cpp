@@ -8,6 +8,7 @@
 
 #include "tests/e2e/screen_shot.h"
 #include "tests/support/program_under_test.h"
+#include "tests/support/remote_viewer.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 
@@ -73,6 +74,8 @@ TEST_F(Screen, SelectionMarksTitlesAndFrozenColumns) {
   main_ = tarvo.WaitForWindow("TARVO");
   ASSERT_NE(main_, nullptr);
   ASSERT_TRUE(WaitFor([&] { return WindowText(main_) == "Tarvo - fox.txt"; }));
+  // The caption comes before the lines are read: the clicks wait for them.
+  ASSERT_TRUE(RemoteViewer(main_).TopLineBecomes("0000 | the quick brown fox jumps over the lazy dog 0"));
   Click(0);
   Click(1, MK_SHIFT);
   Send(WM_COMMAND, kFreezeTitle);  // rows 0 and 1 become titles; text rows start below them
