@@ -4,14 +4,18 @@
 # screenshot and prints its path. It runs the shipped 32-bit TARVO.EXE under
 # Debian 12's Wine 8 where this kernel runs 32-bit programs, else under
 # Wine 10 in WoW64 mode (TARVO_WINE=wine8 or wine10 chooses).
-#   scripts/run.sh [FILE]
+# With --print it prints the file to the prefix's PostScript test printer
+# instead, and says where the pages went (PostScript, and page 1 as a PNG).
+#   scripts/run.sh [--print] [FILE]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+print=
+if [ "${1:-}" = --print ]; then print=1; shift; fi
 bash scripts/install.sh
 
 cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target tarvo
+cmake --build --preset win32 --target tarvo ${print:+add_test_printer print_open_file}
 
 build=$root/build/win32
 demo=$build/demo
@@ -32,6 +36,27 @@ fi
 tarvo_make_prefix
 echo "TARVO.EXE (i686) under $(tarvo_wine_describe)"
 unix_to_wine() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
+
+if [ -n "$print" ]; then
+  if [ "$tarvo_wine_name" = wine10 ]; then
+    echo "Printing needs Debian 12's Wine 8: Wine 10's WoW64 spooler refuses every document." >&2
+    exit 1
+  fi
+  [ -n "${DISPLAY:-}" ] || exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" --print "$@"
+  # The test printer's port pipes each job into the file TARVO_PRINT_OUT names.
+  export TARVO_PRINT_OUT=$demo/$(basename "$sample").ps
+  rm -f "$TARVO_PRINT_OUT"
+  "$tarvo_wine" "$build/bin/TARVO.EXE" "$(unix_to_wine "$(realpath "$sample")")" >/dev/null 2>&1 </dev/null &
+  "$tarvo_wine" "$build/bin/print_open_file.exe"
+  wait
+  "$tarvo_wineserver" -w
+  page1=${TARVO_PRINT_OUT%.ps}-page1.png
+  gs -q -dSAFER -dNOPAUSE -dBATCH -sDEVICE=png16m -r72 -dFirstPage=1 -dLastPage=1 \
+    -sOutputFile="$page1" "$TARVO_PRINT_OUT"
+  echo "printed $(grep -c '^%%Page:' "$TARVO_PRINT_OUT") pages on the test printer: $TARVO_PRINT_OUT"
+  echo "page 1: $page1"
+  exit 0
+fi
 
 if [ -n "${DISPLAY:-}" ] && [ -z "${TARVO_SCREENSHOT:-}" ]; then
   "$tarvo_wine" "$build/bin/TARVO.EXE" "$(unix_to_wine "$(realpath "$sample")")"
