@@ -13,9 +13,10 @@ int main() {
   HWND main = nullptr;
   for (int i = 0; i < 300 && !main; ++i, Sleep(100)) {
     HWND found = FindWindowA("TARVO", nullptr);
-    char caption[300] = "";
-    if (found) GetWindowTextA(found, caption, sizeof caption);
-    if (std::strncmp(caption, "Tarvo - ", 8) == 0) main = found;  // a file is open
+    char caption[300];
+    if (found && GetWindowTextA(found, caption, sizeof caption) > 8 &&
+        std::strncmp(caption, "Tarvo - ", 8) == 0)
+      main = found;  // a file is open
   }
   if (!main) {
     std::fprintf(stderr, "no viewer with an open file\n");

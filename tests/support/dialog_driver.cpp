@@ -39,3 +39,9 @@ std::string MessageBoxText(HWND box) {
 }
 
 void ClickButton(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+std::string DialogItemText(HWND dialog, int id) {
+  char text[1024] = "";
+  GetDlgItemTextA(dialog, id, text, sizeof text);
+  return text;
+}

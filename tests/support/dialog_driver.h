@@ -27,5 +27,7 @@ class DialogDriver {
 
 // The text of a message box (its static control 0xFFFF).
 std::string MessageBoxText(HWND box);
+// The text of a dialog's control.
+std::string DialogItemText(HWND dialog, int id);
 // Clicks a button of a dialog (synchronously).
 void ClickButton(HWND dialog, int id);

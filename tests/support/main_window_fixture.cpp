@@ -8,6 +8,7 @@
 #include "viewer/app/startup.h"
 #include "viewer/services/instance.h"
 #include "viewer/services/ui_seam.h"
+#include "viewer/settings/named_setups.h"
 #include "viewer/settings/profile_groups.h"
 #include "viewer/settings/profile_store_win32.h"
 #include "viewer/settings/view_options.h"
@@ -19,10 +20,20 @@ Win32ProfileStore gStore;
 BOOL WINAPI CancelOpenDialog(LPOPENFILENAMEA) { return FALSE; }
 }  // namespace
 
+std::vector<UINT> gBeeps;
+
+namespace {
+BOOL WINAPI RecordBeep(UINT type) {
+  gBeeps.push_back(type);
+  return TRUE;
+}
+}  // namespace
+
 void ResetViewerRecords() {
   gViewOptions = ViewOptions{};
   gSetupSettings = SetupSettings{};
   gRecent = RecentLists{};
+  gNamedSetup = NamedSetupState{};
   gApp = AppState{};
   gFile = FileRef{};
   gView = ViewState{};
@@ -40,6 +51,8 @@ HWND CreateViewerWindow() {
 
 void MainWindowTest::SetUp() {
   ResetViewerRecords();
+  gBeeps.clear();
+  gMessageBeep = RecordBeep;
   gGetOpenFileName = CancelOpenDialog;
   profile_ = folder_.Write("TARVO.INI", profileText_);
   std::strncpy(gSetupSettings.ProfilePath, profile_.c_str(), kProfilePathChars);
@@ -54,6 +67,7 @@ void MainWindowTest::TearDown() {
   if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
   PumpMessages();
   gGetOpenFileName = GetOpenFileNameA;
+  gMessageBeep = MessageBeep;
 }
 
 LRESULT MainWindowTest::OpenName(const std::string& name, WPARAM mayOfferDialog) {

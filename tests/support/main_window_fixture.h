@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
@@ -14,6 +15,10 @@ void ResetViewerRecords();
 // Registers the class (once) and creates and shows the main window from
 // the records as they are; nullptr on failure.
 HWND CreateViewerWindow();
+
+// The sounds that the window under test beeped, recorded instead of
+// played (cleared when each test starts).
+extern std::vector<UINT> gBeeps;
 
 class MainWindowTest : public ::testing::Test {
  protected:

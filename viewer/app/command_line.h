@@ -1,9 +1,9 @@
 // The text viewer's command line: switches A-Z, V with a setup name, and one
 // requested file name or pattern.
 #pragma once
+#include "viewer/settings/named_setups.h"
 
 constexpr int kPathChars = 260;
-constexpr int kSetupSectionChars = 63;
 
 struct CommandLine {
   char Switches[26] = {};  // the letter as typed, or 0

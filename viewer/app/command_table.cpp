@@ -67,10 +67,10 @@ constexpr CommandRow kCommands[] = {
   {IDM_OPTIONS,        [](HWND h, int) { FormatOptions(h); },             R::Always,    nullptr},
   {IDM_FONT,           nullptr,                                           R::Unbuilt,   nullptr},
   {IDM_COLOR,          nullptr,                                           R::Unbuilt,   nullptr},
-  {IDM_SAVE_OPTIONS,   nullptr,                                           R::Unbuilt,   nullptr},
-  {IDM_SAVE_SETUP,     nullptr,                                           R::Unbuilt,   nullptr},
-  {IDM_LOAD_SETUP,     nullptr,                                           R::Unbuilt,   nullptr},
-  {IDM_RELOAD_SETUP,   nullptr,                                           R::Unbuilt,   nullptr},
+  {IDM_SAVE_OPTIONS,   [](HWND h, int) { SaveOptionsCommand(h); },        R::WritesProfile, nullptr},
+  {IDM_SAVE_SETUP,     [](HWND h, int) { SaveSetupCommand(h); },          R::WritesProfile, nullptr},
+  {IDM_LOAD_SETUP,     [](HWND h, int) { LoadSetupCommand(h); },          R::Always,    nullptr},
+  {IDM_RELOAD_SETUP,   [](HWND h, int) { ReloadSetup(h); },               R::Always,    nullptr},
   // Mark
   {IDM_MARK_TOGGLE,    [](HWND h, int) { ToggleMark(h); },                R::NeedsFile, nullptr},
   {IDM_MARK_SET,       [](HWND h, int) { SetMarks(h); },                  R::NeedsFile, nullptr},
@@ -102,6 +102,7 @@ bool CommandAvailable(const CommandRow& row) {
   switch (row.Rule) {
     case CommandRule::Always: return true;
     case CommandRule::NeedsFile: return gFile.Path[0] != '\0';
+    case CommandRule::WritesProfile: return !gSetupSettings.ProfileReadOnly;
     case CommandRule::Unbuilt: return false;
   }
   return false;

@@ -10,6 +10,7 @@
 enum class CommandRule {
   Always,
   NeedsFile,        // nothing to act on without an open file
+  WritesProfile,    // saves into the profile: not while it is read-only
   Unbuilt,          // its subsystem is not part of this build: always greyed
 };
 

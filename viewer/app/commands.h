@@ -4,6 +4,15 @@
 
 // Display Formatting (161): the dialog, then the view re-measured and formatted again.
 void FormatOptions(HWND hwnd);
+// After new display options: the font made again, the view re-measured,
+// formatted again and repainted.
+void ApplyViewOptions(HWND hwnd);
+// Save Options (164), Save Setup (165), Load Setup (166), and the reload of
+// the current setup (167) that follows start-up with a setup name.
+void SaveOptionsCommand(HWND hwnd);
+void SaveSetupCommand(HWND hwnd);
+void LoadSetupCommand(HWND hwnd);
+void ReloadSetup(HWND hwnd);
 // Text, Hex Dump, Raw Text (311-313) and Wrap (314).
 void SwitchFormat(HWND hwnd, int format);
 void ToggleWrap(HWND hwnd);

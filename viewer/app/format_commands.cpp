@@ -12,10 +12,15 @@ void Relayout(HWND hwnd) {
 }
 }  // namespace
 
-void FormatOptions(HWND hwnd) {
-  FormatOptionsDialog(hwnd, gViewOptions, gSetupSettings);
+void ApplyViewOptions(HWND hwnd) {
   SendMessageA(hwnd, VW_MAKEFONT, 0, 0);
   Relayout(hwnd);
+  InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void FormatOptions(HWND hwnd) {
+  FormatOptionsDialog(hwnd, gViewOptions, gSetupSettings);
+  ApplyViewOptions(hwnd);
 }
 
 void SwitchFormat(HWND hwnd, int format) {

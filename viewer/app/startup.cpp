@@ -13,6 +13,7 @@
 #include "viewer/services/instance.h"
 #include "viewer/services/ui_seam.h"
 #include "viewer/settings/color_table.h"
+#include "viewer/settings/named_setups.h"
 #include "viewer/settings/profile_groups.h"
 #include "viewer/settings/profile_store_win32.h"
 #include "viewer/settings/system_colors_win32.h"
@@ -46,7 +47,10 @@ void PrepareSettings(HINSTANCE instance, const char* commandLine) {
   ResetColors(kAllScreenColors);
   ResetColors(kAllPrintShades);
   if (SwitchOf(gApp.Start, 'V') != 'V') LoadProfile();
-  // A named setup (without its titles) is loaded here.
+  if (gApp.Start.CurrentSetup[0]) {
+    CopyText(gNamedSetup.CurrentSetup, gApp.Start.CurrentSetup);
+    LoadSetup(gNamedSetup.CurrentSetup, TitleBlocks{});  // its titles come with the window
+  }
   ApplySwitches(gApp.Start.Switches);
 }
 

@@ -5,6 +5,7 @@
 #include "viewer/app/screen_font.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/services/ui_seam.h"
+#include "viewer/settings/named_setups.h"
 #include "viewer/settings/profile_store.h"
 #include "viewer/settings/recent_lists.h"
 #include "viewer/settings/titles_profile.h"
@@ -22,7 +23,7 @@ void ReadStartupTitles() {
   TitleLock lock;
   if (!lock.ok()) return;
   if (SwitchOf(gApp.Start, 'V') != 'V') ReadTitles("Titles", &gTitles, &gTitleText);
-  const char* setup = gApp.Start.CurrentSetup;
+  const char* setup = gNamedSetup.CurrentSetup;
   if (*setup) {
     int groups = Profile().GetInt(setup, "SaveOptions", 0);
     if (groups == 0 || (groups & SAVE_TITLES)) ReadTitles(setup, &gTitles, &gTitleText);
@@ -39,7 +40,7 @@ LRESULT OnCreate(HWND hwnd, LPARAM lParam) {
     DragAcceptFiles(hwnd, TRUE);
     if (gSetupSettings.MruFiles)
       AppendMenuA(GetSubMenu(GetMenu(hwnd), 0), MF_SEPARATOR, 0, nullptr);
-    if (gApp.Start.CurrentSetup[0]) SendMessageA(hwnd, WM_COMMAND, IDM_RELOAD_SETUP, 0);
+    if (gNamedSetup.CurrentSetup[0]) SendMessageA(hwnd, WM_COMMAND, IDM_RELOAD_SETUP, 0);
   } else {
     ReportMessage(nullptr, "Cannot allocate memory", kAppTitle, MB_OK | MB_ICONHAND);
     SendMessageA(hwnd, WM_CLOSE, 0, 0);

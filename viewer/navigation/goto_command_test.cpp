@@ -16,18 +16,6 @@
 #include "viewer/view/view_blocks.h"
 
 namespace {
-std::vector<UINT> gBeeps;
-BOOL WINAPI RecordBeep(UINT type) {
-  gBeeps.push_back(type);
-  return TRUE;
-}
-
-std::string ItemText(HWND dialog, int id) {
-  char text[64] = "";
-  GetDlgItemTextA(dialog, id, text, sizeof text);
-  return text;
-}
-
 // The checked choice, the number field ("off": disabled), the range and
 // the focus ("edit" with its selection).
 std::string Shown(HWND dialog) {
@@ -40,22 +28,13 @@ std::string Shown(HWND dialog) {
     DWORD sel = static_cast<DWORD>(SendMessageA(edit, EM_GETSEL, 0, 0));
     focus = "edit " + std::to_string(LOWORD(sel)) + "-" + std::to_string(HIWORD(sel));
   }
-  return std::to_string(checked) + " [" + ItemText(dialog, IDC_GOTO_NUMBER) +
-         (IsWindowEnabled(edit) ? "" : " off") + "] [" + ItemText(dialog, IDC_GOTO_RANGE) + "] " +
+  return std::to_string(checked) + " [" + DialogItemText(dialog, IDC_GOTO_NUMBER) +
+         (IsWindowEnabled(edit) ? "" : " off") + "] [" + DialogItemText(dialog, IDC_GOTO_RANGE) + "] " +
          focus;
 }
 
 class GoTo : public MainWindowTest {
  protected:
-  void SetUp() override {
-    gMessageBeep = RecordBeep;
-    MainWindowTest::SetUp();
-  }
-  void TearDown() override {
-    MainWindowTest::TearDown();
-    gMessageBeep = MessageBeep;
-  }
-
   // Runs Go To without handling what it posts; act answers the dialog.
   // Message boxes are kept as "caption: text" and closed.
   void Run(const std::function<void(HWND)>& act) {

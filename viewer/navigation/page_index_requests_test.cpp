@@ -22,30 +22,21 @@ struct Box {
   UINT type;
 };
 std::vector<Box> gBoxes;
-std::vector<UINT> gBeeps;
 int WINAPI RecordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   gBoxes.push_back({owner, text, caption, type});
   return IDOK;
 }
-BOOL WINAPI RecordBeep(UINT type) {
-  gBeeps.push_back(type);
-  return TRUE;
-}
-
 class PageIndexWindowTest : public MainWindowTest {
  protected:
   void SetUp() override {
     profileText_ = "[Tarvo Setup]\nPageIndexingBuffer=16\nPageIndexingDelay=10\n";
     MainWindowTest::SetUp();
     gBoxes.clear();
-    gBeeps.clear();
     gMessageBox = RecordBox;
-    gMessageBeep = RecordBeep;
   }
   void TearDown() override {
     MainWindowTest::TearDown();
     gMessageBox = MessageBoxA;
-    gMessageBeep = MessageBeep;
   }
   bool WaitForIndex() {
     return WaitFor([] { return gPageIndex.State != PG_ACTIVE; });

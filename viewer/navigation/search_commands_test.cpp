@@ -22,18 +22,6 @@
 #include "viewer/view/view_state.h"
 
 namespace {
-std::vector<UINT> gBeeps;
-BOOL WINAPI RecordBeep(UINT type) {
-  gBeeps.push_back(type);
-  return TRUE;
-}
-
-std::string ItemText(HWND dialog, int id) {
-  char text[128] = "";
-  GetDlgItemTextA(dialog, id, text, sizeof text);
-  return text;
-}
-
 // Types into a combo box's edit field as a user would, key by key (the list
 // selection goes, the dialog hears CBN_EDITCHANGE).
 void Type(HWND dialog, int combo, const std::string& text) {
@@ -73,13 +61,10 @@ class Search : public MainWindowTest {
  protected:
   void SetUp() override {
     gSearch = SearchState{};
-    gBeeps.clear();
-    gMessageBeep = RecordBeep;
     MainWindowTest::SetUp();
   }
   void TearDown() override {
     MainWindowTest::TearDown();
-    gMessageBeep = MessageBeep;
   }
 
   void Open(const std::string& content) { OpenName(folder_.Write("data.bin", content)); }
@@ -165,10 +150,10 @@ TEST_F(Search, AnInvalidHexDigitIsNamedInTheMessageLineAndSelected) {
   RunDialog(IDM_FIND_HEX, [&](HWND dialog) {
     Type(dialog, IDC_HEX_COMBO, "41 4G");
     ClickButton(dialog, IDOK);
-    line = ItemText(dialog, IDC_HEX_MESSAGE);
+    line = DialogItemText(dialog, IDC_HEX_MESSAGE);
     selection = static_cast<DWORD>(SendDlgItemMessageA(dialog, IDC_HEX_COMBO, CB_GETEDITSEL, 0, 0));
     Type(dialog, IDC_HEX_COMBO, "41 42");
-    afterGoodText = ItemText(dialog, IDC_HEX_MESSAGE) + "|" + ItemText(dialog, IDC_HEX_BYTES);
+    afterGoodText = DialogItemText(dialog, IDC_HEX_MESSAGE) + "|" + DialogItemText(dialog, IDC_HEX_BYTES);
     ClickButton(dialog, IDCANCEL);
   });
   EXPECT_EQ(line, "Invalid hex digit \"G\"!");
@@ -234,7 +219,7 @@ TEST_F(Search, RecentTextsMoveToTheTopAndKeepTenEntries) {
   std::vector<std::string> shown;
   RunDialog(IDM_FIND_TEXT, [&](HWND dialog) {
     shown = ComboEntries(dialog, IDC_TEXT_COMBO);
-    shown.push_back(ItemText(dialog, IDC_TEXT_COMBO));
+    shown.push_back(DialogItemText(dialog, IDC_TEXT_COMBO));
     Type(dialog, IDC_TEXT_COMBO, "two");
     ClickButton(dialog, IDOK);
   });

@@ -13,7 +13,7 @@ namespace {
 bool gAbort = false;
 HWND gProgress = nullptr;
 
-void Tell(HWND owner, const char* text) { ReportMessage(owner, text, "Tarvo", MB_OK | MB_ICONHAND); }
+void Tell(HWND owner, const char* text) { ReportMessage(owner, text, kProgramCaption, MB_OK | MB_ICONHAND); }
 
 INT_PTR CALLBACK AbortDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
   switch (msg) {

@@ -27,7 +27,7 @@ namespace {
 constexpr int32_t kJobLineEntries = 32760;
 constexpr int32_t kJobTextBytes = 65530;
 
-void Tell(const char* text, UINT icon) { ReportMessage(nullptr, text, "Tarvo", MB_OK | icon); }
+void Tell(const char* text, UINT icon) { ReportMessage(nullptr, text, kProgramCaption, MB_OK | icon); }
 
 // The job's three blocks, movable memory locked for the job's length.
 class JobBlocks {

@@ -153,5 +153,5 @@ void PrintSetupDialog(HWND owner) {
   if (!error) return;
   char text[64];
   std::snprintf(text, sizeof text, "Common dialog error: 0x%lX", static_cast<unsigned long>(error));
-  ReportMessage(owner, text, "Tarvo", MB_OK | MB_ICONHAND);
+  ReportMessage(owner, text, kProgramCaption, MB_OK | MB_ICONHAND);
 }

@@ -76,6 +76,14 @@
 #define IDC_RULER 231
 #define IDC_SAMPLE 232
 #define IDC_COLUMNS 233
+// Save Options, Save Setup and Load Setup
+#define IDC_SETUP_NAME 240
+#define IDC_SETUP_FORMAT 241
+#define IDC_SETUP_TITLES 242
+#define IDC_SETUP_PAGE_SETUP 243
+#define IDC_SETUP_PRINT_SETUP 244
+#define IDC_SETUP_COLORS 245
+#define IDC_SETUP_HELP 246
 #define IDC_COLUMNS_HELP 195
 
 // Find Text ("FindTextOptions") and Find Hex ("FindHexOptions") dialogs.

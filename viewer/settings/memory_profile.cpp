@@ -51,6 +51,10 @@ int MemoryProfile::GetString(const char* section, const char* key, const char* d
 
 bool MemoryProfile::WriteString(const char* section, const char* key, const char* value) {
   Section* s = Find(section);
+  if (!key) {  // deletes the whole section
+    if (s) sections_.erase(sections_.begin() + (s - sections_.data()));
+    return true;
+  }
   if (!s) {
     if (!value) return true;
     sections_.push_back({section, {}});

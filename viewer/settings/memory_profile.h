@@ -14,6 +14,7 @@ class MemoryProfile : public ProfileStore {
                 int size) override;
   bool WriteString(const char* section, const char* key, const char* value) override;
   bool Has(const char* section, const char* key) const;
+  bool HasSection(const char* section) const { return Find(section) != nullptr; }
   std::string Get(const char* section, const char* key) const;
 
  private:

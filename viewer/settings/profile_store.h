@@ -11,7 +11,8 @@ class ProfileStore {
   // size - 1 characters, always terminated). Returns the length copied.
   virtual int GetString(const char* section, const char* key, const char* def, char* buf,
                         int size) = 0;
-  // value nullptr deletes the key. False when the platform rejects it.
+  // value nullptr deletes the key, key nullptr the whole section. False
+  // when the platform rejects it.
   virtual bool WriteString(const char* section, const char* key, const char* value) = 0;
 
   // An integer key: def when missing; otherwise the signed decimal number at
