@@ -15,7 +15,8 @@ struct ComPtr {
   T* operator->() const { return p; }
 };
 
-// Copies a screen rectangle into 32-bit top-down pixels.
+}  // namespace
+
 std::vector<BYTE> ScreenPixels(const RECT& r) {
   int w = r.right - r.left, h = r.bottom - r.top;
   std::vector<BYTE> pixels(static_cast<size_t>(w) * h * 4);
@@ -33,7 +34,6 @@ std::vector<BYTE> ScreenPixels(const RECT& r) {
   ReleaseDC(nullptr, screen);
   return pixels;
 }
-}  // namespace
 
 bool SaveWindowShot(HWND hwnd, const std::string& path) {
   RECT r;
