@@ -11,6 +11,7 @@
 #include "viewer/app/command_table.h"
 #include "viewer/app/selection.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/settings/view_options.h"
 #include "viewer/settings/freeze_columns_dialog.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/view_blocks.h"
@@ -102,8 +103,10 @@ TEST_F(Commands, MenusAreGreyedWithoutAFileAndChecksFollowTheFormat) {
 // is greyed exactly when the router would not run its command.
 TEST_F(Commands, MenuItemsAndAcceleratorsFollowTheCommandTable) {
   HMENU bar = GetMenu(hwnd_);
-  for (bool withFile : {false, true}) {
-    if (withFile) OpenName(folder_.Write("a.txt", "a"));
+  for (int pass = 0; pass < 3; ++pass) {
+    const bool withFile = pass > 0, readOnly = pass == 2;
+    if (pass == 1) OpenName(folder_.Write("a.txt", "a"));
+    gSetupSettings.ProfileReadOnly = readOnly;
     for (int i = 0; i < GetMenuItemCount(bar); ++i) {
       HMENU popup = GetSubMenu(bar, i);
       SendMessageA(hwnd_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(i, FALSE));
@@ -114,7 +117,10 @@ TEST_F(Commands, MenuItemsAndAcceleratorsFollowTheCommandTable) {
         ASSERT_NE(row, nullptr) << "menu item " << id;
         bool greyed = (GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
         EXPECT_EQ(greyed, !(row->Run && CommandAvailable(*row))) << id << " with file " << withFile;
-        EXPECT_EQ(row->Rule == CommandRule::NeedsFile && !withFile, greyed && row->Run) << id;
+        EXPECT_EQ((row->Rule == CommandRule::NeedsFile && !withFile) ||
+                      (row->Rule == CommandRule::WritesProfile && readOnly),
+                  greyed && row->Run)
+            << id;
       }
     }
   }
