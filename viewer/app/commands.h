@@ -4,6 +4,10 @@
 
 // Display Formatting (161): the dialog, then the view re-measured and formatted again.
 void FormatOptions(HWND hwnd);
+// Font (162): the font dialog, then as after Display Formatting. Colour
+// (163): the Color Selection dialog, then a repaint.
+void FontCommand(HWND hwnd);
+void ColorCommand(HWND hwnd);
 // Text, Hex Dump, Raw Text (311-313) and Wrap (314).
 void SwitchFormat(HWND hwnd, int format);
 void ToggleWrap(HWND hwnd);

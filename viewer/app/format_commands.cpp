@@ -1,6 +1,9 @@
-// Display Formatting (161), Text, Hex Dump and Raw Text (311-313) and Wrap (314).
+// Display Formatting (161), Font (162), Colour (163), Text, Hex Dump and
+// Raw Text (311-313) and Wrap (314).
 #include "viewer/app/commands.h"
+#include "viewer/settings/color_dialog.h"
 #include "viewer/settings/format_options_dialog.h"
+#include "viewer/settings/view_font_win32.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
 
@@ -10,12 +13,25 @@ namespace {
 void Relayout(HWND hwnd) {
   if (SendMessageA(hwnd, VW_LAYOUT, 0, 0) == 0) PostMessageA(hwnd, VW_REFORMAT, 0, -1);
 }
+
+// A new font changes the line height and the characters per line.
+void Remeasure(HWND hwnd) {
+  SendMessageA(hwnd, VW_MAKEFONT, 0, 0);
+  Relayout(hwnd);
+}
 }  // namespace
 
 void FormatOptions(HWND hwnd) {
   FormatOptionsDialog(hwnd, gViewOptions, gSetupSettings);
-  SendMessageA(hwnd, VW_MAKEFONT, 0, 0);
-  Relayout(hwnd);
+  Remeasure(hwnd);
+}
+
+void FontCommand(HWND hwnd) {
+  if (ChooseViewFont(hwnd, gViewOptions)) Remeasure(hwnd);
+}
+
+void ColorCommand(HWND hwnd) {
+  if (ColorDialog(hwnd, gColors)) InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 void SwitchFormat(HWND hwnd, int format) {
