@@ -17,9 +17,9 @@ void DeleteScreenFont() {
 void OnMakeFont(HWND hwnd) {
   HDC dc = GetDC(hwnd);
   const LOGFONTA lf = ViewLogFont(
-      gViewOptions, ZoomedFontHeight(PointSizeToHeight(gViewOptions.FontSize,
-                                                       GetDeviceCaps(dc, LOGPIXELSY)),
-                                     gView.ZoomLevel));
+      gViewOptions,
+      ZoomedFontHeight(PointSizeToHeight(gViewOptions.FontSize, GetDeviceCaps(dc, LOGPIXELSY)),
+                       gView.ZoomLevel));
   DeleteScreenFont();
   gScreenFont.Font = CreateFontIndirectA(&lf);
   if (!gScreenFont.Font) {

@@ -42,9 +42,8 @@ bool ChooseViewFont(HWND owner, ViewOptions& options) {
   options.FontSize = cf.iPointSize / 10;
   options.FontWeight = static_cast<int>(lf.lfWeight);
   options.FontItalic = lf.lfItalic;
-  options.FontDetail = FontDetails{lf.lfWidth,       lf.lfEscapement,   lf.lfOrientation,
-                                   lf.lfUnderline,   lf.lfStrikeOut,    lf.lfCharSet,
-                                   lf.lfOutPrecision, lf.lfClipPrecision, lf.lfQuality,
-                                   lf.lfPitchAndFamily};
+  options.FontDetail = FontDetails{
+      lf.lfWidth,   lf.lfEscapement,   lf.lfOrientation,   lf.lfUnderline, lf.lfStrikeOut,
+      lf.lfCharSet, lf.lfOutPrecision, lf.lfClipPrecision, lf.lfQuality,   lf.lfPitchAndFamily};
   return true;
 }

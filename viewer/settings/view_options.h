@@ -33,7 +33,7 @@ struct WindowPos {
 // The logical-font fields besides face, size, weight and italic, in the
 // platform's layout and values, so that a font chosen in the font dialog is
 // created again as chosen (character set, underline, pitch and the rest).
-constexpr uint8_t kDefaultCharSet = 1;            // DEFAULT_CHARSET
+constexpr uint8_t kDefaultCharSet = 1;             // DEFAULT_CHARSET
 constexpr uint8_t kFixedPitchModern = 0x1 | 0x30;  // FIXED_PITCH | FF_MODERN
 struct FontDetails {
   int32_t Width = 0;
