@@ -13,6 +13,7 @@
 #include "viewer/resources/resource_ids.h"
 #include "viewer/services/help.h"
 #include "viewer/settings/page_setup_dialog.h"
+#include "viewer/settings/view_font_win32.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/view_state.h"
 
@@ -21,16 +22,21 @@ using R = CommandRule;
 
 bool FormatIs(int format) { return gViewOptions.Format == format; }
 
+// The printer's font is the screen's, sized by the print job.
+void PrintWithViewFont(HWND hwnd, int command) {
+  PrintCommand(hwnd, command, ViewLogFont(gViewOptions, 0));
+}
+
 // clang-format off
 constexpr CommandRow kCommands[] = {
   // File
   {IDM_OPEN,           [](HWND h, int) { RunOpenDialog(h); },             R::Always,    nullptr},
   {IDM_CLOSE,          [](HWND h, int) { CloseFile(h); },                 R::NeedsFile, nullptr},
-  {IDM_PRINT,          PrintCommand,                                      R::NeedsFile, nullptr},
-  {IDM_PRINT_PAGE,     PrintCommand,                                      R::NeedsFile, nullptr},
-  {IDM_PRINT_TAGS,     PrintCommand,                                      R::NeedsFile, nullptr},
-  {IDM_PRINT_FILE,     PrintCommand,                                      R::NeedsFile, nullptr},
-  {IDM_PRINT_TAGS_NO_DIALOG, PrintCommand,                                R::NeedsFile, nullptr},
+  {IDM_PRINT,          PrintWithViewFont,                                 R::NeedsFile, nullptr},
+  {IDM_PRINT_PAGE,     PrintWithViewFont,                                 R::NeedsFile, nullptr},
+  {IDM_PRINT_TAGS,     PrintWithViewFont,                                 R::NeedsFile, nullptr},
+  {IDM_PRINT_FILE,     PrintWithViewFont,                                 R::NeedsFile, nullptr},
+  {IDM_PRINT_TAGS_NO_DIALOG, PrintWithViewFont,                           R::NeedsFile, nullptr},
   {IDM_PAGE_SETUP,     [](HWND h, int) { PageSetupDialog(h, gPageSetup, gSetupSettings); },
                        R::Always,    nullptr},
   {IDM_PRINT_SETUP,    [](HWND h, int) { PrintSetupDialog(h); },          R::Always,    nullptr},
@@ -65,8 +71,8 @@ constexpr CommandRow kCommands[] = {
   {IDM_FORCE_ON_TOP,   OnAlwaysOnTop,                                     R::Always,    nullptr},
   // Format
   {IDM_OPTIONS,        [](HWND h, int) { FormatOptions(h); },             R::Always,    nullptr},
-  {IDM_FONT,           nullptr,                                           R::Unbuilt,   nullptr},
-  {IDM_COLOR,          nullptr,                                           R::Unbuilt,   nullptr},
+  {IDM_FONT,           [](HWND h, int) { FontCommand(h); },               R::Always,    nullptr},
+  {IDM_COLOR,          [](HWND h, int) { ColorCommand(h); },              R::Always,    nullptr},
   {IDM_SAVE_OPTIONS,   [](HWND h, int) { SaveOptionsCommand(h); },        R::WritesProfile, nullptr},
   {IDM_SAVE_SETUP,     [](HWND h, int) { SaveSetupCommand(h); },          R::WritesProfile, nullptr},
   {IDM_LOAD_SETUP,     [](HWND h, int) { LoadSetupCommand(h); },          R::Always,    nullptr},

@@ -13,6 +13,10 @@ void SaveOptionsCommand(HWND hwnd);
 void SaveSetupCommand(HWND hwnd);
 void LoadSetupCommand(HWND hwnd);
 void ReloadSetup(HWND hwnd);
+// Font (162): the font dialog, then as after Display Formatting. Colour
+// (163): the Color Selection dialog, then a repaint.
+void FontCommand(HWND hwnd);
+void ColorCommand(HWND hwnd);
 // Text, Hex Dump, Raw Text (311-313) and Wrap (314).
 void SwitchFormat(HWND hwnd, int format);
 void ToggleWrap(HWND hwnd);

@@ -1,6 +1,9 @@
-// Display Formatting (161), Text, Hex Dump and Raw Text (311-313) and Wrap (314).
+// Display Formatting (161), Font (162), Colour (163), Text, Hex Dump and
+// Raw Text (311-313) and Wrap (314).
 #include "viewer/app/commands.h"
+#include "viewer/settings/color_dialog.h"
 #include "viewer/settings/format_options_dialog.h"
+#include "viewer/settings/view_font_win32.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
 
@@ -21,6 +24,14 @@ void ApplyViewOptions(HWND hwnd) {
 void FormatOptions(HWND hwnd) {
   FormatOptionsDialog(hwnd, gViewOptions, gSetupSettings);
   ApplyViewOptions(hwnd);
+}
+
+void FontCommand(HWND hwnd) {
+  if (ChooseViewFont(hwnd, gViewOptions)) ApplyViewOptions(hwnd);
+}
+
+void ColorCommand(HWND hwnd) {
+  if (ColorDialog(hwnd, gColors)) InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 void SwitchFormat(HWND hwnd, int format) {

@@ -1,8 +1,8 @@
 #include "viewer/app/screen_font.h"
 
-#include "common/text_copy.h"
 #include "viewer/app/display_rules.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/settings/view_font_win32.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
 #include "viewer/view/view_state.h"
@@ -16,14 +16,10 @@ void DeleteScreenFont() {
 
 void OnMakeFont(HWND hwnd) {
   HDC dc = GetDC(hwnd);
-  LOGFONTA lf = {};
-  lf.lfHeight = ZoomedFontHeight(
-      PointSizeToHeight(gViewOptions.FontSize, GetDeviceCaps(dc, LOGPIXELSY)), gView.ZoomLevel);
-  lf.lfWeight = gViewOptions.FontWeight;
-  lf.lfItalic = gViewOptions.FontItalic;
-  // Columns must line up: when the face is missing the mapper picks another fixed font.
-  lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-  CopyText(lf.lfFaceName, gViewOptions.FontName);
+  const LOGFONTA lf = ViewLogFont(
+      gViewOptions,
+      ZoomedFontHeight(PointSizeToHeight(gViewOptions.FontSize, GetDeviceCaps(dc, LOGPIXELSY)),
+                       gView.ZoomLevel));
   DeleteScreenFont();
   gScreenFont.Font = CreateFontIndirectA(&lf);
   if (!gScreenFont.Font) {

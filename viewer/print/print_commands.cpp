@@ -7,8 +7,9 @@
 #include "viewer/view/selection.h"
 #include "viewer/view/view_state.h"
 
-void PrintCommand(HWND hwnd, int command) {
+void PrintCommand(HWND hwnd, int command, const LOGFONTA& viewFont) {
   PrintRequest r;
+  r.Font = viewFont;
   r.Options = gPageSetup.PrintOptions;
   r.Top = gView.TopOffset;
   switch (command) {

@@ -3,4 +3,5 @@
 #pragma once
 #include <windows.h>
 
-void PrintCommand(HWND hwnd, int command);
+// viewFont: the viewer's logical font, which the job sizes for the printer.
+void PrintCommand(HWND hwnd, int command, const LOGFONTA& viewFont);

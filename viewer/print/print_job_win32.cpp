@@ -83,15 +83,10 @@ std::vector<std::string> TitleLines() {
   return titles;
 }
 
-// The printer font from the screen font's face at the printer's resolution.
-HFONT MakePrinterFont(HDC dc, bool* stock) {
-  LOGFONTA lf = {};
+// The printer font: the viewer's font at the printer's resolution.
+HFONT MakePrinterFont(HDC dc, LOGFONTA lf, bool* stock) {
   const int points = gViewOptions.FontSize < 1 ? 10 : gViewOptions.FontSize;
   lf.lfHeight = -((GetDeviceCaps(dc, LOGPIXELSY) * points + 35) / 72);
-  lf.lfWeight = gViewOptions.FontWeight;
-  lf.lfItalic = gViewOptions.FontItalic;
-  lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-  CopyText(lf.lfFaceName, gViewOptions.FontName);
   HFONT font = CreateFontIndirectA(&lf);
   *stock = font == nullptr;
   return font ? font : static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));
@@ -161,7 +156,7 @@ int PrintJob(HWND owner, const PrintRequest& request) {
   const PrintPlan plan = PlanFor(request, device, file.Flen);
 
   bool stockFont = false;
-  HFONT font = MakePrinterFont(device.Dc, &stockFont);
+  HFONT font = MakePrinterFont(device.Dc, request.Font, &stockFont);
   HGDIOBJ oldFont = SelectObject(device.Dc, font);
   TEXTMETRICA tm = {};
   GetTextMetricsA(device.Dc, &tm);

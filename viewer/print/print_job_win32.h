@@ -15,6 +15,7 @@ struct PrintRequest {
   FileOffset Top = 0;                         // the top line's offset, for pages counted from it
   int FirstPage = 0, LastPage = -1;           // first <= 0: from the first; last < 0: to the end
   uint32_t Options = 0;                       // PrintOptions, PO_TAGS_ONLY, PO_NO_DIALOG
+  LOGFONTA Font = {};                         // the viewer's font; the job sets its height
 };
 
 // The pages printed, 0 when nothing was, negative after an error.

@@ -72,6 +72,26 @@
 #define IDC_FORMAT_HELP 195
 #define IDC_PROFILE_PATH 499
 
+// Color Selection ("FormatColors"): the colour list, its buttons and the
+// owner-drawn samples that make up the picture of the viewer window.
+#define IDC_COLOR_LIST 150
+#define IDC_COLOR_CHANGE 151
+#define IDC_COLOR_RESET 152
+#define IDC_COLOR_RESET_ALL 153
+#define IDC_COLOR_HELP 154
+#define IDC_SAMPLE_HEADING 160
+#define IDC_SAMPLE_TAGGED 161
+#define IDC_SAMPLE_ERROR 162
+#define IDC_SAMPLE_INFO 163
+#define IDC_SAMPLE_TEXT1 164
+#define IDC_SAMPLE_TEXT2 165
+#define IDC_SAMPLE_TEXT3 166
+#define IDC_SAMPLE_TEXT4 167
+#define IDC_SAMPLE_TEXT5 168
+#define IDC_SAMPLE_TEXT6 169
+#define IDC_SAMPLE_BGND_RIGHT 170
+#define IDC_SAMPLE_BGND_BELOW 171
+
 // Freeze Columns ("FreezeColumns").
 #define IDC_RULER 231
 #define IDC_SAMPLE 232

@@ -92,17 +92,28 @@ uint32_t DefaultColor(int index) {
   return 0;
 }
 
-bool ResetColors(int which) {
+bool ResetColors(int which, ColorTable& table) {
   if (which == kAllScreenColors) {
-    for (int i = 0; i < CLR_FIRST_SHADE; ++i) gColors[i] = DefaultColor(i);
+    for (int i = 0; i < CLR_FIRST_SHADE; ++i) table[i] = DefaultColor(i);
   } else if (which == kAllPrintShades) {
-    for (int i = CLR_FIRST_SHADE; i <= CLR_LAST_SHADE; ++i) gColors[i] = DefaultColor(i);
+    for (int i = CLR_FIRST_SHADE; i <= CLR_LAST_SHADE; ++i) table[i] = DefaultColor(i);
   } else if (which >= 0 && which < kColorCount) {
-    gColors[which] = DefaultColor(which);
+    table[which] = DefaultColor(which);
   } else {
     return false;
   }
   return true;
+}
+
+bool ResetColors(int which) { return ResetColors(which, gColors); }
+
+const char* ColorName(int index) {
+  static constexpr const char* kNames[CLR_FIRST_SHADE] = {
+      "Text line",        "Text background",        "Tagged line",       "Tagged background",
+      "Title line",       "Title background",       "Error message",     "Error background",
+      "Information text", "Information background", "Window background",
+  };
+  return index >= 0 && index < CLR_FIRST_SHADE ? kNames[index] : "";
 }
 
 void ReadColors(const char* section) { ReadGroup(section, kScreenOrder); }

@@ -52,8 +52,12 @@ void SetSystemColorLookup(SystemColorLookup lookup);
 // The default of one entry, read now.
 uint32_t DefaultColor(int index);
 // which: kAllScreenColors, kAllPrintShades or one index 0..19. False for any
-// other value (nothing changes).
+// other value (nothing changes). Without a table, gColors.
+bool ResetColors(int which, ColorTable& table);
 bool ResetColors(int which);
+
+// The name of a screen colour (0..10) as the colour dialog lists it.
+const char* ColorName(int index);
 
 void ReadColors(const char* section);
 void ReadPrintShades(const char* section);

@@ -5,8 +5,10 @@
 #include "viewer/services/help.h"
 #include "viewer/services/instance.h"
 #include "viewer/services/ui_seam.h"
+#include "viewer/settings/color_dialog.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/profile_groups.h"
+#include "viewer/settings/view_font_win32.h"
 
 namespace {
 // While the dialog is open: the flag word of each format as the boxes left
@@ -70,9 +72,6 @@ void Open(HWND dlg) {
   Fill(dlg, IDC_FORMAT_LIST, {"Text", "Hex Dump", "Raw Text"}, vo.Format);
   Fill(dlg, IDC_CODE_LIST, {"ANSI", "ASCII", "EBCDIC"}, vo.CharCode);
   EnableWindow(GetDlgItem(dlg, IDC_SAVE_DEFAULTS), !gWork.setup->ProfileReadOnly);
-  // The font and colour dialogs are not part of this build yet.
-  EnableWindow(GetDlgItem(dlg, IDC_FONT), FALSE);
-  EnableWindow(GetDlgItem(dlg, IDC_COLOR), FALSE);
   if (gWork.setup->DiagMode) SetDlgItemTextA(dlg, IDC_PROFILE_PATH, gWork.setup->ProfilePath);
 }
 
@@ -128,6 +127,11 @@ INT_PTR CALLBACK FormatOptionsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
       return TRUE;
     case IDCANCEL: EndDialog(dlg, 0); return TRUE;
     case IDC_FORMAT_HELP: ShowHelp(dlg, HELP_CONTEXT, 96); return TRUE;
+    // Both commit at once: cancelling this dialog afterwards keeps them.
+    case IDC_FONT:
+      if (!ChooseViewFont(dlg, *gWork.options)) gMessageBeep(MB_ICONASTERISK);
+      return TRUE;
+    case IDC_COLOR: ColorDialog(dlg, gColors); return TRUE;
   }
   return FALSE;
 }

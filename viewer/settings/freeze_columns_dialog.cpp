@@ -4,6 +4,7 @@
 #include "viewer/services/field_validators.h"
 #include "viewer/services/help.h"
 #include "viewer/services/instance.h"
+#include "viewer/settings/view_font_win32.h"
 
 namespace {
 constexpr UINT WM_CARET_COLUMN = WM_USER + 735;
@@ -31,12 +32,7 @@ HFONT SmallViewerFont(HWND dlg) {
   HDC dc = GetDC(dlg);
   int dpi = GetDeviceCaps(dc, LOGPIXELSY);
   ReleaseDC(dlg, dc);
-  LOGFONTA lf = {};
-  lf.lfHeight = -(8 * dpi + 35) / 72;
-  lf.lfWeight = gState.options->FontWeight;
-  lf.lfItalic = gState.options->FontItalic;
-  lf.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(lf.lfFaceName, gState.options->FontName, LF_FACESIZE);
+  const LOGFONTA lf = ViewLogFont(*gState.options, -(8 * dpi + 35) / 72);
   return CreateFontIndirectA(&lf);
 }
 

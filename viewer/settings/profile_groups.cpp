@@ -50,6 +50,7 @@ void ReadDisplayOptions(const char* section) {
   vo.FontSize = Clamp(vo.FontSize, 1, 240);
   vo.FontWeight = Clamp(p.GetInt(section, "FontWeight", 0), 0, 900);
   vo.FontItalic = static_cast<uint8_t>(p.GetInt(section, "FontItalic", 0));
+  vo.FontDetail = FontDetails{};  // what a font dialog chose is not in the profile
 
   vo.EscExit = p.GetInt(section, "EscExit", 0);
   vo.SavePos = p.GetInt(section, "SavePos", 0);

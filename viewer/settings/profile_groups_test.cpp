@@ -86,6 +86,12 @@ TEST_F(ProfileGroups, GarbageAndEmptyValuesReadAsZero) {
   EXPECT_EQ(vo.FontSize, 10);
 }
 
+TEST_F(ProfileGroups, AFontFromTheProfileTakesTheDefaultCharacterSetAgain) {
+  gViewOptions.FontDetail.CharSet = 204;  // as a font dialog may leave it
+  LoadDisplay("[Tarvo]\nFont=Arial,9\n");
+  EXPECT_EQ(gViewOptions.FontDetail.CharSet, kDefaultCharSet);
+}
+
 TEST_F(ProfileGroups, CharCodeSetsTheCodeBitsOfEveryWord) {
   LoadDisplay("[Tarvo]\nCharCode=2\nFormat=1\nOptions1=65\n");
   for (int i = 0; i < 3; ++i) {

@@ -30,6 +30,25 @@ struct WindowPos {
   int32_t Height = 0;
 };
 
+// The logical-font fields besides face, size, weight and italic, in the
+// platform's layout and values, so that a font chosen in the font dialog is
+// created again as chosen (character set, underline, pitch and the rest).
+constexpr uint8_t kDefaultCharSet = 1;             // DEFAULT_CHARSET
+constexpr uint8_t kFixedPitchModern = 0x1 | 0x30;  // FIXED_PITCH | FF_MODERN
+struct FontDetails {
+  int32_t Width = 0;
+  int32_t Escapement = 0;
+  int32_t Orientation = 0;
+  uint8_t Underline = 0;
+  uint8_t StrikeOut = 0;
+  uint8_t CharSet = kDefaultCharSet;  // the profile names only the face
+  uint8_t OutPrecision = 0;
+  uint8_t ClipPrecision = 0;
+  uint8_t Quality = 0;
+  // Columns must line up: when the face is missing the mapper picks another fixed font.
+  uint8_t PitchAndFamily = kFixedPitchModern;
+};
+
 struct ViewOptions {
   int Format = FORMAT_TEXT;
   int CharCode = CODE_ANSI;
@@ -46,6 +65,7 @@ struct ViewOptions {
   int FontSize = 10;
   int FontWeight = 0;
   uint8_t FontItalic = 0;
+  FontDetails FontDetail;
   WindowPos Window;
 };
 
