@@ -21,12 +21,6 @@ namespace {
 constexpr int kFontFace = 0x470, kFontStyle = 0x471, kFontSize = 0x472;
 constexpr int kRed = 0x2C2, kGreen = 0x2C3, kBlue = 0x2C4;
 
-std::vector<UINT> gBeeps;
-BOOL WINAPI RecordBeep(UINT type) {
-  gBeeps.push_back(type);
-  return TRUE;
-}
-
 void Choose(HWND dlg, int combo, const char* item) {
   HWND list = GetDlgItem(dlg, combo);
   LRESULT i = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
@@ -74,12 +68,6 @@ class FontColorDialogs : public MainWindowTest {
     MainWindowTest::SetUp();
     ResetColors(kAllScreenColors);
     ResetColors(kAllPrintShades);
-    gBeeps.clear();
-    gMessageBeep = RecordBeep;
-  }
-  void TearDown() override {
-    MainWindowTest::TearDown();
-    gMessageBeep = MessageBeep;
   }
   // own: Color Selection or Display Formatting; platform: the font or
   // colour dialog they open.
