@@ -36,6 +36,10 @@ fi
 tarvo_make_prefix
 echo "TARVO.EXE (i686) under $(tarvo_wine_describe)"
 unix_to_wine() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
+# The demo's own copy of the program keeps its profile beside it, so the
+# prefix's Windows folder (where the tests look for profiles) stays clean.
+cp "$build/bin/TARVO.EXE" "$demo/TARVO.EXE"
+[ -f "$demo/TARVO.INI" ] || printf '[Tarvo Setup]\r\nMasterProfile=1\r\n' >"$demo/TARVO.INI"
 
 if [ -n "$print" ]; then
   if [ "$tarvo_wine_name" = wine10 ]; then
@@ -46,7 +50,7 @@ if [ -n "$print" ]; then
   # The test printer's port pipes each job into the file TARVO_PRINT_OUT names.
   export TARVO_PRINT_OUT=$demo/$(basename "$sample").ps
   rm -f "$TARVO_PRINT_OUT"
-  "$tarvo_wine" "$build/bin/TARVO.EXE" "$(unix_to_wine "$(realpath "$sample")")" >/dev/null 2>&1 </dev/null &
+  "$tarvo_wine" "$demo/TARVO.EXE" "$(unix_to_wine "$(realpath "$sample")")" >/dev/null 2>&1 </dev/null &
   "$tarvo_wine" "$build/bin/print_open_file.exe"
   wait
   "$tarvo_wineserver" -w
@@ -59,7 +63,7 @@ if [ -n "$print" ]; then
 fi
 
 if [ -n "${DISPLAY:-}" ] && [ -z "${TARVO_SCREENSHOT:-}" ]; then
-  "$tarvo_wine" "$build/bin/TARVO.EXE" "$(unix_to_wine "$(realpath "$sample")")"
+  "$tarvo_wine" "$demo/TARVO.EXE" "$(unix_to_wine "$(realpath "$sample")")"
   exit 0
 fi
 
@@ -68,7 +72,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 "$tarvo_wineserver" -k 2>/dev/null || true
-"$tarvo_wine" "$build/bin/TARVO.EXE" "$(unix_to_wine "$(realpath "$sample")")" >/dev/null 2>&1 </dev/null &
+"$tarvo_wine" "$demo/TARVO.EXE" "$(unix_to_wine "$(realpath "$sample")")" >/dev/null 2>&1 </dev/null &
 caption="Tarvo - $(basename "$sample")"
 for _ in $(seq 1 300); do
   xwininfo -root -tree 2>/dev/null | grep -q "\"$caption\"" && break
