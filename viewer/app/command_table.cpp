@@ -40,7 +40,7 @@ constexpr CommandRow kCommands[] = {
   {IDM_PAGE_SETUP,     [](HWND h, int) { PageSetupDialog(h, gPageSetup, gSetupSettings); },
                        R::Always,    nullptr},
   {IDM_PRINT_SETUP,    [](HWND h, int) { PrintSetupDialog(h); },          R::Always,    nullptr},
-  {IDM_IGNORE_DDE,     nullptr,                                           R::Unbuilt,
+  {IDM_IGNORE_DDE,     [](HWND h, int) { ToggleIgnoreDde(h); },           R::Always,
                        [] { return gApp.DdeState != kDdeRunning; }},
   {IDM_EXIT,           [](HWND h, int) { SendMessageA(h, WM_CLOSE, 0, 0); }, R::Always, nullptr},
   // Edit

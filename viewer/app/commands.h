@@ -17,6 +17,8 @@ void ReloadSetup(HWND hwnd);
 // (163): the Color Selection dialog, then a repaint.
 void FontCommand(HWND hwnd);
 void ColorCommand(HWND hwnd);
+// Ignore DDE (107): stops the DDE server when it runs, else starts it.
+void ToggleIgnoreDde(HWND hwnd);
 // Text, Hex Dump, Raw Text (311-313) and Wrap (314).
 void SwitchFormat(HWND hwnd, int format);
 void ToggleWrap(HWND hwnd);

@@ -9,6 +9,7 @@
 #include "viewer/app/ctl3d.h"
 #include "viewer/app/main_window.h"
 #include "viewer/app/window_placement.h"
+#include "viewer/remote/dde_server_win32.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/services/instance.h"
 #include "viewer/services/ui_seam.h"
@@ -117,7 +118,7 @@ int TarvoMain(HINSTANCE instance, HINSTANCE previous, const char* commandLine, i
   ShowWindow(hwnd, n ? SW_SHOWMINIMIZED : (x ? SW_SHOWMAXIMIZED : show));
   gApp.Accelerators = LoadAcceleratorsA(instance, "TARVO");
   bool dde = SwitchOf(gApp.Start, 'D') != 0;
-  // With switch D the DDE server starts here.
+  if (dde && StartDdeServer(instance, hwnd)) gApp.DdeState = kDdeRunning;
   const char* name = gApp.Start.RequestedName;
   if (!dde || !std::strpbrk(name, "*?"))
     PostMessageA(hwnd, VW_STARTOPEN, 0, reinterpret_cast<LPARAM>(name));
@@ -130,7 +131,8 @@ int TarvoMain(HINSTANCE instance, HINSTANCE previous, const char* commandLine, i
       DispatchMessageA(&msg);
     }
   }
-  // With the DDE server running it is stopped here.
+  if (gApp.DdeState == kDdeRunning) StopDdeServer();
+  gApp.DdeState = kDdeOff;
   UnregisterClassA(kClassName, instance);
   UnloadCtl3d(instance);
   return static_cast<int>(msg.wParam);

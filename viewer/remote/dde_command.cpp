@@ -1,7 +1,11 @@
 #include "viewer/remote/dde_command.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <strings.h>
+
+#include "viewer/navigation/hex_text.h"
 
 #include "viewer/resources/resource_ids.h"
 
@@ -103,4 +107,37 @@ DdeFindOptions FindOptionsOf(const DdeCommand& c) {
     o.All |= Is(t, "All");
   }
   return o;
+}
+
+int TakeDdeFind(const DdeCommand& c, SearchState& search) {
+  const std::string& text = c.Tokens[1];
+  if (text.empty()) return 0;
+  const DdeFindOptions o = FindOptionsOf(c);
+  uint8_t pattern[kSearchPatternBytes] = {};
+  int length;
+  if (o.Hex) {
+    constexpr size_t kLongest = 66, kCut = 65;
+    std::string_view hex = text;
+    if (hex.size() > kLongest) hex = hex.substr(0, kCut);
+    length = ParseHexText(hex, pattern, kSearchPatternBytes);
+  } else {
+    constexpr size_t kTextChars = 33;
+    length = static_cast<int>(std::min(text.size(), kTextChars));
+    std::memcpy(pattern, text.data(), static_cast<size_t>(length));
+  }
+  if (length <= 0) return 0;
+  search.SearchFlags = static_cast<uint16_t>((o.FromTop ? SF_FROM_TOP : 0) | (o.Hex ? SF_HEX : 0) |
+                                             (o.Case ? SF_CASE : 0) |
+                                             (o.Text || !o.Hex ? SF_TEXT : 0));
+  if (o.FromTop) search.NextSearchStart = 0;
+  std::memcpy(search.SearchPattern, pattern, sizeof pattern);
+  search.SearchLength = length;
+  return o.All ? IDM_MARK_ALL : IDM_FIND_NEXT;
+}
+
+bool DdeSetupSection(const std::string& name, char (&section)[kSetupSectionChars + 1]) {
+  const std::string full = kSetupPrefix + name;
+  if (full.size() > static_cast<size_t>(kSetupSectionChars)) return false;
+  std::memcpy(section, full.c_str(), full.size() + 1);
+  return true;
 }

@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "viewer/navigation/search_state.h"
+#include "viewer/settings/named_setups.h"
+
 constexpr size_t kDdeCommandBytes = 256;  // longer execute data is refused
 constexpr int kDdeMaxTokens = 6;          // the command word and five arguments
 
@@ -58,3 +61,13 @@ struct DdeFindOptions {
   bool FromTop = false, Hex = false, Text = false, Case = false, All = false;
 };
 DdeFindOptions FindOptionsOf(const DdeCommand& command);
+
+// Find: rebuilds the search from the text and options (a text search takes
+// the text as sent, a hex search reads it as hex text) and returns the menu
+// command to run, Find Next or Mark All; 0 when there is nothing to search
+// for, the search then left as it was.
+int TakeDdeFind(const DdeCommand& command, SearchState& search);
+
+// Setup: the section of the named setup in section; false, changing
+// nothing, when the name is too long for it.
+bool DdeSetupSection(const std::string& name, char (&section)[kSetupSectionChars + 1]);

@@ -84,3 +84,43 @@ TEST(DdeCommand, MeaningsOfTheCommandWords) {
   const DdeFindOptions o = FindOptionsOf(find);
   EXPECT_TRUE(!o.FromTop && o.Case && o.All && !o.Hex && !o.Text) << "the text is no option";
 }
+
+TEST(DdeCommand, FindRebuildsTheSearchOrLeavesItAlone) {
+  const struct {
+    std::vector<std::string> tokens;
+    int command;
+    uint16_t flags;
+    std::string pattern;
+  } cases[] = {
+      {{"Find", "abc", "case", "TOP"}, IDM_FIND_NEXT, SF_TEXT | SF_CASE | SF_FROM_TOP, "abc"},
+      {{"Find", "0D0A", "Hex", "All"}, IDM_MARK_ALL, SF_HEX, "\r\n"},
+      {{"Find", "41", "hex", "text"}, IDM_FIND_NEXT, SF_HEX | SF_TEXT, "A"},
+      {{"Find", std::string(40, 'x')}, IDM_FIND_NEXT, SF_TEXT, std::string(33, 'x')},
+      {{"Find", std::string(66, 'a'), "Hex"}, IDM_FIND_NEXT, SF_HEX, std::string(33, '\xAA')},
+      {{"Find", std::string(67, 'b'), "Hex"}, IDM_FIND_NEXT, SF_HEX,
+       std::string(32, '\xBB') + "\xB0"},  // cut to 65 digits
+      {{"Find", "", "Top"}, 0, 0, ""},
+      {{"Find", "0G", "Hex"}, 0, 0, ""},
+  };
+  for (const auto& c : cases) {
+    DdeCommand command;
+    for (const std::string& t : c.tokens) command.Tokens[command.Count++] = t;
+    SearchState search;
+    search.SearchFlags = 0;
+    search.NextSearchStart = 99;
+    EXPECT_EQ(TakeDdeFind(command, search), c.command) << c.tokens[1];
+    EXPECT_EQ(search.SearchFlags, c.flags) << c.tokens[1];
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(search.SearchPattern),
+                          static_cast<size_t>(search.SearchLength)),
+              c.pattern);
+    EXPECT_EQ(search.NextSearchStart, (c.flags & SF_FROM_TOP) ? 0 : 99);
+  }
+}
+
+TEST(DdeCommand, ASetupNameTooLongIsRefusedNotCut) {
+  char section[kSetupSectionChars + 1] = "Setup: old";
+  EXPECT_FALSE(DdeSetupSection(std::string(57, 'n'), section));
+  EXPECT_STREQ(section, "Setup: old");
+  EXPECT_TRUE(DdeSetupSection(std::string(56, 'n'), section));
+  EXPECT_EQ(std::string(section), "Setup: " + std::string(56, 'n'));
+}
