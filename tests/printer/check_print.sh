@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
-# Checks what print_e2e_test printed: the PostScript, made a PDF, has the
-# expected pages with the expected text; page 1's tagged line lies on a band
-# of its grey shade and page 3's selected line is inverted (a black band).
-# Prints one line per check, "ok" or what differed; exits non-zero on a
-# difference, 77 when the print test was skipped.
-#   check_print.sh DIR   (DIR holds out.ps and expected.txt)
+# Checks what a print test printed: the PostScript, made a PDF, has the
+# expected pages with the expected text; with "bands", also page 1's tagged
+# line lies on a band of its grey shade and page 3's selected line is
+# inverted (a black band). Prints one line per check, "ok" or what differed;
+# exits non-zero on a difference, 77 when the print test was skipped.
+#   check_print.sh DIR NAME [bands]   (DIR holds NAME.ps and NAME.expected.txt)
 set -euo pipefail
 dir=$1
+name=$2
 if [ -f "$dir/skipped" ]; then
   echo "skipped: $(cat "$dir/skipped")"
   exit 77
 fi
-ps2pdf "$dir/out.ps" "$dir/out.pdf"
-pdftotext -layout "$dir/out.pdf" "$dir/out.txt"
+ps2pdf "$dir/$name.ps" "$dir/$name.pdf"
+pdftotext -layout "$dir/$name.pdf" "$dir/$name.txt"
 failed=0
 check() {  # check WHAT EXPECTED ACTUAL
   if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAILED: $1: expected [$2], got [$3]"; failed=1; fi
@@ -21,27 +22,28 @@ check() {  # check WHAT EXPECTED ACTUAL
 normalize() {
   sed -e 's/\f/\n\f\n/g' "$1" | sed -e 's/[[:space:]]\+/ /g' -e 's/^ //' -e 's/ $//' | grep -v '^$' || true
 }
-check "pages" "$(tr -cd '\f' <"$dir/expected.txt" | wc -c)" \
-  "$(pdfinfo "$dir/out.pdf" | awk '/^Pages:/ { print $2 }')"
-if ! diff <(normalize "$dir/expected.txt") <(normalize "$dir/out.txt") >"$dir/text.diff"; then
+check "pages" "$(tr -cd '\f' <"$dir/$name.expected.txt" | wc -c)" \
+  "$(pdfinfo "$dir/$name.pdf" | awk '/^Pages:/ { print $2 }')"
+if ! diff <(normalize "$dir/$name.expected.txt") <(normalize "$dir/$name.txt") >"$dir/$name.diff"; then
   echo "FAILED: page text (expected < > printed):"
-  cat "$dir/text.diff"
+  cat "$dir/$name.diff"
   failed=1
 else
   echo "ok: page text"
 fi
+[ "${3:-}" = bands ] || exit $failed
 
 # The grey at the middle of the band of the line whose last word is WORD on
 # PAGE, some way right of the text, at 60 dpi.
 band_grey() {  # band_grey PAGE WORD
   local box ymin xmax ymax
   # <word xMin="..." yMin="..." xMax="..." yMax="...">WORD</word>, in points from the top left
-  box=$(pdftotext -bbox -f "$1" -l "$1" "$dir/out.pdf" - |
+  box=$(pdftotext -bbox -f "$1" -l "$1" "$dir/$name.pdf" - |
     awk -v w="$2" -F'"' '/<word/ && $0 ~ ">" w "</word>" { print $4, $6, $8; exit }')
   [ -n "$box" ] || { echo "none"; return; }
   read -r ymin xmax ymax <<<"$box"
   gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pnggray -r60 -dFirstPage="$1" -dLastPage="$1" \
-    -sOutputFile="$dir/page$1.png" "$dir/out.pdf"
+    -sOutputFile="$dir/page$1.png" "$dir/$name.pdf"
   local x y
   x=$(awk -v a="$xmax" 'BEGIN { printf "%d", (a + 36) * 60 / 72 }')
   y=$(awk -v a="$ymin" -v b="$ymax" 'BEGIN { printf "%d", (a + b) / 2 * 60 / 72 }')

@@ -93,7 +93,7 @@ TEST(PrintE2E, PrintsHeadingTitlesTagsSelectionAndFormFeedPages) {
             "[MRU Search]\nTexts=1\nText1=body line 3\n");
   const std::string text = PrintedFile();
   dir.Write("print.txt", text);
-  ASSERT_TRUE(WriteFileText(outWindows + "\\expected.txt", ExpectedPages(text)));
+  ASSERT_TRUE(WriteFileText(outWindows + "\\out.expected.txt", ExpectedPages(text)));
 
   // The test printer's pipe writes to $TARVO_PRINT_OUT, which the test
   // command's environment sets to out.ps there.
@@ -176,4 +176,50 @@ TEST(PrintE2E, CancelEndsTheJobAndTheNextPrintWorks) {
   size_t pages = 0;
   for (size_t at = 0; (at = printed.find("%%Page:", at)) != std::string::npos; ++at) ++pages;
   EXPECT_EQ(pages, 1u) << "Print Page after the cancelled job";
+}
+
+// TARVODDE.EXE's Print and Print Tags reach a viewer started with /D and
+// print without a dialog: the whole file, then only its tagged lines.
+TEST(PrintE2E, DdePrintsTheFileAndItsTags) {
+  TempFolder dir;
+  const std::string outWindows = WinePathOf(TARVO_PRINT_UNIX_DIR) + "\\dde";
+  CreateDirectoryA(WinePathOf(TARVO_PRINT_UNIX_DIR).c_str(), nullptr);
+  CreateDirectoryA(outWindows.c_str(), nullptr);
+  DeleteFileA((outWindows + "\\skipped").c_str());
+  if (!SpoolerTakesDocuments(dir)) {
+    const char reason[] = "this Wine's spooler refuses every document (error 1804): nothing to print on";
+    WriteFileText(outWindows + "\\skipped", reason);
+    GTEST_SKIP() << reason;
+  }
+  const std::string exe = dir.path() + "\\TARVO.EXE";
+  ASSERT_TRUE(CopyFileA(WinePathOf(TARVO_EXE_UNIX_PATH).c_str(), exe.c_str(), FALSE));
+  dir.Write("TARVO.INI", "[Tarvo Setup]\nMasterProfile=1\n[Page Setup]\nPrintOptions=256\n");
+  dir.Write("dde.txt", "first\r\ntagged one\r\nsecond\r\n\fthird\r\ntagged two\r\n");
+  ASSERT_TRUE(WriteFileText(outWindows + "\\dde.expected.txt",
+                            "first\ntagged one\nsecond\n\fthird\ntagged two\n\f"));
+  ASSERT_TRUE(WriteFileText(outWindows + "\\dde-tags.expected.txt", "tagged one\ntagged two\n\f"));
+  const std::string job = outWindows + "\\job.ps";  // TARVO_PRINT_OUT of this test
+  auto client = [&](const char* execute) {
+    ProgramUnderTest tarvodde(BuiltProgram("TARVODDE.EXE"), execute, dir.path());
+    return tarvodde.WaitForExit(60000);
+  };
+  // Each job's file is complete when its trailer has come through the pipe.
+  auto keepJob = [&](const char* name) {
+    const bool complete = WaitFor([&] { return ReadFileText(job).find("%%EOF") != std::string::npos; },
+                                  60000);
+    return complete && MoveFileExA(job.c_str(), (outWindows + "\\" + name).c_str(),
+                                   MOVEFILE_REPLACE_EXISTING);
+  };
+  DeleteFileA(job.c_str());
+
+  ProgramUnderTest tarvo(exe, "/D dde.txt", dir.path());
+  HWND main = tarvo.WaitForWindow("TARVO");
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "Tarvo - dde.txt"; }));
+  ASSERT_EQ(client("-w 20 [Print]"), 0);
+  ASSERT_TRUE(keepJob("dde.ps")) << "the whole file was not printed";
+  ASSERT_EQ(client("[Find tagged All][Print Tags]"), 0);
+  ASSERT_TRUE(keepJob("dde-tags.ps")) << "the tagged lines were not printed";
+  EXPECT_EQ(client("[Exit]"), 0);
+  EXPECT_EQ(tarvo.WaitForExit(), 0);
 }
