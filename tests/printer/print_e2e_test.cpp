@@ -71,6 +71,17 @@ bool SpoolerTakesDocuments(const TempFolder& dir) {
   GlobalFree(pd.hDevNames);
   return job > 0 || error != ERROR_INVALID_DATATYPE;
 }
+
+// Why nothing can be printed here, also left in outDir for the check
+// script; nullptr when printing works.
+const char* NoPrinting(const TempFolder& dir, const std::string& outDir) {
+  DeleteFileA((outDir + "\\skipped").c_str());
+  if (SpoolerTakesDocuments(dir)) return nullptr;
+  static const char reason[] =
+      "this Wine's spooler refuses every document (error 1804): nothing to print on";
+  WriteFileText(outDir + "\\skipped", reason);
+  return reason;
+}
 }  // namespace
 
 TEST(PrintE2E, PrintsHeadingTitlesTagsSelectionAndFormFeedPages) {
@@ -78,12 +89,7 @@ TEST(PrintE2E, PrintsHeadingTitlesTagsSelectionAndFormFeedPages) {
   const std::string outWindows = WinePathOf(TARVO_PRINT_UNIX_DIR);
   CreateDirectoryA(outWindows.c_str(), nullptr);
   DeleteFileA((outWindows + "\\out.ps").c_str());
-  DeleteFileA((outWindows + "\\skipped").c_str());
-  if (!SpoolerTakesDocuments(dir)) {
-    const char reason[] = "this Wine's spooler refuses every document (error 1804): nothing to print on";
-    WriteFileText(outWindows + "\\skipped", reason);
-    GTEST_SKIP() << reason;
-  }
+  if (const char* reason = NoPrinting(dir, outWindows)) GTEST_SKIP() << reason;
   const std::string exe = dir.path() + "\\TARVO.EXE";
   ASSERT_TRUE(CopyFileA(WinePathOf(TARVO_EXE_UNIX_PATH).c_str(), exe.c_str(), FALSE));
   dir.Write("TARVO.INI",
@@ -185,12 +191,7 @@ TEST(PrintE2E, DdePrintsTheFileAndItsTags) {
   const std::string outWindows = WinePathOf(TARVO_PRINT_UNIX_DIR) + "\\dde";
   CreateDirectoryA(WinePathOf(TARVO_PRINT_UNIX_DIR).c_str(), nullptr);
   CreateDirectoryA(outWindows.c_str(), nullptr);
-  DeleteFileA((outWindows + "\\skipped").c_str());
-  if (!SpoolerTakesDocuments(dir)) {
-    const char reason[] = "this Wine's spooler refuses every document (error 1804): nothing to print on";
-    WriteFileText(outWindows + "\\skipped", reason);
-    GTEST_SKIP() << reason;
-  }
+  if (const char* reason = NoPrinting(dir, outWindows)) GTEST_SKIP() << reason;
   const std::string exe = dir.path() + "\\TARVO.EXE";
   ASSERT_TRUE(CopyFileA(WinePathOf(TARVO_EXE_UNIX_PATH).c_str(), exe.c_str(), FALSE));
   dir.Write("TARVO.INI", "[Tarvo Setup]\nMasterProfile=1\n[Page Setup]\nPrintOptions=256\n");
