@@ -125,7 +125,9 @@ TEST_F(SetupE2E, SavedOptionsAndSetupAreStoredAndTheSetupComesBackWithSwitchV) {
   GetClientRect(main, &client);
   ASSERT_TRUE(WaitFor([&] { return PixelsInRow(main, 2, 0xFF0000) > 0; }))
       << "the title row in the setup's heading background";
-  EXPECT_GT(PixelsInRow(main, client.bottom / 2, 0x00FF00), 0) << "text in its background";
+  // The caption comes before the file's lines are read and painted.
+  EXPECT_TRUE(WaitFor([&] { return PixelsInRow(main, client.bottom / 2, 0x00FF00) > 0; }))
+      << "text in its background";
   const std::string shots = WinePathOf(TARVO_SHOTS_UNIX_PATH);
   CreateDirectoryA(shots.c_str(), nullptr);
   SaveWindowShot(main, shots + "\\setup.png");
