@@ -52,11 +52,6 @@ int PaddedWidth(int padLength, int frozenShown, int hScroll, int charWidth, int 
   return static_cast<int>(std::clamp<long long>(columns * std::max(charWidth, 1), 0, limit));
 }
 
-int PointSizeToHeight(int pointSize, int dpiY) {
-  if (pointSize < 1) pointSize = 10;
-  return (-35 - dpiY * pointSize) / 72;
-}
-
 int ZoomedFontHeight(int height, int zoom) {
   if (zoom == 0) return height;
   int step = std::abs(height / 5);

@@ -27,9 +27,6 @@ int FrozenEdge(int frozenShown, int charWidth);
 // frozen part, between 0 and limit pixels.
 int PaddedWidth(int padLength, int frozenShown, int hScroll, int charWidth, int limit);
 
-// Character height (negative) for a point size at `dpiY` pixels per inch;
-// sizes below 1 count as 10.
-int PointSizeToHeight(int pointSize, int dpiY);
 // The height a font is created with `zoom` steps away from `height`.
 int ZoomedFontHeight(int height, int zoom);
 

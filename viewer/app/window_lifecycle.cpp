@@ -6,7 +6,6 @@
 #include "viewer/resources/resource_ids.h"
 #include "viewer/services/ui_seam.h"
 #include "viewer/settings/named_setups.h"
-#include "viewer/settings/profile_store.h"
 #include "viewer/settings/recent_lists.h"
 #include "viewer/settings/titles_profile.h"
 #include "viewer/settings/view_options.h"
@@ -24,10 +23,7 @@ void ReadStartupTitles() {
   if (!lock.ok()) return;
   if (SwitchOf(gApp.Start, 'V') != 'V') ReadTitles("Titles", &gTitles, &gTitleText);
   const char* setup = gNamedSetup.CurrentSetup;
-  if (*setup) {
-    int groups = Profile().GetInt(setup, "SaveOptions", 0);
-    if (groups == 0 || (groups & SAVE_TITLES)) ReadTitles(setup, &gTitles, &gTitleText);
-  }
+  if (*setup && (SetupGroupMask(setup) & SAVE_TITLES)) ReadTitles(setup, &gTitles, &gTitleText);
 }
 }  // namespace
 

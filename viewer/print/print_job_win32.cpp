@@ -85,8 +85,7 @@ std::vector<std::string> TitleLines() {
 
 // The printer font: the viewer's font at the printer's resolution.
 HFONT MakePrinterFont(HDC dc, LOGFONTA lf, bool* stock) {
-  const int points = gViewOptions.FontSize < 1 ? 10 : gViewOptions.FontSize;
-  lf.lfHeight = -((GetDeviceCaps(dc, LOGPIXELSY) * points + 35) / 72);
+  lf.lfHeight = PointSizeToHeight(gViewOptions.FontSize, GetDeviceCaps(dc, LOGPIXELSY));
   HFONT font = CreateFontIndirectA(&lf);
   *stock = font == nullptr;
   return font ? font : static_cast<HFONT>(GetStockObject(ANSI_FIXED_FONT));

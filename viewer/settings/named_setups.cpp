@@ -106,9 +106,13 @@ void SaveNamedSetup(const char* section, int mask, const ScreenRect* window, Tit
   }
 }
 
+int SetupGroupMask(const char* section) {
+  const int mask = Profile().GetInt(section, "SaveOptions", 0);
+  return mask == 0 ? -1 : mask;
+}
+
 void LoadSetup(const char* section, TitleBlocks titles) {
-  int mask = Profile().GetInt(section, "SaveOptions", 0);
-  if (mask == 0) mask = -1;
+  const int mask = SetupGroupMask(section);
   gNamedSetup.LastGroupMask = mask;
   LoadProfileGroups(section, mask, titles.Table, titles.Text);
 }

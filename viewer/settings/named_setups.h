@@ -48,6 +48,9 @@ void SaveOptionGroups(GroupMasks masks, const ScreenRect* window, TitleBlocks ti
 const char* SetupNameProblem(const std::string& section);
 // Writes the groups of mask into a fresh section and lists its name.
 void SaveNamedSetup(const char* section, int mask, const ScreenRect* window, TitleBlocks titles);
+// The groups a setup's section holds: its "SaveOptions", every group (-1)
+// when that is missing or 0.
+int SetupGroupMask(const char* section);
 // Loads the groups the section says it holds (every group when it does not
 // say); the titles only when a table is given.
 void LoadSetup(const char* section, TitleBlocks titles);

@@ -28,8 +28,7 @@ bool ChooseViewFont(HWND owner, ViewOptions& options) {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  const int points = options.FontSize < 1 ? 10 : options.FontSize;
-  LOGFONTA lf = ViewLogFont(options, -((dpi * points + 35) / 72));
+  LOGFONTA lf = ViewLogFont(options, PointSizeToHeight(options.FontSize, dpi));
 
   CHOOSEFONTA cf = {};
   cf.lStructSize = sizeof cf;

@@ -49,6 +49,13 @@ struct FontDetails {
   uint8_t PitchAndFamily = kFixedPitchModern;
 };
 
+// The view font's character height (negative) for a point size at `dpiY`
+// pixels per inch, on the screen and on the printer; sizes below 1 count as 10.
+inline int PointSizeToHeight(int pointSize, int dpiY) {
+  if (pointSize < 1) pointSize = 10;
+  return (-35 - dpiY * pointSize) / 72;
+}
+
 struct ViewOptions {
   int Format = FORMAT_TEXT;
   int CharCode = CODE_ANSI;
