@@ -1,0 +1,5 @@
+// The About box: the program's title in large italic letters.
+#pragma once
+#include <windows.h>
+
+void ShowAboutBox(HWND owner);

@@ -1,0 +1,74 @@
+#include "shell/app/file_commands.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "common/text_copy.h"
+#include "shell/app/shell_messages.h"
+#include "shell/app/shell_state.h"
+#include "shell/app/show_file.h"
+#include "shell/app/viewer_windows.h"
+#include "shell/resources/shell_ids.h"
+#include "viewers/contract/viewer_messages.h"
+
+namespace {
+
+constexpr char kOpenFilter[] =
+    "All Files (*.*)\0*.*\0Text Files (*.txt)\0*.TXT\0Write Files (*.wri)\0*.WRI\0"
+    "Bitmaps (*.bmp)\0*.BMP\0Doc Files (*.doc)\0*.DOC\0";
+DWORD gOpenFilterIndex = 1;  // the one used last in this run
+
+}  // namespace
+
+void OpenWithDialog(HWND window, ViewerRecord* record) {
+  char path[kListPathChars] = "";
+  OPENFILENAMEA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = window;
+  dialog.lpstrFilter = kOpenFilter;
+  dialog.nFilterIndex = gOpenFilterIndex;
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = sizeof path;
+  dialog.lpstrTitle = ShellState.AppTitle;
+  dialog.lpstrDefExt = "*.*";
+  dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+  if (!GetOpenFileNameA(&dialog)) return;
+  gOpenFilterIndex = dialog.nFilterIndex;
+  ListPath chosen;
+  CopyText(chosen, kListPathChars, path);
+  record->FileCount = PrependPaths(record->Files, record->FileCount, &chosen, 1);
+  OpenListEntry(window, 0, true);
+}
+
+void NewViewerWithList(const ViewerRecord* record) {
+  if (ShellState.ViewerCount >= kMaxViewerWindows) {
+    CreateViewerWindow(0);  // reports that no more can be opened
+    return;
+  }
+  int count = std::min<int>(record->FileCount, kMaxListFiles);
+  for (int i = 0; i < kMaxListFiles; ++i) {
+    CopyText(ShellState.PendingFiles[i], kListPathChars, i < count ? record->Files[i] : "");
+  }
+  HWND viewer = CreateViewerWindow(count);
+  if (viewer) ShellState.CurrentViewer = viewer;
+}
+
+void SaveTextAs(ViewerRecord* record, const char* name) {
+  char path[kListPathChars];
+  CopyText(path, sizeof path, name);
+  char folder[kListPathChars];
+  CopyText(folder, sizeof folder, name);
+  if (char* slash = std::strrchr(folder, '\\')) *slash = '\0';
+  OPENFILENAMEA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = record->Child;
+  dialog.lpstrFilter = "AllFiles (*.*)\0*.*\0";
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = sizeof path;
+  dialog.lpstrInitialDir = folder;
+  dialog.lpstrTitle = ShellState.AppTitle;
+  dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+  if (!GetSaveFileNameA(&dialog)) return;
+  SendMessageA(record->Child, ZV_SAVEAS, kSaveKindText, reinterpret_cast<LPARAM>(path));
+}

@@ -1,0 +1,87 @@
+#include "shell/app/main_window.h"
+
+#include <shellapi.h>
+
+#include "shell/app/about_box.h"
+#include "shell/app/file_entry.h"
+#include "shell/app/shell_settings.h"
+#include "shell/app/shell_state.h"
+#include "shell/app/viewer_windows.h"
+#include "shell/resources/shell_ids.h"
+
+namespace {
+
+// Reads and deletes the atom, then opens the path it names.
+void OpenAtom(WPARAM atom, bool activate) {
+  char path[kShellPathChars + 1] = "";
+  GlobalGetAtomNameA(static_cast<ATOM>(atom), path, sizeof path);
+  GlobalDeleteAtom(static_cast<ATOM>(atom));
+  if (path[0]) OpenFileInViewer(path, activate);
+}
+
+bool IsViewerCommand(int id) {
+  return (id >= 1 && id <= 24) || (id >= 100 && id <= 114) || (id >= 290 && id <= 320);
+}
+
+// Accelerators are translated for the main window; the focused viewer
+// window carries them out.
+void PassCommand(WPARAM wParam, LPARAM lParam) {
+  HWND focus = GetFocus();
+  for (HWND w = focus; w; w = GetParent(w)) {
+    char name[16];
+    if (GetClassNameA(w, name, sizeof name) && lstrcmpiA(name, kViewerClass) == 0) {
+      if (w == focus) PostMessageA(w, WM_COMMAND, wParam, lParam);
+      return;
+    }
+  }
+}
+
+void OnSysCommand(HWND window, WPARAM wParam) {
+  switch (LOWORD(wParam)) {
+    case CMD_CLOSE_ALL: CloseAllViewers(); break;
+    case CMD_ABOUT: ShowAboutBox(window); break;
+    case CMD_HELP_INDEX: WinHelpA(window, ShellState.HelpFile, HELP_INDEX, 0); break;
+    case SC_CLOSE:
+      SaveShellSettings();
+      CloseAllViewers();
+      break;
+  }
+}
+
+void EndShell() {
+  SaveShellSettings();
+  CoUninitialize();
+  PostQuitMessage(0);
+}
+
+}  // namespace
+
+LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == ShellState.MsgSkimmet && message != 0) {
+    if (ShellState.AutoOpen || ShellState.ViewerCount > 0) OpenAtom(wParam, ShellState.AutoTop);
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  if (message == ShellState.MsgFerrit && message != 0) {
+    OnFerrit(wParam, lParam);
+    return 0;
+  }
+  switch (message) {
+    case WM_DROPFILES: {
+      auto drop = reinterpret_cast<HDROP>(wParam);
+      if (DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) > 0) OpenDropInNewViewer(drop);
+      DragFinish(drop);
+      break;
+    }
+    case SHELL_HANDOVER: OpenAtom(wParam, true); break;
+    case WM_COMMAND:
+      if (IsViewerCommand(LOWORD(wParam))) PassCommand(wParam, lParam);
+      return 0;
+    case WM_SYSCOMMAND: OnSysCommand(window, wParam); break;
+    case WM_QUERYOPEN:
+      ShowWindow(window, ShellState.HideIcon || ShellState.NewShell ? SW_HIDE : SW_SHOWMINIMIZED);
+      return 0;
+    case WM_QUERYENDSESSION: EndShell(); return 1;
+    case WM_DESTROY: EndShell(); return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,21 @@
+// The shell's settings file ZR.INI (and the one flag it shares with the
+// launcher in KPLAUNCH.INI): reading at start-up and on request, the shared
+// viewer font, the viewer rectangle, and saving at exit.
+#pragma once
+#include <windows.h>
+
+// Numbers are written as exactly five decimal digits ("00001").
+void WriteIniNumber(const char* section, const char* key, int value, const char* path);
+
+// Reads the flags, writing each back so that every key exists after the
+// first run; on the newer shells also applies them to the main window.
+void ReloadSettings();
+// The shared viewer font from section "fonts".
+void ReadSharedFont();
+// DefaultViewerRect from section "viewer".
+void ReadViewerRect();
+// The last viewer window closing: "maximized", and its rectangle when it is
+// neither maximised nor minimised.
+void SaveViewerPlacement(HWND lastViewer);
+// At exit: the flags, the icon's place and the font.
+void SaveShellSettings();

@@ -1,0 +1,128 @@
+#include "shell/app/show_file.h"
+
+#include "common/text_copy.h"
+#include "shell/app/shell_messages.h"
+#include "shell/app/shell_state.h"
+#include "shell/app/type_menu.h"
+#include "shell/core/viewer_table.h"
+#include "shell/core/viewer_title.h"
+#include "shell/resources/shell_ids.h"
+#include "viewers/contract/viewer_messages.h"
+
+namespace {
+
+void FallBackToText(HWND window, ViewerRecord* record) {
+  record->Type = record->LoadedType = kTypeText;
+  SelectTypeMenu(window, record);
+}
+
+HWND CreateChild(HWND window, int type) {
+  RECT client;
+  GetClientRect(window, &client);
+  return CreateWindowExA(0, ViewerTable[type].WindowClass, "",
+                         WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0, kButtonBarHeight,
+                         client.right, client.bottom - kButtonBarHeight, window, nullptr,
+                         ShellState.instance, nullptr);
+}
+
+// Steps 2 to 4: the library of record->Type loaded and its window made,
+// falling back to the text viewer. False when not even that could be made.
+bool LoadViewer(HWND window, ViewerRecord* record) {
+  if (record->LoadedType >= 0) {
+    if (record->Child && IsWindow(record->Child)) DestroyWindow(record->Child);
+    record->Child = nullptr;
+    if (record->Library) FreeLibrary(record->Library);
+    record->Library = nullptr;
+  }
+  record->LoadedType = record->Type;
+  record->Library = LoadLibraryA(ViewerTable[record->Type].Library);
+  if (!record->Library) {
+    FallBackToText(window, record);
+    record->Library = LoadLibraryA(ViewerTable[kTypeText].Library);
+  }
+  record->Child = CreateChild(window, record->Type);
+  if (!record->Child && record->Type != kTypeText) {
+    if (record->Library) FreeLibrary(record->Library);
+    FallBackToText(window, record);
+    record->Library = LoadLibraryA(ViewerTable[kTypeText].Library);
+    record->Child = CreateChild(window, kTypeText);
+  }
+  if (!record->Child) {
+    ShellError(window, IDS_CANNOT_CREATE_VIEWER, MB_ICONSTOP);
+    return false;
+  }
+  return true;
+}
+
+void MarkListEntry(HWND window, ViewerRecord* record, int index) {
+  HMENU menu = GetMenu(window);
+  HMENU files = GetSubMenu(menu, record->FileListMenuPos);
+  if (record->CurrentIndex != index) {
+    CheckMenuItem(files, record->CurrentIndex + 1, MF_BYPOSITION | MF_UNCHECKED);
+  }
+  record->CurrentIndex = index;
+  CheckMenuItem(files, index + 1, MF_BYPOSITION | MF_CHECKED);
+  if (record->Type != kTypeHex) {
+    HMENU zoom = GetSubMenu(menu, kZoomPopup);
+    CheckMenuItem(zoom, record->Zoom, MF_BYCOMMAND | MF_UNCHECKED);
+    record->Zoom = kZoom1X;
+    CheckMenuItem(zoom, record->Zoom, MF_BYCOMMAND | MF_CHECKED);
+  }
+  CheckMenuItem(GetSubMenu(menu, kFilePopup), CMD_WORD_WRAP,
+                MF_BYCOMMAND | (ShellState.WordWrap ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void SetTitle(HWND window, const char* path) {
+  char current[kTitleChars + 1];
+  GetWindowTextA(window, current, sizeof current);
+  char title[kTitleChars + kListPathChars + 4];
+  ComposeViewerTitle(current, path, title, sizeof title);
+  SetWindowTextA(window, title);
+}
+
+}  // namespace
+
+void ShowFile(HWND window, int index, bool activate) {
+  ViewerRecord* record = RecordOf(window);
+  if (!record || index < 0 || index >= record->FileCount) return;
+  record->CopyEnabled = record->PlayEnabled = false;
+  const char* path = record->Files[index];
+  for (;;) {
+    char previousDir[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof previousDir, previousDir);
+    SetCurrentDirectoryA(ShellState.ProgramDir);
+    bool loaded = LoadViewer(window, record);
+    if (loaded) {
+      MarkListEntry(window, record, index);
+      if (activate) {
+        SetActiveWindow(window);
+        SetForegroundWindow(record->Child);
+      }
+      SetTitle(window, path);
+    }
+    SetCurrentDirectoryA(previousDir);
+    if (!loaded) return;
+    WPARAM how = record->Type + 256 * (ShellState.WordWrap ? 1 : 0);
+    if (SendMessageA(record->Child, ZV_OPEN, how, reinterpret_cast<LPARAM>(path))) break;
+    if (record->Type == kTypeText || record->Type == kTypeHex) {
+      ShellError(window, IDS_CANNOT_CREATE_VIEWER, MB_ICONSTOP);
+      return;
+    }
+    record->Type = record->Type == kTypeGraphics ? kTypeHex : kTypeText;
+    SelectTypeMenu(window, record);
+  }
+  record->HasSelection = false;
+  auto status = reinterpret_cast<const char*>(SendMessageA(record->Child, ZV_STATUSTEXT, 0, 0));
+  CopyText(record->StatusText, status ? status : "");
+  InvalidateRect(window, nullptr, TRUE);
+  if (record->ButtonBar) InvalidateRect(record->ButtonBar, nullptr, TRUE);
+}
+
+bool OpenListEntry(HWND window, int index, bool activate) {
+  ViewerRecord* record = RecordOf(window);
+  if (!record || index < 0 || index >= record->FileCount) return false;
+  if (!DetectViewerType(window, record, record->Files[index])) return false;
+  SelectTypeMenu(window, record);
+  ShowFile(window, index, activate);
+  return true;
+}

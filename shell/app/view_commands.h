@@ -1,0 +1,14 @@
+// The viewer commands that change how the current file is shown: zoom, word
+// wrap, and the ASCII, Hex, Viewer and Edit views.
+#pragma once
+#include <windows.h>
+
+#include "shell/app/viewer_record.h"
+
+void SetZoom(HWND window, ViewerRecord* record, int zoom);
+void ToggleWordWrap(HWND window, ViewerRecord* record);
+void ShowAsText(HWND window, ViewerRecord* record);
+void ShowAsHex(HWND window, ViewerRecord* record);
+// The viewer of the file's own type ("no special viewer" for plain text).
+void ShowInOwnViewer(HWND window, ViewerRecord* record);
+void StartEditing(HWND window, ViewerRecord* record);

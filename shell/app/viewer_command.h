@@ -1,0 +1,6 @@
+// The command dispatcher of the viewer windows: menu items, accelerators
+// passed on by the main window, and buttons.
+#pragma once
+#include <windows.h>
+
+void ViewerCommand(HWND window, int command, int code);

@@ -1,0 +1,117 @@
+#include "shell/app/viewer_window_proc.h"
+
+#include <shellapi.h>
+
+#include "shell/app/file_commands.h"
+#include "shell/app/file_entry.h"
+#include "shell/app/page_popup.h"
+#include "shell/app/shell_state.h"
+#include "shell/app/type_menu.h"
+#include "shell/app/viewer_command.h"
+#include "shell/app/viewer_record.h"
+#include "shell/app/viewer_windows.h"
+#include "shell/resources/shell_ids.h"
+#include "viewers/contract/viewer_messages.h"
+
+namespace {
+
+void OnSize(const ViewerRecord* record, int width, int height) {
+  if (!record || !record->Child) return;
+  MoveWindow(record->Child, 0, kButtonBarHeight, width, height - kButtonBarHeight, TRUE);
+  if (record->ButtonBar) MoveWindow(record->ButtonBar, 0, 0, width, kButtonBarHeight, TRUE);
+}
+
+void PaintDivider(HWND window, HDC dc) {
+  RECT r;
+  GetClientRect(window, &r);
+  HGDIOBJ old = SelectObject(dc, GetStockObject(BLACK_PEN));
+  MoveToEx(dc, 0, kButtonBarHeight - 1, nullptr);
+  LineTo(dc, r.right, kButtonBarHeight - 1);
+  SelectObject(dc, old);
+}
+
+void OnDrop(HWND window, HDROP drop) {
+  if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+  if (DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) > 0) AddDropToViewer(window, drop);
+  DragFinish(drop);
+}
+
+void OnKeyDown(HWND window, const ViewerRecord* record, WPARAM key, LPARAM lParam) {
+  if (key == VK_F1) {
+    WinHelpA(window, ShellState.HelpFile, HELP_INDEX, 0);
+    return;
+  }
+  if ((lParam & (1 << 29)) || !record || !record->Child) return;
+  bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  if (!ctrl || key > VK_CONTROL) PostMessageA(record->Child, WM_KEYDOWN, key, lParam);
+}
+
+void OnSelection(HWND window, ViewerRecord* record, bool selection) {
+  record->HasSelection = selection;
+  bool copy = selection || record->Type == 12 || record->Type == 13;
+  HMENU edit = GetSubMenu(GetMenu(window), kEditPopup);
+  EnableMenuItem(edit, CMD_COPY, MF_BYCOMMAND | (selection ? MF_ENABLED : MF_GRAYED));
+  if (copy != record->CopyEnabled && record->ButtonBar) {
+    InvalidateRect(record->ButtonBar, nullptr, TRUE);
+  }
+  record->CopyEnabled = copy;
+}
+
+// The messages a viewer sends its window; false when message is none of them.
+bool OnViewerMessage(HWND window, ViewerRecord* record, UINT message, WPARAM wParam,
+                     LPARAM lParam, LRESULT* result) {
+  *result = 0;
+  switch (message) {
+    case ZV_GETFONT: *result = reinterpret_cast<LRESULT>(&ShellState.SharedFont); return true;
+    case ZV_TEXTCOLOR: *result = GetSysColor(COLOR_WINDOWTEXT); return true;
+    case ZV_BACKCOLOR: *result = GetSysColor(COLOR_WINDOW); return true;
+    case ZV_SELECTION: OnSelection(window, record, wParam != 0); return true;
+    case ZV_CANPLAY: record->PlayEnabled = true; return true;
+    case ZV_PAGES: RebuildPagePopup(window, record, wParam, LOWORD(lParam)); return true;
+    case ZV_ASKSAVEAS:
+      if (lParam) SaveTextAs(record, reinterpret_cast<const char*>(lParam));
+      return true;
+  }
+  if (message >= kViewerMessageBase + 131 && message <= kViewerMessageBase + 134) {
+    *result = 1;
+    return true;
+  }
+  return message >= kViewerMessageBase + 115 && message <= kViewerMessageBase + 138;
+}
+
+}  // namespace
+
+LRESULT CALLBACK ZRWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  ViewerRecord* record = RecordOf(window);
+  switch (message) {
+    case WM_CREATE: return AttachViewerRecord(window) ? 0 : -1;
+    case WM_SIZE: OnSize(record, LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(window, &ps);
+      PaintDivider(window, dc);
+      EndPaint(window, &ps);
+      return 0;
+    }
+    case WM_DROPFILES: OnDrop(window, reinterpret_cast<HDROP>(wParam)); return 0;
+    case WM_COMMAND:
+      if (record && record->HelpPending) {
+        record->HelpPending = false;
+        WinHelpA(window, ShellState.HelpFile, HELP_CONTEXT, wParam);
+      } else {
+        ViewerCommand(window, LOWORD(wParam), HIWORD(wParam));
+      }
+      return 1;
+    case WM_ENTERIDLE:
+      if (record && wParam == MSGF_MENU && GetKeyState(VK_F1) < 0) {
+        record->HelpPending = true;
+        PostMessageA(window, WM_KEYDOWN, VK_RETURN, 0);
+      }
+      return 0;
+    case WM_KEYDOWN: OnKeyDown(window, record, wParam, lParam); return 0;
+    case WM_DESTROY: DetachViewerWindow(window); return 0;
+  }
+  LRESULT result;
+  if (record && OnViewerMessage(window, record, message, wParam, lParam, &result)) return result;
+  return DefWindowProcA(window, message, wParam, lParam);
+}

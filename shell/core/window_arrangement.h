@@ -1,0 +1,35 @@
+// Where viewer windows go: the place of the next new one, cascading and
+// tiling. Screen coordinates in pixels.
+#pragma once
+
+struct ScreenRect {
+  int Left = 0, Top = 0, Right = 0, Bottom = 0;
+  int Width() const { return Right - Left; }
+  int Height() const { return Bottom - Top; }
+  bool operator==(const ScreenRect&) const = default;
+};
+
+constexpr int kMaxViewerWindows = 12;
+
+// The rectangle for a new viewer window when others are open: 20 pixels
+// right and 10 down, pulled back by 100 when it would start within 30
+// pixels of the screen's right or bottom edge.
+ScreenRect NextViewerRect(ScreenRect rect, int screenWidth, int screenHeight);
+
+// The window commands that arrange windows.
+constexpr int kCascadeCommand = 22;
+constexpr int kTileHorizontallyCommand = 23;
+constexpr int kTileVerticallyCommand = 24;
+
+// Cascade: every window the size of the first, window i at (50 i, 50 i).
+void CascadeRects(int count, const ScreenRect& first, ScreenRect* out);
+
+// Tile (command 23 or 24) for 2 to 12 windows in list order, going down each
+// column from (0, 0). first is the first window's rectangle (two windows
+// keep one of its sides). False for fewer than 2 or more than 12 windows.
+bool TileRects(int count, int command, int screenWidth, int screenHeight, const ScreenRect& first,
+               ScreenRect* out);
+
+// A window coordinate as the settings file stores it: five digits, so
+// 0 .. 99999 (a window partly off the top or left edge is stored at 0).
+int StoredCoordinate(int value);
