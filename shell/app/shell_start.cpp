@@ -1,5 +1,6 @@
 #include "shell/app/shell_start.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -79,11 +80,11 @@ void ReleaseLoadedLibraries() {
   }
 }
 
-void SetIniPath() {
+std::string WindowsIniPath() {
   char dir[MAX_PATH];
   GetWindowsDirectoryA(dir, sizeof dir);
   AppendBackslash(dir, sizeof dir);
-  std::snprintf(ShellState.IniPath, sizeof ShellState.IniPath, "%sZR.INI", dir);
+  return std::string(dir) + "ZR.INI";
 }
 
 int RunMessageLoop() {
@@ -151,7 +152,7 @@ bool RegisterShellClasses() {
   return RegisterClassA(&main) && RegisterClassA(&viewer) && RegisterClassA(&bar);
 }
 
-bool InitShellInstance() {
+bool InitShellInstance(const char* iniPath) {
   std::snprintf(ShellState.HelpFile, sizeof ShellState.HelpFile, "%s%s",
                 ShellState.ProgramDirSlash,
                 ShellState.DwgEdition ? "ZRDWGHLP.HLP" : "ZR32HELP.HLP");
@@ -159,7 +160,7 @@ bool InitShellInstance() {
   ShellState.MsgFerrit = RegisterWindowMessageA("WM_FERRIT");
   ShellState.ViewerCount = 0;
   ReleaseLoadedLibraries();
-  SetIniPath();
+  CopyText(ShellState.IniPath, iniPath);
   ReadViewerRect();
   ReloadSettings();
   ShellState.MainWindow = CreateMainWindow();
@@ -203,7 +204,7 @@ int ShellMain(HINSTANCE instance, const char* commandLine) {
   if (HandOverToRunningShell(commandLine)) return 0;
   InitControls();
   SetProgramPaths(instance);
-  if (!RegisterShellClasses() || !InitShellInstance()) return 0;
+  if (!RegisterShellClasses() || !InitShellInstance(WindowsIniPath().c_str())) return 0;
   if (commandLine[0]) OpenFileInViewer(commandLine, true);
   if (!ShellState.NewShell && !ShellState.HideIcon) {
     if (ShellState.SaveIconPos) {

@@ -115,7 +115,11 @@ void ShowFile(HWND window, int index, bool activate) {
   auto status = reinterpret_cast<const char*>(SendMessageA(record->Child, ZV_STATUSTEXT, 0, 0));
   CopyText(record->StatusText, status ? status : "");
   InvalidateRect(window, nullptr, TRUE);
-  if (record->ButtonBar) InvalidateRect(record->ButtonBar, nullptr, TRUE);
+  if (record->ButtonBar) {
+    // The bar's text is the status too, so that other programs can read it.
+    SetWindowTextA(record->ButtonBar, record->StatusText);
+    InvalidateRect(record->ButtonBar, nullptr, TRUE);
+  }
 }
 
 bool OpenListEntry(HWND window, int index, bool activate) {

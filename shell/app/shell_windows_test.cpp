@@ -1,0 +1,212 @@
+// The shell's windows created in this process with the real viewer
+// libraries of the build: files entering lists, showing them, the window
+// limit, closing, arranging, the file manager's batch and the main window.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/htctl32.h"
+#include "shell/app/file_entry.h"
+#include "shell/app/main_window.h"
+#include "shell/app/shell_start.h"
+#include "shell/app/shell_state.h"
+#include "shell/app/viewer_command.h"
+#include "shell/app/viewer_record.h"
+#include "shell/app/viewer_windows.h"
+#include "shell/resources/shell_ids.h"
+#include "tests/support/dialog_driver.h"
+#include "tests/support/program_under_test.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_polling.h"
+
+namespace {
+
+std::string ClassOf(HWND window) {
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+class ShellWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    static bool registered = false;
+    ShellState = ShellStateRecord();
+    SetProgramPaths(GetModuleHandleA(nullptr));
+    // The viewer libraries lie beside the programs of the build.
+    std::string bin = BuiltProgram("");
+    bin.pop_back();
+    CopyText(ShellState.ProgramDir, bin);
+    CopyText(ShellState.ProgramDirSlash, bin + "\\");
+    if (!registered) registered = InitControls() && RegisterShellClasses();
+    ASSERT_TRUE(registered);
+    ASSERT_TRUE(InitShellInstance((temp_ / "ZR.INI").c_str()));
+  }
+  void TearDown() override {
+    CloseAllViewers();
+    DestroyWindow(ShellState.MainWindow);
+    PumpMessages();
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  }
+  std::string Text(const char* name, const std::string& content = "some text\r\n") {
+    return temp_.Write(name, content);
+  }
+  ViewerRecord* Current() { return RecordOf(ShellState.CurrentViewer); }
+
+  TempFolder temp_;
+};
+
+TEST_F(ShellWindows, ATextFileOpensInTheTextViewerWithTitleListAndStatus) {
+  OpenFileInViewer(Text("notes.txt").c_str(), true);
+  ASSERT_EQ(ShellState.ViewerCount, 1);
+  HWND viewer = ShellState.CurrentViewer;
+  ViewerRecord* record = Current();
+  EXPECT_EQ(ClassOf(record->Child), "ZRXEDIT");
+  EXPECT_EQ(WindowText(viewer), "Skimmet For Win 32 - notes.TXT");
+  EXPECT_NE(record->StatusText[0], '\0');
+  EXPECT_EQ(WindowText(record->ButtonBar), record->StatusText);
+  HMENU files = GetSubMenu(GetMenu(viewer), record->FileListMenuPos);
+  char entry[64] = "";
+  GetMenuStringA(files, 1, entry, sizeof entry, MF_BYPOSITION);
+  EXPECT_STREQ(entry, " 1 notes.TXT");
+  EXPECT_TRUE(GetMenuState(files, 1, MF_BYPOSITION) & MF_CHECKED);
+  // A second file goes in front of the same window's list.
+  OpenFileInViewer(Text("data.bin", std::string("\x01\x02\x03\x00\xff", 5)).c_str(), true);
+  EXPECT_EQ(ShellState.ViewerCount, 1);
+  EXPECT_EQ(record->FileCount, 2);
+  EXPECT_EQ(WindowText(viewer), "Skimmet For Win 32 - data.bin");
+}
+
+TEST_F(ShellWindows, AMissingLibraryIsReportedAndTheTextViewerShowsTheFile) {
+  std::vector<std::string> texts;
+  DialogDriver driver([&](HWND box) {
+    texts.push_back(WindowText(box) + ": " + MessageBoxText(box));
+    ClickButton(box, IDOK);
+  });
+  OpenFileInViewer(Text("picture.bmp", "BM not really").c_str(), true);
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0], "Error: Unable to find ZRG32.DLL.\n\rLoading text viewer.");
+  EXPECT_EQ(Current()->Type, 0);
+  EXPECT_EQ(ClassOf(Current()->Child), "ZRXEDIT");
+}
+
+TEST_F(ShellWindows, TheHexCommandShowsTheFileInTheHexViewer) {
+  OpenFileInViewer(Text("README", "plain words\r\n").c_str(), true);
+  EXPECT_EQ(ClassOf(Current()->Child), "ZRXEDIT");
+  ViewerCommand(ShellState.CurrentViewer, CMD_HEX, 0);
+  EXPECT_EQ(Current()->Type, 1);
+  EXPECT_EQ(ClassOf(Current()->Child), "ZRXHEX");
+  EXPECT_NE(Current()->StatusText[0], '\0');
+}
+
+TEST_F(ShellWindows, ThirteenthWindowIsRefusedAndClosingTheMiddleKeepsTheOrder) {
+  for (int i = 0; i < kMaxViewerWindows; ++i) ASSERT_TRUE(CreateViewerWindow(0));
+  std::string refusal;
+  {
+    DialogDriver driver([&](HWND box) {
+      refusal = MessageBoxText(box);
+      ClickButton(box, IDOK);
+    });
+    EXPECT_EQ(CreateViewerWindow(0), nullptr);
+  }
+  EXPECT_EQ(refusal, "I'm sorry but you can't open more than 12 Skimmet windows.");
+  EXPECT_EQ(ShellState.ViewerCount, kMaxViewerWindows);
+  while (ShellState.ViewerCount > 3) DestroyWindow(ShellState.ViewerList[3]);
+  HWND first = ShellState.ViewerList[0], third = ShellState.ViewerList[2];
+  DestroyWindow(ShellState.ViewerList[1]);
+  ASSERT_EQ(ShellState.ViewerCount, 2);
+  EXPECT_EQ(ShellState.ViewerList[0], first);
+  EXPECT_EQ(ShellState.ViewerList[1], third);
+  ViewerCommand(first, CMD_TILE_VERTICALLY, 0);
+  RECT a, b;
+  GetWindowRect(first, &a);
+  GetWindowRect(third, &b);
+  int half = GetSystemMetrics(SM_CXSCREEN) / 2;
+  EXPECT_EQ(a.left, 0);
+  EXPECT_EQ(a.right - a.left, half);
+  EXPECT_EQ(b.left, half);
+  EXPECT_EQ(b.bottom - b.top, a.bottom - a.top);
+}
+
+TEST_F(ShellWindows, LastAndNextWrapAroundTheList) {
+  for (const char* name : {"c.txt", "b.txt", "a.txt"}) OpenFileInViewer(Text(name).c_str(), true);
+  HWND viewer = ShellState.CurrentViewer;
+  ASSERT_EQ(Current()->FileCount, 3);
+  ViewerCommand(viewer, CMD_LAST, 0);
+  EXPECT_EQ(Current()->CurrentIndex, 2);
+  EXPECT_EQ(WindowText(viewer), "Skimmet For Win 32 - c.TXT");
+  ViewerCommand(viewer, CMD_NEXT, 0);
+  EXPECT_EQ(Current()->CurrentIndex, 0);
+}
+
+TEST_F(ShellWindows, FerritBatchOpensAWindowPerFileOrCollectsThem) {
+  auto post = [](WPARAM w, LPARAM l) { SendMessageA(ShellState.MainWindow, ShellState.MsgFerrit, w, l); };
+  auto atom = [&](const char* name) { return static_cast<LPARAM>(GlobalAddAtomA(Text(name).c_str())); };
+  post(650, 1);
+  post(700, atom("one.txt"));
+  post(700, atom("two.txt"));
+  post(655, 0);
+  EXPECT_EQ(ShellState.ViewerCount, 2);
+  // Begun with 12 windows open, the batch collects into the current viewer.
+  while (ShellState.ViewerCount < kMaxViewerWindows) CreateViewerWindow(0);
+  ShellState.CurrentViewer = ShellState.ViewerList[0];
+  post(650, 1);
+  post(700, atom("three.txt"));
+  post(700, atom("four.txt"));
+  EXPECT_EQ(ShellState.ViewerCount, kMaxViewerWindows);
+  EXPECT_EQ(LeadingPaths(ShellState.PendingFiles), 2);
+  post(655, 0);
+  ViewerRecord* first = RecordOf(ShellState.ViewerList[0]);
+  ASSERT_EQ(first->FileCount, 3);
+  EXPECT_EQ(WindowText(ShellState.ViewerList[0]), "Skimmet For Win 32 - three.TXT");
+  post(700, atom("late.txt"));  // outside a batch: ignored
+  EXPECT_EQ(LeadingPaths(ShellState.PendingFiles), 2);
+}
+
+TEST_F(ShellWindows, SkimmetMessageNeedsAutoOpenOrAnOpenViewer) {
+  ShellState.AutoOpen = false;
+  ATOM atom = GlobalAddAtomA(Text("x.txt").c_str());
+  SendMessageA(ShellState.MainWindow, ShellState.MsgSkimmet, atom, 0);
+  EXPECT_EQ(ShellState.ViewerCount, 0);
+  GlobalDeleteAtom(atom);
+  ShellState.AutoOpen = true;
+  SendMessageA(ShellState.MainWindow, ShellState.MsgSkimmet, GlobalAddAtomA(Text("x.txt").c_str()), 0);
+  EXPECT_EQ(ShellState.ViewerCount, 1);
+}
+
+TEST_F(ShellWindows, MainWindowIsAHiddenToolWindowOnNewShellsAndAnIconOnTheOld) {
+  HWND main = ShellState.MainWindow;
+  EXPECT_FALSE(IsWindowVisible(main));
+  EXPECT_TRUE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  DestroyWindow(main);
+  PumpMessages();
+  ShellState.NewShell = false;
+  ASSERT_TRUE(InitShellInstance((temp_ / "ZR.INI").c_str()));
+  main = ShellState.MainWindow;
+  EXPECT_FALSE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  HMENU system = GetSystemMenu(main, FALSE);
+  char text[64] = "";
+  GetMenuStringA(system, CMD_CLOSE_ALL, text, sizeof text, MF_BYCOMMAND);
+  EXPECT_STREQ(text, "Close &All Windows");
+  EXPECT_EQ(GetMenuState(system, CMD_ABOUT, MF_BYCOMMAND) & MF_SEPARATOR, 0u);
+  EXPECT_EQ(GetMenuState(system, SC_SIZE, MF_BYCOMMAND), 0xFFFFFFFF);
+}
+
+TEST_F(ShellWindows, TheLastViewerClosingSavesItsPlace) {
+  std::string ini = temp_ / "ZR.INI";
+  HWND viewer = CreateViewerWindow(0);
+  MoveWindow(viewer, 100, 120, 400, 300, FALSE);
+  DestroyWindow(viewer);
+  char value[16] = "";
+  GetPrivateProfileStringA("viewer", "left", "", value, sizeof value, ini.c_str());
+  EXPECT_STREQ(value, "00100");
+  GetPrivateProfileStringA("viewer", "bottom", "", value, sizeof value, ini.c_str());
+  EXPECT_STREQ(value, "00420");
+  // The newer shells end with the last viewer window.
+  EXPECT_FALSE(IsWindow(ShellState.MainWindow));
+}
+
+}  // namespace

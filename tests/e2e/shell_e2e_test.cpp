@@ -1,0 +1,69 @@
+// ZR32.EXE started under Wine from a folder that holds it and its libraries,
+// handed a second file by a second start, and looked at from this process.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "tests/e2e/screen_shot.h"
+#include "tests/support/program_under_test.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_polling.h"
+
+namespace {
+
+std::string ChildText(HWND parent, const char* className) {
+  HWND child = FindWindowExA(parent, nullptr, className, nullptr);
+  return child ? WindowText(child) : "<no " + std::string(className) + ">";
+}
+
+class Skimmet : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* file : {"ZR32.EXE", "HTCTL32.DLL", "ZREDIT32.DLL", "ZRH32.DLL"}) {
+      ASSERT_TRUE(CopyFileA(BuiltProgram(file).c_str(), (dir_ / file).c_str(), FALSE)) << file;
+    }
+    DeleteFileA(Ini().c_str());
+  }
+  void TearDown() override { DeleteFileA(Ini().c_str()); }
+  static std::string Ini() {
+    char dir[MAX_PATH];
+    GetWindowsDirectoryA(dir, sizeof dir);
+    return std::string(dir) + "\\ZR.INI";
+  }
+  TempFolder dir_;
+};
+
+TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
+  std::string text = dir_.Write("notes.txt", "Skimmet shows this line.\r\nAnd this one.\r\n");
+  std::string binary = dir_.Write("data.bin", std::string("\x00\x01\x02\xfe\xff\x80\x90", 7));
+  ProgramUnderTest shell(dir_ / "ZR32.EXE", text, dir_.path());
+  ASSERT_TRUE(shell.started());
+  HWND viewer = shell.WaitForWindow("ZRWINDOW");
+  ASSERT_NE(viewer, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(viewer) == "Skimmet For Win 32 - notes.TXT"; }))
+      << WindowText(viewer);
+  EXPECT_NE(FindWindowExA(viewer, nullptr, "ZRXEDIT", nullptr), nullptr);
+  EXPECT_NE(ChildText(viewer, "ZRBUTTON"), "");
+  SaveWindowShot(viewer, TARVO_SHOTS_UNIX_PATH "/skimmet-text.png");
+
+  ProgramUnderTest second(dir_ / "ZR32.EXE", binary, dir_.path());
+  EXPECT_EQ(second.WaitForExit(), 0) << "a second start only hands its file over";
+  // No viewer library for what the content looks like: reported, then shown as text.
+  HWND box = WaitForMessageBox(shell.processId(), "Error", "ZRG32.DLL", 10000);
+  ASSERT_NE(box, nullptr);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(viewer) == "Skimmet For Win 32 - data.bin"; }))
+      << WindowText(viewer);
+  EXPECT_NE(FindWindowExA(viewer, nullptr, "ZRXEDIT", nullptr), nullptr);
+  PostMessageA(viewer, WM_COMMAND, 12, 0);  // View > Hex
+  ASSERT_TRUE(WaitFor([&] { return FindWindowExA(viewer, nullptr, "ZRXHEX", nullptr) != nullptr; }));
+  EXPECT_NE(ChildText(viewer, "ZRBUTTON"), "");
+  SaveWindowShot(viewer, TARVO_SHOTS_UNIX_PATH "/skimmet-hex.png");
+
+  // The last viewer window closing ends the program on the newer shells.
+  PostMessageA(viewer, WM_CLOSE, 0, 0);
+  EXPECT_EQ(shell.WaitForExit(), 0);
+}
+
+}  // namespace
