@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -15,10 +16,9 @@ struct Signature {
 };
 
 inline bool Matches(FileHead head, Signature s) {
-  if (s.Offset + s.Bytes.size() > head.size()) return false;
-  for (size_t i = 0; i < s.Bytes.size(); ++i)
-    if (head[s.Offset + i] != static_cast<uint8_t>(s.Bytes[i])) return false;
-  return true;
+  if (s.Bytes.empty()) return true;
+  return s.Offset + s.Bytes.size() <= head.size() &&
+         std::memcmp(head.data() + s.Offset, s.Bytes.data(), s.Bytes.size()) == 0;
 }
 
 inline bool ByteIs(FileHead head, size_t at, uint8_t value) {
