@@ -1,6 +1,7 @@
 #include "shell/core/content_rules.h"
 
 #include <algorithm>
+#include <array>
 
 #include "shell/core/file_type.h"
 #include "shell/core/viewer_table.h"

@@ -46,7 +46,7 @@ bool DetectFileType(char* path, DetectionReports& reports, int* type) {
     if (protectedWorksheet) reports.ProtectedWorksheet();
     *type = std::max(byName, kTypeText);
   }
-  // A file that vanished since the first open keeps the text viewer.
+  // -1 (the file vanished since the first open, or has no size) keeps text.
   if (*type == kTypeText) *type = std::max(DetectByContent(path, reports), kTypeText);
 
   const char* library = ViewerTable[static_cast<size_t>(*type)].Library;
@@ -67,6 +67,5 @@ int DetectByContent(const char* path, DetectionReports& reports) {
   std::array<uint8_t, kContentProbeBytes> bytes;
   const size_t got = size < 0 ? 0 : ReadHead(file, bytes);
   Files().Close(file);
-  if (size < 0) return -1;
-  return TypeByContent(std::span(bytes).first(got), size, path);
+  return size < 0 ? -1 : TypeByContent(std::span(bytes).first(got), size, path);
 }
