@@ -15,9 +15,9 @@ constexpr int kTextProbeBytes = 100;        // counted by the text test
 class DetectionReports {
  public:
   virtual ~DetectionReports() = default;
-  virtual void Unreadable(const char* path) = 0;        // the file cannot be opened
-  virtual void ProtectedWorksheet() = 0;                // an XL worksheet with a password
-  virtual void LibraryMissing(const char* library) = 0; // the text viewer stands in
+  virtual void Unreadable(const char* path) = 0;         // the file cannot be opened
+  virtual void ProtectedWorksheet() = 0;                 // an XL worksheet with a password
+  virtual void LibraryMissing(const char* library) = 0;  // the text viewer stands in
   virtual bool LibraryInstalled(const char* library) = 0;
 };
 
@@ -29,8 +29,9 @@ int TypeByExtension(std::string_view extension, std::span<const uint8_t> head,
                     bool* protectedWorksheet);
 
 // The content rules for the first bytes read (at most kContentProbeBytes),
-// the file's size, and its path (whose extension, compared with case, tells
-// an XL compound document from another).
+// the file's size (the text test counts min(size, kTextProbeBytes) bytes),
+// and its path (whose extension, compared with case, tells an XL compound
+// document from another).
 int TypeByContent(std::span<const uint8_t> bytes, int64_t fileSize, std::string_view path);
 
 // The shell's detection: path is a NUL-terminated buffer whose extension is
@@ -38,5 +39,6 @@ int TypeByContent(std::span<const uint8_t> bytes, int64_t fileSize, std::string_
 // *type holds the type, 0 when its library is missing (reported).
 bool DetectFileType(char* path, DetectionReports& reports, int* type);
 
-// Content alone: the type, or -1 when the file cannot be opened or sized.
+// Content alone: the type, or -1 when the file cannot be opened (reported)
+// or sized.
 int DetectByContent(const char* path, DetectionReports& reports);
