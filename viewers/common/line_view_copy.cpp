@@ -4,24 +4,19 @@
 // message box says so, rather than asking for gigabytes.
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "viewers/common/line_view_parts.h"
+#include "viewers/common/walk_storage.h"
 
 namespace {
 constexpr size_t kCopyLimitBytes = 4 * 1024 * 1024;
-constexpr int32_t kReadBytes = 64 * 1024;
 
 // The selection's text; false when it was cut at the limit.
 bool SelectedText(const LineView& v, std::string& text) {
-  std::vector<uint8_t> read(kReadBytes);
-  std::vector<LineEntry> lines(kLineTableEntries);
-  std::vector<char> chars(kTextArenaBlockBytes);
-  WalkBlocks blocks{read.data(), kReadBytes, lines.data(), kLineTableEntries, chars.data(),
-                    kTextArenaBlockBytes};
+  WalkStorage storage;
   bool complete = true;
   bool first = true;
-  WalkFormattedLines(v.File, v.SelStart, v.SelEnd, FormatOf(v, LineLengthOf(v)), blocks,
+  WalkFormattedLines(v.File, v.SelStart, v.SelEnd, FormatOf(v, LineLengthOf(v)), storage.Blocks(),
                      [&](const LineEntry&, std::string_view line) {
                        if (text.size() + line.size() + 2 > kCopyLimitBytes) {
                          complete = false;
