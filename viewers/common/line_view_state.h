@@ -1,0 +1,43 @@
+// The state of one line view window, allocated when it is created and
+// freed when it is destroyed: several windows may use a library at once.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+#include "viewer/buffer/file_ref.h"
+#include "viewer/buffer/line_table.h"
+#include "viewers/common/line_view.h"
+
+struct LineView {
+  HWND Window = nullptr;
+  LineViewKind Kind;
+  FileRef File;  // the path is kept; the file is opened only per operation
+  std::vector<LineEntry> Entries = std::vector<LineEntry>(kLineTableEntries);
+  std::vector<char> Characters = std::vector<char>(kTextArenaBlockBytes);
+  LineTable Table;
+  TextArena Arena;
+  bool Open = false;
+  bool Wrap = false;
+  int Zoom = 1;  // times the shared font's height
+  HFONT Font = nullptr;
+  int LineHeight = 16;
+  int CharWidth = 8;
+  int LinesPerScreen = 1;
+  int Columns = 80;
+  int HScroll = 0;  // columns scrolled off to the left
+  // The selected lines as a range of file offsets; -1 when none.
+  FileOffset SelStart = -1;
+  FileOffset SelEnd = -1;
+  FileOffset AnchorStart = -1;  // the line where a mouse selection began
+  FileOffset AnchorEnd = -1;
+  bool Dragging = false;
+  bool SelectionReported = false;  // what the parent was last told
+  FileOffset FindFrom = 0;
+  const char* ModeWord = nullptr;  // the library's word for the status text
+  char Status[96] = "";
+};
+
+LineView* LineViewOf(HWND hwnd);
+
+inline bool HasSelection(const LineView& v) { return v.SelStart >= 0 && v.SelEnd > v.SelStart; }
