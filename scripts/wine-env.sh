@@ -16,6 +16,9 @@ if [ -z "$tarvo_wine_name" ]; then
 fi
 
 export WINEDEBUG=-all
+# Test programs that link the suite's own DLLs find them in the build's
+# program folder, as an installed program finds them beside itself.
+export WINEPATH="Z:${tarvo_build_dir//\//\\}\\bin"
 # X clients find the X authority through HOME, which changes below.
 if [ -z "${XAUTHORITY:-}" ] && [ -f "${HOME:-/nonexistent}/.Xauthority" ]; then
   export XAUTHORITY=$HOME/.Xauthority

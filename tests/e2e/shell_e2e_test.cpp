@@ -17,6 +17,14 @@ std::string ChildText(HWND parent, const char* className) {
   return child ? WindowText(child) : "<no " + std::string(className) + ">";
 }
 
+// Saves a picture of the window in the build's shots folder.
+void Shot(HWND window, const char* name) {
+  std::string folder = WinePathOf(TARVO_SHOTS_UNIX_PATH);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  EXPECT_TRUE(SaveWindowShot(window, folder + "\\" + name)) << name;
+}
+
 class Skimmet : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -45,7 +53,7 @@ TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
       << WindowText(viewer);
   EXPECT_NE(FindWindowExA(viewer, nullptr, "ZRXEDIT", nullptr), nullptr);
   EXPECT_NE(ChildText(viewer, "ZRBUTTON"), "");
-  SaveWindowShot(viewer, TARVO_SHOTS_UNIX_PATH "/skimmet-text.png");
+  Shot(viewer, "skimmet-text.png");
 
   ProgramUnderTest second(dir_ / "ZR32.EXE", binary, dir_.path());
   EXPECT_EQ(second.WaitForExit(), 0) << "a second start only hands its file over";
@@ -53,13 +61,13 @@ TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
   HWND box = WaitForMessageBox(shell.processId(), "Error", "ZRG32.DLL", 10000);
   ASSERT_NE(box, nullptr);
   PostMessageA(box, WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(WaitFor([&] { return WindowText(viewer) == "Skimmet For Win 32 - data.bin"; }))
+  ASSERT_TRUE(WaitFor([&] { return WindowText(viewer) == "Skimmet For Win 32 - data.BIN"; }))
       << WindowText(viewer);
   EXPECT_NE(FindWindowExA(viewer, nullptr, "ZRXEDIT", nullptr), nullptr);
   PostMessageA(viewer, WM_COMMAND, 12, 0);  // View > Hex
   ASSERT_TRUE(WaitFor([&] { return FindWindowExA(viewer, nullptr, "ZRXHEX", nullptr) != nullptr; }));
   EXPECT_NE(ChildText(viewer, "ZRBUTTON"), "");
-  SaveWindowShot(viewer, TARVO_SHOTS_UNIX_PATH "/skimmet-hex.png");
+  Shot(viewer, "skimmet-hex.png");
 
   // The last viewer window closing ends the program on the newer shells.
   PostMessageA(viewer, WM_CLOSE, 0, 0);
