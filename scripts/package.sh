@@ -15,7 +15,7 @@ bin=$1
 dist=$2
 
 # The programs and libraries of the suite, in install order; TARVO.EXE must exist.
-suite=(TARVO.EXE TARVODDE.EXE ZR32.EXE HTCTL32.DLL)
+suite=(TARVO.EXE TARVODDE.EXE ZR32.EXE HTCTL32.DLL ZREDIT32.DLL ZRH32.DLL)
 
 for f in Setup.exe TRUSetup.exe TARVO.EXE; do
   [ -f "$bin/$f" ] || { echo "package.sh: $bin/$f is missing: build first" >&2; exit 1; }
