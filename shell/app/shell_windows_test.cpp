@@ -2,6 +2,7 @@
 // libraries of the build: files entering lists, showing them, the window
 // limit, closing, arranging, the file manager's batch and the main window.
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <string>
 #include <vector>
@@ -27,6 +28,19 @@ std::string ClassOf(HWND window) {
   char name[64] = "";
   GetClassNameA(window, name, sizeof name);
   return name;
+}
+
+// A drop of these paths as the shell receives it from the platform.
+HDROP MakeDrop(const std::vector<std::string>& paths) {
+  size_t bytes = sizeof(DROPFILES) + 1;
+  for (const std::string& p : paths) bytes += p.size() + 1;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  char* at = reinterpret_cast<char*>(drop + 1);
+  for (const std::string& p : paths) at += lstrlenA(lstrcpyA(at, p.c_str())) + 1;
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
 }
 
 class ShellWindows : public ::testing::Test {
@@ -166,6 +180,24 @@ TEST_F(ShellWindows, FerritBatchOpensAWindowPerFileOrCollectsThem) {
   EXPECT_EQ(LeadingPaths(ShellState.PendingFiles), 2);
 }
 
+// The first 25 names of a drop are taken; a folder among them is skipped.
+TEST_F(ShellWindows, ADropOnAViewerTakesTheFirstTwentyFiveNamesAndSkipsFolders) {
+  OpenFileInViewer(Text("old.txt").c_str(), true);
+  std::vector<std::string> dropped = {temp_.path()};  // a folder: skipped
+  for (int i = 0; i < 30; ++i) dropped.push_back(Text(("d" + std::to_string(i) + ".txt").c_str()));
+  SendMessageA(ShellState.CurrentViewer, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(dropped)), 0);
+  ViewerRecord* record = Current();
+  ASSERT_EQ(record->FileCount, kMaxListFiles);  // 24 dropped files and the old one
+  EXPECT_STREQ(FileNamePart(record->Files[0]).data(), "d0.TXT");
+  EXPECT_STREQ(FileNamePart(record->Files[23]).data(), "d23.txt");
+  EXPECT_STREQ(FileNamePart(record->Files[24]).data(), "old.TXT");
+  EXPECT_EQ(WindowText(ShellState.CurrentViewer), "Skimmet For Win 32 - d0.TXT");
+  // A drop on the main window opens a new viewer window.
+  SendMessageA(ShellState.MainWindow, WM_DROPFILES,
+               reinterpret_cast<WPARAM>(MakeDrop({Text("new.txt")})), 0);
+  EXPECT_EQ(ShellState.ViewerCount, 2);
+}
+
 TEST_F(ShellWindows, SkimmetMessageNeedsAutoOpenOrAnOpenViewer) {
   ShellState.AutoOpen = false;
   ATOM atom = GlobalAddAtomA(Text("x.txt").c_str());
@@ -175,6 +207,30 @@ TEST_F(ShellWindows, SkimmetMessageNeedsAutoOpenOrAnOpenViewer) {
   ShellState.AutoOpen = true;
   SendMessageA(ShellState.MainWindow, ShellState.MsgSkimmet, GlobalAddAtomA(Text("x.txt").c_str()), 0);
   EXPECT_EQ(ShellState.ViewerCount, 1);
+}
+
+TEST_F(ShellWindows, ASavedIconPlaceIsUsedOnlyWellInsideTheScreen) {
+  DestroyWindow(ShellState.MainWindow);
+  PumpMessages();
+  ShellState.NewShell = false;
+  std::string ini = temp_ / "ZR.INI";
+  ASSERT_TRUE(InitShellInstance(ini.c_str()));
+  auto placedAt = [&](int x, int y) {
+    WritePrivateProfileStringA("viewer", "iconleft", std::to_string(x).c_str(), ini.c_str());
+    WritePrivateProfileStringA("viewer", "icontop", std::to_string(y).c_str(), ini.c_str());
+    ShowWindow(ShellState.MainWindow, SW_RESTORE);
+    PlaceIcon();
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    GetWindowPlacement(ShellState.MainWindow, &placement);
+    return placement.ptMinPosition.x == x && placement.ptMinPosition.y == y;
+  };
+  int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_TRUE(placedAt(200, 150));
+  EXPECT_TRUE(IsIconic(ShellState.MainWindow));
+  EXPECT_TRUE(placedAt(width - 17, 150));
+  EXPECT_FALSE(placedAt(width - 16, 150));
+  EXPECT_FALSE(placedAt(200, height - 16));
 }
 
 TEST_F(ShellWindows, MainWindowIsAHiddenToolWindowOnNewShellsAndAnIconOnTheOld) {
