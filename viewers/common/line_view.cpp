@@ -29,6 +29,7 @@ bool OnCreate(HWND hwnd, const LineViewKind& kind) {
   v->Arena.Base = v->Characters.data();
   v->Arena.Tlen = kTextArenaBlockBytes;
   SetWindowLongA(hwnd, 0, reinterpret_cast<LONG>(v));
+  SetBaseFont(*v, nullptr);
   UpdateFont(*v);
   return true;
 }
@@ -108,6 +109,7 @@ LRESULT OnViewerMessage(LineView& v, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (v.Kind.CanGoTo) OnGoTo(v, static_cast<FileOffset>(static_cast<DWORD>(lParam)));
       return 0;
     case ZV_FONT:
+      SetBaseFont(v, reinterpret_cast<const LOGFONTA*>(lParam));
       UpdateFont(v);
       Reformat(v);
       return 1;

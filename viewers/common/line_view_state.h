@@ -20,6 +20,7 @@ struct LineView {
   bool Open = false;
   bool Wrap = false;
   int Zoom = 1;  // times the shared font's height
+  LOGFONTA BaseFont{};  // the shared font before zooming
   HFONT Font = nullptr;
   int LineHeight = 16;
   int CharWidth = 8;

@@ -2,6 +2,7 @@
 // past 4 GiB reports a clamped size and can be viewed to its end.
 #include <gtest/gtest.h>
 
+#include "tests/support/dialog_driver.h"
 #include "tests/support/temp_folder.h"
 #include "viewers/contract/viewer_messages.h"
 #include "viewers/tests/viewer_host.h"
@@ -44,5 +45,16 @@ TEST_F(HexLibraryTest, AFileOfFiveGiBReportsTheLargest32BitSizeAndShowsItsEnd) {
   std::string last = host.Copy();
   EXPECT_EQ(last.substr(0, 9), "13FFFFFF0") << last;
   EXPECT_NE(last.find("454E4421"), std::string::npos) << last;
+
+  std::string box;
+  DialogDriver driver([&](HWND dialog) {
+    box = MessageBoxText(dialog);
+    ClickButton(dialog, IDOK);
+  });
+  host.Send(ZV_SELECTALL);
+  std::string all = host.Copy();
+  EXPECT_NE(box.find("4 MB"), std::string::npos) << "a copy of it all is cut: " << box;
+  EXPECT_GT(all.size(), 3u << 20);
+  EXPECT_LE(all.size(), 4u << 20);
 }
 }  // namespace

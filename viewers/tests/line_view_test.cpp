@@ -64,6 +64,16 @@ TEST_P(LineViewTest, ClickSelectsALineAndCopyPutsItOnTheClipboard) {
   EXPECT_EQ(host.selectionReports(), 1) << "told only when a selection comes into being";
 }
 
+TEST_P(LineViewTest, WindowsOfOneLibraryKeepTheirOwnFileAndFindPosition) {
+  ViewerHost other{GetParam().Dll, GetParam().Class};
+  ASSERT_NE(host.Open(file, GetParam().Type), 0);
+  ASSERT_NE(other.Open(dir.Write("g.txt", "nothing here\r\n"), GetParam().Type), 0);
+  EXPECT_EQ(Find(GetParam().Needle), 1);
+  EXPECT_EQ(other.Send(ZV_FIND, 0, reinterpret_cast<LPARAM>(GetParam().Needle)), kFindNoMatch);
+  EXPECT_EQ(Find(GetParam().Needle), 1);
+  EXPECT_EQ(other.Send(ZV_FILESIZE), 14);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothLibraries, LineViewTest, testing::ValuesIn(kLibraries),
                          [](const auto& info) { return std::string(info.param.Class); });
 }  // namespace

@@ -46,7 +46,7 @@ TEST_F(TextLibraryTest, WordWrapBreaksALongLineIntoRowsAsShownAndCopied) {
   EXPECT_EQ(host.Copy().find_first_not_of('x'), std::string::npos);
 }
 
-TEST_F(TextLibraryTest, ZoomScalesTheRowsTheMouseHits) {
+TEST_F(TextLibraryTest, ZoomAndANewFontScaleTheRowsTheMouseHits) {
   ASSERT_NE(host.Open(dir.Write("z.txt", "first\r\nsecond\r\nthird\r\n"), 0), 0);
   host.ClickRow(1);
   EXPECT_EQ(host.Copy(), "second");
@@ -54,6 +54,12 @@ TEST_F(TextLibraryTest, ZoomScalesTheRowsTheMouseHits) {
   host.ClickRow(1);  // at 3X inside the first row
   EXPECT_EQ(host.Copy(), "first");
   EXPECT_EQ(host.Send(ZV_ZOOM, kZoomQuarter), 0) << "the text zooms from 1X to 5X";
+  host.Send(ZV_ZOOM, kZoom1X);
+  LOGFONTA big{};
+  big.lfHeight = -3 * host.lineHeight();
+  host.Send(ZV_FONT, 0, reinterpret_cast<LPARAM>(&big));
+  host.ClickRow(2);
+  EXPECT_EQ(host.Copy(), "first");
 }
 
 // The share of a row's pixels, painted into a memory bitmap, that have color.

@@ -23,6 +23,21 @@ int CountOf(const std::string& text, const std::string& part) {
   return n;
 }
 
+// On a device context of its own: one whose document was aborted starts no other.
+bool PrinterStartsDocuments() {
+  PRINTDLGA pd{};
+  pd.lStructSize = sizeof pd;
+  pd.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+  if (!PrintDlgA(&pd)) return false;
+  DOCINFOA probe{};
+  probe.cbSize = sizeof probe;
+  probe.lpszDocName = "probe";
+  bool started = StartDocA(pd.hDC, &probe) > 0;
+  if (started) AbortDoc(pd.hDC);
+  DeleteDC(pd.hDC);
+  return started;
+}
+
 class TextPrintTest : public testing::Test {
  protected:
   TempFolder dir;
@@ -35,11 +50,7 @@ class TextPrintTest : public testing::Test {
     record.lStructSize = sizeof record;
     record.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
     if (!out || !PrintDlgA(&record)) GTEST_SKIP() << "no test printer";
-    DOCINFOA probe{};
-    probe.cbSize = sizeof probe;
-    probe.lpszDocName = "probe";
-    if (StartDocA(record.hDC, &probe) <= 0) GTEST_SKIP() << "the test printer starts no document";
-    AbortDoc(record.hDC);
+    if (!PrinterStartsDocuments()) GTEST_SKIP() << "the test printer starts no document";
     output = WinePathOf(out);
     DeleteFileA(output.c_str());
   }

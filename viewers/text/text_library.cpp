@@ -52,6 +52,12 @@ bool OnTextMessage(LineView& v, TextState& s, UINT msg, WPARAM wParam, LPARAM lP
       return true;
     case ZV_PRINT: *result = PrintText(v, s, reinterpret_cast<const PRINTDLGA*>(lParam)); return true;
     case ZV_CANCELPRINT: s.CancelPrint = true; return true;
+    case ZV_COPY:
+      if (s.Edit) SendMessageA(s.Edit, WM_COPY, 0, 0);
+      return s.Edit != nullptr;
+    case ZV_SELECTALL:
+      if (s.Edit) SendMessageA(s.Edit, EM_SETSEL, 0, -1);
+      return s.Edit != nullptr;
     case WM_KEYDOWN:
       if (!s.Edit) return false;
       OnEditKey(v, s, wParam, lParam);

@@ -18,7 +18,7 @@ struct Page {
 
 // The view's font at the printer's resolution.
 HFONT PrinterFont(const LineView& v, HDC printer) {
-  LOGFONTA lf = SharedFont(v.Window);
+  LOGFONTA lf = v.BaseFont;
   HDC screen = GetDC(v.Window);
   int screenY = GetDeviceCaps(screen, LOGPIXELSY), screenX = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(v.Window, screen);
