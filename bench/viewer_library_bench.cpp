@@ -47,8 +47,8 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 double LibraryRun(const char* path) {
   HWND host = CreateWindowExA(0, "BenchHost", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800,
                               700, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  HWND child = CreateWindowExA(0, "ZRXEDIT", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL,
-                               0, 28, 780, 600, host, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND child = CreateWindowExA(0, "ZRXEDIT", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0,
+                               28, 780, 600, host, nullptr, GetModuleHandleA(nullptr), nullptr);
   auto start = std::chrono::steady_clock::now();
   bool opened = SendMessageA(child, ZV_OPEN, 0, reinterpret_cast<LPARAM>(path)) != 0;
   SendMessageA(child, WM_KEYDOWN, VK_END, 0);
@@ -67,10 +67,10 @@ double CoreRun(const char* path) {
   CopyText(file.Path, path);
   auto start = std::chrono::steady_clock::now();
   file.Flen = QueryFileSize(path);
-  uint16_t status = LoadLinesAround(0, 0, kLinesPerScreen, kLineLength, file, table, arena,
-                                    nullptr, FormatText, FMT_EXPAND_TABS, 8);
-  status |= LoadLinesAround(file.Flen, 0, kLinesPerScreen, kLineLength, file, table, arena,
-                            nullptr, FormatText, FMT_EXPAND_TABS, 8);
+  uint16_t status = LoadLinesAround(0, 0, kLinesPerScreen, kLineLength, file, table, arena, nullptr,
+                                    FormatText, FMT_EXPAND_TABS, 8);
+  status |= LoadLinesAround(file.Flen, 0, kLinesPerScreen, kLineLength, file, table, arena, nullptr,
+                            FormatText, FMT_EXPAND_TABS, 8);
   double seconds = Seconds(start);
   return (status & ST_FAILED) ? -1 : seconds;
 }

@@ -136,9 +136,7 @@ LRESULT OnMessage(LineView& v, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED:
-      OnMouse(v, msg, wParam, static_cast<short>(HIWORD(lParam)));
-      return 0;
+    case WM_CAPTURECHANGED: OnMouse(v, msg, wParam, static_cast<short>(HIWORD(lParam))); return 0;
   }
   if (msg >= kViewerMessageBase && msg < kViewerMessageBase + 0x100)
     return OnViewerMessage(v, msg, wParam, lParam);

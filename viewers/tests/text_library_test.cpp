@@ -40,7 +40,8 @@ TEST_F(TextLibraryTest, WordWrapBreaksALongLineIntoRowsAsShownAndCopied) {
   std::string wrapped = host.Copy();
   EXPECT_GT(std::count(wrapped.begin(), wrapped.end(), '\n'), 2) << wrapped;
   host.ClickRow(1);
-  EXPECT_EQ(host.Copy().find_first_not_of('x'), std::string::npos) << "row 1 is still the long line";
+  EXPECT_EQ(host.Copy().find_first_not_of('x'), std::string::npos)
+      << "row 1 is still the long line";
   ASSERT_NE(host.Open(file, 0, true), 0) << "wrap from the open request";
   host.ClickRow(1);
   EXPECT_EQ(host.Copy().find_first_not_of('x'), std::string::npos);

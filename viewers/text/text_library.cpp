@@ -48,9 +48,12 @@ bool OnTextMessage(LineView& v, TextState& s, UINT msg, WPARAM wParam, LPARAM lP
   switch (msg) {
     case ZV_MODE: *result = SetTextMode(v, s, wParam != 0); return true;
     case ZV_SAVEAS:
-      *result = SaveTextAs(v, s, static_cast<unsigned>(wParam), reinterpret_cast<const char*>(lParam));
+      *result =
+          SaveTextAs(v, s, static_cast<unsigned>(wParam), reinterpret_cast<const char*>(lParam));
       return true;
-    case ZV_PRINT: *result = PrintText(v, s, reinterpret_cast<const PRINTDLGA*>(lParam)); return true;
+    case ZV_PRINT:
+      *result = PrintText(v, s, reinterpret_cast<const PRINTDLGA*>(lParam));
+      return true;
     case ZV_CANCELPRINT: s.CancelPrint = true; return true;
     case ZV_COPY:
       if (s.Edit) SendMessageA(s.Edit, WM_COPY, 0, 0);
