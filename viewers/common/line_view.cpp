@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <new>
 
 #include "common/text_copy.h"
@@ -156,7 +157,7 @@ LRESULT LineViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, const Li
   }
   try {
     return OnMessage(*v, msg, wParam, lParam);
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {  // out of memory: the message does nothing
     MessageBeep(MB_ICONEXCLAMATION);
     return 0;
   }

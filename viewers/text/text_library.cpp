@@ -4,6 +4,7 @@
 // mode, Save As and printing.
 #include <windows.h>
 
+#include <exception>
 #include <new>
 
 #include "viewer/buffer/format_flags.h"
@@ -72,7 +73,7 @@ bool OnTextMessage(LineView& v, TextState& s, UINT msg, WPARAM wParam, LPARAM lP
   return false;
 }
 
-LRESULT CALLBACK TextViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TextMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_CREATE) {
     LRESULT created = LineViewProc(hwnd, msg, wParam, lParam, kTextKind);
     return created == 0 && OnCreate(hwnd) ? 0 : -1;
@@ -90,6 +91,15 @@ LRESULT CALLBACK TextViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
   LRESULT result = LineViewProc(hwnd, msg, wParam, lParam, kTextKind);
   if (s && v && (msg == WM_SIZE || msg == ZV_FONT || msg == ZV_ZOOM)) FitEditControl(*v, *s);
   return result;
+}
+
+LRESULT CALLBACK TextViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  try {
+    return TextMessage(hwnd, msg, wParam, lParam);
+  } catch (const std::exception&) {  // out of memory: the message does nothing
+    MessageBeep(MB_ICONEXCLAMATION);
+    return 0;
+  }
 }
 }  // namespace
 
