@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <new>
 
 #include "common/text_copy.h"
@@ -29,6 +30,7 @@ bool OnCreate(HWND hwnd, const LineViewKind& kind) {
   v->Arena.Base = v->Characters.data();
   v->Arena.Tlen = kTextArenaBlockBytes;
   SetWindowLongA(hwnd, 0, reinterpret_cast<LONG>(v));
+  SetBaseFont(*v, nullptr);
   UpdateFont(*v);
   return true;
 }
@@ -108,6 +110,7 @@ LRESULT OnViewerMessage(LineView& v, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (v.Kind.CanGoTo) OnGoTo(v, static_cast<FileOffset>(static_cast<DWORD>(lParam)));
       return 0;
     case ZV_FONT:
+      SetBaseFont(v, reinterpret_cast<const LOGFONTA*>(lParam));
       UpdateFont(v);
       Reformat(v);
       return 1;
@@ -134,9 +137,7 @@ LRESULT OnMessage(LineView& v, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED:
-      OnMouse(v, msg, wParam, static_cast<short>(HIWORD(lParam)));
-      return 0;
+    case WM_CAPTURECHANGED: OnMouse(v, msg, wParam, static_cast<short>(HIWORD(lParam))); return 0;
   }
   if (msg >= kViewerMessageBase && msg < kViewerMessageBase + 0x100)
     return OnViewerMessage(v, msg, wParam, lParam);
@@ -156,7 +157,7 @@ LRESULT LineViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, const Li
   }
   try {
     return OnMessage(*v, msg, wParam, lParam);
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {  // out of memory: the message does nothing
     MessageBeep(MB_ICONEXCLAMATION);
     return 0;
   }

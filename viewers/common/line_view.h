@@ -10,12 +10,12 @@
 
 // What differs from one library's view to the other's.
 struct LineViewKind {
-  int Format = 0;              // index of the formatter (FORMAT_TEXT, FORMAT_HEX)
-  uint32_t Flags = 0;          // format flags besides word wrap
-  bool CanWrap = false;        // ZV_WORDWRAP and the wrap bit of ZV_OPEN apply
-  bool CanZoom = false;        // ZV_ZOOM scales the font
-  bool CanGoTo = false;        // ZV_GOTO takes a byte offset
-  bool FindsHexDigits = false; // ZV_FIND's text is hex digits, always matched exactly
+  int Format = 0;               // index of the formatter (FORMAT_TEXT, FORMAT_HEX)
+  uint32_t Flags = 0;           // format flags besides word wrap
+  bool CanWrap = false;         // ZV_WORDWRAP and the wrap bit of ZV_OPEN apply
+  bool CanZoom = false;         // ZV_ZOOM scales the font
+  bool CanGoTo = false;         // ZV_GOTO takes a byte offset
+  bool FindsHexDigits = false;  // ZV_FIND's text is hex digits, always matched exactly
 };
 
 // Window bytes the class must reserve: the line view's state pointer, then

@@ -18,14 +18,14 @@ LOGFONTA DefaultFont() {
 }
 }  // namespace
 
-LOGFONTA SharedFont(HWND child) {
-  const auto* shared =
-      reinterpret_cast<const LOGFONTA*>(SendMessageA(GetParent(child), ZV_GETFONT, 0, 0));
-  return shared ? *shared : DefaultFont();
+void SetBaseFont(LineView& v, const LOGFONTA* font) {
+  if (!font)
+    font = reinterpret_cast<const LOGFONTA*>(SendMessageA(GetParent(v.Window), ZV_GETFONT, 0, 0));
+  v.BaseFont = font ? *font : DefaultFont();
 }
 
 void UpdateFont(LineView& v) {
-  LOGFONTA lf = SharedFont(v.Window);
+  LOGFONTA lf = v.BaseFont;
   lf.lfHeight *= v.Zoom;
   lf.lfWidth *= v.Zoom;
   HFONT font = CreateFontIndirectA(&lf);

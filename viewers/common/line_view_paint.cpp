@@ -12,8 +12,7 @@ COLORREF ParentColor(const LineView& v, UINT msg) {
   return static_cast<COLORREF>(SendMessageA(GetParent(v.Window), msg, 0, 0));
 }
 
-void PaintRow(const LineView& v, HDC dc, int y, int right, const LineEntry& line,
-              FileOffset next) {
+void PaintRow(const LineView& v, HDC dc, int y, int right, const LineEntry& line, FileOffset next) {
   RECT row{0, y, right, y + v.LineHeight};
   int skip = std::min(v.HScroll, std::max(0, line.Length));
   ExtTextOutA(dc, kLeftMargin, y, ETO_OPAQUE, &row, v.Arena.Base + line.TextOffset + skip,

@@ -7,9 +7,9 @@
 #include "viewer/buffer/line_walk.h"
 #include "viewers/common/line_view_state.h"
 
-// line_view_font.cpp: the shared font from the parent, zoomed, and the
-// character cell it gives. Returns the LOGFONT the view's font is made from.
-LOGFONTA SharedFont(HWND child);
+// line_view_font.cpp: the shared font (given, or asked of the parent when
+// font is null), zoomed, and the character cell it gives.
+void SetBaseFont(LineView& v, const LOGFONTA* font);
 void UpdateFont(LineView& v);
 void UpdateLayout(LineView& v);  // lines per screen and columns after a size change
 

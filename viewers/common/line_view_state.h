@@ -19,7 +19,8 @@ struct LineView {
   TextArena Arena;
   bool Open = false;
   bool Wrap = false;
-  int Zoom = 1;  // times the shared font's height
+  int Zoom = 1;         // times the shared font's height
+  LOGFONTA BaseFont{};  // the shared font before zooming
   HFONT Font = nullptr;
   int LineHeight = 16;
   int CharWidth = 8;

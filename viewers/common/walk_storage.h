@@ -13,7 +13,7 @@ struct WalkStorage {
   std::vector<char> Text = std::vector<char>(kTextArenaBlockBytes);
 
   WalkBlocks Blocks() {
-    return WalkBlocks{Read.data(), kReadBytes, Lines.data(), kLineTableEntries, Text.data(),
-                      kTextArenaBlockBytes};
+    return WalkBlocks{Read.data(),       kReadBytes,  Lines.data(),
+                      kLineTableEntries, Text.data(), kTextArenaBlockBytes};
   }
 };

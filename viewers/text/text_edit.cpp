@@ -49,6 +49,12 @@ LRESULT EnterEdit(LineView& v, TextState& s) {
     MessageBoxA(v.Window, "The file could not be read.", kCaption, MB_OK | MB_ICONEXCLAMATION);
     return 0;
   }
+  // The edit control's text ends at a zero byte: saving would cut the file there.
+  if (text.find('\0') != std::string::npos) {
+    MessageBoxA(v.Window, "This file holds zero bytes and cannot be edited.", kCaption,
+                MB_OK | MB_ICONINFORMATION);
+    return 0;
+  }
   DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL;
   if (!v.Wrap) style |= WS_HSCROLL | ES_AUTOHSCROLL;
   s.Edit = CreateWindowExA(0, "EDIT", "", style, 0, 0, 0, 0, v.Window, nullptr,

@@ -4,6 +4,7 @@
 // mode, Save As and printing.
 #include <windows.h>
 
+#include <exception>
 #include <new>
 
 #include "viewer/buffer/format_flags.h"
@@ -48,10 +49,19 @@ bool OnTextMessage(LineView& v, TextState& s, UINT msg, WPARAM wParam, LPARAM lP
   switch (msg) {
     case ZV_MODE: *result = SetTextMode(v, s, wParam != 0); return true;
     case ZV_SAVEAS:
-      *result = SaveTextAs(v, s, static_cast<unsigned>(wParam), reinterpret_cast<const char*>(lParam));
+      *result =
+          SaveTextAs(v, s, static_cast<unsigned>(wParam), reinterpret_cast<const char*>(lParam));
       return true;
-    case ZV_PRINT: *result = PrintText(v, s, reinterpret_cast<const PRINTDLGA*>(lParam)); return true;
+    case ZV_PRINT:
+      *result = PrintText(v, s, reinterpret_cast<const PRINTDLGA*>(lParam));
+      return true;
     case ZV_CANCELPRINT: s.CancelPrint = true; return true;
+    case ZV_COPY:
+      if (s.Edit) SendMessageA(s.Edit, WM_COPY, 0, 0);
+      return s.Edit != nullptr;
+    case ZV_SELECTALL:
+      if (s.Edit) SendMessageA(s.Edit, EM_SETSEL, 0, -1);
+      return s.Edit != nullptr;
     case WM_KEYDOWN:
       if (!s.Edit) return false;
       OnEditKey(v, s, wParam, lParam);
@@ -63,7 +73,7 @@ bool OnTextMessage(LineView& v, TextState& s, UINT msg, WPARAM wParam, LPARAM lP
   return false;
 }
 
-LRESULT CALLBACK TextViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TextMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_CREATE) {
     LRESULT created = LineViewProc(hwnd, msg, wParam, lParam, kTextKind);
     return created == 0 && OnCreate(hwnd) ? 0 : -1;
@@ -81,6 +91,15 @@ LRESULT CALLBACK TextViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
   LRESULT result = LineViewProc(hwnd, msg, wParam, lParam, kTextKind);
   if (s && v && (msg == WM_SIZE || msg == ZV_FONT || msg == ZV_ZOOM)) FitEditControl(*v, *s);
   return result;
+}
+
+LRESULT CALLBACK TextViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  try {
+    return TextMessage(hwnd, msg, wParam, lParam);
+  } catch (const std::exception&) {  // out of memory: the message does nothing
+    MessageBeep(MB_ICONEXCLAMATION);
+    return 0;
+  }
 }
 }  // namespace
 

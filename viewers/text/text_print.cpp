@@ -18,7 +18,7 @@ struct Page {
 
 // The view's font at the printer's resolution.
 HFONT PrinterFont(const LineView& v, HDC printer) {
-  LOGFONTA lf = SharedFont(v.Window);
+  LOGFONTA lf = v.BaseFont;
   HDC screen = GetDC(v.Window);
   int screenY = GetDeviceCaps(screen, LOGPIXELSY), screenX = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(v.Window, screen);
@@ -64,9 +64,10 @@ bool PrintDocument(const LineView& v, TextState& s, HDC dc) {
   GetTextMetricsA(dc, &tm);
   Page page{dc, std::max<int>(1, tm.tmHeight + tm.tmExternalLeading), 1};
   page.LinesPerPage = std::max(1, GetDeviceCaps(dc, VERTRES) / page.LineHeight);
-  int32_t lineLength = v.Wrap ? std::max<int32_t>(20, GetDeviceCaps(dc, HORZRES) /
-                                                          std::max<int>(1, tm.tmAveCharWidth))
-                              : kUnwrappedLineLength;
+  int32_t lineLength =
+      v.Wrap
+          ? std::max<int32_t>(20, GetDeviceCaps(dc, HORZRES) / std::max<int>(1, tm.tmAveCharWidth))
+          : kUnwrappedLineLength;
   DOCINFOA doc{};
   doc.cbSize = sizeof doc;
   doc.lpszDocName = FileNamePart(v.File.Path).data();
