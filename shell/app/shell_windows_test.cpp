@@ -116,6 +116,25 @@ TEST_F(ShellWindows, TheHexCommandShowsTheFileInTheHexViewer) {
   EXPECT_NE(Current()->StatusText[0], '\0');
 }
 
+TEST_F(ShellWindows, ClosingAWindowWithUnsavedEditsAsksFirst) {
+  OpenFileInViewer(Text("edit.txt").c_str(), true);
+  HWND viewer = ShellState.CurrentViewer;
+  ViewerCommand(viewer, CMD_EDIT, 0);
+  HWND edit = FindWindowExA(Current()->Child, nullptr, "EDIT", nullptr);
+  ASSERT_NE(edit, nullptr);
+  SendMessageA(edit, EM_SETMODIFY, TRUE, 0);
+  int answer = IDCANCEL;
+  DialogDriver driver([&](HWND box) { ClickButton(box, answer); });
+  SendMessageA(viewer, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(viewer)) << "Cancel goes on editing";
+  EXPECT_FALSE(Current()->EditAvailable);
+  answer = IDNO;
+  SendMessageA(viewer, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(viewer));
+  EXPECT_EQ(driver.seen(), 2);
+  EXPECT_EQ(ReadFileText(temp_ / "edit.txt"), "some text\r\n");
+}
+
 TEST_F(ShellWindows, ThirteenthWindowIsRefusedAndClosingTheMiddleKeepsTheOrder) {
   for (int i = 0; i < kMaxViewerWindows; ++i) ASSERT_TRUE(CreateViewerWindow(0));
   std::string refusal;

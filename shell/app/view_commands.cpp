@@ -50,12 +50,19 @@ void ToggleWordWrap(HWND window, ViewerRecord* record) {
   if (record->Child) SendMessageA(record->Child, ZV_WORDWRAP, ShellState.WordWrap, 0);
 }
 
+bool LeaveEditing(HWND window, ViewerRecord* record) {
+  if (!ShowsText(record) || record->EditAvailable || !record->Child) return true;
+  // The viewer asks about unsaved changes; Cancel keeps it editing.
+  if (!SendMessageA(record->Child, ZV_MODE, 0, 0)) return false;
+  CheckViewItem(window, CMD_ASCII);
+  record->EditAvailable = true;
+  RepaintBar(record);
+  return true;
+}
+
 void ShowAsText(HWND window, ViewerRecord* record) {
   if (ShowsText(record)) {
-    CheckViewItem(window, CMD_ASCII);
-    if (record->Child) SendMessageA(record->Child, ZV_MODE, 0, 0);
-    record->EditAvailable = true;
-    RepaintBar(record);
+    LeaveEditing(window, record);
   } else {
     ShowCurrentAs(window, record, kTypeText);
   }

@@ -12,3 +12,6 @@ void ShowAsHex(HWND window, ViewerRecord* record);
 // The viewer of the file's own type ("no special viewer" for plain text).
 void ShowInOwnViewer(HWND window, ViewerRecord* record);
 void StartEditing(HWND window, ViewerRecord* record);
+// Back from edit mode to view mode, the viewer asking about unsaved
+// changes; false when the user chose to go on editing.
+bool LeaveEditing(HWND window, ViewerRecord* record);

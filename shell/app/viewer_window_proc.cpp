@@ -7,6 +7,7 @@
 #include "shell/app/page_popup.h"
 #include "shell/app/shell_state.h"
 #include "shell/app/type_menu.h"
+#include "shell/app/view_commands.h"
 #include "shell/app/viewer_command.h"
 #include "shell/app/viewer_record.h"
 #include "shell/app/viewer_windows.h"
@@ -109,6 +110,10 @@ LRESULT CALLBACK ZRWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       }
       return 0;
     case WM_KEYDOWN: OnKeyDown(window, record, wParam, lParam); return 0;
+    case WM_CLOSE:
+      // Closing never drops unsaved edits without asking.
+      if (record && !LeaveEditing(window, record)) return 0;
+      break;
     case WM_DESTROY: DetachViewerWindow(window); return 0;
   }
   LRESULT result;
