@@ -43,18 +43,21 @@ class Skimmet : public ::testing::Test {
 };
 
 TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
-  std::string text = dir_.Write("notes.txt", "Skimmet shows this line.\r\nAnd this one.\r\n");
+  // The whole command line is the path, blanks and all.
+  std::string text = dir_.Write("my notes.txt", "Skimmet shows this line.\r\nAnd this one.\r\n");
   std::string binary = dir_.Write("data.bin", std::string("\x00\x01\x02\xfe\xff\x80\x90", 7));
   ProgramUnderTest shell(dir_ / "ZR32.EXE", text, dir_.path());
   ASSERT_TRUE(shell.started());
   HWND viewer = shell.WaitForWindow("ZRWINDOW");
   ASSERT_NE(viewer, nullptr);
-  ASSERT_TRUE(WaitFor([&] { return WindowText(viewer) == "Skimmet For Win 32 - notes.TXT"; }))
+  ASSERT_TRUE(WaitFor([&] { return WindowText(viewer) == "Skimmet For Win 32 - my notes.TXT"; }))
       << WindowText(viewer);
   EXPECT_NE(FindWindowExA(viewer, nullptr, "ZRXEDIT", nullptr), nullptr);
   EXPECT_NE(ChildText(viewer, "ZRBUTTON"), "");
   Shot(viewer, "skimmet-text.png");
 
+  ProgramUnderTest empty(dir_ / "ZR32.EXE", "", dir_.path());
+  EXPECT_EQ(empty.WaitForExit(), 0) << "a second start without a file does nothing";
   ProgramUnderTest second(dir_ / "ZR32.EXE", binary, dir_.path());
   EXPECT_EQ(second.WaitForExit(), 0) << "a second start only hands its file over";
   // No viewer library for what the content looks like: reported, then shown as text.
