@@ -6,16 +6,20 @@
 # Wine 10 in WoW64 mode (TARVO_WINE=wine8 or wine10 chooses).
 # With --print it prints the file to the prefix's PostScript test printer
 # instead, and says where the pages went (PostScript, and page 1 as a PNG).
-#   scripts/run.sh [--print] [FILE]
+# With --shell it opens the file in the viewer shell, ZR32.EXE, instead.
+#   scripts/run.sh [--print | --shell] [FILE]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 print=
+shell=
 if [ "${1:-}" = --print ]; then print=1; shift; fi
+if [ "${1:-}" = --shell ]; then shell=1; shift; fi
 bash scripts/install.sh
 
 cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target tarvo ${print:+add_test_printer print_open_file}
+cmake --build --preset win32 --target tarvo ${print:+add_test_printer print_open_file} \
+  ${shell:+zr32 htctl32 zredit32 zrh32}
 
 build=$root/build/win32
 demo=$build/demo
@@ -34,7 +38,7 @@ fi
 
 . scripts/wine-env.sh "$build"
 tarvo_make_prefix
-echo "TARVO.EXE (i686) under $(tarvo_wine_describe)"
+echo "$([ -n "$shell" ] && echo ZR32.EXE || echo TARVO.EXE) (i686) under $(tarvo_wine_describe)"
 unix_to_wine() { echo "Z:$(echo "$1" | sed 's|/|\\|g')"; }
 # The demo's own copy of the program keeps its profile beside it, so the
 # prefix's Windows folder (where the tests look for profiles) stays clean.
@@ -62,24 +66,36 @@ if [ -n "$print" ]; then
   exit 0
 fi
 
+program=$demo/TARVO.EXE
+caption="Tarvo - $(basename "$sample")"
+if [ -n "$shell" ]; then
+  # The shell looks for its viewer libraries beside itself.
+  mkdir -p "$demo/shell"
+  for f in ZR32.EXE HTCTL32.DLL ZREDIT32.DLL ZRH32.DLL; do cp "$build/bin/$f" "$demo/shell/"; done
+  program=$demo/shell/ZR32.EXE
+  name=$(basename "$sample")
+  # The shell shows the extension in capitals.
+  [[ $name == *.* ]] && name="${name%.*}.$(tr a-z A-Z <<<"${name##*.}")"
+  caption="Skimmet For Win 32 - $name"
+fi
+
 if [ -n "${DISPLAY:-}" ] && [ -z "${TARVO_SCREENSHOT:-}" ]; then
-  "$tarvo_wine" "$demo/TARVO.EXE" "$(unix_to_wine "$(realpath "$sample")")"
+  "$tarvo_wine" "$program" "$(unix_to_wine "$(realpath "$sample")")"
   exit 0
 fi
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" env TARVO_SCREENSHOT=1 bash "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" env TARVO_SCREENSHOT=1 bash "$0" ${shell:+--shell} "$@"
 fi
 
 "$tarvo_wineserver" -k 2>/dev/null || true
-"$tarvo_wine" "$demo/TARVO.EXE" "$(unix_to_wine "$(realpath "$sample")")" >/dev/null 2>&1 </dev/null &
-caption="Tarvo - $(basename "$sample")"
+"$tarvo_wine" "$program" "$(unix_to_wine "$(realpath "$sample")")" >/dev/null 2>&1 </dev/null &
 for _ in $(seq 1 300); do
   xwininfo -root -tree 2>/dev/null | grep -q "\"$caption\"" && break
   sleep 0.1
 done
 sleep 1  # let the first paint finish
-shot=$demo/tarvo.png
+shot=$demo/$(basename "$program" .EXE | tr A-Z a-z).png
 /usr/bin/import -window root "$shot"
 "$tarvo_wineserver" -k 2>/dev/null || true
 echo "screenshot: $shot"
