@@ -79,7 +79,8 @@ function(tarvo_fuzzer name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
-  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined
+                         -fno-sanitize-recover=undefined)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
 endfunction()
 
