@@ -271,6 +271,25 @@ TEST_F(ShellWindows, MainWindowIsAHiddenToolWindowOnNewShellsAndAnIconOnTheOld) 
   EXPECT_EQ(GetMenuState(system, SC_SIZE, MF_BYCOMMAND), 0xFFFFFFFF);
 }
 
+TEST_F(ShellWindows, AboutShowsTheTitleLargeAndItalic) {
+  std::string caption, title;
+  LOGFONTA font = {}, dialogFont = {};
+  DialogDriver driver([&](HWND box) {
+    caption = WindowText(box);
+    title = DialogItemText(box, IDC_ABOUT_TITLE);
+    GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(box, IDC_ABOUT_TITLE, WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)), sizeof dialogFont,
+               &dialogFont);
+    ClickButton(box, IDOK);
+  });
+  SendMessageA(ShellState.MainWindow, WM_SYSCOMMAND, CMD_ABOUT, 0);
+  EXPECT_EQ(caption, "Skimmet For Win 32");
+  EXPECT_EQ(title, "Skimmet For Win 32");
+  EXPECT_TRUE(font.lfItalic);
+  EXPECT_EQ(font.lfHeight, 3 * dialogFont.lfHeight);
+}
+
 TEST_F(ShellWindows, TheLastViewerClosingSavesItsPlace) {
   std::string ini = temp_ / "ZR.INI";
   HWND viewer = CreateViewerWindow(0);
