@@ -5,7 +5,7 @@
 
 #include "common/text_copy.h"
 #include "viewers/common/line_view_parts.h"
-#include "viewers/contract/viewer_messages.h"
+#include "viewers/base/viewer_parent.h"
 
 namespace {
 LOGFONTA DefaultFont() {
@@ -19,8 +19,7 @@ LOGFONTA DefaultFont() {
 }  // namespace
 
 void SetBaseFont(LineView& v, const LOGFONTA* font) {
-  if (!font)
-    font = reinterpret_cast<const LOGFONTA*>(SendMessageA(GetParent(v.Window), ZV_GETFONT, 0, 0));
+  if (!font) font = AskSharedFont(v.Window);
   v.BaseFont = font ? *font : DefaultFont();
 }
 

@@ -3,14 +3,10 @@
 #include <algorithm>
 
 #include "viewers/common/line_view_parts.h"
-#include "viewers/contract/viewer_messages.h"
+#include "viewers/base/viewer_parent.h"
 
 namespace {
 constexpr int kLeftMargin = 2;
-
-COLORREF ParentColor(const LineView& v, UINT msg) {
-  return static_cast<COLORREF>(SendMessageA(GetParent(v.Window), msg, 0, 0));
-}
 
 void PaintRow(const LineView& v, HDC dc, int y, int right, const LineEntry& line, FileOffset next) {
   RECT row{0, y, right, y + v.LineHeight};
@@ -26,10 +22,11 @@ void PaintRow(const LineView& v, HDC dc, int y, int right, const LineEntry& line
 void PaintContent(LineView& v, HDC dc, const RECT& area) {
   RECT client;
   GetClientRect(v.Window, &client);
-  HBRUSH back = CreateSolidBrush(ParentColor(v, ZV_BACKCOLOR));
+  COLORREF backColor = AskBackColor(v.Window);
+  HBRUSH back = CreateSolidBrush(backColor);
   HGDIOBJ oldFont = SelectObject(dc, v.Font);
-  SetTextColor(dc, ParentColor(v, ZV_TEXTCOLOR));
-  SetBkColor(dc, ParentColor(v, ZV_BACKCOLOR));
+  SetTextColor(dc, AskTextColor(v.Window));
+  SetBkColor(dc, backColor);
   int y = 0;
   const LineTable& t = v.Table;
   if (v.Open && t.Acur >= t.Afirst) {

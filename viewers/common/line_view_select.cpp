@@ -4,14 +4,14 @@
 #include <algorithm>
 
 #include "viewers/common/line_view_parts.h"
-#include "viewers/contract/viewer_messages.h"
+#include "viewers/base/viewer_parent.h"
 
 namespace {
-void ReportSelection(LineView& v) {
+void SelectionChanged(LineView& v) {
   bool has = HasSelection(v);
   if (has != v.SelectionReported) {
     v.SelectionReported = has;
-    SendMessageA(GetParent(v.Window), ZV_SELECTION, has ? 1 : 0, 0);
+    ReportSelection(v.Window, has);
   }
   InvalidateRect(v.Window, nullptr, FALSE);
 }
@@ -36,7 +36,7 @@ void ExtendTo(LineView& v, FileOffset start, FileOffset end) {
 void SelectLines(LineView& v, FileOffset start, FileOffset end) {
   v.SelStart = start;
   v.SelEnd = end;
-  ReportSelection(v);
+  SelectionChanged(v);
 }
 
 void ClearSelection(LineView& v) {

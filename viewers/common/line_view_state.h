@@ -3,11 +3,21 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "viewer/buffer/file_ref.h"
 #include "viewer/buffer/line_table.h"
-#include "viewers/common/line_view.h"
+
+// What differs from one library's view to the other's.
+struct LineViewKind {
+  int Format = 0;               // index of the formatter (FORMAT_TEXT, FORMAT_HEX)
+  uint32_t Flags = 0;           // format flags besides word wrap
+  bool CanWrap = false;         // word wrap applies
+  bool CanZoom = false;         // zoom commands scale the font
+  bool CanGoTo = false;         // Go To takes a byte offset
+  bool FindsHexDigits = false;  // find texts are hex digits, always matched exactly
+};
 
 struct LineView {
   HWND Window = nullptr;
@@ -38,7 +48,5 @@ struct LineView {
   const char* ModeWord = nullptr;  // the library's word for the status text
   char Status[96] = "";
 };
-
-LineView* LineViewOf(HWND hwnd);
 
 inline bool HasSelection(const LineView& v) { return v.SelStart >= 0 && v.SelEnd > v.SelStart; }

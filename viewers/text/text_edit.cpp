@@ -6,7 +6,7 @@
 #include "common/text_copy.h"
 #include "viewer/buffer/file_access.h"
 #include "viewers/common/line_view_parts.h"
-#include "viewers/contract/viewer_messages.h"
+#include "viewers/base/viewer_parent.h"
 
 namespace {
 constexpr char kCaption[] = "Edit";
@@ -27,15 +27,14 @@ bool ReadWholeFile(const char* path, std::string& text) {
 
 // Ctrl+S in the edit control asks for Save As.
 LRESULT CALLBACK EditKeys(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
-  HWND view = GetParent(edit);
-  TextState* s = TextStateOf(view);
+  TextWindow& view = TextWindowOf(GetParent(edit));
   bool ctrl = GetKeyState(VK_CONTROL) < 0;
   if (msg == WM_KEYDOWN && wParam == 'S' && ctrl) {
-    if (LineView* v = LineViewOf(view)) AskSaveAs(*v);
+    AskSaveAs(view.View());
     return 0;
   }
   if (msg == WM_CHAR && wParam == 0x13) return 0;  // the Ctrl+S character
-  return CallWindowProcA(s->EditProc, edit, msg, wParam, lParam);
+  return CallWindowProcA(view.State().EditProc, edit, msg, wParam, lParam);
 }
 
 LRESULT EnterEdit(LineView& v, TextState& s) {
@@ -99,7 +98,7 @@ LRESULT LeaveEdit(LineView& v, TextState& s) {
 void AskSaveAs(const LineView& v) {
   char name[kFilePathChars];
   CopyText(name, v.File.Path);
-  SendMessageA(GetParent(v.Window), ZV_ASKSAVEAS, 0, reinterpret_cast<LPARAM>(name));
+  AskParentToSaveAs(v.Window, name);
 }
 
 LRESULT SetTextMode(LineView& v, TextState& s, bool edit) {
