@@ -157,3 +157,54 @@ function(tarvo_win32_dll name)
     tarvo_shipped(${name} ALLOWED ${T_ALLOWED})
   endif()
 endfunction()
+
+# A program or library of the suite that the package carries and the
+# installer installs (package-files.txt in the build folder, in install order).
+function(tarvo_in_package target)
+  set_property(GLOBAL APPEND PROPERTY TARVO_PACKAGE_TARGETS ${target})
+endfunction()
+
+# A viewer library the shell loads: one folder and this one call. It makes
+# the DLL on the library base (shipped runtime, import check), adds it to
+# the libraries the test programs wait for (target viewer_libraries) and to
+# the package, whose list the package, the installer's FILES.LST, the run
+# script and the shell's end-to-end test read. CLASS is the window class it
+# registers, for the contract test that loads every library. TEST_ONLY keeps
+# it out of the package.
+#   tarvo_viewer_library(name OUTPUT_NAME ZRH32 CLASS ZRXHEX SOURCES ... [LIBS ...] [TEST_ONLY])
+function(tarvo_viewer_library name)
+  cmake_parse_arguments(T "TEST_ONLY" "OUTPUT_NAME;CLASS" "SOURCES;LIBS" ${ARGN})
+  tarvo_win32_dll(${name} OUTPUT_NAME ${T_OUTPUT_NAME} SOURCES ${T_SOURCES}
+                  LIBS tarvo_viewer_base ${T_LIBS})
+  add_dependencies(viewer_libraries ${name})
+  set(shipped true)
+  if(T_TEST_ONLY)
+    set(shipped false)
+  else()
+    tarvo_in_package(${name})
+  endif()
+  set_property(GLOBAL APPEND PROPERTY TARVO_VIEWER_LIBRARIES
+               "{\"$<TARGET_FILE_NAME:${name}>\", \"${T_CLASS}\", ${shipped}}")
+endfunction()
+
+# After every folder: package-files.txt, the target "suite" that builds
+# everything the package needs, and generated/suite_files.h, which gives the
+# tests the same lists: TARVO_PACKAGE_FILES, the file names as string
+# literals, and TARVO_VIEWER_LIBRARIES, {file, class, shipped} of each
+# viewer library.
+function(tarvo_write_suite_lists)
+  get_property(package GLOBAL PROPERTY TARVO_PACKAGE_TARGETS)
+  get_property(viewers GLOBAL PROPERTY TARVO_VIEWER_LIBRARIES)
+  set(lines "")
+  set(package_names "")
+  foreach(t IN LISTS package)
+    string(APPEND lines "$<TARGET_FILE_NAME:${t}>\n")
+    string(APPEND package_names "\"$<TARGET_FILE_NAME:${t}>\", ")
+  endforeach()
+  list(JOIN viewers ", " viewer_rows)
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/package-files.txt CONTENT "${lines}")
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/generated/suite_files.h CONTENT
+       "// Made by CMake from the suite's targets.\n#pragma once\n#define TARVO_PACKAGE_FILES ${package_names}\n#define TARVO_VIEWER_LIBRARIES ${viewer_rows}\n")
+  add_custom_target(suite)
+  add_dependencies(suite ${package} setup_loader trusetup)
+endfunction()

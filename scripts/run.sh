@@ -19,7 +19,7 @@ bash scripts/install.sh
 
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 --target tarvo ${print:+add_test_printer print_open_file} \
-  ${shell:+zr32 htctl32 zredit32 zrh32}
+  ${shell:+suite}
 
 build=$root/build/win32
 demo=$build/demo
@@ -69,9 +69,10 @@ fi
 program=$demo/TARVO.EXE
 caption="Tarvo - $(basename "$sample")"
 if [ -n "$shell" ]; then
-  # The shell looks for its viewer libraries beside itself.
+  # The shell looks for its libraries beside itself: every one the package has.
   mkdir -p "$demo/shell"
-  for f in ZR32.EXE HTCTL32.DLL ZREDIT32.DLL ZRH32.DLL; do cp "$build/bin/$f" "$demo/shell/"; done
+  cp "$build/bin/ZR32.EXE" "$demo/shell/"
+  for f in $(tr -d '\r' <"$build/package-files.txt" | grep '\.DLL$'); do cp "$build/bin/$f" "$demo/shell/"; done
   program=$demo/shell/ZR32.EXE
   name=$(basename "$sample")
   # The shell shows the extension in capitals.

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "suite_files.h"
 #include "tests/e2e/screen_shot.h"
 #include "tests/support/program_under_test.h"
 #include "tests/support/temp_folder.h"
@@ -28,8 +29,11 @@ void Shot(HWND window, const char* name) {
 class Skimmet : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* file : {"ZR32.EXE", "HTCTL32.DLL", "ZREDIT32.DLL", "ZRH32.DLL"}) {
-      ASSERT_TRUE(CopyFileA(BuiltProgram(file).c_str(), (dir_ / file).c_str(), FALSE)) << file;
+    // The shell and every library of the package, as installed.
+    for (std::string file : {TARVO_PACKAGE_FILES}) {
+      if (file != "ZR32.EXE" && !file.ends_with(".DLL")) continue;
+      ASSERT_TRUE(CopyFileA(BuiltProgram(file.c_str()).c_str(), (dir_ / file).c_str(), FALSE))
+          << file;
     }
     DeleteFileA(Ini().c_str());
   }
@@ -68,7 +72,8 @@ TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
       << WindowText(viewer);
   EXPECT_NE(FindWindowExA(viewer, nullptr, "ZRXEDIT", nullptr), nullptr);
   PostMessageA(viewer, WM_COMMAND, 12, 0);  // View > Hex
-  ASSERT_TRUE(WaitFor([&] { return FindWindowExA(viewer, nullptr, "ZRXHEX", nullptr) != nullptr; }));
+  ASSERT_TRUE(
+      WaitFor([&] { return FindWindowExA(viewer, nullptr, "ZRXHEX", nullptr) != nullptr; }));
   EXPECT_NE(ChildText(viewer, "ZRBUTTON"), "");
   Shot(viewer, "skimmet-hex.png");
 

@@ -31,17 +31,6 @@ class LineViewTest : public testing::TestWithParam<Library> {
   }
 };
 
-TEST_P(LineViewTest, OpensAFileWithoutHoldingItAndRefusesAMissingOne) {
-  ASSERT_TRUE(host.child());
-  EXPECT_EQ(host.Open(dir / "missing.txt", GetParam().Type), 0);
-  EXPECT_NE(host.Open(file, GetParam().Type), 0);
-  EXPECT_EQ(host.Send(ZV_FILESIZE), 31);
-  EXPECT_NE(host.Status().find("31 bytes"), std::string::npos) << host.Status();
-  EXPECT_TRUE(WriteFileText(file, "rewritten")) << "the file is not held open";
-  EXPECT_EQ(host.Send(ZV_RECORDCOUNT), 0);
-  EXPECT_EQ(host.Send(ZV_SHOWPAGE), 0);
-}
-
 TEST_P(LineViewTest, FindAnswersFoundThenNoFurtherAndNoMatch) {
   ASSERT_NE(host.Open(file, GetParam().Type), 0);
   EXPECT_EQ(Find(GetParam().Needle), 1);

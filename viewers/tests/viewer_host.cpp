@@ -89,6 +89,7 @@ std::string ViewerHost::Copy() const {
 }
 
 LRESULT ViewerHost::OnChildMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  toldParent.push_back(msg);
   switch (msg) {
     case ZV_GETFONT: return reinterpret_cast<LRESULT>(&font_);
     case ZV_TEXTCOLOR: return GetSysColor(COLOR_WINDOWTEXT);

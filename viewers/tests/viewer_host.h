@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class ViewerHost {
  public:
@@ -30,6 +31,8 @@ class ViewerHost {
   bool hasSelection() const { return hasSelection_; }
   int selectionReports() const { return selectionReports_; }
   const std::string& askedName() const { return askedName_; }
+  // Every message the child sent its parent, in order.
+  std::vector<UINT> toldParent;
   // When set, a Save As request is answered as the shell does: ZV_SAVEAS
   // with this name.
   std::string saveAsTarget;

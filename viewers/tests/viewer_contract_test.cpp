@@ -1,0 +1,146 @@
+// Every viewer library the build makes, loaded into a stand-in for the
+// shell's viewer window and sent the contract's messages in turn: each
+// answers as it says it does, or as the library base answers what a
+// library does not support; a missing file is refused; the file is never
+// held open between messages; and a library's fault is a refusal, not a
+// dead host.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "suite_files.h"
+#include "tests/support/temp_folder.h"
+#include "viewers/contract/viewer_messages.h"
+#include "viewers/contract/viewer_names.h"
+#include "viewers/tests/viewer_host.h"
+
+namespace {
+struct Library {
+  const char* Dll;
+  const char* Class;
+  bool Shipped;
+};
+const Library kBuilt[] = {TARVO_VIEWER_LIBRARIES};
+void PrintTo(const Library& library, std::ostream* out) { *out << library.Dll; }
+
+constexpr char kText[] = "one needle\r\ntwo\r\n";
+constexpr LRESULT kFileSize = sizeof kText - 1;
+
+// One message of the sequence and each library's answer to it.
+struct Step {
+  const char* What;
+  UINT Msg;
+  WPARAM WParam;
+  LRESULT Default;  // the base's answer
+  LRESULT Text;     // ZREDIT32.DLL
+  LRESULT Hex;      // ZRH32.DLL
+  UINT ToldParent;  // what the library tells its parent meanwhile, or 0
+};
+
+const LOGFONTA kFont = [] {
+  LOGFONTA lf{};
+  lf.lfHeight = -14;
+  lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+  return lf;
+}();
+const PRINTDLGA kNoPrinter = [] {  // a record without a device context
+  PRINTDLGA pd{};
+  pd.lStructSize = sizeof pd;
+  return pd;
+}();
+
+const Step kSequence[] = {
+    {"file size", ZV_FILESIZE, 0, 0, kFileSize, kFileSize, 0},
+    {"record count", ZV_RECORDCOUNT, 0, 0, 0, 0, 0},
+    {"last cell", ZV_LASTCELL, 0, 0, 0, 0, 0},
+    {"find nothing", ZV_FIND, 0, kFindNoMatch, kFindNoMatch, kFindNoMatch, 0},
+    {"find opening", ZV_FINDOPENING, 0, 0, 0, 0, 0},
+    {"word wrap", ZV_WORDWRAP, 1, 0, 1, 0, 0},
+    {"font", ZV_FONT, 0, 0, 1, 1, 0},
+    {"zoom 2X", ZV_ZOOM, kZoom1X + 1, 0, 1, 0, 0},
+    {"show page", ZV_SHOWPAGE, 0, 0, 0, 0, 0},
+    {"select all", ZV_SELECTALL, 0, 0, 1, 1, ZV_SELECTION},
+    {"copy", ZV_COPY, 0, 0, 1, 1, 0},
+    {"print without a printer", ZV_PRINT, 0, 0, 0, 0, 0},
+    {"cancel print", ZV_CANCELPRINT, 0, 0, 0, 0, 0},
+    {"save as of an unknown kind", ZV_SAVEAS, 0, 0, 0, 0, 0},
+    {"edit mode", ZV_MODE, 1, 0, 1, 0, 0},
+    {"view mode", ZV_MODE, 0, 1, 1, 1, 0},
+    {"a message nobody defined", kViewerMessageBase + 200, 0, 0, 0, 0, 0},
+};
+
+LPARAM ArgumentOf(const Step& step) {
+  static const char kMissing[] = "zzz";
+  static const char kName[] = "C:\\nowhere\\copy.txt";
+  switch (step.Msg) {
+    case ZV_FIND: return reinterpret_cast<LPARAM>(kMissing);
+    case ZV_FONT: return reinterpret_cast<LPARAM>(&kFont);
+    case ZV_PRINT: return reinterpret_cast<LPARAM>(&kNoPrinter);
+    case ZV_SAVEAS: return reinterpret_cast<LPARAM>(kName);
+  }
+  return 0;
+}
+
+LRESULT Expected(const Library& library, const Step& step) {
+  if (std::string(library.Dll) == kTextLibrary.Library) return step.Text;
+  if (std::string(library.Dll) == kHexLibrary.Library) return step.Hex;
+  return step.Default;
+}
+
+class ViewerContract : public testing::TestWithParam<Library> {
+ protected:
+  TempFolder dir;
+  std::string file = dir.Write("f.txt", kText);
+  ViewerHost host{GetParam().Dll, GetParam().Class};
+};
+
+TEST_P(ViewerContract, AnswersEveryMessageAsDocumentedOrAsTheBaseDoes) {
+  ASSERT_TRUE(host.child()) << "no window of class " << GetParam().Class;
+  EXPECT_EQ(host.Send(ZV_STATUSTEXT), 0) << "no status before a file";
+  EXPECT_EQ(host.Open(dir / "missing.txt", 0), 0) << "a missing file is refused";
+  ASSERT_NE(host.Open(file, 0), 0);
+  EXPECT_TRUE(WriteFileText(file, kText)) << "the file is held open after opening";
+  for (const Step& step : kSequence) {
+    size_t before = host.toldParent.size();
+    EXPECT_EQ(host.Send(step.Msg, step.WParam, ArgumentOf(step)), Expected(GetParam(), step))
+        << step.What;
+    bool told =
+        std::count(host.toldParent.begin() + before, host.toldParent.end(), step.ToldParent) > 0;
+    if (step.ToldParent && Expected(GetParam(), step)) {
+      EXPECT_TRUE(told) << step.What;
+    }
+    EXPECT_TRUE(WriteFileText(file, kText)) << "the file is held open after " << step.What;
+  }
+  host.Post(ZV_GOTO, 0, 4);
+  EXPECT_TRUE(WriteFileText(file, kText)) << "the file is held open after go to";
+}
+
+TEST_P(ViewerContract, AFaultInTheLibraryIsARefusal) {
+  ASSERT_NE(host.Open(file, 0), 0);
+  EXPECT_EQ(host.Send(ZV_PLAY), 0);
+  EXPECT_TRUE(IsWindow(host.child()));
+  EXPECT_NE(host.Send(ZV_OPEN, 0, reinterpret_cast<LPARAM>(file.c_str())), 0)
+      << "the window still works";
+}
+
+TEST(ViewerContractList, EveryShippedLibraryIsNamedWhereTheShellFindsIt) {
+  const ViewerLibraryName known[] = {kTextLibrary,        kHexLibrary,     kGraphicsLibrary,
+                                     kIconLibrary,        kWordProLibrary, kDatabaseLibrary,
+                                     kSpreadsheetLibrary, kArchiveLibrary, kSoundLibrary,
+                                     kFilterLibrary,      kDrawingLibrary, kFontLibrary};
+  for (const Library& library : kBuilt) {
+    if (!library.Shipped) continue;
+    bool named = std::any_of(std::begin(known), std::end(known), [&](const ViewerLibraryName& n) {
+      return std::string(n.Library) == library.Dll && std::string(n.WindowClass) == library.Class;
+    });
+    EXPECT_TRUE(named) << library.Dll << " with class " << library.Class;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Built, ViewerContract, testing::ValuesIn(kBuilt), [](const auto& info) {
+  std::string name = info.param.Dll;
+  return name.substr(0, name.find('.'));
+});
+}  // namespace
