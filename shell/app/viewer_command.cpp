@@ -87,8 +87,8 @@ void ViewerCommand(HWND window, int command, int code) {
       if (record->Zoom < record->ZoomMax) SetZoom(window, record, record->Zoom + 1);
       break;
     case CMD_CASCADE: CascadeViewers(); break;
-    case CMD_TILE_HORIZONTALLY:
-    case CMD_TILE_VERTICALLY: TileViewers(command); break;
+    case CMD_TILE_HORIZONTALLY: TileViewers(TileDirection::Horizontal); break;
+    case CMD_TILE_VERTICALLY: TileViewers(TileDirection::Vertical); break;
     case CMD_OPEN: OpenWithDialog(window, record); break;
     case CMD_SAVE_AS:
       if (record->Type == kTypeText || record->Type == kTypeRichText) {
