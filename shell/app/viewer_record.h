@@ -28,15 +28,11 @@ struct ViewerRecord {
   char StatusText[260];
   int32_t Zoom;
   int32_t FileListMenuPos, PageMenuPos;
-  int32_t ZoomMax, ZoomMin;
   HWND HexFindAsciiEdit, GotoEdit;
   bool HelpPending;
-  bool FindEnabled, GotoEnabled;
   bool PlayEnabled;
   bool HasSelection;
   bool Printing;
-  bool CopyEnabled;
-  bool PrintEnabled;
   bool EditAvailable;
   PRINTDLGA PrintDialog;
   ButtonDescState Description;
