@@ -12,7 +12,6 @@ constexpr int kButtonBarHeight = 28;
 constexpr int kRecordOffset = 4;  // window-extra offset of the record pointer
 
 struct ViewerRecord {
-  HWND Frame;
   HWND Child;
   HWND ButtonBar;
   HMODULE Library;
