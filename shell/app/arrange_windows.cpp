@@ -40,9 +40,9 @@ void CascadeViewers() {
   SetForegroundWindow(ShellState.ViewerList[count - 1]);
 }
 
-void TileViewers(int command) {
+void TileViewers(TileDirection direction) {
   ScreenRect rects[kMaxViewerWindows];
-  if (!TileRects(ShellState.ViewerCount, command, GetSystemMetrics(SM_CXSCREEN),
+  if (!TileRects(ShellState.ViewerCount, direction, GetSystemMetrics(SM_CXSCREEN),
                  GetSystemMetrics(SM_CYSCREEN), FirstViewerRect(), rects)) {
     return;
   }

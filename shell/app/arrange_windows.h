@@ -1,6 +1,6 @@
 // Cascading and tiling the open viewer windows (at least two).
 #pragma once
+#include "shell/core/window_arrangement.h"
 
 void CascadeViewers();
-// command: tile horizontally (23) or vertically (24).
-void TileViewers(int command);
+void TileViewers(TileDirection direction);

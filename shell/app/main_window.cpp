@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "shell/app/about_box.h"
+#include "shell/app/command_table.h"
 #include "shell/app/file_entry.h"
 #include "shell/app/shell_settings.h"
 #include "shell/app/shell_state.h"
@@ -17,10 +18,6 @@ void OpenAtom(WPARAM atom, bool activate) {
   GlobalGetAtomNameA(static_cast<ATOM>(atom), path, sizeof path);
   GlobalDeleteAtom(static_cast<ATOM>(atom));
   if (path[0]) OpenFileInViewer(path, activate);
-}
-
-bool IsViewerCommand(int id) {
-  return (id >= 1 && id <= 24) || (id >= 100 && id <= 114) || (id >= 290 && id <= 320);
 }
 
 // Accelerators are translated for the main window; the focused viewer
@@ -74,7 +71,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     }
     case SHELL_HANDOVER: OpenAtom(wParam, true); break;
     case WM_COMMAND:
-      if (IsViewerCommand(LOWORD(wParam))) PassCommand(wParam, lParam);
+      if (FindShellCommand(LOWORD(wParam))) PassCommand(wParam, lParam);
       return 0;
     case WM_SYSCOMMAND: OnSysCommand(window, wParam); break;
     case WM_QUERYOPEN:

@@ -9,13 +9,16 @@
 
 #include "common/text_copy.h"
 #include "controls/htctl32.h"
+#include "shell/app/command_table.h"
 #include "shell/app/file_entry.h"
 #include "shell/app/main_window.h"
+#include "shell/app/menu_state.h"
 #include "shell/app/shell_start.h"
 #include "shell/app/shell_state.h"
 #include "shell/app/viewer_command.h"
 #include "shell/app/viewer_record.h"
 #include "shell/app/viewer_windows.h"
+#include "shell/core/viewer_table.h"
 #include "shell/resources/shell_ids.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/program_under_test.h"
@@ -41,6 +44,33 @@ HDROP MakeDrop(const std::vector<std::string>& paths) {
   for (const std::string& p : paths) at += lstrlenA(lstrcpyA(at, p.c_str())) + 1;
   GlobalUnlock(memory);
   return static_cast<HDROP>(memory);
+}
+
+// Each popup of menu brought up to date for record as on opening, then
+// every item checked against the command table.
+void ExpectMenuFollowsTable(HMENU menu, const ViewerRecord& record, const std::string& where) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    if (HMENU popup = GetSubMenu(menu, i)) {
+      UpdateMenuPopup(popup, record);
+      ExpectMenuFollowsTable(popup, record, where);
+      continue;
+    }
+    const UINT state = GetMenuState(menu, i, MF_BYPOSITION);
+    if (state & MF_SEPARATOR) continue;
+    const int id = static_cast<int>(GetMenuItemID(menu, i));
+    const CommandRow* row = FindShellCommand(id);
+    ASSERT_NE(row, nullptr) << where << ": item " << id << " has no command";
+    EXPECT_EQ((state & MF_GRAYED) != 0, !CommandAvailable(*row, id, record)) << where << " " << id;
+    if (row->Tick != CommandTick::None) {
+      EXPECT_EQ((state & MF_CHECKED) != 0, TickShown(row->Tick, id, ContextOf(record)))
+          << where << " " << id;
+    }
+  }
+}
+
+BOOL CALLBACK CollectName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
+  reinterpret_cast<std::vector<std::string>*>(names)->push_back(name);
+  return TRUE;
 }
 
 class ShellWindows : public ::testing::Test {
@@ -302,6 +332,47 @@ TEST_F(ShellWindows, TheLastViewerClosingSavesItsPlace) {
   EXPECT_STREQ(value, "00420");
   // The newer shells end with the last viewer window.
   EXPECT_FALSE(IsWindow(ShellState.MainWindow));
+}
+
+TEST_F(ShellWindows, MenuItemsAndAcceleratorsAreCommandsGreyedWhenTheDispatcherRefuses) {
+  HACCEL table = LoadAcceleratorsA(ShellState.instance, "ZRACC");
+  ACCEL keys[32];
+  const int n = CopyAcceleratorTableA(table, keys, 32);
+  ASSERT_GT(n, 0);
+  for (int i = 0; i < n; ++i) EXPECT_NE(FindShellCommand(keys[i].cmd), nullptr) << keys[i].cmd;
+
+  std::vector<std::string> menus;
+  EnumResourceNamesA(ShellState.instance, RT_MENU, CollectName, reinterpret_cast<LONG_PTR>(&menus));
+  ASSERT_GE(menus.size(), 9u);
+  HWND viewer = CreateViewerWindow(0);
+  ViewerRecord* record = RecordOf(viewer);
+  struct State {
+    int Type;
+    bool Selection, EditAvailable;
+    int Zoom;
+  };
+  const State states[] = {{kTypeText, false, true, CMD_ZOOM_1X},
+                          {kTypeText, true, false, CMD_ZOOM_5X},
+                          {kTypeHex, false, false, CMD_ZOOM_1X},
+                          {kTypeZip, false, false, CMD_ZOOM_QUARTER}};
+  for (const State& s : states) {
+    record->Type = s.Type;
+    record->HasSelection = s.Selection;
+    record->EditAvailable = s.EditAvailable;
+    record->Zoom = s.Zoom;
+    for (const std::string& name : menus) {
+      HMENU menu = LoadMenuA(ShellState.instance, name.c_str());
+      ExpectMenuFollowsTable(menu, *record, name + " type " + std::to_string(s.Type));
+      DestroyMenu(menu);
+    }
+  }
+  // The dispatcher refuses what the menus grey: no zooming in past 5X.
+  record->Type = kTypeText;
+  record->Zoom = CMD_ZOOM_5X;
+  ViewerCommand(viewer, CMD_ZOOM_IN, 0);
+  EXPECT_EQ(record->Zoom, CMD_ZOOM_5X);
+  ViewerCommand(viewer, CMD_ZOOM_OUT, 0);
+  EXPECT_EQ(record->Zoom, CMD_ZOOM_4X);
 }
 
 }  // namespace

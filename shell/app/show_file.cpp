@@ -62,14 +62,7 @@ void MarkListEntry(HWND window, ViewerRecord* record, int index) {
   }
   record->CurrentIndex = index;
   CheckMenuItem(files, index + 1, MF_BYPOSITION | MF_CHECKED);
-  if (record->Type != kTypeHex) {
-    HMENU zoom = GetSubMenu(menu, kZoomPopup);
-    CheckMenuItem(zoom, record->Zoom, MF_BYCOMMAND | MF_UNCHECKED);
-    record->Zoom = kZoom1X;
-    CheckMenuItem(zoom, record->Zoom, MF_BYCOMMAND | MF_CHECKED);
-  }
-  CheckMenuItem(GetSubMenu(menu, kFilePopup), CMD_WORD_WRAP,
-                MF_BYCOMMAND | (ShellState.WordWrap ? MF_CHECKED : MF_UNCHECKED));
+  if (!RowOfType(record->Type).KeepsZoom) record->Zoom = kZoom1X;
 }
 
 void SetTitle(HWND window, const char* path) {
@@ -85,7 +78,7 @@ void SetTitle(HWND window, const char* path) {
 void ShowFile(HWND window, int index, bool activate) {
   ViewerRecord* record = RecordOf(window);
   if (!record || index < 0 || index >= record->FileCount) return;
-  record->CopyEnabled = record->PlayEnabled = false;
+  record->PlayEnabled = false;
   const char* path = record->Files[index];
   for (;;) {
     char previousDir[MAX_PATH] = "";
@@ -104,11 +97,12 @@ void ShowFile(HWND window, int index, bool activate) {
     if (!loaded) return;
     WPARAM how = record->Type + 256 * (ShellState.WordWrap ? 1 : 0);
     if (SendMessageA(record->Child, ZV_OPEN, how, reinterpret_cast<LPARAM>(path))) break;
-    if (record->Type == kTypeText || record->Type == kTypeHex) {
+    const int fallback = RowOfType(record->Type).Fallback;
+    if (fallback < 0) {
       ShellError(window, IDS_CANNOT_CREATE_VIEWER, MB_ICONSTOP);
       return;
     }
-    record->Type = record->Type == kTypeGraphics ? kTypeHex : kTypeText;
+    record->Type = fallback;
     SelectTypeMenu(window, record);
   }
   record->HasSelection = false;

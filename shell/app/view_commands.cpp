@@ -10,13 +10,6 @@
 
 namespace {
 
-void CheckViewItem(HWND window, UINT checked) {
-  HMENU view = GetSubMenu(GetMenu(window), kViewPopup);
-  for (UINT item : {CMD_ASCII, CMD_HEX, CMD_VIEWER, CMD_EDIT}) {
-    CheckMenuItem(view, item, MF_BYCOMMAND | (item == checked ? MF_CHECKED : MF_UNCHECKED));
-  }
-}
-
 void RepaintBar(const ViewerRecord* record) {
   if (record->ButtonBar) InvalidateRect(record->ButtonBar, nullptr, TRUE);
 }
@@ -28,33 +21,25 @@ void ShowCurrentAs(HWND window, ViewerRecord* record, int type) {
   ShowFile(window, record->CurrentIndex, true);
 }
 
-bool ShowsText(const ViewerRecord* record) {
-  return record->Type == kTypeText || record->Type == kTypeRichText;
-}
+bool ShowsText(const ViewerRecord* record) { return RowOfType(record->Type).ShowsText; }
 
 }  // namespace
 
-void SetZoom(HWND window, ViewerRecord* record, int zoom) {
-  HMENU popup = GetSubMenu(GetMenu(window), kZoomPopup);
-  CheckMenuItem(popup, record->Zoom, MF_BYCOMMAND | MF_UNCHECKED);
+void SetZoom(ViewerRecord* record, int zoom) {
   record->Zoom = zoom;
-  CheckMenuItem(popup, record->Zoom, MF_BYCOMMAND | MF_CHECKED);
   if (record->Child) SendMessageA(record->Child, ZV_ZOOM, zoom, 0);
   RepaintBar(record);
 }
 
-void ToggleWordWrap(HWND window, ViewerRecord* record) {
+void ToggleWordWrap(ViewerRecord* record) {
   ShellState.WordWrap = !ShellState.WordWrap;
-  CheckMenuItem(GetSubMenu(GetMenu(window), kFilePopup), CMD_WORD_WRAP,
-                MF_BYCOMMAND | (ShellState.WordWrap ? MF_CHECKED : MF_UNCHECKED));
   if (record->Child) SendMessageA(record->Child, ZV_WORDWRAP, ShellState.WordWrap, 0);
 }
 
-bool LeaveEditing(HWND window, ViewerRecord* record) {
+bool LeaveEditing(ViewerRecord* record) {
   if (!ShowsText(record) || record->EditAvailable || !record->Child) return true;
   // The viewer asks about unsaved changes; Cancel keeps it editing.
   if (!SendMessageA(record->Child, ZV_MODE, 0, 0)) return false;
-  CheckViewItem(window, CMD_ASCII);
   record->EditAvailable = true;
   RepaintBar(record);
   return true;
@@ -62,7 +47,7 @@ bool LeaveEditing(HWND window, ViewerRecord* record) {
 
 void ShowAsText(HWND window, ViewerRecord* record) {
   if (ShowsText(record)) {
-    LeaveEditing(window, record);
+    LeaveEditing(record);
   } else {
     ShowCurrentAs(window, record, kTypeText);
   }
@@ -73,15 +58,13 @@ void ShowAsHex(HWND window, ViewerRecord* record) { ShowCurrentAs(window, record
 void ShowInOwnViewer(HWND window, ViewerRecord* record) {
   if (!DetectViewerType(window, record, record->Files[record->CurrentIndex])) return;
   if (record->Type == kTypeText) {
-    ShellMessage(window, IDS_NO_SPECIAL_VIEWER, ShellString(IDS_SORRY).c_str(),
-                 MB_ICONEXCLAMATION);
+    ShellMessage(window, IDS_NO_SPECIAL_VIEWER, ShellString(IDS_SORRY).c_str(), MB_ICONEXCLAMATION);
   }
   SelectTypeMenu(window, record);
   ShowFile(window, record->CurrentIndex, true);
 }
 
 void StartEditing(HWND window, ViewerRecord* record) {
-  CheckViewItem(window, CMD_EDIT);
   if (record->Child) SendMessageA(record->Child, ZV_MODE, 1, 0);
   record->EditAvailable = false;
   HMENU file = GetSubMenu(GetMenu(window), kFilePopup);

@@ -5,8 +5,8 @@
 
 #include "shell/app/viewer_record.h"
 
-void SetZoom(HWND window, ViewerRecord* record, int zoom);
-void ToggleWordWrap(HWND window, ViewerRecord* record);
+void SetZoom(ViewerRecord* record, int zoom);
+void ToggleWordWrap(ViewerRecord* record);
 void ShowAsText(HWND window, ViewerRecord* record);
 void ShowAsHex(HWND window, ViewerRecord* record);
 // The viewer of the file's own type ("no special viewer" for plain text).
@@ -14,4 +14,4 @@ void ShowInOwnViewer(HWND window, ViewerRecord* record);
 void StartEditing(HWND window, ViewerRecord* record);
 // Back from edit mode to view mode, the viewer asking about unsaved
 // changes; false when the user chose to go on editing.
-bool LeaveEditing(HWND window, ViewerRecord* record);
+bool LeaveEditing(ViewerRecord* record);

@@ -12,7 +12,6 @@ constexpr int kButtonBarHeight = 28;
 constexpr int kRecordOffset = 4;  // window-extra offset of the record pointer
 
 struct ViewerRecord {
-  HWND Frame;
   HWND Child;
   HWND ButtonBar;
   HMODULE Library;
@@ -28,15 +27,11 @@ struct ViewerRecord {
   char StatusText[260];
   int32_t Zoom;
   int32_t FileListMenuPos, PageMenuPos;
-  int32_t ZoomMax, ZoomMin;
   HWND HexFindAsciiEdit, GotoEdit;
   bool HelpPending;
-  bool FindEnabled, GotoEnabled;
   bool PlayEnabled;
   bool HasSelection;
   bool Printing;
-  bool CopyEnabled;
-  bool PrintEnabled;
   bool EditAvailable;
   PRINTDLGA PrintDialog;
   ButtonDescState Description;

@@ -2,11 +2,12 @@
 
 #include <shellapi.h>
 
+#include "shell/app/command_table.h"
 #include "shell/app/file_commands.h"
 #include "shell/app/file_entry.h"
+#include "shell/app/menu_state.h"
 #include "shell/app/page_popup.h"
 #include "shell/app/shell_state.h"
-#include "shell/app/type_menu.h"
 #include "shell/app/view_commands.h"
 #include "shell/app/viewer_command.h"
 #include "shell/app/viewer_record.h"
@@ -47,26 +48,26 @@ void OnKeyDown(HWND window, const ViewerRecord* record, WPARAM key, LPARAM lPara
   if (!ctrl || key > VK_CONTROL) PostMessageA(record->Child, WM_KEYDOWN, key, lParam);
 }
 
-void OnSelection(HWND window, ViewerRecord* record, bool selection) {
+// The Copy item follows at the next opening of its popup; the Copy button
+// is repainted at once when it changes.
+void OnSelection(ViewerRecord* record, bool selection) {
+  const CommandRow& copy = *FindShellCommand(CMD_COPY);
+  const bool before = CommandAvailable(copy, CMD_COPY, *record);
   record->HasSelection = selection;
-  bool copy = selection || record->Type == 12 || record->Type == 13;
-  HMENU edit = GetSubMenu(GetMenu(window), kEditPopup);
-  EnableMenuItem(edit, CMD_COPY, MF_BYCOMMAND | (selection ? MF_ENABLED : MF_GRAYED));
-  if (copy != record->CopyEnabled && record->ButtonBar) {
+  if (CommandAvailable(copy, CMD_COPY, *record) != before && record->ButtonBar) {
     InvalidateRect(record->ButtonBar, nullptr, TRUE);
   }
-  record->CopyEnabled = copy;
 }
 
 // The messages a viewer sends its window; false when message is none of them.
-bool OnViewerMessage(HWND window, ViewerRecord* record, UINT message, WPARAM wParam,
-                     LPARAM lParam, LRESULT* result) {
+bool OnViewerMessage(HWND window, ViewerRecord* record, UINT message, WPARAM wParam, LPARAM lParam,
+                     LRESULT* result) {
   *result = 0;
   switch (message) {
     case ZV_GETFONT: *result = reinterpret_cast<LRESULT>(&ShellState.SharedFont); return true;
     case ZV_TEXTCOLOR: *result = GetSysColor(COLOR_WINDOWTEXT); return true;
     case ZV_BACKCOLOR: *result = GetSysColor(COLOR_WINDOW); return true;
-    case ZV_SELECTION: OnSelection(window, record, wParam != 0); return true;
+    case ZV_SELECTION: OnSelection(record, wParam != 0); return true;
     case ZV_CANPLAY: record->PlayEnabled = true; return true;
     case ZV_PAGES: RebuildPagePopup(window, record, wParam, LOWORD(lParam)); return true;
     case ZV_ASKSAVEAS:
@@ -109,10 +110,13 @@ LRESULT CALLBACK ZRWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         PostMessageA(window, WM_KEYDOWN, VK_RETURN, 0);
       }
       return 0;
+    case WM_INITMENUPOPUP:
+      if (record && !HIWORD(lParam)) UpdateMenuPopup(reinterpret_cast<HMENU>(wParam), *record);
+      return 0;
     case WM_KEYDOWN: OnKeyDown(window, record, wParam, lParam); return 0;
     case WM_CLOSE:
       // Closing never drops unsaved edits without asking.
-      if (record && !LeaveEditing(window, record)) return 0;
+      if (record && !LeaveEditing(record)) return 0;
       break;
     case WM_DESTROY: DetachViewerWindow(window); return 0;
   }

@@ -96,7 +96,6 @@ bool AttachViewerRecord(HWND window) {
   HGLOBAL memory = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, sizeof(ViewerRecord));
   if (!memory) return false;
   auto* record = static_cast<ViewerRecord*>(GlobalLock(memory));
-  record->Frame = window;
   record->Memory = memory;
   record->LoadedType = -1;
   record->Zoom = kZoom1X;

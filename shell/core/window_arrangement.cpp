@@ -22,10 +22,10 @@ struct TileGrid {
   int Width, Height, PerColumn;
 };
 
-TileGrid GridFor(int count, int command, int w, int h, const ScreenRect& first) {
+TileGrid GridFor(int count, TileDirection direction, int w, int h, const ScreenRect& first) {
   if (count == 2) {
-    return command == kTileVerticallyCommand ? TileGrid{w / 2, first.Height(), 1}
-                                             : TileGrid{first.Width(), h / 2, 2};
+    return direction == TileDirection::Vertical ? TileGrid{w / 2, first.Height(), 1}
+                                                : TileGrid{first.Width(), h / 2, 2};
   }
   if (count <= 4) return {w / 2, h / 2, 2};
   if (count <= 6) return {w / 2, h / 3, 3};
@@ -35,10 +35,10 @@ TileGrid GridFor(int count, int command, int w, int h, const ScreenRect& first) 
 
 }  // namespace
 
-bool TileRects(int count, int command, int screenWidth, int screenHeight, const ScreenRect& first,
-               ScreenRect* out) {
+bool TileRects(int count, TileDirection direction, int screenWidth, int screenHeight,
+               const ScreenRect& first, ScreenRect* out) {
   if (count < 2 || count > kMaxViewerWindows) return false;
-  TileGrid grid = GridFor(count, command, screenWidth, screenHeight, first);
+  TileGrid grid = GridFor(count, direction, screenWidth, screenHeight, first);
   for (int i = 0; i < count; ++i) {
     int column = i / grid.PerColumn, row = i % grid.PerColumn;
     int x = column * grid.Width, y = row * grid.Height;

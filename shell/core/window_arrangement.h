@@ -16,19 +16,18 @@ constexpr int kMaxViewerWindows = 12;
 // pixels of the screen's right or bottom edge.
 ScreenRect NextViewerRect(ScreenRect rect, int screenWidth, int screenHeight);
 
-// The window commands that arrange windows.
-constexpr int kCascadeCommand = 22;
-constexpr int kTileHorizontallyCommand = 23;
-constexpr int kTileVerticallyCommand = 24;
+// Tiling two windows one above the other (horizontally) or side by side
+// (vertically); from three on the grid is the same.
+enum class TileDirection { Horizontal, Vertical };
 
 // Cascade: every window the size of the first, window i at (50 i, 50 i).
 void CascadeRects(int count, const ScreenRect& first, ScreenRect* out);
 
-// Tile (command 23 or 24) for 2 to 12 windows in list order, going down each
+// Tile for 2 to 12 windows in list order, going down each
 // column from (0, 0). first is the first window's rectangle (two windows
 // keep one of its sides). False for fewer than 2 or more than 12 windows.
-bool TileRects(int count, int command, int screenWidth, int screenHeight, const ScreenRect& first,
-               ScreenRect* out);
+bool TileRects(int count, TileDirection direction, int screenWidth, int screenHeight,
+               const ScreenRect& first, ScreenRect* out);
 
 // A window coordinate as the settings file stores it: five digits, so
 // 0 .. 99999 (a window partly off the top or left edge is stored at 0).

@@ -23,35 +23,37 @@ TEST(WindowArrangement, CascadeKeepsTheFirstWindowsSize) {
 }
 
 struct TileCase {
-  int Count, Command;
+  int Count;
+  TileDirection Direction;
   int Width, Height;
   int LastLeft, LastTop;  // of the last window
 };
 
 TEST(WindowArrangement, TileSizesAndColumns) {
   const TileCase cases[] = {
-      {2, kTileVerticallyCommand, W / 2, 360, W / 2, 0},    // side by side
-      {2, kTileHorizontallyCommand, 390, H / 2, 0, H / 2},  // one above the other
-      {3, kTileVerticallyCommand, W / 2, H / 2, W / 2, 0},  // new column after index 1
-      {4, kTileVerticallyCommand, W / 2, H / 2, W / 2, H / 2},
-      {5, kTileVerticallyCommand, W / 2, H / 3, W / 2, H / 3},
-      {6, kTileVerticallyCommand, W / 2, H / 3, W / 2, 2 * (H / 3)},
-      {7, kTileVerticallyCommand, W / 3, H / 3, 2 * (W / 3), 0},
-      {9, kTileVerticallyCommand, W / 3, H / 3, 2 * (W / 3), 2 * (H / 3)},
-      {10, kTileVerticallyCommand, W / 4, H / 3, 3 * (W / 4), 0},
-      {12, kTileHorizontallyCommand, W / 4, H / 3, 3 * (W / 4), 2 * (H / 3)},
+      {2, TileDirection::Vertical, W / 2, 360, W / 2, 0},    // side by side
+      {2, TileDirection::Horizontal, 390, H / 2, 0, H / 2},  // one above the other
+      {3, TileDirection::Vertical, W / 2, H / 2, W / 2, 0},  // new column after index 1
+      {4, TileDirection::Vertical, W / 2, H / 2, W / 2, H / 2},
+      {5, TileDirection::Vertical, W / 2, H / 3, W / 2, H / 3},
+      {6, TileDirection::Vertical, W / 2, H / 3, W / 2, 2 * (H / 3)},
+      {7, TileDirection::Vertical, W / 3, H / 3, 2 * (W / 3), 0},
+      {9, TileDirection::Vertical, W / 3, H / 3, 2 * (W / 3), 2 * (H / 3)},
+      {10, TileDirection::Vertical, W / 4, H / 3, 3 * (W / 4), 0},
+      {12, TileDirection::Horizontal, W / 4, H / 3, 3 * (W / 4), 2 * (H / 3)},
   };
   for (const TileCase& c : cases) {
     SCOPED_TRACE(c.Count);
     ScreenRect rects[kMaxViewerWindows];
-    ASSERT_TRUE(TileRects(c.Count, c.Command, W, H, kFirst, rects));
+    ASSERT_TRUE(TileRects(c.Count, c.Direction, W, H, kFirst, rects));
     EXPECT_EQ(rects[0], (ScreenRect{0, 0, c.Width, c.Height}));
     const ScreenRect& last = rects[c.Count - 1];
-    EXPECT_EQ(last, (ScreenRect{c.LastLeft, c.LastTop, c.LastLeft + c.Width, c.LastTop + c.Height}));
+    EXPECT_EQ(last,
+              (ScreenRect{c.LastLeft, c.LastTop, c.LastLeft + c.Width, c.LastTop + c.Height}));
   }
   ScreenRect rects[kMaxViewerWindows + 1];
-  EXPECT_FALSE(TileRects(1, kTileVerticallyCommand, W, H, kFirst, rects));
-  EXPECT_FALSE(TileRects(13, kTileVerticallyCommand, W, H, kFirst, rects));
+  EXPECT_FALSE(TileRects(1, TileDirection::Vertical, W, H, kFirst, rects));
+  EXPECT_FALSE(TileRects(13, TileDirection::Vertical, W, H, kFirst, rects));
 }
 
 TEST(WindowArrangement, StoredCoordinatesFitFiveDigits) {

@@ -65,19 +65,26 @@
 #define CMD_WHAT_IS 111
 #define CMD_HOW_TO_USE 112
 #define CMD_FILE_ENTRY 113  // + index, up to 137
-#define CMD_CAD_FIRST 291
+#define CMD_CAD_FIRST 291  // commands of a drawing viewer, passed on to it
+#define CMD_CAD_ZOOM_SELECTION 296
+#define CMD_CAD_ZOOM_OUT 297
 #define CMD_CAD_LAST 298
 #define CMD_ZOOM_QUARTER 299
 #define CMD_ZOOM_HALF 300
 #define CMD_ZOOM_1X 301
+#define CMD_ZOOM_2X 302
+#define CMD_ZOOM_3X 303
+#define CMD_ZOOM_4X 304
 #define CMD_ZOOM_5X 305
 #define CMD_ZOOM_8X 308
 #define CMD_ZOOM_16X 309
 #define CMD_SAVE_AS 310
 #define CMD_FLIP 318
+#define CMD_REVERSE 319
 #define CMD_ROTATE 320
 #define CMD_SETTINGS 470
-#define CMD_PAGE_FIRST 901
+#define CMD_PAGE_FIRST 901  // + page index
+#define CMD_PAGE_LAST 0xFFFF
 
 // About box.
 #define IDC_ABOUT_TITLE 452
