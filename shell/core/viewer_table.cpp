@@ -1,16 +1,10 @@
 #include "shell/core/viewer_table.h"
 
-#include <algorithm>
-#include <string_view>
-
 #include "shell/resources/shell_ids.h"
 #include "viewers/contract/viewer_names.h"
 
 namespace {
 using G = GoToDialog;
-
-// The libraries this suite ships; every other type falls back to text.
-constexpr std::string_view kShippedLibraries[] = {kTextLibrary.Library, kHexLibrary.Library};
 
 constexpr ViewerRow Row(const ViewerLibraryName& names, const ViewerMenu& menu,
                         GoToDialog goTo = G::None) {
@@ -79,7 +73,3 @@ int TickedViewItem(const ViewerRow& row, bool editing) {
   return row.ShowsText && editing ? CMD_EDIT : row.Menu->ViewItem;
 }
 
-bool LibraryShipped(const char* library) {
-  return std::ranges::find(kShippedLibraries, std::string_view(library)) !=
-         std::end(kShippedLibraries);
-}

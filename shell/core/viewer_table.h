@@ -66,8 +66,3 @@ const ViewerRow& RowOfType(int type);
 // The View item ticked: the type menu's, except that the text viewer ticks
 // Edit while editing.
 int TickedViewItem(const ViewerRow& row, bool editing);
-
-// True for the libraries this suite ships. The others are not written yet:
-// a file of their types is reported as needing a missing library and shown
-// by the text viewer.
-bool LibraryShipped(const char* library);

@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
 
 #include "shell/core/content_rules.h"
 #include "shell/core/extension_rules.h"
-#include "viewers/contract/viewer_names.h"
 
 namespace {
 
@@ -18,10 +16,5 @@ TEST(ViewerTable, RulesAndRowsAgree) {
   for (int type : yielded) EXPECT_TRUE(type >= 0 && type < kViewerTypeCount) << type;
   for (int type = 0; type < kViewerTypeCount; ++type)
     EXPECT_EQ(yielded.count(type), type == kTypeDwg ? 0u : 1u) << type;
-  // Every other type falls back to the text viewer with a report until its library ships.
-  std::set<std::string> shipped;
-  for (const ViewerRow& row : ViewerTable)
-    if (LibraryShipped(row.Library)) shipped.insert(row.Library);
-  EXPECT_EQ(shipped, (std::set<std::string>{kTextLibrary.Library, kHexLibrary.Library}));
 }
 }  // namespace
