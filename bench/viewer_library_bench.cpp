@@ -20,6 +20,7 @@
 #include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/line_buffer.h"
 #include "viewers/contract/viewer_messages.h"
+#include "viewers/contract/viewer_names.h"
 
 namespace {
 constexpr int kLinesPerScreen = 40;
@@ -47,7 +48,7 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 double LibraryRun(const char* path) {
   HWND host = CreateWindowExA(0, "BenchHost", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800,
                               700, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  HWND child = CreateWindowExA(0, "ZRXEDIT", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0,
+  HWND child = CreateWindowExA(0, kTextLibrary.WindowClass, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0,
                                28, 780, 600, host, nullptr, GetModuleHandleA(nullptr), nullptr);
   auto start = std::chrono::steady_clock::now();
   bool opened = SendMessageA(child, ZV_OPEN, 0, reinterpret_cast<LPARAM>(path)) != 0;

@@ -24,6 +24,7 @@
 #include "tests/support/program_under_test.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
+#include "viewers/contract/viewer_names.h"
 
 namespace {
 
@@ -108,7 +109,7 @@ TEST_F(ShellWindows, ATextFileOpensInTheTextViewerWithTitleListAndStatus) {
   ASSERT_EQ(ShellState.ViewerCount, 1);
   HWND viewer = ShellState.CurrentViewer;
   ViewerRecord* record = Current();
-  EXPECT_EQ(ClassOf(record->Child), "ZRXEDIT");
+  EXPECT_EQ(ClassOf(record->Child), std::string(kTextLibrary.WindowClass));
   EXPECT_EQ(WindowText(viewer), "Skimmet For Win 32 - notes.TXT");
   EXPECT_NE(record->StatusText[0], '\0');
   EXPECT_EQ(WindowText(record->ButtonBar), record->StatusText);
@@ -134,15 +135,15 @@ TEST_F(ShellWindows, AMissingLibraryIsReportedAndTheTextViewerShowsTheFile) {
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0], "Error: Unable to find ZRG32.DLL.\n\rLoading text viewer.");
   EXPECT_EQ(Current()->Type, 0);
-  EXPECT_EQ(ClassOf(Current()->Child), "ZRXEDIT");
+  EXPECT_EQ(ClassOf(Current()->Child), std::string(kTextLibrary.WindowClass));
 }
 
 TEST_F(ShellWindows, TheHexCommandShowsTheFileInTheHexViewer) {
   OpenFileInViewer(Text("README", "plain words\r\n").c_str(), true);
-  EXPECT_EQ(ClassOf(Current()->Child), "ZRXEDIT");
+  EXPECT_EQ(ClassOf(Current()->Child), std::string(kTextLibrary.WindowClass));
   ViewerCommand(ShellState.CurrentViewer, CMD_HEX, 0);
   EXPECT_EQ(Current()->Type, 1);
-  EXPECT_EQ(ClassOf(Current()->Child), "ZRXHEX");
+  EXPECT_EQ(ClassOf(Current()->Child), std::string(kHexLibrary.WindowClass));
   EXPECT_NE(Current()->StatusText[0], '\0');
 }
 

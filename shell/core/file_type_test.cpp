@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "viewer/buffer/memory_files.h"
+#include "viewers/contract/viewer_names.h"
 
 namespace {
 using namespace std::literals;
@@ -73,7 +74,7 @@ TEST_F(DetectFileTypeTest, ProtectedWorksheetIsReportedAndShownAsHex) {
 }
 
 TEST_F(DetectFileTypeTest, MissingLibraryIsReportedAndTheTextViewerStandsIn) {
-  reports.Missing = {"ZRG32.DLL"};
+  reports.Missing = {kGraphicsLibrary.Library};
   EXPECT_EQ(Detect("photo.bmp", ""), 0);
   EXPECT_EQ(reports.Said, std::vector{"missing ZRG32.DLL"s});
 }

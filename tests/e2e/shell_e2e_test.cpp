@@ -10,6 +10,7 @@
 #include "tests/support/program_under_test.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
+#include "viewers/contract/viewer_names.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
   ASSERT_NE(viewer, nullptr);
   ASSERT_TRUE(WaitFor([&] { return WindowText(viewer) == "Skimmet For Win 32 - my notes.TXT"; }))
       << WindowText(viewer);
-  EXPECT_NE(FindWindowExA(viewer, nullptr, "ZRXEDIT", nullptr), nullptr);
+  EXPECT_NE(FindWindowExA(viewer, nullptr, kTextLibrary.WindowClass, nullptr), nullptr);
   EXPECT_NE(ChildText(viewer, "ZRBUTTON"), "");
   Shot(viewer, "skimmet-text.png");
 
@@ -65,15 +66,15 @@ TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
   ProgramUnderTest second(dir_ / "ZR32.EXE", binary, dir_.path());
   EXPECT_EQ(second.WaitForExit(), 0) << "a second start only hands its file over";
   // No viewer library for what the content looks like: reported, then shown as text.
-  HWND box = WaitForMessageBox(shell.processId(), "Error", "ZRG32.DLL", 10000);
+  HWND box = WaitForMessageBox(shell.processId(), "Error", kGraphicsLibrary.Library, 10000);
   ASSERT_NE(box, nullptr);
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitFor([&] { return WindowText(viewer) == "Skimmet For Win 32 - data.BIN"; }))
       << WindowText(viewer);
-  EXPECT_NE(FindWindowExA(viewer, nullptr, "ZRXEDIT", nullptr), nullptr);
+  EXPECT_NE(FindWindowExA(viewer, nullptr, kTextLibrary.WindowClass, nullptr), nullptr);
   PostMessageA(viewer, WM_COMMAND, 12, 0);  // View > Hex
   ASSERT_TRUE(
-      WaitFor([&] { return FindWindowExA(viewer, nullptr, "ZRXHEX", nullptr) != nullptr; }));
+      WaitFor([&] { return FindWindowExA(viewer, nullptr, kHexLibrary.WindowClass, nullptr) != nullptr; }));
   EXPECT_NE(ChildText(viewer, "ZRBUTTON"), "");
   Shot(viewer, "skimmet-hex.png");
 

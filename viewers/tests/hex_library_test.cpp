@@ -11,7 +11,7 @@ namespace {
 class HexLibraryTest : public testing::Test {
  protected:
   TempFolder dir;
-  ViewerHost host{"ZRH32.DLL", "ZRXHEX"};
+  ViewerHost host{kHexLibrary};
 };
 
 std::string Bytes(int count) {

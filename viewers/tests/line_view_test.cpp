@@ -15,8 +15,8 @@ struct Library {
   const char* Missing;  // what no file below holds
 };
 const Library kLibraries[] = {
-    {"ZREDIT32.DLL", "ZRXEDIT", 0, "needle", "thread"},
-    {"ZRH32.DLL", "ZRXHEX", 1, "6E 65 65 64 6C 65", "7468726561"},
+    {kTextLibrary.Library, kTextLibrary.WindowClass, 0, "needle", "thread"},
+    {kHexLibrary.Library, kHexLibrary.WindowClass, 1, "6E 65 65 64 6C 65", "7468726561"},
 };
 void PrintTo(const Library& library, std::ostream* out) { *out << library.Dll; }
 

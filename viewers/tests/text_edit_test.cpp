@@ -11,7 +11,7 @@ namespace {
 class TextEditTest : public testing::Test {
  protected:
   TempFolder dir;
-  ViewerHost host{"ZREDIT32.DLL", "ZRXEDIT"};
+  ViewerHost host{kTextLibrary};
   std::string viewed = dir.Write("v.txt", "original\r\n");
   std::string target = dir / "out.txt";
 

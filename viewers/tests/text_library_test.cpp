@@ -12,7 +12,7 @@ namespace {
 class TextLibraryTest : public testing::Test {
  protected:
   TempFolder dir;
-  ViewerHost host{"ZREDIT32.DLL", "ZRXEDIT"};
+  ViewerHost host{kTextLibrary};
 
   LRESULT Find(const char* text, bool matchCase) const {
     host.Send(ZV_FINDOPENING);

@@ -41,7 +41,7 @@ bool PrinterStartsDocuments() {
 class TextPrintTest : public testing::Test {
  protected:
   TempFolder dir;
-  ViewerHost host{"ZREDIT32.DLL", "ZRXEDIT"};
+  ViewerHost host{kTextLibrary};
   PRINTDLGA record{};
   std::string output;
 

@@ -8,9 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "viewers/contract/viewer_names.h"
+
 class ViewerHost {
  public:
   ViewerHost(const char* dll, const char* className);
+  explicit ViewerHost(const ViewerLibraryName& library)
+      : ViewerHost(library.Library, library.WindowClass) {}
   ~ViewerHost();
   ViewerHost(const ViewerHost&) = delete;
   ViewerHost& operator=(const ViewerHost&) = delete;
