@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 
+#include "common/screen_rect.h"
 #include "viewer/buffer/format_flags.h"
 
 // Profile group mask (also stored as "SaveOptions").
@@ -17,11 +18,6 @@ constexpr int SAVE_PRINT_SHADES = 0x200;
 
 constexpr int32_t kUseDefault = static_cast<int32_t>(0x80000000);  // CW_USEDEFAULT
 constexpr int kFontNameChars = 31;
-
-// A rectangle in screen coordinates.
-struct ScreenRect {
-  int32_t Left, Top, Right, Bottom;
-};
 
 struct WindowPos {
   int32_t Left = kUseDefault;
