@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 
+#include "common/font_height.h"
 #include "common/screen_rect.h"
 #include "viewer/buffer/format_flags.h"
 
@@ -48,8 +49,7 @@ struct FontDetails {
 // The view font's character height (negative) for a point size at `dpiY`
 // pixels per inch, on the screen and on the printer; sizes below 1 count as 10.
 inline int PointSizeToHeight(int pointSize, int dpiY) {
-  if (pointSize < 1) pointSize = 10;
-  return (-35 - dpiY * pointSize) / 72;
+  return PointsToHeightRounded(pointSize < 1 ? 10 : pointSize, dpiY);
 }
 
 struct ViewOptions {
