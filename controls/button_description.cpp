@@ -1,13 +1,15 @@
 #include "controls/button_description.h"
 
 #include "controls/htctl32.h"
+#include "win32/paint_message.h"
+#include "win32/window_class.h"
 
 namespace {
 
 constexpr char kDescriptionClass[] = "HTBUTTONDESC";
 HINSTANCE gDescriptionModule = nullptr;
 
-void PaintDescription(HWND window, HDC dc) {
+void PaintDescription(HWND window, HDC dc, const RECT&) {
   RECT r;
   GetClientRect(window, &r);
   HBRUSH back = CreateSolidBrush(GetSysColor(COLOR_INFOBK));
@@ -24,17 +26,8 @@ void PaintDescription(HWND window, HDC dc) {
 }
 
 LRESULT CALLBACK DescriptionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    PaintDescription(window, dc);
-    EndPaint(window, &ps);
-    return 0;
-  }
-  if (message == WM_PRINTCLIENT) {
-    PaintDescription(window, reinterpret_cast<HDC>(wParam));
-    return 0;
-  }
+  if (message == WM_PAINT || message == WM_PRINTCLIENT)
+    return OnPaintMessage(window, message, wParam, PaintDescription);
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -52,13 +45,7 @@ SIZE TextSize(const char* text) {
 
 bool RegisterDescriptionClass(HINSTANCE module) {
   gDescriptionModule = module;
-  WNDCLASSA wc = {};
-  if (GetClassInfoA(module, kDescriptionClass, &wc)) return true;
-  wc.lpfnWndProc = DescriptionProc;
-  wc.hInstance = module;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.lpszClassName = kDescriptionClass;
-  return RegisterClassA(&wc) != 0;
+  return RegisterWindowClass(WindowClass(kDescriptionClass, DescriptionProc, module));
 }
 
 void UnregisterDescriptionClass(HINSTANCE module) { UnregisterClassA(kDescriptionClass, module); }
@@ -80,9 +67,9 @@ HTCTLAPI BOOL WINAPI CreateButtonDescWindow(HINSTANCE, ButtonDescState* state, H
   if (y + height > GetSystemMetrics(SM_CYSCREEN)) y = r.top - height - 2;
   char shown[sizeof table[index].Text + 1];
   lstrcpynA(shown, text, sizeof shown);
-  state->DescriptionWindow = CreateWindowExA(
-      WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kDescriptionClass, shown, WS_POPUP, x, y, width,
-      height, button, nullptr, gDescriptionModule, nullptr);
+  state->DescriptionWindow =
+      CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kDescriptionClass, shown, WS_POPUP, x, y,
+                      width, height, button, nullptr, gDescriptionModule, nullptr);
   if (!state->DescriptionWindow) return FALSE;
   ShowWindow(state->DescriptionWindow, SW_SHOWNOACTIVATE);
   state->DescriptionShown = 1;

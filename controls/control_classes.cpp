@@ -3,12 +3,15 @@
 // that the control's text names, from the dialog's module.
 #include "controls/control_classes.h"
 
+#include "win32/paint_message.h"
+#include "win32/window_class.h"
+
 namespace {
 
 constexpr char kBlackRect[] = "HTBLACKRECT";
 constexpr char kBitmapRect[] = "HTBITMAPRECT";
 
-void PaintBlackRect(HWND control, HDC dc) {
+void PaintBlackRect(HWND control, HDC dc, const RECT&) {
   RECT r;
   GetClientRect(control, &r);
   char caption[128] = "";
@@ -28,7 +31,7 @@ void PaintBlackRect(HWND control, HDC dc) {
   if (oldFont) SelectObject(dc, oldFont);
 }
 
-void PaintBitmapRect(HWND control, HDC dc) {
+void PaintBitmapRect(HWND control, HDC dc, const RECT&) {
   char name[64] = "";
   GetWindowTextA(control, name, sizeof name);
   auto module = reinterpret_cast<HINSTANCE>(GetWindowLongA(control, GWL_HINSTANCE));
@@ -44,17 +47,11 @@ void PaintBitmapRect(HWND control, HDC dc) {
   DeleteObject(bitmap);
 }
 
-template <void (*Paint)(HWND, HDC)>
+template <PaintContentFunction Paint>
 LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(control, &ps);
-      Paint(control, dc);
-      EndPaint(control, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT: Paint(control, reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_PAINT:
+    case WM_PRINTCLIENT: return OnPaintMessage(control, message, wParam, Paint);
     case WM_SETTEXT: {
       LRESULT result = DefWindowProcA(control, message, wParam, lParam);
       InvalidateRect(control, nullptr, TRUE);
@@ -65,15 +62,10 @@ LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM l
 }
 
 bool Register(HINSTANCE module, const char* name, WNDPROC proc) {
-  WNDCLASSA wc = {};
-  if (GetClassInfoA(module, name, &wc)) return true;
+  WNDCLASSA wc = WindowClass(name, proc, module);
   wc.style = CS_GLOBALCLASS | CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = module;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = name;
-  return RegisterClassA(&wc) != 0;
+  return RegisterWindowClass(wc);
 }
 
 }  // namespace

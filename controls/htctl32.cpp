@@ -2,23 +2,15 @@
 // colours, message boxes and the status-text font.
 #include "controls/htctl32.h"
 
+#include "common/font_height.h"
 #include "controls/button_description.h"
 #include "controls/control_classes.h"
+#include "win32/message_report.h"
 
 namespace {
 
 HINSTANCE gModule = nullptr;
 HBRUSH gFaceBrush = nullptr;  // made on first use, deleted when the library goes
-
-UINT SoundOf(UINT style) {
-  switch (style & MB_ICONMASK) {
-    case MB_ICONHAND: return MB_ICONHAND;
-    case MB_ICONEXCLAMATION: return MB_ICONEXCLAMATION;
-    case MB_ICONQUESTION: return MB_ICONQUESTION;
-    case MB_ICONASTERISK: return MB_ICONASTERISK;
-  }
-  return MB_OK;
-}
 
 }  // namespace
 
@@ -69,13 +61,12 @@ HTCTLAPI HBRUSH WINAPI DoCtlColor(WPARAM wParam, LPARAM) {
 }
 
 HTCTLAPI int WINAPI MsgBox(HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
-  MessageBeep(SoundOf(style));
-  return MessageBoxA(owner, text, caption, style);
+  return ReportMessage(owner, text, caption, style);
 }
 
 HTCTLAPI HFONT WINAPI SelectBottomFont(HDC dc) {
   LOGFONTA font = {};
-  font.lfHeight = -MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  font.lfHeight = PointsToHeightRounded(8, GetDeviceCaps(dc, LOGPIXELSY));
   font.lfWeight = FW_NORMAL;
   font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
   lstrcpyA(font.lfFaceName, "MS Sans Serif");

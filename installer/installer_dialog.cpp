@@ -2,6 +2,8 @@
 
 #include "installer/installer.h"
 #include "installer/installer_ids.h"
+#include "win32/message_report.h"
+#include "win32/modal_dialog.h"
 
 namespace {
 
@@ -13,7 +15,7 @@ bool AskReplaceInDialog(void* context, const char* name, const char* targetDir) 
 }
 
 void OnInitDialog(HWND dialog, InstallJob* job) {
-  SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(job));
+  KeepDialogRecord(dialog, reinterpret_cast<LPARAM>(job));
   for (size_t i = 0; i < job->list.count; ++i)
     SendDlgItemMessageA(dialog, IDC_FILES, LB_ADDSTRING, 0,
                         reinterpret_cast<LPARAM>(job->list.names[i]));
@@ -23,15 +25,13 @@ void OnInitDialog(HWND dialog, InstallJob* job) {
 
 void OnInstall(HWND dialog, InstallJob* job) {
   if (GetDlgItemTextA(dialog, IDC_FOLDER, job->targetDir, sizeof job->targetDir) == 0) {
-    MessageBeep(MB_ICONEXCLAMATION);
-    MessageBoxA(dialog, "Type the folder to install into.", kInstallerCaption,
-                MB_OK | MB_ICONEXCLAMATION);
+    ReportMessage(dialog, "Type the folder to install into.", kInstallerCaption,
+                  MB_OK | MB_ICONEXCLAMATION);
     return;
   }
   char text[2 * kInstallerPathSize];
   if (!PrepareTargetDir(*job, text, sizeof text)) {
-    MessageBeep(MB_ICONHAND);
-    MessageBoxA(dialog, text, kInstallerCaption, MB_OK | MB_ICONHAND);
+    ReportMessage(dialog, text, kInstallerCaption, MB_OK | MB_ICONHAND);
     return;
   }
   static InstallReport report;
@@ -42,8 +42,7 @@ void OnInstall(HWND dialog, InstallJob* job) {
   SummarizeReport(report, summary, sizeof summary);
   std::snprintf(shown, sizeof shown, "%s\n%s", report.text, summary);
   UINT icon = report.failed > 0 ? MB_ICONEXCLAMATION : MB_ICONINFORMATION;
-  MessageBeep(icon);
-  MessageBoxA(dialog, shown, kInstallerCaption, MB_OK | icon);
+  ReportMessage(dialog, shown, kInstallerCaption, MB_OK | icon);
   EndDialog(dialog, report.failed > 0 ? kInstallSomeFailed : kInstallDone);
 }
 
@@ -54,9 +53,7 @@ INT_PTR CALLBACK InstallerDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_INITDIALOG: OnInitDialog(dialog, reinterpret_cast<InstallJob*>(lParam)); return TRUE;
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
-        case IDOK:
-          OnInstall(dialog, reinterpret_cast<InstallJob*>(GetWindowLongPtrA(dialog, DWLP_USER)));
-          return TRUE;
+        case IDOK: OnInstall(dialog, DialogRecord<InstallJob>(dialog)); return TRUE;
         case IDCANCEL: EndDialog(dialog, kInstallCancelled); return TRUE;
       }
       break;

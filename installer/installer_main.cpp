@@ -4,6 +4,8 @@
 #include "common/text_copy.h"
 #include "installer/installer.h"
 #include "installer/installer_ids.h"
+#include "win32/message_report.h"
+#include "win32/modal_dialog.h"
 
 namespace {
 
@@ -21,8 +23,7 @@ void WriteLog(const char* path, const char* text) {
 }
 
 void ShowError(const char* text) {
-  MessageBeep(MB_ICONHAND);
-  MessageBoxA(nullptr, text, kInstallerCaption, MB_OK | MB_ICONHAND);
+  ReportMessage(nullptr, text, kInstallerCaption, MB_OK | MB_ICONHAND);
 }
 
 InstallJob gJob;
@@ -60,8 +61,8 @@ int InstallerMain(HINSTANCE instance, const char* commandLine) {
     else
       DefaultTargetDir(gJob.targetDir, sizeof gJob.targetDir);
     if (!args.quiet) {
-      INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_INSTALLER), nullptr,
-                                       InstallerDlgProc, reinterpret_cast<LPARAM>(&gJob));
+      INT_PTR result = RunModalDialog(instance, MAKEINTRESOURCEA(IDD_INSTALLER), nullptr,
+                                      InstallerDlgProc, &gJob);
       return result < 0 ? kInstallCannotStart : static_cast<int>(result);
     }
     usable = PrepareTargetDir(gJob, error, sizeof error);

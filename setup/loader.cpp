@@ -2,7 +2,7 @@
 
 #include "common/text_copy.h"
 #include "setup/loader_plan.h"
-#include "setup/loader_seam.h"
+#include "win32/message_report.h"
 #include "setup/setup_ids.h"
 
 namespace {
@@ -40,8 +40,7 @@ void StartInstaller(const char* loaderDir) {
   }
   char text[2 * kLoaderPathSize];
   FormatStartFailure(text, sizeof text, error, path);
-  MessageBeep(MB_ICONHAND);
-  gSetupMessageBox(nullptr, text, "Setup failed", MB_OK | MB_ICONHAND);
+  ReportMessage(nullptr, text, "Setup failed", MB_OK | MB_ICONHAND);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "installer/installer_ids.h"
 #include "setup/loader.h"
-#include "setup/loader_seam.h"
+#include "win32/message_report.h"
 #include "setup/setup_ids.h"
 #include "tests/support/program_under_test.h"
 #include "tests/support/temp_folder.h"
@@ -149,10 +149,10 @@ int WINAPI RecordBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
 TEST(RunLoader, ReportsAnInstallerThatIsNoProgramWithTheSystemErrorCode) {
   TempFolder disk;
   ASSERT_TRUE(WriteFileText(disk / "TRUSetup.exe", "not a program"));
-  auto* real = gSetupMessageBox;
-  gSetupMessageBox = RecordBox;
+  auto* real = gMessageBox;
+  gMessageBox = RecordBox;
   RunLoader((disk.path() + "\\").c_str());
-  gSetupMessageBox = real;
+  gMessageBox = real;
   ASSERT_EQ(gShown.count, 1);
   EXPECT_EQ(gShown.owner, nullptr);
   EXPECT_EQ(gShown.caption, "Setup failed");

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "tarvodde/client_args.h"
+#include "viewer/remote/dde_names.h"
 
 namespace {
 constexpr DWORD kAnswerMs = 60000;
@@ -33,8 +34,8 @@ int Fail(int code, const char* message) {
 
 // A conversation with the viewer, waiting for one to appear when asked.
 HCONV Connect(DWORD instance, int waitSeconds) {
-  HSZ service = DdeCreateStringHandleA(instance, "Tarvo", CP_WINANSI);
-  HSZ topic = DdeCreateStringHandleA(instance, "System", CP_WINANSI);
+  HSZ service = DdeCreateStringHandleA(instance, kDdeService, CP_WINANSI);
+  HSZ topic = DdeCreateStringHandleA(instance, kDdeTopic, CP_WINANSI);
   const DWORD start = GetTickCount();
   HCONV conversation;
   while (!(conversation = DdeConnect(instance, service, topic, nullptr)) &&
@@ -52,10 +53,10 @@ int Send(const std::string& execute, int waitSeconds) {
   int code = 0;
   if (HCONV conversation = Connect(instance, waitSeconds)) {
     DWORD result = 0;
-    HDDEDATA answer = DdeClientTransaction(
-        reinterpret_cast<BYTE*>(const_cast<char*>(execute.c_str())),
-        static_cast<DWORD>(execute.size() + 1), conversation, nullptr, 0, XTYP_EXECUTE, kAnswerMs,
-        &result);
+    HDDEDATA answer =
+        DdeClientTransaction(reinterpret_cast<BYTE*>(const_cast<char*>(execute.c_str())),
+                             static_cast<DWORD>(execute.size() + 1), conversation, nullptr, 0,
+                             XTYP_EXECUTE, kAnswerMs, &result);
     if (!answer)
       code = DdeGetLastError(instance) == DMLERR_NOTPROCESSED
                  ? Fail(1, "the viewer did not process the commands")
@@ -72,8 +73,9 @@ int Send(const std::string& execute, int waitSeconds) {
 int main() {
   const ClientArgs args = ParseClientArgs(GetCommandLineA());
   if (!args.Usable)
-    return Fail(3, "usage: TARVODDE [-w SECONDS] \"[Command argument ...]...\" (or - to read "
-                   "them from standard input)");
+    return Fail(3,
+                "usage: TARVODDE [-w SECONDS] \"[Command argument ...]...\" (or - to read "
+                "them from standard input)");
   const std::string execute = args.FromStdin ? ReadStandardInput() : args.Execute;
   if (execute.empty()) return Fail(3, "no commands to send");
   return Send(execute, args.WaitSeconds);

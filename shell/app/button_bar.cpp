@@ -3,12 +3,13 @@
 #include "controls/htctl32.h"
 #include "shell/app/shell_state.h"
 #include "shell/app/viewer_record.h"
+#include "win32/paint_message.h"
 
 namespace {
 
 constexpr COLORREF kLightGrey = RGB(192, 192, 192);
 
-void PaintBar(HWND bar, HDC dc) {
+void PaintBar(HWND bar, HDC dc, const RECT&) {
   RECT r;
   GetClientRect(bar, &r);
   HBRUSH grey = CreateSolidBrush(kLightGrey);
@@ -44,19 +45,9 @@ void PaintBar(HWND bar, HDC dc) {
 
 LRESULT CALLBACK ButtonBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(bar, &ps);
-      PaintBar(bar, dc);
-      EndPaint(bar, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      PaintBar(bar, reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_SETFOCUS:
-      SetFocus(GetParent(bar));
-      return 0;
+    case WM_PAINT:
+    case WM_PRINTCLIENT: return OnPaintMessage(bar, message, wParam, PaintBar);
+    case WM_SETFOCUS: SetFocus(GetParent(bar)); return 0;
   }
   return DefWindowProcA(bar, message, wParam, lParam);
 }

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "controls/htctl32.h"
 #include "shell/app/shell_state.h"
 #include "shell/resources/shell_ids.h"
+#include "win32/message_report.h"
 
 int ShellMessage(HWND owner, UINT textId, const char* caption, UINT style, const char* arg) {
   std::string format = ShellString(textId);
@@ -15,7 +15,7 @@ int ShellMessage(HWND owner, UINT textId, const char* caption, UINT style, const
   } else {
     std::snprintf(text, sizeof text, "%s", format.c_str());
   }
-  return MsgBox(owner, text, caption, style);
+  return ReportMessage(owner, text, caption, style);
 }
 
 int ShellError(HWND owner, UINT textId, UINT style, const char* arg) {

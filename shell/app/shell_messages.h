@@ -1,5 +1,5 @@
-// The shell's message boxes: texts from its string table, shown through the
-// control library.
+// The shell's message boxes: texts from its string table, shown with the
+// sound of their icon (win32/message_report.h).
 #pragma once
 #include <windows.h>
 

@@ -2,23 +2,14 @@
 
 #include <cstdio>
 
+#include "common/font_height.h"
 #include "common/text_copy.h"
 #include "shell/app/shell_state.h"
+#include "shell/core/shell_settings.h"
+#include "win32/profile_store_win32.h"
+#include "win32/screen_resolution.h"
 
 namespace {
-
-const char kViewer[] = "viewer";
-const char kFonts[] = "fonts";
-
-int ReadNumber(const char* section, const char* key, int defaultValue) {
-  return static_cast<int>(GetPrivateProfileIntA(section, key, defaultValue, ShellState.IniPath));
-}
-
-bool ReadFlag(const char* key, bool defaultValue) {
-  bool value = ReadNumber(kViewer, key, defaultValue) != 0;
-  WriteIniNumber(kViewer, key, value, ShellState.IniPath);
-  return value;
-}
 
 void LauncherIniPath(char* path, size_t size) {
   char dir[MAX_PATH];
@@ -26,27 +17,47 @@ void LauncherIniPath(char* path, size_t size) {
   std::snprintf(path, size, "%s%sKPLAUNCH.INI", dir, n > 0 && dir[n - 1] == '\\' ? "" : "\\");
 }
 
+ShellFlags CurrentFlags() {
+  ShellFlags flags;
+  flags.AutoTop = ShellState.AutoTop;
+  flags.AutoOpen = ShellState.AutoOpen;
+  flags.SaveIconPos = ShellState.SaveIconPos;
+  flags.HideIcon = ShellState.HideIcon;
+  flags.Visible = ShellState.Visible;
+  CopyText(flags.IconCaption, ShellState.IconCaption);
+  return flags;
+}
+
+SharedFontSettings CurrentFont() {
+  const LOGFONTA& font = ShellState.SharedFont;
+  SharedFontSettings settings;
+  settings.Points = ShellState.FontPoints;
+  settings.Weight = font.lfWeight;
+  settings.Italic = font.lfItalic != 0;
+  settings.CharSet = font.lfCharSet;
+  CopyText(settings.FaceName, font.lfFaceName);
+  return settings;
+}
+
 }  // namespace
 
-void WriteIniNumber(const char* section, const char* key, int value, const char* path) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%05u", static_cast<unsigned>(value) % 100000u);
-  WritePrivateProfileStringA(section, key, text, path);
+ProfileStore& ShellIni() {
+  static Win32ProfileStore ini(ShellState.IniPath);
+  return ini;
 }
 
 void ReloadSettings() {
-  char launcher[MAX_PATH + 16];
-  LauncherIniPath(launcher, sizeof launcher);
-  int autoView = GetPrivateProfileIntA("auto", "autoview", 0, launcher);
-  WriteIniNumber("auto", "autoview", autoView, launcher);
-  ShellState.AutoTop = ReadFlag("autotop", true);
-  ShellState.AutoOpen = ReadFlag("autoopen", true);
-  ShellState.SaveIconPos = ReadFlag("saveiconpos", true);
-  ShellState.HideIcon = ReadFlag("hideicon", false);
-  GetPrivateProfileStringA(kViewer, "iconcaption", ShellState.AppTitle, ShellState.IconCaption,
-                           sizeof ShellState.IconCaption, ShellState.IniPath);
-  WritePrivateProfileStringA(kViewer, "iconcaption", ShellState.IconCaption, ShellState.IniPath);
-  ShellState.Visible = ReadFlag("visible", false);
+  char launcherPath[MAX_PATH + 16];
+  LauncherIniPath(launcherPath, sizeof launcherPath);
+  Win32ProfileStore launcher(launcherPath);
+  TouchLauncherAutoView(launcher);
+  const ShellFlags flags = ReadShellFlags(ShellIni(), ShellState.AppTitle);
+  ShellState.AutoTop = flags.AutoTop;
+  ShellState.AutoOpen = flags.AutoOpen;
+  ShellState.SaveIconPos = flags.SaveIconPos;
+  ShellState.HideIcon = flags.HideIcon;
+  ShellState.Visible = flags.Visible;
+  CopyText(ShellState.IconCaption, flags.IconCaption);
   HWND main = ShellState.MainWindow;
   if (ShellState.NewShell && main) {
     SetWindowPos(main, ShellState.Visible ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -58,56 +69,43 @@ void ReloadSettings() {
 }
 
 void ReadSharedFont() {
+  const SharedFontSettings settings = ReadSharedFontSettings(ShellIni());
   LOGFONTA& font = ShellState.SharedFont;
   font = {};
-  ShellState.FontPoints = ReadNumber(kFonts, "points", 8);
-  HDC screen = GetDC(ShellState.MainWindow);
-  font.lfHeight = -(GetDeviceCaps(screen, LOGPIXELSY) * ShellState.FontPoints / 72);
-  ReleaseDC(ShellState.MainWindow, screen);
-  font.lfWeight = ReadNumber(kFonts, "weight", FW_NORMAL);
-  font.lfItalic = ReadNumber(kFonts, "italic", 0) != 0;
-  font.lfCharSet = static_cast<BYTE>(ReadNumber(kFonts, "charset", 0));
-  GetPrivateProfileStringA(kFonts, "facename", "Courier", font.lfFaceName,
-                           sizeof font.lfFaceName, ShellState.IniPath);
+  ShellState.FontPoints = settings.Points;
+  font.lfHeight =
+      PointsToHeightTruncated(settings.Points, ScreenPixelsPerInchY(ShellState.MainWindow));
+  font.lfWeight = settings.Weight;
+  font.lfItalic = settings.Italic;
+  font.lfCharSet = static_cast<BYTE>(settings.CharSet);
+  CopyText(font.lfFaceName, settings.FaceName);
 }
 
-void ReadViewerRect() {
-  ScreenRect& r = ShellState.DefaultViewerRect;
-  r = {ReadNumber(kViewer, "left", 35), ReadNumber(kViewer, "top", 49),
-       ReadNumber(kViewer, "right", 425), ReadNumber(kViewer, "bottom", 409)};
-}
+void ReadViewerRect() { ShellState.DefaultViewerRect = ReadViewerRect(ShellIni()); }
 
 void SaveViewerPlacement(HWND lastViewer) {
-  const char* ini = ShellState.IniPath;
-  bool maximized = IsZoomed(lastViewer);
-  WriteIniNumber(kViewer, "maximized", maximized, ini);
-  if (maximized || IsIconic(lastViewer)) return;
+  const bool maximized = IsZoomed(lastViewer);
+  if (maximized || IsIconic(lastViewer)) {
+    SaveViewerPlacement(ShellIni(), maximized, nullptr);
+    return;
+  }
   RECT r;
   GetWindowRect(lastViewer, &r);
   ShellState.DefaultViewerRect = {r.left, r.top, r.right, r.bottom};
-  WriteIniNumber(kViewer, "left", StoredCoordinate(r.left), ini);
-  WriteIniNumber(kViewer, "top", StoredCoordinate(r.top), ini);
-  WriteIniNumber(kViewer, "right", StoredCoordinate(r.right), ini);
-  WriteIniNumber(kViewer, "bottom", StoredCoordinate(r.bottom), ini);
+  SaveViewerPlacement(ShellIni(), false, &ShellState.DefaultViewerRect);
 }
 
 void SaveShellSettings() {
-  const char* ini = ShellState.IniPath;
-  WriteIniNumber(kViewer, "saveiconpos", ShellState.SaveIconPos, ini);
-  WriteIniNumber(kViewer, "hideicon", ShellState.HideIcon, ini);
+  ShellExitSettings settings;
+  settings.Flags = CurrentFlags();
+  settings.WordWrap = ShellState.WordWrap;
+  settings.Font = CurrentFont();
   if (!ShellState.HideIcon && ShellState.SaveIconPos && ShellState.MainWindow) {
     RECT r;
     GetWindowRect(ShellState.MainWindow, &r);
-    WriteIniNumber(kViewer, "iconleft", StoredCoordinate(r.left), ini);
-    WriteIniNumber(kViewer, "icontop", StoredCoordinate(r.top), ini);
+    settings.KeepIconPlace = true;
+    settings.IconLeft = r.left;
+    settings.IconTop = r.top;
   }
-  WriteIniNumber(kViewer, "visible", ShellState.Visible, ini);
-  WritePrivateProfileStringA(kViewer, "iconcaption", ShellState.IconCaption, ini);
-  WriteIniNumber(kViewer, "wordwrap", ShellState.WordWrap, ini);
-  const LOGFONTA& font = ShellState.SharedFont;
-  WriteIniNumber(kFonts, "italic", font.lfItalic != 0, ini);
-  WriteIniNumber(kFonts, "points", ShellState.FontPoints, ini);
-  WriteIniNumber(kFonts, "charset", font.lfCharSet, ini);
-  WriteIniNumber(kFonts, "weight", font.lfWeight, ini);
-  WritePrivateProfileStringA(kFonts, "facename", font.lfFaceName, ini);
+  SaveShellSettings(ShellIni(), settings);
 }

@@ -1,11 +1,13 @@
-// The shell's settings file ZR.INI (and the one flag it shares with the
-// launcher in KPLAUNCH.INI): reading at start-up and on request, the shared
-// viewer font, the viewer rectangle, and saving at exit.
+// The shell's settings applied to its windows: ZR.INI (shell/core/
+// shell_settings.h) read at start-up and on request, the shared viewer
+// font, the viewer rectangle, and saving at exit.
 #pragma once
 #include <windows.h>
 
-// Numbers are written as exactly five decimal digits ("00001").
-void WriteIniNumber(const char* section, const char* key, int value, const char* path);
+#include "common/profile_store.h"
+
+// ZR.INI, the file ShellState.IniPath names.
+ProfileStore& ShellIni();
 
 // Reads the flags, writing each back so that every key exists after the
 // first run; on the newer shells also applies them to the main window.

@@ -14,8 +14,10 @@
 #include "shell/app/viewer_window_proc.h"
 #include "shell/app/viewer_windows.h"
 #include "shell/core/shell_kind.h"
+#include "shell/core/shell_settings.h"
 #include "shell/core/viewer_table.h"
 #include "shell/resources/shell_ids.h"
+#include "win32/window_class.h"
 
 namespace {
 
@@ -46,9 +48,8 @@ HWND CreateMainWindow() {
                            0, 0, nullptr, nullptr, ShellState.instance, nullptr);
     if (main) ShowWindow(main, SW_HIDE);
   } else {
-    main = CreateWindowExA(0, kMainClass, ShellState.IconCaption,
-                           WS_OVERLAPPEDWINDOW | WS_MINIMIZE, 0, 0, 0, 0, nullptr, nullptr,
-                           ShellState.instance, nullptr);
+    main = CreateWindowExA(0, kMainClass, ShellState.IconCaption, WS_OVERLAPPEDWINDOW | WS_MINIMIZE,
+                           0, 0, 0, 0, nullptr, nullptr, ShellState.instance, nullptr);
     if (main) DragAcceptFiles(main, TRUE);
   }
   return main;
@@ -125,36 +126,26 @@ void SetProgramPaths(HINSTANCE instance) {
 bool RegisterShellClasses() {
   HINSTANCE instance = ShellState.instance;
   bool oldShell = !ShellState.NewShell;
-  WNDCLASSA main = {};
+  WNDCLASSA main = WindowClass(kMainClass, WndProc, instance);
   main.style = oldShell ? CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS : 0;
-  main.lpfnWndProc = WndProc;
-  main.hInstance = instance;
   main.hIcon = oldShell ? LoadIconA(instance, "ZR") : nullptr;
   main.hCursor = oldShell ? LoadCursorA(nullptr, IDC_ARROW) : nullptr;
   main.hbrBackground = oldShell ? static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)) : nullptr;
-  main.lpszClassName = kMainClass;
-  WNDCLASSA viewer = {};
+  WNDCLASSA viewer = WindowClass(kViewerClass, ZRWndProc, instance);
   viewer.style = CS_HREDRAW | CS_VREDRAW;
-  viewer.lpfnWndProc = ZRWndProc;
   viewer.cbWndExtra = 8;
-  viewer.hInstance = instance;
   viewer.hIcon = LoadIconA(instance, "zrview");
-  viewer.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   viewer.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   viewer.lpszMenuName = "ZRMenu";
-  viewer.lpszClassName = kViewerClass;
-  WNDCLASSA bar = {};
+  WNDCLASSA bar = WindowClass(kButtonBarClass, ButtonBarProc, instance);
   bar.style = CS_HREDRAW | CS_VREDRAW;
-  bar.lpfnWndProc = ButtonBarProc;
-  bar.hInstance = instance;
+  bar.hCursor = nullptr;
   bar.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-  bar.lpszClassName = kButtonBarClass;
-  return RegisterClassA(&main) && RegisterClassA(&viewer) && RegisterClassA(&bar);
+  return RegisterWindowClass(main) && RegisterWindowClass(viewer) && RegisterWindowClass(bar);
 }
 
 bool InitShellInstance(const char* iniPath) {
-  std::snprintf(ShellState.HelpFile, sizeof ShellState.HelpFile, "%s%s",
-                ShellState.ProgramDirSlash,
+  std::snprintf(ShellState.HelpFile, sizeof ShellState.HelpFile, "%s%s", ShellState.ProgramDirSlash,
                 ShellState.DwgEdition ? "ZRDWGHLP.HLP" : "ZR32HELP.HLP");
   ShellState.MsgSkimmet = RegisterWindowMessageA("WM_SKIMMET");
   ShellState.MsgFerrit = RegisterWindowMessageA("WM_FERRIT");
@@ -165,10 +156,10 @@ bool InitShellInstance(const char* iniPath) {
   ReloadSettings();
   ShellState.MainWindow = CreateMainWindow();
   if (!ShellState.MainWindow) return false;
-  ShellState.WordWrap = GetPrivateProfileIntA("viewer", "wordwrap", 0, ShellState.IniPath) != 0;
+  ShellState.WordWrap = ReadViewerNumber(ShellIni(), "wordwrap", 0) != 0;
   ReadSharedFont();
   if (!ShellState.NewShell) ExtendSystemMenu(ShellState.MainWindow);
-  ShellState.Visible = GetPrivateProfileIntA("viewer", "visible", 0, ShellState.IniPath) != 0;
+  ShellState.Visible = ReadViewerNumber(ShellIni(), "visible", 0) != 0;
   if (!ShellState.NewShell && ShellState.Visible) {
     SetWindowPos(ShellState.MainWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
@@ -177,8 +168,8 @@ bool InitShellInstance(const char* iniPath) {
 
 void PlaceIcon() {
   HWND main = ShellState.MainWindow;
-  int x = GetPrivateProfileIntA("viewer", "iconleft", 32700, ShellState.IniPath);
-  int y = GetPrivateProfileIntA("viewer", "icontop", 32700, ShellState.IniPath);
+  int x = ReadViewerNumber(ShellIni(), "iconleft", 32700);
+  int y = ReadViewerNumber(ShellIni(), "icontop", 32700);
   auto minimisedAt = [main](int px, int py) {
     HWND under = WindowFromPoint(POINT{px, py});
     return under && under != main && IsIconic(under);

@@ -7,11 +7,11 @@
 
 #include "controls/htctl32.h"
 #include "shell/core/file_lists.h"
+#include "shell/core/shell_settings.h"
 #include "shell/core/window_arrangement.h"
 
 constexpr int kShellPathChars = 260;
 constexpr int kAppTitleChars = 100;
-constexpr int kIconCaptionChars = 79;
 
 // The private message of a second start: wParam a global atom naming a path.
 constexpr UINT SHELL_HANDOVER = WM_USER + 400;

@@ -9,6 +9,7 @@
 #include "shell/app/shell_state.h"
 #include "shell/app/show_file.h"
 #include "shell/app/viewer_record.h"
+#include "shell/core/shell_settings.h"
 #include "shell/resources/shell_ids.h"
 #include "viewers/contract/viewer_messages.h"
 
@@ -36,18 +37,16 @@ bool TooManyViewers() {
 
 void PlaceNextViewer() {
   if (ShellState.ViewerCount == 0) return;
-  ShellState.DefaultViewerRect =
-      NextViewerRect(ShellState.DefaultViewerRect, GetSystemMetrics(SM_CXSCREEN),
-                     GetSystemMetrics(SM_CYSCREEN));
+  ShellState.DefaultViewerRect = NextViewerRect(
+      ShellState.DefaultViewerRect, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 }
 
 HWND CreateFrame() {
   const ScreenRect& r = ShellState.DefaultViewerRect;
-  HWND frame = CreateWindowExA(0, kViewerClass, ShellState.AppTitle,
-                               WS_POPUP | WS_VISIBLE | WS_OVERLAPPEDWINDOW, r.Left, r.Top,
-                               r.Width(), r.Height(), nullptr, nullptr, ShellState.instance,
-                               nullptr);
-  if (frame && GetPrivateProfileIntA("viewer", "maximized", 0, ShellState.IniPath)) {
+  HWND frame = CreateWindowExA(
+      0, kViewerClass, ShellState.AppTitle, WS_POPUP | WS_VISIBLE | WS_OVERLAPPEDWINDOW, r.Left,
+      r.Top, r.Width(), r.Height(), nullptr, nullptr, ShellState.instance, nullptr);
+  if (frame && ReadViewerNumber(ShellIni(), "maximized", 0)) {
     ShowWindow(frame, SW_SHOWMAXIMIZED);
   }
   return frame;

@@ -1,13 +1,7 @@
 // Where viewer windows go: the place of the next new one, cascading and
 // tiling. Screen coordinates in pixels.
 #pragma once
-
-struct ScreenRect {
-  int Left = 0, Top = 0, Right = 0, Bottom = 0;
-  int Width() const { return Right - Left; }
-  int Height() const { return Bottom - Top; }
-  bool operator==(const ScreenRect&) const = default;
-};
+#include "common/screen_rect.h"
 
 constexpr int kMaxViewerWindows = 12;
 

@@ -4,6 +4,7 @@
 
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/window_polling.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/open_file.h"
 #include "viewer/view/view_blocks.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "viewer/settings/memory_profile.h"
+#include "common/memory_profile.h"
 
 struct TestLine {
   const char* Text;

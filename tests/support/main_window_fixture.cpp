@@ -10,13 +10,14 @@
 #include "viewer/services/ui_seam.h"
 #include "viewer/settings/named_setups.h"
 #include "viewer/settings/profile_groups.h"
-#include "viewer/settings/profile_store_win32.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
 #include "viewer/view/view_state.h"
+#include "win32/profile_store_win32.h"
 
 namespace {
-Win32ProfileStore gStore;
+Win32ProfileStore gStore(gSetupSettings.ProfilePath);
 BOOL WINAPI CancelOpenDialog(LPOPENFILENAMEA) { return FALSE; }
 }  // namespace
 

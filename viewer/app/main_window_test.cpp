@@ -14,13 +14,15 @@
 #include "viewer/app/startup.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/services/ui_seam.h"
+#include "viewer/settings/profile_choice_win32.h"
 #include "viewer/settings/profile_groups.h"
-#include "viewer/settings/profile_store_win32.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
+#include "win32/profile_store_win32.h"
 
 namespace {
-Win32ProfileStore gStore;
+Win32ProfileStore gStore(gSetupSettings.ProfilePath);
 OPENFILENAMEA gLastOfn;
 std::string gLastFilterFile, gLastInitialDir;
 BOOL gDialogAnswer = FALSE;

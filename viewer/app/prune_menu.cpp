@@ -6,7 +6,7 @@
 
 #include "viewer/app/main_window.h"
 #include "viewer/settings/profile_groups.h"
-#include "viewer/settings/profile_store.h"
+#include "viewer/settings/program_profile.h"
 
 namespace {
 char MnemonicOf(HMENU menu, int position) {

@@ -12,7 +12,7 @@
 #include "viewer/app/paint.h"
 #include "viewer/app/startup.h"
 #include "viewer/services/ui_seam.h"
-#include "viewer/settings/profile_store.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/view/messages.h"
 #include "viewer/view/move_target.h"
 #include "viewer/view/view_blocks.h"

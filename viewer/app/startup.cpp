@@ -16,15 +16,18 @@
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/named_setups.h"
 #include "viewer/settings/profile_groups.h"
-#include "viewer/settings/profile_store_win32.h"
+#include "viewer/settings/profile_choice_win32.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/settings/system_colors_win32.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
+#include "win32/profile_store_win32.h"
+#include "win32/window_class.h"
 
 AppState gApp;
 
 namespace {
-Win32ProfileStore gProfileFile;
+Win32ProfileStore gProfileFile(gSetupSettings.ProfilePath);
 
 void ProfileBesideProgram(HINSTANCE instance, char* path) {
   char module[MAX_PATH] = "";
@@ -56,16 +59,12 @@ void PrepareSettings(HINSTANCE instance, const char* commandLine) {
 }
 
 bool RegisterMainClass(HINSTANCE instance) {
-  WNDCLASSA wc = {};
+  WNDCLASSA wc = WindowClass(kClassName, MainWndProc, instance);
   wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = MainWndProc;
-  wc.hInstance = instance;
   wc.hIcon = LoadIconA(instance, "TARVO");
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BACKGROUND + 1);
   wc.lpszMenuName = "TARVO";
-  wc.lpszClassName = kClassName;
-  if (RegisterClassA(&wc)) return true;
+  if (RegisterWindowClass(wc)) return true;
   ReportMessage(nullptr, "Cannot register class", nullptr, MB_OK | MB_ICONHAND);
   return false;
 }

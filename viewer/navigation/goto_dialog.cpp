@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "viewer/resources/resource_ids.h"
-#include "viewer/services/field_validators.h"
+#include "win32/field_validators.h"
 #include "viewer/services/instance.h"
 #include "viewer/services/ui_seam.h"
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "viewer/remote/dde_command.h"
+#include "viewer/remote/dde_names.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/services/ui_seam.h"
 #include "viewer/settings/named_setups.h"
@@ -19,7 +20,9 @@ struct DdeServer {
 };
 DdeServer gServer;
 
-void Post(UINT msg, WPARAM wParam, LPARAM lParam = 0) { PostMessageA(gServer.Main, msg, wParam, lParam); }
+void Post(UINT msg, WPARAM wParam, LPARAM lParam = 0) {
+  PostMessageA(gServer.Main, msg, wParam, lParam);
+}
 
 // Carries out one command; false ends the transaction as not processed.
 bool Carry(const DdeCommand& c) {
@@ -74,9 +77,9 @@ HDDEDATA CALLBACK DdeCallback(UINT type, UINT, HCONV, HSZ topic, HSZ service, HD
                               ULONG_PTR, ULONG_PTR) {
   switch (type) {
     case XTYP_CONNECT:
-      return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(
-          DdeCmpStringHandles(service, gServer.Service) == 0 &&
-          DdeCmpStringHandles(topic, gServer.Topic) == 0));
+      return reinterpret_cast<HDDEDATA>(
+          static_cast<ULONG_PTR>(DdeCmpStringHandles(service, gServer.Service) == 0 &&
+                                 DdeCmpStringHandles(topic, gServer.Topic) == 0));
     case XTYP_EXECUTE:
       return DdeCmpStringHandles(topic, gServer.Topic) == 0 ? Execute(data) : nullptr;
   }
@@ -98,8 +101,8 @@ int StartDdeServer(HINSTANCE, HWND mainWindow) {
   }
   gServer.Instance = instance;
   gServer.Main = mainWindow;
-  gServer.Service = DdeCreateStringHandleA(instance, "Tarvo", CP_WINANSI);
-  gServer.Topic = DdeCreateStringHandleA(instance, "System", CP_WINANSI);
+  gServer.Service = DdeCreateStringHandleA(instance, kDdeService, CP_WINANSI);
+  gServer.Topic = DdeCreateStringHandleA(instance, kDdeTopic, CP_WINANSI);
   if (!DdeNameService(instance, gServer.Service, nullptr, DNS_REGISTER))
     ReportMessage(mainWindow, "DDE Name Service [Register] failed...", caption,
                   MB_OK | MB_ICONEXCLAMATION);

@@ -1,4 +1,4 @@
-// The viewer's DDE server: service "Tarvo", topic "System", execute
+// The viewer's DDE server under the names of dde_names.h, execute
 // transactions only; each command becomes a command or message of the main
 // window.
 #pragma once

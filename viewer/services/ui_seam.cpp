@@ -1,10 +1,3 @@
 #include "viewer/services/ui_seam.h"
 
-int(WINAPI* gMessageBox)(HWND, LPCSTR, LPCSTR, UINT) = MessageBoxA;
 BOOL(WINAPI* gGetOpenFileName)(LPOPENFILENAMEA) = GetOpenFileNameA;
-BOOL(WINAPI* gMessageBeep)(UINT) = MessageBeep;
-
-int ReportMessage(HWND owner, const char* text, const char* caption, UINT type) {
-  gMessageBeep(type & MB_ICONMASK);
-  return gMessageBox(owner, text, caption, type);
-}

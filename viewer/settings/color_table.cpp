@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "viewer/settings/profile_store.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/settings/view_options.h"
 
 ColorTable gColors;

@@ -1,5 +1,5 @@
-// The Display Formatting dialog and the field validators, driven through the
-// real template inside the main window.
+// The Display Formatting dialog, driven through the real template inside the
+// main window.
 #include "viewer/settings/format_options_dialog.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,6 @@
 #include "tests/support/dialog_driver.h"
 #include "tests/support/main_window_fixture.h"
 #include "viewer/resources/resource_ids.h"
-#include "viewer/services/field_validators.h"
 
 namespace {
 class FormatOptions : public MainWindowTest {
@@ -98,49 +97,4 @@ TEST_F(FormatOptions, DiagModeShowsTheProfileAndAReadOnlyProfileCannotBeSavedTo)
   });
   EXPECT_EQ(shown, gSetupSettings.ProfilePath);
   EXPECT_FALSE(saveEnabled);
-}
-
-TEST_F(FormatOptions, NumberValidatorsReadAutomaticBasesAndDecimals) {
-  struct Case {
-    const char* text;
-    bool passes;
-    const char* message;  // of the first check that fails
-  } longs[] = {{"0x1F", true, ""},
-               {"010", true, ""},
-               {"12a", false, "Invalid character \"a\" in Offset."},
-               {"", false, "Offset must be a number between 0 and 40!"},
-               {"41", false, "Offset must be a number between 0 and 40!"}};
-  Run([&](HWND dlg) {
-    for (const Case& c : longs) {
-      boxes_.clear();
-      SetDlgItemTextA(dlg, IDC_LINE_LENGTH, c.text);
-      EXPECT_EQ(ValidateLongField(dlg, IDC_LINE_LENGTH, 0, 40, "Offset"), c.passes) << c.text;
-      EXPECT_EQ(boxes_.empty() ? "" : boxes_[0], c.message) << c.text;
-    }
-    bool ok = false;
-    SetDlgItemTextA(dlg, IDC_LINE_LENGTH, "0x1F");
-    EXPECT_EQ(ReadLongField(dlg, IDC_LINE_LENGTH, &ok, false), 31);
-    EXPECT_TRUE(ok);
-    SetDlgItemTextA(dlg, IDC_LINE_LENGTH, "-8z");
-    EXPECT_EQ(ReadLongField(dlg, IDC_LINE_LENGTH, &ok, true), -8);
-    EXPECT_FALSE(ok);
-    // Offsets into files beyond 4 GiB, and bounds printed in full.
-    constexpr int64_t kEightGiB = int64_t{8} << 30;
-    SetDlgItemTextA(dlg, IDC_LINE_LENGTH, "0x1FFFFFFFF");
-    EXPECT_TRUE(ValidateLongField(dlg, IDC_LINE_LENGTH, 0, kEightGiB, "Offset"));
-    EXPECT_EQ(ReadLongField(dlg, IDC_LINE_LENGTH, &ok, false), kEightGiB - 1);
-    SetDlgItemTextA(dlg, IDC_LINE_LENGTH, "8589934593");
-    EXPECT_FALSE(ValidateLongField(dlg, IDC_LINE_LENGTH, 0, kEightGiB, "Offset"));
-    EXPECT_EQ(boxes_.back(), "Offset must be a number between 0 and 8589934592!");
-    boxes_.clear();
-    SetDlgItemTextA(dlg, IDC_LINE_LENGTH, "2.5");
-    EXPECT_TRUE(ValidateDecimalField(dlg, IDC_LINE_LENGTH, 0, 300, 2, "Margin"));
-    SetDlgItemTextA(dlg, IDC_LINE_LENGTH, "3.5");
-    EXPECT_FALSE(ValidateDecimalField(dlg, IDC_LINE_LENGTH, 25, 300, 2, "Margin"));
-    SetDlgItemTextA(dlg, IDC_LINE_LENGTH, "1;5");
-    EXPECT_FALSE(ValidateDecimalField(dlg, IDC_LINE_LENGTH, 25, 300, 2, nullptr));
-    EXPECT_EQ(boxes_, (std::vector<std::string>{"Margin must be a number between 0.25 and 3!",
-                                                "Invalid character \";\" in Value."}));
-    ClickButton(dlg, IDCANCEL);
-  });
 }

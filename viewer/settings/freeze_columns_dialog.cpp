@@ -1,10 +1,11 @@
 #include "viewer/settings/freeze_columns_dialog.h"
 
 #include "viewer/resources/resource_ids.h"
-#include "viewer/services/field_validators.h"
+#include "win32/field_validators.h"
 #include "viewer/services/help.h"
 #include "viewer/services/instance.h"
 #include "viewer/settings/view_font_win32.h"
+#include "win32/screen_resolution.h"
 
 namespace {
 constexpr UINT WM_CARET_COLUMN = WM_USER + 735;
@@ -29,10 +30,8 @@ LRESULT CALLBACK EditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 HFONT SmallViewerFont(HWND dlg) {
-  HDC dc = GetDC(dlg);
-  int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(dlg, dc);
-  const LOGFONTA lf = ViewLogFont(*gState.options, -(8 * dpi + 35) / 72);
+  const LOGFONTA lf =
+      ViewLogFont(*gState.options, PointsToHeightRounded(8, ScreenPixelsPerInchY(dlg)));
   return CreateFontIndirectA(&lf);
 }
 

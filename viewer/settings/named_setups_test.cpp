@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "viewer/settings/color_table.h"
-#include "viewer/settings/memory_profile.h"
+#include "common/memory_profile.h"
 #include "viewer/settings/page_setup.h"
 #include "viewer/settings/profile_groups.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/settings/titles_profile.h"
 
 namespace {

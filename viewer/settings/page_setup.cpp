@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "viewer/settings/profile_store.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/settings/view_options.h"
 
 PageSetupOptions gPageSetup;

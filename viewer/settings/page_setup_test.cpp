@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "viewer/settings/memory_profile.h"
+#include "common/memory_profile.h"
 #include "viewer/settings/profile_groups.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/settings/view_options.h"
 
 namespace {

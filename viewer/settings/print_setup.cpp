@@ -1,16 +1,15 @@
 #include "viewer/settings/print_setup.h"
 
-
-#include "viewer/settings/profile_store.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/settings/view_options.h"
 
 PrintSetup gPrintSetup;
 
 const PrintSetupKey kPrintSetupKeys[kPrintSetupFields] = {
-    {"PrtOrientation", 0x0001},   {"PrtPaperSize", 0x0002},   {"PrtPaperLength", 0x0004},
-    {"PrtPaperWidth", 0x0008},    {"PrtScale", 0x0010},       {"PrtCopies", 0x0100},
+    {"PrtOrientation", 0x0001},   {"PrtPaperSize", 0x0002},    {"PrtPaperLength", 0x0004},
+    {"PrtPaperWidth", 0x0008},    {"PrtScale", 0x0010},        {"PrtCopies", 0x0100},
     {"PrtDefaultSource", 0x0200}, {"PrtPrintQuality", 0x0400}, {"PrtColor", 0x0800},
-    {"PrtDuplex", 0x1000},        {"PrtYResolution", 0x2000}, {"PrtTTOption", 0x4000},
+    {"PrtDuplex", 0x1000},        {"PrtYResolution", 0x2000},  {"PrtTTOption", 0x4000},
 };
 
 bool SavePrintSetup(const char* section) {

@@ -4,7 +4,8 @@
 
 #include <cstring>
 
-#include "viewer/settings/memory_profile.h"
+#include "common/memory_profile.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/settings/view_options.h"
 
 namespace {

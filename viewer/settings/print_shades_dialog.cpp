@@ -1,7 +1,7 @@
 #include "viewer/settings/print_shades_dialog.h"
 
 #include "viewer/resources/resource_ids.h"
-#include "viewer/services/field_validators.h"
+#include "win32/field_validators.h"
 #include "viewer/services/help.h"
 #include "viewer/services/instance.h"
 #include "viewer/services/ui_seam.h"

@@ -7,7 +7,7 @@
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/page_setup.h"
 #include "viewer/settings/print_setup.h"
-#include "viewer/settings/profile_store.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/settings/recent_lists.h"
 #include "viewer/settings/titles_profile.h"
 #include "viewer/settings/view_options.h"

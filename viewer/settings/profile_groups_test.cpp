@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "viewer/settings/memory_profile.h"
+#include "common/memory_profile.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/settings/view_options.h"
 
 namespace {

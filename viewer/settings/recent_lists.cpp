@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "common/text_copy.h"
-#include "viewer/settings/profile_store.h"
+#include "viewer/settings/program_profile.h"
 #include "viewer/settings/view_options.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include "viewer/services/help.h"
 #include "viewer/services/instance.h"
 #include "viewer/services/ui_seam.h"
+#include "win32/modal_dialog.h"
 
 namespace {
 constexpr int kBoxes[kSetupBoxes] = {IDC_SETUP_FORMAT, IDC_SETUP_TITLES, IDC_SETUP_PAGE_SETUP,
@@ -56,7 +57,7 @@ INT_PTR CALLBACK SaveOptionsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPara
     EnableWindow(GetDlgItem(dlg, IDOK), BoxMasks(dlg).Grey != kAllBoxGroups);
   };
   if (msg == WM_INITDIALOG) {
-    SetWindowLongPtrA(dlg, DWLP_USER, lParam);
+    KeepDialogRecord(dlg, lParam);
     for (int box : {IDC_SETUP_FORMAT, IDC_SETUP_TITLES, IDC_SETUP_COLORS})
       CheckDlgButton(dlg, box, BST_CHECKED);
     for (int box : {IDC_SETUP_PAGE_SETUP, IDC_SETUP_PRINT_SETUP})
@@ -74,7 +75,7 @@ INT_PTR CALLBACK SaveOptionsProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lPara
     case IDOK: {
       const GroupMasks masks = BoxMasks(dlg);
       if (masks.Grey == kAllBoxGroups) return TRUE;
-      *reinterpret_cast<GroupMasks*>(GetWindowLongPtrA(dlg, DWLP_USER)) = masks;
+      *DialogRecord<GroupMasks>(dlg) = masks;
       EndDialog(dlg, 1);
       return TRUE;
     }
@@ -118,7 +119,7 @@ bool TakeSetupName(HWND dlg, NamedSetupState& state) {
 INT_PTR CALLBACK SaveSetupProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto enableSave = [dlg] { EnableWindow(GetDlgItem(dlg, IDOK), BoxMasks(dlg).Set != 0); };
   if (msg == WM_INITDIALOG) {
-    SetWindowLongPtrA(dlg, DWLP_USER, lParam);
+    KeepDialogRecord(dlg, lParam);
     const auto& opening = *reinterpret_cast<NamedSetupState*>(lParam);
     gNameTyped = false;
     FillNames(GetDlgItem(dlg, IDC_SETUP_NAME), opening, true);
@@ -141,7 +142,7 @@ INT_PTR CALLBACK SaveSetupProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
   }
   switch (control) {
     case IDOK: {
-      auto* state = reinterpret_cast<NamedSetupState*>(GetWindowLongPtrA(dlg, DWLP_USER));
+      auto* state = DialogRecord<NamedSetupState>(dlg);
       if (TakeSetupName(dlg, *state)) EndDialog(dlg, 1);
       return TRUE;
     }
@@ -172,13 +173,12 @@ bool TakeListedSetup(HWND dlg, NamedSetupState& state) {
 
 INT_PTR CALLBACK LoadSetupProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_INITDIALOG) {
-    SetWindowLongPtrA(dlg, DWLP_USER, lParam);
-    FillNames(GetDlgItem(dlg, IDC_SETUP_NAME), *reinterpret_cast<NamedSetupState*>(lParam),
-              false);
+    KeepDialogRecord(dlg, lParam);
+    FillNames(GetDlgItem(dlg, IDC_SETUP_NAME), *reinterpret_cast<NamedSetupState*>(lParam), false);
     return TRUE;
   }
   if (msg != WM_COMMAND) return FALSE;
-  auto& state = *reinterpret_cast<NamedSetupState*>(GetWindowLongPtrA(dlg, DWLP_USER));
+  auto& state = *DialogRecord<NamedSetupState>(dlg);
   const bool doubleClick = LOWORD(wParam) == IDC_SETUP_NAME && HIWORD(wParam) == LBN_DBLCLK;
   switch (doubleClick ? IDOK : LOWORD(wParam)) {
     case IDOK:
@@ -191,16 +191,13 @@ INT_PTR CALLBACK LoadSetupProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
 }  // namespace
 
 bool SaveOptionsDialog(HWND owner, GroupMasks* masks) {
-  return DialogBoxParamA(ProgramInstance(), "SaveOptions", owner, SaveOptionsProc,
-                         reinterpret_cast<LPARAM>(masks)) == 1;
+  return RunModalDialog(ProgramInstance(), "SaveOptions", owner, SaveOptionsProc, masks) == 1;
 }
 
 bool SaveSetupDialog(HWND owner, NamedSetupState& state) {
-  return DialogBoxParamA(ProgramInstance(), "SaveSetup", owner, SaveSetupProc,
-                         reinterpret_cast<LPARAM>(&state)) == 1;
+  return RunModalDialog(ProgramInstance(), "SaveSetup", owner, SaveSetupProc, &state) == 1;
 }
 
 bool LoadSetupDialog(HWND owner, NamedSetupState& state) {
-  return DialogBoxParamA(ProgramInstance(), "LoadSetup", owner, LoadSetupProc,
-                         reinterpret_cast<LPARAM>(&state)) == 1;
+  return RunModalDialog(ProgramInstance(), "LoadSetup", owner, LoadSetupProc, &state) == 1;
 }

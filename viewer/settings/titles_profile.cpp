@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "viewer/settings/profile_store.h"
+#include "viewer/settings/program_profile.h"
 
 namespace {
 constexpr int kTitleChars = 512;

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "viewer/settings/memory_profile.h"
+#include "common/memory_profile.h"
+#include "viewer/settings/program_profile.h"
 
 namespace {
 struct Titles {

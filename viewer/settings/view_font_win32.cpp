@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "common/text_copy.h"
+#include "win32/screen_resolution.h"
 
 LOGFONTA ViewLogFont(const ViewOptions& options, LONG height) {
   const FontDetails& d = options.FontDetail;
@@ -25,10 +26,8 @@ LOGFONTA ViewLogFont(const ViewOptions& options, LONG height) {
 }
 
 bool ChooseViewFont(HWND owner, ViewOptions& options) {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  LOGFONTA lf = ViewLogFont(options, PointSizeToHeight(options.FontSize, dpi));
+  LOGFONTA lf =
+      ViewLogFont(options, PointSizeToHeight(options.FontSize, ScreenPixelsPerInchY(nullptr)));
 
   CHOOSEFONTA cf = {};
   cf.lStructSize = sizeof cf;

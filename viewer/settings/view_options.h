@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "common/font_height.h"
+#include "common/screen_rect.h"
 #include "viewer/buffer/format_flags.h"
 
 // Profile group mask (also stored as "SaveOptions").
@@ -17,11 +19,6 @@ constexpr int SAVE_PRINT_SHADES = 0x200;
 
 constexpr int32_t kUseDefault = static_cast<int32_t>(0x80000000);  // CW_USEDEFAULT
 constexpr int kFontNameChars = 31;
-
-// A rectangle in screen coordinates.
-struct ScreenRect {
-  int32_t Left, Top, Right, Bottom;
-};
 
 struct WindowPos {
   int32_t Left = kUseDefault;
@@ -52,8 +49,7 @@ struct FontDetails {
 // The view font's character height (negative) for a point size at `dpiY`
 // pixels per inch, on the screen and on the printer; sizes below 1 count as 10.
 inline int PointSizeToHeight(int pointSize, int dpiY) {
-  if (pointSize < 1) pointSize = 10;
-  return (-35 - dpiY * pointSize) / 72;
+  return PointsToHeightRounded(pointSize < 1 ? 10 : pointSize, dpiY);
 }
 
 struct ViewOptions {

@@ -1,4 +1,4 @@
-#include "viewer/settings/memory_profile.h"
+#include "common/memory_profile.h"
 
 #include <sstream>
 #include <strings.h>

@@ -1,10 +1,10 @@
-#include "viewer/services/field_validators.h"
+#include "win32/field_validators.h"
 
 #include <cstdio>
 
 #include "common/auto_base_number.h"
 #include "common/decimal_number.h"
-#include "viewer/services/ui_seam.h"
+#include "win32/message_report.h"
 
 namespace {
 constexpr int kFieldChars = 128;

@@ -1,6 +1,7 @@
-// The one seam through which the text viewer reads and writes its profile
-// file. The program binds it to the platform's private-profile calls on
-// ProfilePath; tests bind it to an in-memory file.
+// The one seam through which a program reads and writes a profile file
+// (sections of keys with text values). The programs bind it to the
+// platform's private-profile calls on a file (win32/profile_store_win32.h);
+// tests bind it to an in-memory file (common/memory_profile.h).
 #pragma once
 #include <cstdint>
 
@@ -19,6 +20,9 @@ class ProfileStore {
   // the start of the value (0 for an empty or non-numeric value).
   int GetInt(const char* section, const char* key, int def);
   bool WriteInt(const char* section, const char* key, long long value);
+  // A number as exactly five decimal digits ("00001"): value modulo 100000,
+  // negative values taken as unsigned.
+  bool WriteFiveDigits(const char* section, const char* key, int value);
 };
 
 // The decimal number at the start of text: leading blanks, an optional sign,
@@ -26,7 +30,3 @@ class ProfileStore {
 // range (flag words keep their low 32 bits), ParseProfileInt at the int32 one.
 int64_t ParseProfileNumber(const char* text);
 int ParseProfileInt(const char* text);
-
-// The store the program uses (set once at start-up).
-ProfileStore& Profile();
-void SetProfileStore(ProfileStore* store);

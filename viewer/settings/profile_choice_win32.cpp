@@ -1,21 +1,10 @@
-#include "viewer/settings/profile_store_win32.h"
+#include "viewer/settings/profile_choice_win32.h"
 
 #include <windows.h>
 
 #include "common/text_copy.h"
 #include "viewer/settings/profile_groups.h"
 #include "viewer/settings/view_options.h"
-
-int Win32ProfileStore::GetString(const char* section, const char* key, const char* def, char* buf,
-                                 int size) {
-  if (size <= 0) return 0;
-  return static_cast<int>(GetPrivateProfileStringA(
-      section, key, def ? def : "", buf, static_cast<DWORD>(size), gSetupSettings.ProfilePath));
-}
-
-bool Win32ProfileStore::WriteString(const char* section, const char* key, const char* value) {
-  return WritePrivateProfileStringA(section, key, value, gSetupSettings.ProfilePath) != FALSE;
-}
 
 namespace {
 bool FindFile(const char* name, char* fullPath) {

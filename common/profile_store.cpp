@@ -1,11 +1,10 @@
-#include "viewer/settings/profile_store.h"
+#include "common/profile_store.h"
 
 #include <climits>
 #include <cstdio>
 #include <cstring>
 
 namespace {
-ProfileStore* gStore = nullptr;
 constexpr char kMissing[] = "\x01missing\x01";
 }  // namespace
 
@@ -42,5 +41,8 @@ bool ProfileStore::WriteInt(const char* section, const char* key, long long valu
   return WriteString(section, key, buf);
 }
 
-ProfileStore& Profile() { return *gStore; }
-void SetProfileStore(ProfileStore* store) { gStore = store; }
+bool ProfileStore::WriteFiveDigits(const char* section, const char* key, int value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%05u", static_cast<unsigned>(value) % 100000u);
+  return WriteString(section, key, text);
+}

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "viewer/settings/profile_store.h"
+#include "common/profile_store.h"
 
 class MemoryProfile : public ProfileStore {
  public:

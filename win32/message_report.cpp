@@ -1,0 +1,9 @@
+#include "win32/message_report.h"
+
+int(WINAPI* gMessageBox)(HWND, LPCSTR, LPCSTR, UINT) = MessageBoxA;
+BOOL(WINAPI* gMessageBeep)(UINT) = MessageBeep;
+
+int ReportMessage(HWND owner, const char* text, const char* caption, UINT type) {
+  gMessageBeep(type & MB_ICONMASK);
+  return gMessageBox(owner, text, caption, type);
+}
