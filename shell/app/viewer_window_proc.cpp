@@ -14,6 +14,7 @@
 #include "shell/app/viewer_windows.h"
 #include "shell/resources/shell_ids.h"
 #include "viewers/contract/viewer_messages.h"
+#include "win32/paint_message.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ void OnSize(const ViewerRecord* record, int width, int height) {
   if (record->ButtonBar) MoveWindow(record->ButtonBar, 0, 0, width, kButtonBarHeight, TRUE);
 }
 
-void PaintDivider(HWND window, HDC dc) {
+void PaintDivider(HWND window, HDC dc, const RECT&) {
   RECT r;
   GetClientRect(window, &r);
   HGDIOBJ old = SelectObject(dc, GetStockObject(BLACK_PEN));
@@ -88,13 +89,8 @@ LRESULT CALLBACK ZRWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   switch (message) {
     case WM_CREATE: return AttachViewerRecord(window) ? 0 : -1;
     case WM_SIZE: OnSize(record, LOWORD(lParam), HIWORD(lParam)); return 0;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window, &ps);
-      PaintDivider(window, dc);
-      EndPaint(window, &ps);
-      return 0;
-    }
+    case WM_PAINT:
+    case WM_PRINTCLIENT: return OnPaintMessage(window, message, wParam, PaintDivider);
     case WM_DROPFILES: OnDrop(window, reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_COMMAND:
       if (record && record->HelpPending) {

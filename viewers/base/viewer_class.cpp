@@ -1,12 +1,10 @@
 #include "viewers/base/viewer_class.h"
 
+#include "win32/window_class.h"
+
 bool RegisterViewerClass(HINSTANCE dll, const char* className, WNDPROC proc) {
-  WNDCLASSA wc{};
+  WNDCLASSA wc = WindowClass(className, proc, dll);
   wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-  wc.lpfnWndProc = proc;
   wc.cbWndExtra = sizeof(LONG);  // the ViewerWindow pointer
-  wc.hInstance = dll;
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.lpszClassName = className;
-  return RegisterClassA(&wc) != 0;
+  return RegisterWindowClass(wc);
 }

@@ -2,6 +2,7 @@
 
 #include "common/text_copy.h"
 #include "viewers/base/viewer_parent.h"
+#include "win32/paint_message.h"
 
 namespace {
 constexpr int kObjectIndex = 0;  // window bytes: the ViewerWindow pointer
@@ -41,19 +42,11 @@ LRESULT Refusal(UINT msg) { return msg == ZV_FIND ? kFindNoMatch : 0; }
 LRESULT OnMessage(ViewerWindow& w, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (InContract(msg)) return OnContractMessage(w, msg, wParam, lParam);
   switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(w.Window(), &ps);
-      w.Paint(dc, ps.rcPaint);
-      EndPaint(w.Window(), &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT: {
-      RECT r;
-      GetClientRect(w.Window(), &r);
-      w.Paint(reinterpret_cast<HDC>(wParam), r);
-      return 0;
-    }
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+      return OnPaintMessage(w.Window(), msg, wParam, [](HWND window, HDC dc, const RECT& area) {
+        ViewerWindowOf(window)->Paint(dc, area);
+      });
     case WM_ERASEBKGND: return 1;  // Paint fills every pixel
   }
   LRESULT result = 0;
