@@ -23,6 +23,11 @@ std::string HeadingRightText(const std::string& dateTime, bool pageNumbers, int 
   return text + number;
 }
 
+int32_t HeadingLines(const PrintPlan& plan) {
+  const bool right = !plan.HeadingRight.empty() || (plan.Options & PO_PAGE_NUMBER);
+  return plan.HeadingLeft.empty() && !right ? 0 : 2;
+}
+
 namespace {
 constexpr char kFormFeed = '\f';
 
@@ -80,7 +85,7 @@ class Composer {
     const std::string& left = plan_.HeadingLeft;
     const std::string right =
         HeadingRightText(plan_.HeadingRight, plan_.Options & PO_PAGE_NUMBER, page_);
-    if (left.empty() && right.empty()) return;
+    if (HeadingLines(plan_) == 0) return;
     if (printed_) {
       if (!left.empty()) sink_.DrawText(g_.Left, y_, left, PrintColors::kNormal);
       if (!right.empty()) {
@@ -89,7 +94,7 @@ class Composer {
         sink_.DrawText(g_.Left + g_.CharWidth * columns, y_, right, PrintColors::kNormal);
       }
     }
-    y_ += 2 * g_.LineHeight;
+    y_ += HeadingLines(plan_) * g_.LineHeight;
   }
 
   void Titles() {

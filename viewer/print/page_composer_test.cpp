@@ -230,7 +230,7 @@ TEST(PageGeometry, MarginsAndTheFontGiveThePage) {
   EXPECT_EQ(g.UsableWidth, 2400 - 225);
   EXPECT_EQ(g.Bottom, 3300 - 150);
   EXPECT_EQ(g.CharsPerLine, 87);
-  EXPECT_TRUE(MarginsLeaveRoom(g));
+  EXPECT_TRUE(MarginsLeaveRoom(g, 2));
   EXPECT_EQ(ComputePageGeometry({3300, 2400, 300, 300, 50, 25}, PageMargins{}, 132).CharsPerLine,
             132);
   // A page too small for the font is taken as 50 lines by 60 characters.
@@ -238,6 +238,16 @@ TEST(PageGeometry, MarginsAndTheFontGiveThePage) {
   EXPECT_EQ(g.Bottom, 2500);
   EXPECT_EQ(g.UsableWidth, 1500);
   EXPECT_FALSE(MarginsLeaveRoom(
-      ComputePageGeometry({3300, 2400, 300, 300, 50, 25}, PageMargins{500, 0, 0, 599}, 0)));
+      ComputePageGeometry({3300, 2400, 300, 300, 50, 25}, PageMargins{500, 0, 0, 599}, 0), 0));
+  // Five inches at the top and at the bottom of an eleven-inch page: the
+  // bottom limit is a third of an inch down, above the first body line.
+  g = ComputePageGeometry({3300, 2400, 300, 300, 50, 25}, PageMargins{500, 0, 0, 500}, 0);
+  EXPECT_GE(g.Bottom, 3 * g.LineHeight);
+  EXPECT_FALSE(MarginsLeaveRoom(g, 0));
+  g = ComputePageGeometry({3300, 2400, 300, 300, 50, 25}, PageMargins{100, 0, 0, 100}, 0);
+  EXPECT_TRUE(MarginsLeaveRoom(g, 2));
+  g.Top = g.Bottom - 2 * g.LineHeight;  // room for the heading, none for a line after it
+  EXPECT_TRUE(MarginsLeaveRoom(g, 0));
+  EXPECT_FALSE(MarginsLeaveRoom(g, 2));
 }
 }  // namespace
