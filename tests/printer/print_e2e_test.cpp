@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -191,4 +192,71 @@ TEST(PrintE2E, DdePrintsTheFileAndItsTags) {
   ASSERT_TRUE(keepJob("dde-tags.ps")) << "the tagged lines were not printed";
   EXPECT_EQ(client("[Exit]"), 0);
   EXPECT_EQ(tarvo.WaitForExit(), 0);
+}
+
+namespace {
+// A viewer started with /D on a file of its own, and TARVODDE.EXE beside it;
+// the job's file is the one TARVO_PRINT_OUT names in the test's environment.
+class DdeDrivenPrint : public ::testing::Test {
+ protected:
+  void Start(const std::string& text, const char* job) {
+    CreateDirectoryA(outWindows_.c_str(), nullptr);
+    job_ = outWindows_ + "\\" + job;
+    DeleteFileA(job_.c_str());
+    ASSERT_TRUE(CopyFileA(WinePathOf(TARVO_EXE_UNIX_PATH).c_str(), exe_.c_str(), FALSE));
+    dir_.Write("TARVO.INI", "[Tarvo Setup]\nMasterProfile=1\n[Page Setup]\nPrintOptions=256\n");
+    dir_.Write("script.txt", text);
+    tarvo_ = std::make_unique<ProgramUnderTest>(exe_, "/D script.txt", dir_.path());
+    main_ = tarvo_->WaitForWindow("TARVO");
+    ASSERT_NE(main_, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return WindowText(main_) == "Tarvo - script.txt"; }));
+  }
+  int Client(const char* execute) {
+    ProgramUnderTest tarvodde(BuiltProgram("TARVODDE.EXE"), execute, dir_.path());
+    return tarvodde.WaitForExit(60000);
+  }
+  // The pages of the job once its trailer has come through the pipe.
+  int PrintedPages() const {
+    std::string ps;
+    WaitFor([&] { return (ps = ReadFileText(job_)).find("%%EOF") != std::string::npos; }, 60000);
+    int pages = 0;
+    for (size_t at = 0; (at = ps.find("%%Page:", at)) != std::string::npos; ++at) ++pages;
+    return pages;
+  }
+
+  TempFolder dir_;
+  const std::string exe_ = dir_.path() + "\\TARVO.EXE";
+  const std::string outWindows_ = WinePathOf(TARVO_PRINT_UNIX_DIR);
+  std::string job_;
+  std::unique_ptr<ProgramUnderTest> tarvo_;
+  HWND main_ = nullptr;
+};
+}  // namespace
+
+// The README's example: the tagged line of the selection prints, then the
+// viewer ends.
+TEST_F(DdeDrivenPrint, TheReadmeScriptPrintsTheTagsAndEndsTheViewer) {
+  Start("fine\r\nan error here\r\nfine again\r\nanother error\r\n", "readme.ps");
+  ASSERT_EQ(Client("[Find error All]"), 0);  // the user's tags
+  EXPECT_EQ(Client("[Find error Top][Print Tags][Exit]"), 0);
+  EXPECT_EQ(tarvo_->WaitForExit(60000), 0) << "the viewer still runs";
+  EXPECT_EQ(PrintedPages(), 1);
+}
+
+// While a job runs, DDE commands that would start another or close the
+// window are not processed, and a close waits until the job has ended.
+TEST_F(DdeDrivenPrint, AJobRunsAloneAndACloseWaitsForIt) {
+  constexpr int kPages = 1000;
+  std::string text;
+  for (int page = 1; page <= kPages; ++page)
+    text += (page > 1 ? "\fpage " : "page ") + std::to_string(page) + "\r\n";
+  Start(text, "alone.ps");
+  ASSERT_EQ(Client("[Print]"), 0);
+  ASSERT_TRUE(WaitFor([&] { return FindWindowA(nullptr, "Printing File") != nullptr; }, 20000));
+  EXPECT_EQ(Client("[Print]"), 1);
+  EXPECT_EQ(Client("[Exit]"), 1);
+  ASSERT_NE(FindWindowA(nullptr, "Printing File"), nullptr) << "the job ended too soon to tell";
+  PostMessageA(main_, WM_CLOSE, 0, 0);
+  EXPECT_EQ(tarvo_->WaitForExit(120000), 0);
+  EXPECT_EQ(PrintedPages(), kPages);
 }

@@ -16,6 +16,7 @@
 #include "viewer/print/print_device_win32.h"
 #include "viewer/print/print_sink_win32.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/services/print_job_guard.h"
 #include "viewer/services/ui_seam.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/page_setup.h"
@@ -149,6 +150,7 @@ void ReportEnd(const PrintResult& result, int spoolerError) {
 }  // namespace
 
 int PrintJob(HWND owner, const PrintRequest& request) {
+  const PrintJobGuard alone(owner);
   FileRef file = gFile;
   file.Flen = QueryFileSize(file.Path);
   if (std::max<FileOffset>(request.RangeStart, 0) >= file.Flen) return 0;
