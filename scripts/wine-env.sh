@@ -85,13 +85,13 @@ tarvo_make_bare_prefix() {
 # that TARVO_PRINT_OUT names.
 tarvo_add_test_printer() {
   local program="$tarvo_build_dir/bin/add_test_printer.exe"
-  [ -f "$WINEPREFIX/.tarvo-printer" ] || [ ! -f "$program" ] && return 0
+  [ -f "$WINEPREFIX/.tarvo-test-printer" ] || [ ! -f "$program" ] && return 0
   flock -o "$WINEPREFIX.lock" bash -c '
-    [ -f "$WINEPREFIX/.tarvo-printer" ] && exit 0
+    [ -f "$WINEPREFIX/.tarvo-test-printer" ] && exit 0
     mkdir -p "$WINEPREFIX/drive_c/tarvo"
     cp "$3" "$WINEPREFIX/drive_c/tarvo/TARVOTST.PPD"
     "$1" "$4" "C:\\tarvo\\TARVOTST.PPD" </dev/null || exit 1
     "$2" -w
-    touch "$WINEPREFIX/.tarvo-printer"
+    touch "$WINEPREFIX/.tarvo-test-printer"
   ' _ "$tarvo_wine" "$tarvo_wineserver" "$tarvo_scripts_dir/../tests/printer/test_printer.ppd" "$program"
 }

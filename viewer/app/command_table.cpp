@@ -12,6 +12,7 @@
 #include "viewer/print/printer_blocks_win32.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/services/help.h"
+#include "viewer/services/print_job_guard.h"
 #include "viewer/settings/page_setup_dialog.h"
 #include "viewer/settings/view_font_win32.h"
 #include "viewer/settings/view_options.h"
@@ -32,11 +33,11 @@ constexpr CommandRow kCommands[] = {
   // File
   {IDM_OPEN,           [](HWND h, int) { RunOpenDialog(h); },             R::Always,    nullptr},
   {IDM_CLOSE,          [](HWND h, int) { CloseFile(h); },                 R::NeedsFile, nullptr},
-  {IDM_PRINT,          PrintWithViewFont,                                 R::NeedsFile, nullptr},
-  {IDM_PRINT_PAGE,     PrintWithViewFont,                                 R::NeedsFile, nullptr},
-  {IDM_PRINT_TAGS,     PrintWithViewFont,                                 R::NeedsFile, nullptr},
-  {IDM_PRINT_FILE,     PrintWithViewFont,                                 R::NeedsFile, nullptr},
-  {IDM_PRINT_TAGS_NO_DIALOG, PrintWithViewFont,                           R::NeedsFile, nullptr},
+  {IDM_PRINT,          PrintWithViewFont,                                 R::StartsPrintJob, nullptr},
+  {IDM_PRINT_PAGE,     PrintWithViewFont,                                 R::StartsPrintJob, nullptr},
+  {IDM_PRINT_TAGS,     PrintWithViewFont,                                 R::StartsPrintJob, nullptr},
+  {IDM_PRINT_FILE,     PrintWithViewFont,                                 R::StartsPrintJob, nullptr},
+  {IDM_PRINT_TAGS_NO_DIALOG, PrintWithViewFont,                           R::StartsPrintJob, nullptr},
   {IDM_PAGE_SETUP,     [](HWND h, int) { PageSetupDialog(h, gPageSetup, gSetupSettings); },
                        R::Always,    nullptr},
   {IDM_PRINT_SETUP,    [](HWND h, int) { PrintSetupDialog(h); },          R::Always,    nullptr},
@@ -108,6 +109,7 @@ bool CommandAvailable(const CommandRow& row) {
   switch (row.Rule) {
     case CommandRule::Always: return true;
     case CommandRule::NeedsFile: return gFile.Path[0] != '\0';
+    case CommandRule::StartsPrintJob: return gFile.Path[0] != '\0' && !PrintJobRunning();
     case CommandRule::WritesProfile: return !gSetupSettings.ProfileReadOnly;
     case CommandRule::Unbuilt: return false;
   }

@@ -9,9 +9,10 @@
 
 enum class CommandRule {
   Always,
-  NeedsFile,        // nothing to act on without an open file
-  WritesProfile,    // saves into the profile: not while it is read-only
-  Unbuilt,          // its subsystem is not part of this build: always greyed
+  NeedsFile,       // nothing to act on without an open file
+  StartsPrintJob,  // needs a file, and no other print job may be running
+  WritesProfile,   // saves into the profile: not while it is read-only
+  Unbuilt,         // its subsystem is not part of this build: always greyed
 };
 
 struct CommandRow {

@@ -117,8 +117,9 @@ TEST_F(Commands, MenuItemsAndAcceleratorsFollowTheCommandTable) {
         ASSERT_NE(row, nullptr) << "menu item " << id;
         bool greyed = (GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
         EXPECT_EQ(greyed, !(row->Run && CommandAvailable(*row))) << id << " with file " << withFile;
-        EXPECT_EQ((row->Rule == CommandRule::NeedsFile && !withFile) ||
-                      (row->Rule == CommandRule::WritesProfile && readOnly),
+        const bool needsFile =
+            row->Rule == CommandRule::NeedsFile || row->Rule == CommandRule::StartsPrintJob;
+        EXPECT_EQ((needsFile && !withFile) || (row->Rule == CommandRule::WritesProfile && readOnly),
                   greyed && row->Run)
             << id;
       }

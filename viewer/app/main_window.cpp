@@ -11,11 +11,16 @@
 #include "viewer/app/scrolling.h"
 #include "viewer/app/selection.h"
 #include "viewer/navigation/page_index_requests.h"
+#include "viewer/services/print_job_guard.h"
 #include "viewer/view/messages.h"
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CREATE: return OnCreate(hwnd, lParam);
+    case WM_CLOSE:
+      if (!PrintJobRunning()) break;
+      CloseAfterPrintJob();
+      return 0;
     case WM_DESTROY: OnDestroy(hwnd); return 0;
     case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam)); return 0;
     case WM_INITMENUPOPUP:

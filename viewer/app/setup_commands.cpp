@@ -12,9 +12,10 @@ ScreenRect WindowRect(HWND hwnd) {
   return {r.left, r.top, r.right, r.bottom};
 }
 
-// Loads a setup into the titles the main window lends, then shows it.
+// Loads a setup into the titles the main window lends, then shows it. A
+// setup without titles leaves the frozen ones as they are.
 void LoadIntoView(HWND hwnd, const char* section) {
-  if (!AllocateTitleBlocks()) return;  // no title table: nothing is loaded
+  if (!EnsureTitleBlocks()) return;  // no title table: nothing is loaded
   {
     TitleLock titles;
     if (!titles.ok()) return;
@@ -29,7 +30,8 @@ void SaveOptionsCommand(HWND hwnd) {
   if (!SaveOptionsDialog(hwnd, &masks)) return;
   const ScreenRect window = WindowRect(hwnd);
   TitleLock titles;  // without titles the list saved is empty
-  SaveOptionGroups(masks, &window, titles.ok() ? TitleBlocks{&gTitles, &gTitleText} : TitleBlocks{});
+  SaveOptionGroups(masks, &window,
+                   titles.ok() ? TitleBlocks{&gTitles, &gTitleText} : TitleBlocks{});
 }
 
 void SaveSetupCommand(HWND hwnd) {

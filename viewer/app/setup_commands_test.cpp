@@ -14,6 +14,8 @@
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/named_setups.h"
 #include "viewer/settings/view_options.h"
+#include "viewer/view/selection.h"
+#include "viewer/view/view_blocks.h"
 
 namespace {
 class SetupCommands : public MainWindowTest {
@@ -57,8 +59,7 @@ TEST_F(SetupCommands, SaveOptionsGreysKeepDeletesAndWrites) {
     EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_SETUP_PAGE_SETUP), BST_INDETERMINATE);
     EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_SETUP_COLORS), BST_CHECKED);
     // checked -> grey -> unchecked, as the platform's three-state boxes go
-    for (int box : {IDC_SETUP_FORMAT, IDC_SETUP_TITLES, IDC_SETUP_COLORS})
-      ClickButton(dialog, box);
+    for (int box : {IDC_SETUP_FORMAT, IDC_SETUP_TITLES, IDC_SETUP_COLORS}) ClickButton(dialog, box);
     ClickButton(dialog, IDC_SETUP_PRINT_SETUP);  // grey -> unchecked
     ClickButton(dialog, IDC_SETUP_PRINT_SETUP);  // -> checked
     ClickButton(dialog, IDC_SETUP_PRINT_SETUP);  // -> grey: all five grey
@@ -127,4 +128,17 @@ TEST_F(SetupCommands, LoadSetupOffersTheCurrentOneAndLoadsTheChosen) {
   EXPECT_STREQ(gNamedSetup.CurrentSetup, "Setup: alpha");
   EXPECT_EQ(gViewOptions.Format, FORMAT_RAW);
   EXPECT_EQ(gNamedSetup.LastGroupMask, SAVE_FORMAT);
+}
+
+TEST_F(SetupCommands, ASetupWithoutTitlesKeepsTheFrozenOnes) {
+  WritePrivateProfileStringA("Setup: plain", "SaveOptions", "1", profile_.c_str());
+  WritePrivateProfileStringA("Setup: plain", "Format", "1", profile_.c_str());
+  OpenNumberedLines(20);
+  gSel = {0, 2 * kNumberedLineBytes, 0, kNumberedLineBytes};
+  Command(IDM_FREEZE_TITLE);
+  ASSERT_EQ(TitleRowCount(), 2);
+  std::strcpy(gNamedSetup.CurrentSetup, "Setup: plain");
+  Command(IDM_RELOAD_SETUP);
+  EXPECT_EQ(gViewOptions.Format, FORMAT_HEX);
+  EXPECT_EQ(TitleRowCount(), 2);
 }

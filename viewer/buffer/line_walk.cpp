@@ -34,6 +34,11 @@ WalkResult WalkFormattedLines(const FileRef& file, FileOffset start, FileOffset 
       return WALK_FORMAT_FAILED;
     const int32_t count = WholeLines(lines, next + window.Size - window.Position, read);
     if (count == 0 || blocks.Lines[count].Offset <= next) return WALK_DONE;  // no progress
+    if (blocks.Tags) {
+      LineTable table{blocks.Lines, static_cast<int16_t>(blocks.LineSlots), 0, 0,
+                      static_cast<int16_t>(count)};
+      TagApplyToLines(table, *blocks.Tags);
+    }
     for (int32_t i = 0; i < count; ++i) {
       const LineEntry& line = blocks.Lines[i];
       if (!visit(line, std::string_view(blocks.Text + line.TextOffset, line.Length)))

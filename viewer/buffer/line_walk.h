@@ -9,6 +9,7 @@
 #include "viewer/buffer/file_ref.h"
 #include "viewer/buffer/formatters.h"
 #include "viewer/buffer/line_table.h"
+#include "viewer/buffer/tag_list.h"
 
 // The formatter and what it formats with.
 struct LineFormat {
@@ -19,8 +20,10 @@ struct LineFormat {
 };
 
 // The caller's blocks one pass works in: the bytes read, the line entries
-// (one slot holds the pass's end entry) and their characters. Their sizes
-// bound a pass, not the walk.
+// (at most 32767; one slot holds the pass's end entry) and their characters.
+// Their sizes bound a pass, not the walk. With a tag list, each pass puts
+// the kinds of its tags into its lines' flags, as the screen's table has
+// them.
 struct WalkBlocks {
   uint8_t* Read = nullptr;
   int32_t ReadBytes = 0;
@@ -28,6 +31,7 @@ struct WalkBlocks {
   int32_t LineSlots = 0;
   char* Text = nullptr;
   int32_t TextBytes = 0;
+  TagList* Tags = nullptr;
 };
 
 enum WalkResult { WALK_DONE, WALK_READ_FAILED, WALK_FORMAT_FAILED };

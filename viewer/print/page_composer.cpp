@@ -23,6 +23,11 @@ std::string HeadingRightText(const std::string& dateTime, bool pageNumbers, int 
   return text + number;
 }
 
+int32_t HeadingLines(const PrintPlan& plan) {
+  const bool right = !plan.HeadingRight.empty() || (plan.Options & PO_PAGE_NUMBER);
+  return plan.HeadingLeft.empty() && !right ? 0 : 2;
+}
+
 namespace {
 constexpr char kFormFeed = '\f';
 
@@ -33,9 +38,11 @@ class Composer {
 
   PrintResult Run() {
     std::optional<Pending> pending;
+    WalkBlocks blocks = source_.Blocks;
+    blocks.Tags = source_.Tags;
     const WalkResult walk = WalkFormattedLines(
-        *source_.File, plan_.Start, plan_.StopAtEnd ? plan_.End : -1, source_.Format,
-        source_.Blocks, [&](const LineEntry& line, std::string_view text) {
+        *source_.File, plan_.Start, plan_.StopAtEnd ? plan_.End : -1, source_.Format, blocks,
+        [&](const LineEntry& line, std::string_view text) {
           bool goOn = !pending || Line(*pending, line.Offset);
           pending = Pending{line.Offset, line.Flags, std::string(text)};
           return goOn;
@@ -78,17 +85,16 @@ class Composer {
     const std::string& left = plan_.HeadingLeft;
     const std::string right =
         HeadingRightText(plan_.HeadingRight, plan_.Options & PO_PAGE_NUMBER, page_);
-    if (left.empty() && right.empty()) return;
+    if (HeadingLines(plan_) == 0) return;
     if (printed_) {
       if (!left.empty()) sink_.DrawText(g_.Left, y_, left, PrintColors::kNormal);
       if (!right.empty()) {
-        int32_t columns = g_.CharWidth > 0
-                              ? (g_.UsableWidth - sink_.TextWidth(right)) / g_.CharWidth
-                              : 0;
+        int32_t columns =
+            g_.CharWidth > 0 ? (g_.UsableWidth - sink_.TextWidth(right)) / g_.CharWidth : 0;
         sink_.DrawText(g_.Left + g_.CharWidth * columns, y_, right, PrintColors::kNormal);
       }
     }
-    y_ += 2 * g_.LineHeight;
+    y_ += HeadingLines(plan_) * g_.LineHeight;
   }
 
   void Titles() {
@@ -114,18 +120,12 @@ class Composer {
 
   bool Fits() const { return y_ + g_.LineHeight <= g_.Bottom; }
 
-  bool Tagged(FileOffset from, FileOffset to) const {
-    if (!source_.Tags) return false;
-    FileOffset tag = TagNext(*source_.Tags, from - 1);
-    return tag >= 0 && tag < to;
-  }
-
   // One body line, ending before next (the next line's start). False ends
   // the job.
   bool Line(const Pending& line, FileOffset next) {
     if (sink_.Cancelled()) return Stop(PrintEnd::kCancelled);
     const bool tagsOnly = plan_.Options & PO_TAGS_ONLY;
-    const bool tagged = Tagged(line.Offset, next);
+    const bool tagged = line.Flags & LF_TAG_MASK;
     if (tagsOnly && !tagged) return true;
     const bool eject = plan_.Options & PO_EJECT_ON_FF;
     std::string_view text = line.Text;
@@ -160,7 +160,8 @@ class Composer {
   void Draw(const Pending& line, FileOffset next, std::string_view text, int32_t flags,
             bool shadeTagged) {
     const bool shadeTags = plan_.Options & PO_SHADE_TAGS;
-    const PrintColors colors = shadeTags && shadeTagged ? PrintColors::kTagged : PrintColors::kNormal;
+    const PrintColors colors =
+        shadeTags && shadeTagged ? PrintColors::kTagged : PrintColors::kNormal;
     const bool inverted = (plan_.Options & PO_SHADE_SELECTION) && plan_.SelStart >= 0 &&
                           plan_.SelEnd >= 0 && plan_.SelStart < next && line.Offset < plan_.SelEnd;
     sink_.DrawLine(g_.Left, y_, text, colors, inverted);

@@ -45,20 +45,27 @@ struct PrintSource {
 };
 
 struct PrintPlan {
-  FileOffset Start = 0;         // the first line printed is the one formatted from here
-  FileOffset End = -1;          // with StopAtEnd, a line starting here or later ends the job
+  FileOffset Start = 0;  // the first line printed is the one formatted from here
+  FileOffset End = -1;   // with StopAtEnd, a line starting here or later ends the job
   bool StopAtEnd = false;
-  FileOffset SelStart = -1;     // selection shading; -1: none
+  FileOffset SelStart = -1;  // selection shading; -1: none
   FileOffset SelEnd = -1;
-  int FirstPage = 1;            // pages before it are composed, not drawn
-  int LastPage = -1;            // -1: no limit
-  uint32_t Options = 0;         // PrintOptions with PO_TAGS_ONLY
-  std::string HeadingLeft;      // the file's name or path, or empty
-  std::string HeadingRight;     // the date and time part, built once a job
-  bool LineNotes = false;       // notes after truncated and incomplete lines
+  int FirstPage = 1;         // pages before it are composed, not drawn
+  int LastPage = -1;         // -1: no limit
+  uint32_t Options = 0;      // PrintOptions with PO_TAGS_ONLY
+  std::string HeadingLeft;   // the file's name or path, or empty
+  std::string HeadingRight;  // the date and time part, built once a job
+  bool LineNotes = false;    // notes after truncated and incomplete lines
 };
 
-enum class PrintEnd { kComplete, kReadFailed, kFormatFailed, kTitlesFillPage, kDeviceRefused, kCancelled };
+enum class PrintEnd {
+  kComplete,
+  kReadFailed,
+  kFormatFailed,
+  kTitlesFillPage,
+  kDeviceRefused,
+  kCancelled
+};
 
 struct PrintResult {
   int PagesPrinted = 0;
@@ -77,6 +84,9 @@ uint32_t JobFormatFlags(uint32_t options, uint32_t formatFlags);
 // The right part of the heading of page n: the date and time part, then
 // "Page n" with the number left-aligned in three places.
 std::string HeadingRightText(const std::string& dateTime, bool pageNumbers, int page);
+// The lines the heading takes on every page: two when it has a part, else
+// none.
+int32_t HeadingLines(const PrintPlan& plan);
 
 PrintResult ComposePages(PrintSource& source, const PrintPlan& plan, const PageGeometry& page,
                          PageSink& sink);

@@ -43,9 +43,7 @@ struct RecordingSink : PageSink {
   }
   void DrawBand(int32_t y) override { pages.back().push_back("band " + std::to_string(y)); }
   int32_t TextWidth(std::string_view text) override { return static_cast<int32_t>(text.size()); }
-  bool Cancelled() override {
-    return cancelAfterPages >= 0 && ended >= cancelAfterPages;
-  }
+  bool Cancelled() override { return cancelAfterPages >= 0 && ended >= cancelAfterPages; }
 };
 
 // Six lines of height 10 a page, 80 one-unit characters, text at x = 5.
@@ -82,8 +80,8 @@ class PageComposer : public ::testing::Test {
     PrintSource source{&file_,
                        LineFormat{FormatText, JobFormatFlags(plan.Options, formatFlags),
                                   geometry_.CharsPerLine, 8},
-                       WalkBlocks{read_.data(), 256, lines_.data(), 64, text_.data(), 4096},
-                       &tags_, titles_};
+                       WalkBlocks{read_.data(), 256, lines_.data(), 64, text_.data(), 4096}, &tags_,
+                       titles_};
     return ComposePages(source, plan, geometry_, sink_);
   }
   // Offset of the start of numbered line n.
@@ -111,9 +109,10 @@ TEST_F(PageComposer, HeadingAndTitlesComeFirstAndABareBodyStartsAtTheTopMargin) 
   EXPECT_EQ(r.PagesPrinted, 2);
   ASSERT_EQ(sink_.pages.size(), 2u);
   // The right part flush right on the character grid: 80 - 28 characters in.
-  EXPECT_EQ(sink_.pages[0], (std::vector<std::string>{"5,0=f.txt", "57,0=12/07/96  09:05 AM  Page 1  ",
-                                                      "5,20:TITLE/heading", "5,30:line 0",
-                                                      "5,40:line 1", "5,50:line 2"}));
+  EXPECT_EQ(sink_.pages[0],
+            (std::vector<std::string>{"5,0=f.txt", "57,0=12/07/96  09:05 AM  Page 1  ",
+                                      "5,20:TITLE/heading", "5,30:line 0", "5,40:line 1",
+                                      "5,50:line 2"}));
   EXPECT_EQ(sink_.pages[1].back(), "5,30:line 3");
 
   titles_.clear();
@@ -130,7 +129,7 @@ TEST_F(PageComposer, PageRangesCountFromWhereTheyStart) {
     std::string firstLine;
   } cases[] = {
       {0, 3, 4, {"skip 1", "skip 2", "print 3", "print 4"}, "5,0:line 12"},  // pages 3-4
-      {LineAt(7), 1, 1, {"print 1"}, "5,0:line 7"},                        // Print Page
+      {LineAt(7), 1, 1, {"print 1"}, "5,0:line 7"},                          // Print Page
   };
   for (const Case& c : cases) {
     sink_ = RecordingSink{};
@@ -152,6 +151,8 @@ TEST_F(PageComposer, ASelectionStopsAtItsEndAndShadingMarksTaggedAndSelectedLine
   plan.Start = LineAt(1) + 2;  // the line the selection starts in, formatted from there
   plan.End = LineAt(3);
   plan.StopAtEnd = true;
+  plan.Options = PO_SHADE_TAGS;
+  TagAdd(tags_, LineAt(7), TAG_USER);  // a tag after the selection: its last line is untagged
   Compose(Numbered(10), plan);
   EXPECT_EQ(sink_.pages, (std::vector<std::vector<std::string>>{{"5,0:ne 1", "5,10:line 2"}}));
 
@@ -162,9 +163,9 @@ TEST_F(PageComposer, ASelectionStopsAtItsEndAndShadingMarksTaggedAndSelectedLine
   shaded.SelStart = LineAt(2) + 1;
   shaded.SelEnd = LineAt(3) + 1;
   Compose(Numbered(5), shaded);
-  EXPECT_EQ(sink_.pages[0], (std::vector<std::string>{"5,0:line 0", "5,10:line 1/tagged",
-                                                      "5,20:line 2/inverted",
-                                                      "5,30:line 3/inverted", "5,40:line 4"}));
+  EXPECT_EQ(sink_.pages[0],
+            (std::vector<std::string>{"5,0:line 0", "5,10:line 1/tagged", "5,20:line 2/inverted",
+                                      "5,30:line 3/inverted", "5,40:line 4"}));
 }
 
 TEST_F(PageComposer, FormFeedsEjectPagesWhenAsked) {
@@ -197,8 +198,9 @@ TEST_F(PageComposer, NotesFollowCutLinesAndTheJobEndsAsItMust) {
   plan.Options = PO_SHADE_TAGS;
   PrintResult r = Compose(std::string(30, 'x') + "\r\n", plan);  // cut at 10 characters
   EXPECT_EQ(r.End, PrintEnd::kComplete);
-  EXPECT_EQ(sink_.pages, (std::vector<std::vector<std::string>>{
-                             {"5,0:xxxxxxxxxx", "17,0= [Truncated...]/comment"}}));
+  EXPECT_EQ(
+      sink_.pages,
+      (std::vector<std::vector<std::string>>{{"5,0:xxxxxxxxxx", "17,0= [Truncated...]/comment"}}));
 
   sink_ = RecordingSink{};
   sink_.cancelAfterPages = 1;
@@ -221,19 +223,31 @@ TEST(PageGeometry, MarginsAndTheFontGiveThePage) {
   EXPECT_EQ(MulDivRound(-7, 3, 2), -11);  // and away from zero below
   EXPECT_EQ(MulDivRound(1, 1, 0), -1);
 
-  PageGeometry g = ComputePageGeometry({3300, 2400, 300, 300, 50, 25}, PageMargins{10, 50, 25, 40}, 0);
+  PageGeometry g =
+      ComputePageGeometry({3300, 2400, 300, 300, 50, 25}, PageMargins{10, 50, 25, 40}, 0);
   EXPECT_EQ(g.Left, 150);
   EXPECT_EQ(g.Top, 30);
   EXPECT_EQ(g.UsableWidth, 2400 - 225);
   EXPECT_EQ(g.Bottom, 3300 - 150);
   EXPECT_EQ(g.CharsPerLine, 87);
-  EXPECT_TRUE(MarginsLeaveRoom(g));
-  EXPECT_EQ(ComputePageGeometry({3300, 2400, 300, 300, 50, 25}, PageMargins{}, 132).CharsPerLine, 132);
+  EXPECT_TRUE(MarginsLeaveRoom(g, 2));
+  EXPECT_EQ(ComputePageGeometry({3300, 2400, 300, 300, 50, 25}, PageMargins{}, 132).CharsPerLine,
+            132);
   // A page too small for the font is taken as 50 lines by 60 characters.
   g = ComputePageGeometry({60, 30, 300, 300, 50, 25}, PageMargins{0, 0, 0, 0}, 0);
   EXPECT_EQ(g.Bottom, 2500);
   EXPECT_EQ(g.UsableWidth, 1500);
-  EXPECT_FALSE(MarginsLeaveRoom(ComputePageGeometry({3300, 2400, 300, 300, 50, 25},
-                                                    PageMargins{500, 0, 0, 599}, 0)));
+  EXPECT_FALSE(MarginsLeaveRoom(
+      ComputePageGeometry({3300, 2400, 300, 300, 50, 25}, PageMargins{500, 0, 0, 599}, 0), 0));
+  // Five inches at the top and at the bottom of an eleven-inch page: the
+  // bottom limit is a third of an inch down, above the first body line.
+  g = ComputePageGeometry({3300, 2400, 300, 300, 50, 25}, PageMargins{500, 0, 0, 500}, 0);
+  EXPECT_GE(g.Bottom, 3 * g.LineHeight);
+  EXPECT_FALSE(MarginsLeaveRoom(g, 0));
+  g = ComputePageGeometry({3300, 2400, 300, 300, 50, 25}, PageMargins{100, 0, 0, 100}, 0);
+  EXPECT_TRUE(MarginsLeaveRoom(g, 2));
+  g.Top = g.Bottom - 2 * g.LineHeight;  // room for the heading, none for a line after it
+  EXPECT_TRUE(MarginsLeaveRoom(g, 0));
+  EXPECT_FALSE(MarginsLeaveRoom(g, 2));
 }
 }  // namespace

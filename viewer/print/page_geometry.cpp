@@ -23,10 +23,14 @@ PageGeometry ComputePageGeometry(DeviceMetrics d, const PageMargins& m, int32_t 
   g.Top = MulDivRound(d.DpiY, m.Top, 100);
   g.UsableWidth = d.Width - MulDivRound(d.DpiX, m.Left + m.Right, 100);
   g.Bottom = d.Height - MulDivRound(d.DpiY, m.Top + m.Bottom, 100);
-  g.CharsPerLine = fixedLength > 0 ? fixedLength : d.CharWidth > 0 ? g.UsableWidth / d.CharWidth : 0;
+  g.CharsPerLine = fixedLength > 0   ? fixedLength
+                   : d.CharWidth > 0 ? g.UsableWidth / d.CharWidth
+                                     : 0;
   return g;
 }
 
-bool MarginsLeaveRoom(const PageGeometry& g) {
-  return g.Bottom >= 3 * g.LineHeight && g.UsableWidth >= 3 * g.LineHeight;
+bool MarginsLeaveRoom(const PageGeometry& g, int32_t headingLines) {
+  const int64_t firstBodyLineEnd = int64_t{g.Top} + int64_t{headingLines + 1} * g.LineHeight;
+  return g.Bottom >= 3 * g.LineHeight && g.UsableWidth >= 3 * g.LineHeight &&
+         firstBodyLineEnd <= g.Bottom;
 }

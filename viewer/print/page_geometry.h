@@ -30,5 +30,6 @@ int32_t MulDivRound(int32_t a, int32_t b, int32_t c);
 // takes what fits the usable width).
 PageGeometry ComputePageGeometry(DeviceMetrics device, const PageMargins& margins,
                                  int32_t fixedLength);
-// Margins that leave less than three lines of height or width print nothing.
-bool MarginsLeaveRoom(const PageGeometry& g);
+// Margins that leave less than three lines of height or width, or no room
+// for a body line below a heading of headingLines lines, print nothing.
+bool MarginsLeaveRoom(const PageGeometry& g, int32_t headingLines);

@@ -13,7 +13,9 @@ namespace {
 bool gAbort = false;
 HWND gProgress = nullptr;
 
-void Tell(HWND owner, const char* text) { ReportMessage(owner, text, kProgramCaption, MB_OK | MB_ICONHAND); }
+void Tell(HWND owner, const char* text) {
+  ReportMessage(owner, text, kProgramCaption, MB_OK | MB_ICONHAND);
+}
 
 INT_PTR CALLBACK AbortDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
   switch (msg) {
@@ -51,11 +53,30 @@ HDC DeviceFromStoredSetup() {
   return dc;
 }
 
+// The stored printer cannot be opened: says which it is and offers the
+// set-up form of the print dialog. True when the user chose a printer there
+// and it opens.
+bool OfferAnotherPrinter(HWND owner, const PrinterNameTexts& stored, PrintDevice& device) {
+  char text[2 * MAX_PATH + 160];
+  std::snprintf(text, sizeof text,
+                "The printer of the print setup, %s on %s, cannot be opened.\n\n"
+                "Choose a printer for this print?",
+                stored.Device, stored.Port);
+  if (ReportMessage(owner, text, kProgramCaption, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+    return false;
+  if (!PrintSetupDialog(owner)) return false;
+  if ((device.Dc = DeviceFromStoredSetup())) return true;
+  Tell(owner, "The chosen printer cannot be opened either.");
+  return false;
+}
+
 // The device context from the print dialog, or from the stored set-up (the
 // default printer when none is stored) without it.
 bool ChoosePrinter(HWND owner, bool noDialog, bool selection, int first, int last,
                    PrintDevice& device) {
-  if (noDialog && (device.Dc = DeviceFromStoredSetup())) return true;
+  PrinterNameTexts stored;
+  if (noDialog && CurrentPrinterBlocks().DevMode && PrinterNames(&stored))
+    return (device.Dc = DeviceFromStoredSetup()) || OfferAnotherPrinter(owner, stored, device);
   PrinterBlocks& blocks = CurrentPrinterBlocks();
   PRINTDLGA pd = {};
   pd.lStructSize = sizeof pd;
@@ -66,8 +87,9 @@ bool ChoosePrinter(HWND owner, bool noDialog, bool selection, int first, int las
   pd.nMaxPage = 65535;
   pd.nFromPage = first > 0 ? static_cast<WORD>(first) : 0xFFFF;  // 0xFFFF: an empty field
   pd.nToPage = first > 0 && last >= 0 ? static_cast<WORD>(last) : 0xFFFF;
-  pd.Flags = noDialog ? PD_RETURNDEFAULT | PD_RETURNDC
-                      : PD_RETURNDC | PD_USEDEVMODECOPIES | (selection ? PD_SELECTION : PD_NOSELECTION);
+  pd.Flags = noDialog
+                 ? PD_RETURNDEFAULT | PD_RETURNDC
+                 : PD_RETURNDC | PD_USEDEVMODECOPIES | (selection ? PD_SELECTION : PD_NOSELECTION);
   if (noDialog) pd.hDevMode = pd.hDevNames = nullptr;  // the default printer fills the set-up
   const bool chosen = PrintDlgA(&pd) != FALSE;
   if (noDialog && !chosen) {
@@ -128,7 +150,8 @@ PrintDevice OpenPrintJob(HWND owner, const char* documentName, bool noDialog, bo
   const char* failure = nullptr;
   if (SetAbortProc(device.Dc, AbortProc) <= 0) {
     failure = "Cannot set abort procedure!";
-  } else if (!(gProgress = CreateDialogA(ProgramInstance(), "AbortPrintDlg", owner, AbortDlgProc))) {
+  } else if (!(gProgress =
+                   CreateDialogA(ProgramInstance(), "AbortPrintDlg", owner, AbortDlgProc))) {
     failure = "Cannot create information window!";
   }
   if (failure) {

@@ -16,6 +16,7 @@
 #include "viewer/print/print_device_win32.h"
 #include "viewer/print/print_sink_win32.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/services/print_job_guard.h"
 #include "viewer/services/ui_seam.h"
 #include "viewer/settings/color_table.h"
 #include "viewer/settings/page_setup.h"
@@ -27,7 +28,9 @@ namespace {
 constexpr int32_t kJobLineEntries = 32760;
 constexpr int32_t kJobTextBytes = 65530;
 
-void Tell(const char* text, UINT icon) { ReportMessage(nullptr, text, kProgramCaption, MB_OK | icon); }
+void Tell(const char* text, UINT icon) {
+  ReportMessage(nullptr, text, kProgramCaption, MB_OK | icon);
+}
 
 // The job's three blocks, movable memory locked for the job's length.
 class JobBlocks {
@@ -47,9 +50,10 @@ class JobBlocks {
   JobBlocks& operator=(const JobBlocks&) = delete;
   bool ok() const { return pointers_[0] && pointers_[1] && pointers_[2]; }
   WalkBlocks walk() const {
-    return WalkBlocks{static_cast<uint8_t*>(pointers_[0]), kReadBlockBytes,
-                      static_cast<LineEntry*>(pointers_[1]), kJobLineEntries,
-                      static_cast<char*>(pointers_[2]), kJobTextBytes - 1};  // its last byte stays 0
+    return WalkBlocks{
+        static_cast<uint8_t*>(pointers_[0]),   kReadBlockBytes,
+        static_cast<LineEntry*>(pointers_[1]), kJobLineEntries,
+        static_cast<char*>(pointers_[2]),      kJobTextBytes - 1};  // its last byte stays 0
   }
 
  private:
@@ -133,8 +137,10 @@ void ReportEnd(const PrintResult& result, int spoolerError) {
     case PrintEnd::kCancelled: return;
     case PrintEnd::kDeviceRefused:
       if (spoolerError == SP_USERABORT || spoolerError == SP_APPABORT) return;
-      if (spoolerError == SP_OUTOFMEMORY) return Tell("Not enough memory for spooling.", MB_ICONEXCLAMATION);
-      if (spoolerError == SP_OUTOFDISK) return Tell("Not enough disk space for spooling.", MB_ICONEXCLAMATION);
+      if (spoolerError == SP_OUTOFMEMORY)
+        return Tell("Not enough memory for spooling.", MB_ICONEXCLAMATION);
+      if (spoolerError == SP_OUTOFDISK)
+        return Tell("Not enough disk space for spooling.", MB_ICONEXCLAMATION);
       return Tell("Printing error occurred.", MB_ICONEXCLAMATION);
     case PrintEnd::kComplete:
       if (result.PagesPrinted == 0) Tell("Nothing was printed.", MB_ICONEXCLAMATION);
@@ -144,6 +150,7 @@ void ReportEnd(const PrintResult& result, int spoolerError) {
 }  // namespace
 
 int PrintJob(HWND owner, const PrintRequest& request) {
+  const PrintJobGuard alone(owner);
   FileRef file = gFile;
   file.Flen = QueryFileSize(file.Path);
   if (std::max<FileOffset>(request.RangeStart, 0) >= file.Flen) return 0;
@@ -159,9 +166,12 @@ int PrintJob(HWND owner, const PrintRequest& request) {
   HGDIOBJ oldFont = SelectObject(device.Dc, font);
   TEXTMETRICA tm = {};
   GetTextMetricsA(device.Dc, &tm);
-  const DeviceMetrics metrics{GetDeviceCaps(device.Dc, VERTRES), GetDeviceCaps(device.Dc, HORZRES),
-                              GetDeviceCaps(device.Dc, LOGPIXELSX), GetDeviceCaps(device.Dc, LOGPIXELSY),
-                              tm.tmHeight, tm.tmAveCharWidth};
+  const DeviceMetrics metrics{GetDeviceCaps(device.Dc, VERTRES),
+                              GetDeviceCaps(device.Dc, HORZRES),
+                              GetDeviceCaps(device.Dc, LOGPIXELSX),
+                              GetDeviceCaps(device.Dc, LOGPIXELSY),
+                              tm.tmHeight,
+                              tm.tmAveCharWidth};
   const bool fixed = gViewOptions.CurrentFlags & FMT_FIXED_LENGTH;
   const PageGeometry page =
       ComputePageGeometry(metrics, gPageSetup.Margins, fixed ? gViewOptions.LineLength : 0);
@@ -172,7 +182,7 @@ int PrintJob(HWND owner, const PrintRequest& request) {
   {
     JobBlocks blocks;
     ViewLock view;  // the tag list
-    if (!MarginsLeaveRoom(page)) {
+    if (!MarginsLeaveRoom(page, HeadingLines(plan))) {
       Tell("Invalid page margins, nothing printed!", MB_ICONHAND);
     } else if (!blocks.ok() || !view.ok()) {
       Tell("Cannot allocate buffers!", MB_ICONHAND);

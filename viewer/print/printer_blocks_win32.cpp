@@ -19,10 +19,10 @@ PrinterBlocks gBlocks;
 uint32_t gBuiltFrom = 0;  // the record's generation the blocks were made from
 
 short* DevModeField(DEVMODEA* dm, int field) {
-  short* fields[kPrintSetupFields] = {
-      &dm->dmOrientation, &dm->dmPaperSize,   &dm->dmPaperLength,    &dm->dmPaperWidth,
-      &dm->dmScale,       &dm->dmCopies,      &dm->dmDefaultSource,  &dm->dmPrintQuality,
-      &dm->dmColor,       &dm->dmDuplex,      &dm->dmYResolution,    &dm->dmTTOption};
+  short* fields[kPrintSetupFields] = {&dm->dmOrientation,   &dm->dmPaperSize,    &dm->dmPaperLength,
+                                      &dm->dmPaperWidth,    &dm->dmScale,        &dm->dmCopies,
+                                      &dm->dmDefaultSource, &dm->dmPrintQuality, &dm->dmColor,
+                                      &dm->dmDuplex,        &dm->dmYResolution,  &dm->dmTTOption};
   return fields[field];
 }
 
@@ -144,14 +144,16 @@ bool PrinterNames(PrinterNameTexts* names) {
   return true;
 }
 
-void PrintSetupDialog(HWND owner) {
+bool PrintSetupDialog(HWND owner) {
+  const uint32_t before = gPrintSetup.Generation;
   DWORD error = RunSetupDialog(owner);
   if (error && (gBlocks.DevMode || gBlocks.DevNames)) {
     FreePrinterBlocks();  // a printer that is gone: once more on the system's default
     error = RunSetupDialog(owner);
   }
-  if (!error) return;
+  if (!error) return gPrintSetup.Generation != before;
   char text[64];
   std::snprintf(text, sizeof text, "Common dialog error: 0x%lX", static_cast<unsigned long>(error));
   ReportMessage(owner, text, kProgramCaption, MB_OK | MB_ICONHAND);
+  return false;
 }

@@ -23,5 +23,5 @@ struct PrinterNameTexts {
 };
 // The texts of the device names; false without them.
 bool PrinterNames(PrinterNameTexts* names);
-// Command 104, "P&rint Setup...".
-void PrintSetupDialog(HWND owner);
+// Command 104, "P&rint Setup...": true when a printer was chosen.
+bool PrintSetupDialog(HWND owner);

@@ -12,9 +12,7 @@
 namespace {
 bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 
-bool Is(const std::string& token, const char* word) {
-  return strcasecmp(token.c_str(), word) == 0;
-}
+bool Is(const std::string& token, const char* word) { return strcasecmp(token.c_str(), word) == 0; }
 }  // namespace
 
 DdeParse ParseDdeCommand(std::string_view text, size_t* pos, DdeCommand* command) {
@@ -78,10 +76,10 @@ DdeMeaning MeaningOf(const DdeCommand& c) {
     static constexpr struct {
       const char* word;
       int command;
-    } kDisplay[] = {{"Text", IDM_TEXT},          {"Hex", IDM_HEX},
-                    {"Raw", IDM_RAW},            {"Wrap", IDM_WRAP},
-                    {"ZoomIn", IDM_ZOOM_IN},     {"ZoomOut", IDM_ZOOM_OUT},
-                    {"ZoomReset", IDM_RESET_ZOOM}};
+    } kDisplay[] = {
+        {"Text", IDM_TEXT},           {"Hex", IDM_HEX},        {"Raw", IDM_RAW},
+        {"Wrap", IDM_WRAP},           {"ZoomIn", IDM_ZOOM_IN}, {"ZoomOut", IDM_ZOOM_OUT},
+        {"ZoomReset", IDM_RESET_ZOOM}};
     for (const auto& d : kDisplay)
       if (Is(arg, d.word)) return {A::kMenuCommand, d.command};
     return {A::kSkip};
@@ -126,9 +124,9 @@ int TakeDdeFind(const DdeCommand& c, SearchState& search) {
     std::memcpy(pattern, text.data(), static_cast<size_t>(length));
   }
   if (length <= 0) return 0;
-  search.SearchFlags = static_cast<uint16_t>((o.FromTop ? SF_FROM_TOP : 0) | (o.Hex ? SF_HEX : 0) |
-                                             (o.Case ? SF_CASE : 0) |
-                                             (o.Text || !o.Hex ? SF_TEXT : 0));
+  search.SearchFlags =
+      static_cast<uint16_t>((o.FromTop ? SF_FROM_TOP : 0) | (o.Hex ? SF_HEX : 0) |
+                            (o.Case ? SF_CASE : 0) | (o.Text || !o.Hex ? SF_TEXT : 0));
   if (o.FromTop) search.NextSearchStart = 0;
   std::memcpy(search.SearchPattern, pattern, sizeof pattern);
   search.SearchLength = length;
@@ -136,6 +134,7 @@ int TakeDdeFind(const DdeCommand& c, SearchState& search) {
 }
 
 bool DdeSetupSection(const std::string& name, char (&section)[kSetupSectionChars + 1]) {
+  if (name.empty() || static_cast<unsigned char>(name[0]) <= ' ') return false;
   const std::string full = kSetupPrefix + name;
   if (full.size() > static_cast<size_t>(kSetupSectionChars)) return false;
   std::memcpy(section, full.c_str(), full.size() + 1);

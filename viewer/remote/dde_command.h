@@ -17,11 +17,11 @@ struct DdeCommand {
 };
 
 enum class DdeParse {
-  kCommand,        // one command read
-  kDone,           // nothing but blanks left
-  kPastEnd = -3,   // the position lies beyond the text
-  kNoBracket = -4, // something other than "[" where a command should start
-  kTooMany = -5,   // a seventh token
+  kCommand,         // one command read
+  kDone,            // nothing but blanks left
+  kPastEnd = -3,    // the position lies beyond the text
+  kNoBracket = -4,  // something other than "[" where a command should start
+  kTooMany = -5,    // a seventh token
 };
 
 // Reads the command at *pos of text and moves *pos just past the character
@@ -32,9 +32,9 @@ DdeParse ParseDdeCommand(std::string_view text, size_t* pos, DdeCommand* command
 
 // What a command asks of the main window.
 enum class DdeAction {
-  kUnknown,   // unknown command word: processing stops, not processed
-  kSkip,      // a known word with an argument it does not know: ignored
-  kOpen,      // Tokens[1] is the file name
+  kUnknown,  // unknown command word: processing stops, not processed
+  kSkip,     // a known word with an argument it does not know: ignored
+  kOpen,     // Tokens[1] is the file name
   kClose,
   kPrintFile,
   kPrintPage,
@@ -44,8 +44,8 @@ enum class DdeAction {
   kMinimize,
   kMaximize,
   kRestore,
-  kFind,   // Tokens[1] the text, Tokens[2..5] the options
-  kSetup,  // Tokens[1] the setup name
+  kFind,     // Tokens[1] the text, Tokens[2..5] the options
+  kSetup,    // Tokens[1] the setup name
   kNothing,  // "DDE": accepted, no effect
 };
 
@@ -69,5 +69,6 @@ DdeFindOptions FindOptionsOf(const DdeCommand& command);
 int TakeDdeFind(const DdeCommand& command, SearchState& search);
 
 // Setup: the section of the named setup in section; false, changing
-// nothing, when the name is too long for it.
+// nothing, for a name that no setup can have (empty, beginning with a space
+// or a control character) and for one too long for it.
 bool DdeSetupSection(const std::string& name, char (&section)[kSetupSectionChars + 1]);

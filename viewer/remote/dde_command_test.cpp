@@ -38,10 +38,10 @@ TEST(DdeCommand, CommandsTokensAndQuotes) {
       {"[Find abc]x", "Find|abc] -4"},
       {"[a b c d e f]", "a|b|c|d|e|f] 1"},
       {"[a b c d e f g]", "-5"},
-      {"[Open a.txt", "Open|a.txt 1"},          // no "]": still a command
-      {"[Open \"a b", "Open|a b 1"},            // an unclosed quote runs to the end
-      {"[x\"y\" z]", "x\"y\"|z] 1"},            // a quote inside a word is a character
-      {"[\"\"]", "] 1"},                        // an empty quoted token
+      {"[Open a.txt", "Open|a.txt 1"},  // no "]": still a command
+      {"[Open \"a b", "Open|a b 1"},    // an unclosed quote runs to the end
+      {"[x\"y\" z]", "x\"y\"|z] 1"},    // a quote inside a word is a character
+      {"[\"\"]", "] 1"},                // an empty quoted token
       {"[a][b", "a] b 1"},
   };
   for (const auto& c : cases) EXPECT_EQ(Read(c.text), c.read) << c.text;
@@ -97,7 +97,9 @@ TEST(DdeCommand, FindRebuildsTheSearchOrLeavesItAlone) {
       {{"Find", "41", "hex", "text"}, IDM_FIND_NEXT, SF_HEX | SF_TEXT, "A"},
       {{"Find", std::string(40, 'x')}, IDM_FIND_NEXT, SF_TEXT, std::string(33, 'x')},
       {{"Find", std::string(66, 'a'), "Hex"}, IDM_FIND_NEXT, SF_HEX, std::string(33, '\xAA')},
-      {{"Find", std::string(67, 'b'), "Hex"}, IDM_FIND_NEXT, SF_HEX,
+      {{"Find", std::string(67, 'b'), "Hex"},
+       IDM_FIND_NEXT,
+       SF_HEX,
        std::string(32, '\xBB') + "\xB0"},  // cut to 65 digits
       {{"Find", "", "Top"}, 0, 0, ""},
       {{"Find", "0G", "Hex"}, 0, 0, ""},
@@ -117,9 +119,10 @@ TEST(DdeCommand, FindRebuildsTheSearchOrLeavesItAlone) {
   }
 }
 
-TEST(DdeCommand, ASetupNameTooLongIsRefusedNotCut) {
+TEST(DdeCommand, ASetupNameEmptyOrTooLongIsRefusedNotCut) {
   char section[kSetupSectionChars + 1] = "Setup: old";
-  EXPECT_FALSE(DdeSetupSection(std::string(57, 'n'), section));
+  for (const std::string& name : {std::string(57, 'n'), std::string(), std::string(" lead")})
+    EXPECT_FALSE(DdeSetupSection(name, section)) << '"' << name << '"';
   EXPECT_STREQ(section, "Setup: old");
   EXPECT_TRUE(DdeSetupSection(std::string(56, 'n'), section));
   EXPECT_EQ(std::string(section), "Setup: " + std::string(56, 'n'));

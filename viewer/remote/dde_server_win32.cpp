@@ -8,6 +8,7 @@
 #include "viewer/remote/dde_command.h"
 #include "viewer/remote/dde_names.h"
 #include "viewer/resources/resource_ids.h"
+#include "viewer/services/print_job_guard.h"
 #include "viewer/services/ui_seam.h"
 #include "viewer/settings/named_setups.h"
 #include "viewer/view/messages.h"
@@ -24,10 +25,17 @@ void Post(UINT msg, WPARAM wParam, LPARAM lParam = 0) {
   PostMessageA(gServer.Main, msg, wParam, lParam);
 }
 
+bool StartsJobOrCloses(DdeAction action) {
+  return action == DdeAction::kPrintFile || action == DdeAction::kPrintPage ||
+         action == DdeAction::kPrintTags || action == DdeAction::kClose ||
+         action == DdeAction::kExit;
+}
+
 // Carries out one command; false ends the transaction as not processed.
 bool Carry(const DdeCommand& c) {
   HWND main = gServer.Main;
   const DdeMeaning m = MeaningOf(c);
+  if (PrintJobRunning() && StartsJobOrCloses(m.Action)) return false;  // the job runs alone
   switch (m.Action) {
     case DdeAction::kUnknown: return false;
     case DdeAction::kSkip:

@@ -31,3 +31,8 @@ TEST(MarginUnits, FieldTextsRoundTripThroughTheStoredHundredths) {
     EXPECT_EQ(std::string(shown), c.shown) << c.typed;
   }
 }
+
+TEST(MarginUnits, AHandEditedHugeMarginConvertsWithoutOverflow) {
+  EXPECT_EQ(MarginToField(MarginUnitsFor(0), 1000000), 253316);
+  EXPECT_EQ(MarginToField(MarginUnitsFor(0), 2000000000), 506632093);
+}

@@ -38,21 +38,27 @@ bool LoadPrintSetup(const char* section) {
   ProfileStore& p = Profile();
   PrintSetup& s = gPrintSetup;
   ++s.Generation;
-  s.FieldMask = 0;
+  // Read aside first: without a stored printer the device names, whose
+  // device is this record's, stay as they were.
+  PrintSetup loaded;
   bool any = false;
   for (int i = 0; i < kPrintSetupFields; ++i) {
-    s.Fields[i] = static_cast<int16_t>(p.GetInt(section, kPrintSetupKeys[i].Key, 0));
-    if (s.Fields[i]) s.FieldMask |= kPrintSetupKeys[i].Bit;
-    any |= s.Fields[i] != 0;
+    loaded.Fields[i] = static_cast<int16_t>(p.GetInt(section, kPrintSetupKeys[i].Key, 0));
+    if (loaded.Fields[i]) loaded.FieldMask |= kPrintSetupKeys[i].Bit;
+    any |= loaded.Fields[i] != 0;
   }
-  p.GetString(section, "PrtDevice", "", s.Device, sizeof s.Device);
-  s.SpecVersion = static_cast<int16_t>(p.GetInt(section, "PrtSpecVersion", 0));
-  s.DriverVersion = static_cast<int16_t>(p.GetInt(section, "PrtDriverVersion", 0));
-  any |= s.Device[0] || s.SpecVersion || s.DriverVersion;
-  s.HasDeviceMode = any;
-  if (!any) return false;
-  p.GetString(section, "PrtDriver", "", s.Driver, sizeof s.Driver);
-  p.GetString(section, "PrtOutput", "", s.Output, sizeof s.Output);
-  s.HasDeviceNames = true;
+  p.GetString(section, "PrtDevice", "", loaded.Device, sizeof loaded.Device);
+  loaded.SpecVersion = static_cast<int16_t>(p.GetInt(section, "PrtSpecVersion", 0));
+  loaded.DriverVersion = static_cast<int16_t>(p.GetInt(section, "PrtDriverVersion", 0));
+  any |= loaded.Device[0] || loaded.SpecVersion || loaded.DriverVersion;
+  if (!any) {
+    s.HasDeviceMode = false;
+    return false;
+  }
+  p.GetString(section, "PrtDriver", "", loaded.Driver, sizeof loaded.Driver);
+  p.GetString(section, "PrtOutput", "", loaded.Output, sizeof loaded.Output);
+  loaded.HasDeviceMode = loaded.HasDeviceNames = true;
+  loaded.Generation = s.Generation;
+  s = loaded;
   return true;
 }

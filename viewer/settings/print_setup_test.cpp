@@ -48,6 +48,7 @@ TEST_F(PrintSetupTest, NoKeysMeanNoPrinterAndHalfASetupSavesHalf) {
   EXPECT_FALSE(LoadPrintSetup("Empty"));
   EXPECT_FALSE(gPrintSetup.HasDeviceMode);
   EXPECT_TRUE(gPrintSetup.HasDeviceNames) << "the device names stay as they were";
+  EXPECT_STREQ(gPrintSetup.Device, "A printer whose name runs past ") << "their device too";
 
   gPrintSetup = PrintSetup{};
   gPrintSetup.HasDeviceMode = true;

@@ -44,6 +44,10 @@ bool AllocateTitleBlocks() {
   return true;
 }
 
+bool EnsureTitleBlocks() {
+  return (gBlocks.TitleLines && gBlocks.TitleText) || AllocateTitleBlocks();
+}
+
 void FreeTitleBlocks() {
   Free(gBlocks.TitleLines);
   Free(gBlocks.TitleText);

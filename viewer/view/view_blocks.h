@@ -27,6 +27,8 @@ extern TagList gTags;  // Count persists; Entries set only while locked
 bool AllocateViewBlocks();
 // Allocates the title blocks if needed and empties the title table.
 bool AllocateTitleBlocks();
+// Makes sure the title blocks exist, keeping the titles they hold.
+bool EnsureTitleBlocks();
 void FreeTitleBlocks();
 void FreeViewBlocks();
 
