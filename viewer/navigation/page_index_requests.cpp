@@ -48,11 +48,14 @@ void ReportProgramError(const char* text) {
   PageIndexReset(gPageIndex);
 }
 
-bool MessageWaiting() { return HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0; }
+// Timers are left out: the one that drives the scan is due again at once
+// once a tick has re-armed it at its minimum, and a tick that counted it
+// would give way to itself and sleep through the next countdown.
+bool MessageWaiting() { return HIWORD(GetQueueStatus(QS_ALLINPUT & ~QS_TIMER)) != 0; }
 
 // One tick scans chunk after chunk until the scan ends, a message waits for
-// the window (input, a repaint, a sent or posted message, another timer) or
-// the timer's period has passed; a message waits at most for one stretch of
+// the window (input, a repaint, a sent or posted message) or the timer's
+// period has passed; a message waits at most for one stretch of
 // kBytesBetweenQueueChecks. A tick that gave way to a message has the timer
 // come back as soon as the window is idle again (timer messages come only
 // when no other message waits). So the index is made at the speed of the

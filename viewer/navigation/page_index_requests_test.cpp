@@ -12,6 +12,7 @@
 #include "viewer/navigation/page_index.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/services/ui_seam.h"
+#include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
 #include "viewer/view/open_file.h"
 
@@ -119,5 +120,25 @@ TEST_F(PageIndexWindowTest, FailuresAreReportedAsDesigned) {
     EXPECT_EQ(gBoxes[i].type, expected[i].type) << i;
   }
   EXPECT_EQ(gBeeps, (std::vector<UINT>{MB_ICONEXCLAMATION, MB_ICONHAND, MB_ICONHAND}));
+}
+
+TEST_F(PageIndexWindowTest, ATickGivesWayToMessagesButNotToItsOwnTimer) {
+  gSetupSettings.PageIndexingBuffer = 8192;
+  gSetupSettings.PageIndexingDelay = 60000;
+  OpenName(folder_.Write("big.txt", std::string(1 << 20, 'x')));
+  UpdateWindow(hwnd_);
+  ASSERT_EQ(gPageIndex.ScanPosition, 0);
+  // As a tick that gave way leaves it: timer 3 at its minimum, and due.
+  SetTimer(hwnd_, IDT_PAGE_INDEX, USER_TIMER_MINIMUM, nullptr);
+  ASSERT_EQ(MsgWaitForMultipleObjects(0, nullptr, FALSE, 5000, QS_TIMER), WAIT_OBJECT_0);
+  SendMessageA(hwnd_, PG_CONT, 0, 0);
+  EXPECT_EQ(gPageIndex.State, PG_DONE) << "stopped at " << gPageIndex.ScanPosition;
+
+  OpenNumberedLines(100000);
+  UpdateWindow(hwnd_);
+  PostMessageA(hwnd_, WM_NULL, 0, 0);
+  SendMessageA(hwnd_, PG_CONT, 0, 0);
+  EXPECT_EQ(gPageIndex.State, PG_ACTIVE) << "a waiting message ends the tick";
+  EXPECT_LT(gPageIndex.ScanPosition, 100000 * kNumberedLineBytes);
 }
 }  // namespace
