@@ -64,7 +64,7 @@ for w in wine10 wine8; do
     "$(winpath "$file")" $runs </dev/null | tr -d '\r')
   "$tarvo_wineserver" -k 2>/dev/null || true
   rm -f "$work"/temp/*
-  echo "TARVO.EXE under $w, default profile (8192 bytes every 200 ms):"
+  echo "TARVO.EXE under $w, default profile (8192-byte chunks, ticks of up to 200 ms):"
   echo "  index complete after $seconds s ($(rate "$seconds") MB/s), $pages pages;" \
     "$replies messages answered meanwhile, median reply $median ms, longest $longest ms"
   echo "  flat-out scan under $w: $scan_s s ($(rate "$scan_s") MB/s), $scan_pages pages;" \
