@@ -5,7 +5,8 @@
 # a form feed; then TARVO.EXE under Wine with the default profile indexing
 # the same file, timed from a second process that sends it one message after
 # a message every 20 ms and times each reply (what input waits while the
-# index is made).
+# index is made), next to the same file read flat out in 8192-byte chunks
+# and scanned under the same Wine.
 #   bench/page_index.sh [MIB]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,7 +19,7 @@ runs=3
 cmake --preset bench >/dev/null
 cmake --build --preset bench --target page_index_bench >/dev/null
 cmake --preset win32 -DTARVO_BENCH=ON >/dev/null
-cmake --build --preset win32 --target tarvo page_index_timer >/dev/null
+cmake --build --preset win32 --target tarvo page_index_timer page_scan_timer >/dev/null
 bench=$root/build/bench/bench/page_index_bench
 build=$root/build/win32
 work=$build/page_index_bench
@@ -59,11 +60,15 @@ for w in wine10 wine8; do
   read -r seconds pages replies median longest < <(cd "$work" && "$tarvo_wine" \
     "$build/bin/page_index_timer.exe" "$(winpath "$work/TARVO.EXE")" "$(winpath "$file")" \
     "$(winpath "$work/temp")" </dev/null | tr -d '\r')
+  read -r scan_s scan_pages < <("$tarvo_wine" "$build/bin/page_scan_timer.exe" \
+    "$(winpath "$file")" $runs </dev/null | tr -d '\r')
   "$tarvo_wineserver" -k 2>/dev/null || true
   rm -f "$work"/temp/*
-  echo "TARVO.EXE under $w, default profile (8192 bytes every 200 ms):"
+  echo "TARVO.EXE under $w, default profile (8192-byte chunks, ticks of up to 200 ms):"
   echo "  index complete after $seconds s ($(rate "$seconds") MB/s), $pages pages;" \
     "$replies messages answered meanwhile, median reply $median ms, longest $longest ms"
+  echo "  flat-out scan under $w: $scan_s s ($(rate "$scan_s") MB/s), $scan_pages pages;" \
+    "the index takes $(awk -v a="$seconds" -v b="$scan_s" 'BEGIN { printf "%.2f", a / b }') times as long"
 done
 echo "(one chunk a tick, as the defaults alone would give: $(awk -v m="$mib" \
   'BEGIN { printf "%.1f", m * 1048576 / 8192 * 0.2 / 3600 }') hours)"

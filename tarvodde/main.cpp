@@ -1,8 +1,5 @@
 // TARVODDE.EXE: sends one DDE execute string to a running viewer (started
 // with /D) and says whether it was processed.
-//   TARVODDE [-w SECONDS] "[Command argument ...]..."   (or - : read from standard input)
-// Exit codes: 0 processed, 1 not processed, 2 no viewer is running,
-// 3 bad usage, 4 the viewer did not answer.
 #include <windows.h>
 #include <ddeml.h>
 
@@ -14,6 +11,14 @@
 
 namespace {
 constexpr DWORD kAnswerMs = 60000;
+
+constexpr char kUsage[] =
+    "usage: TARVODDE [-w SECONDS] \"[Command argument ...]...\"\n"
+    "       TARVODDE [-w SECONDS] [-]   (the commands from standard input)\n"
+    "Sends the commands to a running TARVO.EXE started with /D; -w waits up to\n"
+    "SECONDS for one to start. Inside quotes, a quote is written \"\" or \\\".\n"
+    "Exit codes: 0 processed, 1 not processed, 2 no viewer is running,\n"
+    "3 bad usage, 4 the viewer did not answer.\n";
 
 HDDEDATA CALLBACK NoCallbacks(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) {
   return nullptr;
@@ -59,7 +64,9 @@ int Send(const std::string& execute, int waitSeconds) {
                              XTYP_EXECUTE, kAnswerMs, &result);
     if (!answer)
       code = DdeGetLastError(instance) == DMLERR_NOTPROCESSED
-                 ? Fail(1, "the viewer did not process the commands")
+                 ? Fail(1,
+                        "the viewer did not process the commands (an unknown command, a bad "
+                        "string or a file it could not open)")
                  : Fail(4, "the viewer did not answer");
     DdeDisconnect(conversation);
   } else {
@@ -72,10 +79,14 @@ int Send(const std::string& execute, int waitSeconds) {
 
 int main() {
   const ClientArgs args = ParseClientArgs(GetCommandLineA());
-  if (!args.Usable)
-    return Fail(3,
-                "usage: TARVODDE [-w SECONDS] \"[Command argument ...]...\" (or - to read "
-                "them from standard input)");
+  if (args.Help) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (!args.Usable) {
+    std::fputs(kUsage, stderr);
+    return 3;
+  }
   const std::string execute = args.FromStdin ? ReadStandardInput() : args.Execute;
   if (execute.empty()) return Fail(3, "no commands to send");
   return Send(execute, args.WaitSeconds);

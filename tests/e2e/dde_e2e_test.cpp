@@ -80,8 +80,13 @@ TEST_F(DdeE2E, OpenHexAndMarkAllTagEveryCrLfPair) {
   EXPECT_TRUE(WaitFor([&] { return ColouredRuns(main, kTagBackground) == 5; }))
       << ColouredRuns(main, kTagBackground) << " tagged lines";
 
-  EXPECT_EQ(Client(Quoted("[Open \"no\"\"such.txt\"]")), 0) << "a missing file: nothing happens";
+  EXPECT_EQ(Client(Quoted("[Open \"no\"\"such.txt\"]")), 1) << "a missing file: not processed";
   EXPECT_EQ(WindowText(main), "Tarvo - two ends.txt");
+  // Quotes escaped by backslashes, as a program that quotes by the C
+  // runtime's rules passes them (Wine does so from a Unix shell).
+  const std::string other = dir_.Write("other name.txt", "other\r\n");
+  EXPECT_EQ(Client("\"[Open \\\"" + other + "\\\"][Display Hex]\""), 0);
+  EXPECT_EQ(WindowText(main), "Tarvo - other name.txt");
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(tarvo.WaitForExit(), 0);
 }
@@ -116,6 +121,7 @@ TEST_F(DdeE2E, IgnoreDdeStopsAndRestartsTheServer) {
   RemoteViewer viewer(main);
   ASSERT_TRUE(viewer.Send(WM_COMMAND, IDM_IGNORE_DDE));
   EXPECT_EQ(Client("[DDE]"), 2) << "no server while DDE is ignored";
+  for (const char* help : {"-h", "--help", "/?"}) EXPECT_EQ(Client(help), 0) << help;
   ASSERT_TRUE(viewer.Send(WM_COMMAND, IDM_IGNORE_DDE));
   EXPECT_EQ(Client("[Exit]"), 0);
   EXPECT_EQ(tarvo.WaitForExit(), 0);

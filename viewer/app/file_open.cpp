@@ -1,7 +1,9 @@
 // The ways a file gets into the viewer (start-up name, Open dialog, recent
 // files, a drop) and the open protocol of the main window.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "common/text_copy.h"
 #include "viewer/app/app_state.h"
@@ -29,31 +31,61 @@ void SetCaption(HWND hwnd) {
 
 bool HasWildcard(const char* s) { return std::strpbrk(s, "*?") != nullptr; }
 
+// A name longer than the program's paths is refused whole: cut, it would
+// name another file or none.
+void ReportNameTooLong(HWND hwnd, std::string_view name) {
+  constexpr size_t kShown = 60;
+  char text[160];
+  const int n = std::snprintf(text, sizeof text,
+                              "The file name is too long (more than %d characters).", kPathChars);
+  if (!name.empty())
+    std::snprintf(text + n, sizeof text - n, "\n%.*s%s",
+                  static_cast<int>(std::min(name.size(), kShown)), name.data(),
+                  name.size() > kShown ? "..." : "");
+  ReportMessage(hwnd, text, kProgramCaption, MB_OK | MB_ICONEXCLAMATION);
+}
+
+enum class Found { kFile, kNone, kNameTooLong };
+
 // Resolves name to the full path of an existing, readable file.
-bool FindReadableFile(const char* name, char* fullPath, size_t size) {
-  const FileSystem& fs = Files();
-  FileHandle f = fs.Open(name);
-  if (f == kNoFile) return false;
-  fs.Close(f);
+Found FindReadableFile(const char* name, char* fullPath, size_t size) {
   char* filePart = nullptr;
-  DWORD n = GetFullPathNameA(name, static_cast<DWORD>(size), fullPath, &filePart);
-  return n > 0 && n < size;
+  const DWORD n = std::strlen(name) < size
+                      ? GetFullPathNameA(name, static_cast<DWORD>(size), fullPath, &filePart)
+                      : static_cast<DWORD>(size);
+  if (n >= size) return Found::kNameTooLong;
+  const FileSystem& fs = Files();
+  FileHandle f = n > 0 ? fs.Open(name) : kNoFile;
+  if (f == kNoFile) return Found::kNone;
+  fs.Close(f);
+  return Found::kFile;
 }
 }  // namespace
 
 void OnStartOpen(HWND hwnd, const char* name) {
+  if (gApp.Start.NameCut) {
+    // The Open dialog is offered instead, as when no name was given.
+    ReportNameTooLong(hwnd, name);
+    gApp.Start.NameCut = false;
+    CopyText(gApp.Start.RequestedName, "*.*");
+    name = gApp.Start.RequestedName;
+  }
   if (SendMessageA(hwnd, VW_OPENNAME, 1, reinterpret_cast<LPARAM>(name)) == 0)
     PostMessageA(hwnd, WM_CLOSE, 0, 0);
 }
 
+// A DDE client (mayOfferDialog false) is answered "not processed" and sees
+// no box.
 LRESULT OnOpenName(HWND hwnd, bool mayOfferDialog, const char* name) {
   char full[kPathChars + 1];
-  if (!HasWildcard(name) && FindReadableFile(name, full, sizeof full)) {
+  const Found found = HasWildcard(name) ? Found::kNone : FindReadableFile(name, full, sizeof full);
+  if (found == Found::kFile) {
     CopyText(gApp.DialogFile, full);
     SendMessageA(hwnd, VW_OPENFILE, 0, reinterpret_cast<LPARAM>(gApp.DialogFile));
     return 1;
   }
   if (!mayOfferDialog) return 0;
+  if (found == Found::kNameTooLong) ReportNameTooLong(hwnd, name);
   return RunOpenDialog(hwnd);
 }
 
@@ -78,10 +110,14 @@ LRESULT RunOpenDialog(HWND hwnd) {
   ofn.lpstrFilter = filter;
   ofn.nFilterIndex = HasWildcard(requested) ? 2 : 1;
   ofn.lpstrFile = gApp.DialogFile;
-  ofn.nMaxFile = kPathChars;
+  ofn.nMaxFile = sizeof gApp.DialogFile;
   ofn.lpstrInitialDir = initialDir[0] ? initialDir : nullptr;
   ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-  if (!gGetOpenFileName(&ofn)) return 0;
+  if (!gGetOpenFileName(&ofn)) {
+    // The file's name was longer than the buffer; the buffer holds its size.
+    if (gCommDlgExtendedError() == FNERR_BUFFERTOOSMALL) ReportNameTooLong(hwnd, "");
+    return 0;
+  }
   PostMessageA(hwnd, VW_OPENFILE, 0, reinterpret_cast<LPARAM>(gApp.DialogFile));
   return 1;
 }
@@ -93,8 +129,11 @@ void OnRecentFile(HWND hwnd, int slot) {
 }
 
 void OnDropFiles(HWND hwnd, HDROP drop) {
-  DragQueryFileA(drop, 0, gApp.DialogFile, kPathChars);
+  std::string name(DragQueryFileA(drop, 0, nullptr, 0), '\0');
+  DragQueryFileA(drop, 0, name.data(), static_cast<UINT>(name.size() + 1));
   DragFinish(drop);
+  if (name.size() > kPathChars) return ReportNameTooLong(hwnd, name);
+  CopyText(gApp.DialogFile, name);
   PostMessageA(hwnd, VW_OPENFILE, 0, reinterpret_cast<LPARAM>(gApp.DialogFile));
 }
 

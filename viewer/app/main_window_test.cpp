@@ -6,11 +6,13 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 #include "viewer/app/app_state.h"
+#include "viewer/app/command_line.h"
 #include "viewer/app/startup.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/services/ui_seam.h"
@@ -39,6 +41,35 @@ BOOL WINAPI FakeOpenDialog(LPOPENFILENAMEA ofn) {
   return gDialogAnswer;
 }
 
+// Notes the name the dialog was offered and chooses gChosen.
+std::string gChosen;
+BOOL WINAPI NoteAndChoose(LPOPENFILENAMEA ofn) {
+  gLastFilterFile = ofn->lpstrFile;
+  std::strcpy(ofn->lpstrFile, gChosen.c_str());
+  return TRUE;
+}
+
+BOOL WINAPI ChosenNameTooLong(LPOPENFILENAMEA) { return FALSE; }
+DWORD WINAPI BufferTooSmall() { return FNERR_BUFFERTOOSMALL; }
+
+std::vector<std::string> gBoxTexts;
+int WINAPI RecordBox(HWND, LPCSTR text, LPCSTR, UINT) {
+  gBoxTexts.push_back(text);
+  return IDOK;
+}
+
+// A drop of the files in list, each ended by a NUL.
+HDROP DropOf(const std::string& list) {
+  const std::string ended = list + '\0';
+  HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + ended.size());
+  auto* df = static_cast<DROPFILES*>(GlobalLock(drop));
+  df->pFiles = sizeof(DROPFILES);
+  df->fWide = FALSE;
+  std::memcpy(reinterpret_cast<char*>(df) + sizeof(DROPFILES), ended.data(), ended.size());
+  GlobalUnlock(drop);
+  return static_cast<HDROP>(drop);
+}
+
 class MainWindow : public MainWindowTest {
  protected:
   void SetUp() override {
@@ -46,6 +77,12 @@ class MainWindow : public MainWindowTest {
     gDialogAnswer = FALSE;
     MainWindowTest::SetUp();
     gGetOpenFileName = FakeOpenDialog;
+    gBoxTexts.clear();
+  }
+  void TearDown() override {
+    MainWindowTest::TearDown();
+    gMessageBox = MessageBoxA;
+    gCommDlgExtendedError = CommDlgExtendedError;
   }
   void CopyProfilePath() {
     std::strncpy(gSetupSettings.ProfilePath, profile_.c_str(), kProfilePathChars);
@@ -103,13 +140,7 @@ TEST_F(MainWindow, CloseClearsTheFileAndKeepsTheRecentList) {
 
 TEST_F(MainWindow, DroppedFileOpensTheFirstOnly) {
   std::string a = folder_.Write("dropped.txt", "x");
-  std::string list = a + '\0' + folder_.path() + "\\other.txt" + '\0' + '\0';
-  HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size());
-  auto* df = static_cast<DROPFILES*>(GlobalLock(drop));
-  df->pFiles = sizeof(DROPFILES);
-  df->fWide = FALSE;
-  std::memcpy(reinterpret_cast<char*>(df) + sizeof(DROPFILES), list.data(), list.size());
-  GlobalUnlock(drop);
+  HDROP drop = DropOf(a + '\0' + folder_.path() + "\\other.txt" + '\0');
   SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
   PumpMessages();
   EXPECT_EQ(Caption(), "Tarvo - dropped.txt");
@@ -157,6 +188,41 @@ TEST_F(MainWindow, ChosenFileFromTheDialogIsOpened) {
   SendMessageA(hwnd_, WM_COMMAND, IDM_OPEN, 0);
   PumpMessages();
   EXPECT_EQ(Caption(), "Tarvo - chosen.txt");
+}
+
+TEST_F(MainWindow, NamesLongerThanThePathsAreRefusedAsTooLong) {
+  gMessageBox = RecordBox;
+  const std::string shown = folder_.Write("shown.txt", "shown");
+  const std::string tooLong = folder_.path() + "\\" + std::string(300, 'n') + ".txt";
+  const std::string said = "The file name is too long (more than 260 characters).";
+
+  EXPECT_EQ(OpenName(tooLong, 0), 0) << "DDE: not processed";
+  EXPECT_TRUE(gBoxTexts.empty()) << "and no box";
+
+  // The command line: the cut name is never tried; the Open dialog comes
+  // after the box, as when no name was given.
+  ParseCommandLine(tooLong.c_str(), &gApp.Start);
+  gGetOpenFileName = NoteAndChoose;
+  gChosen = shown;
+  SendMessageA(hwnd_, VW_STARTOPEN, 0, reinterpret_cast<LPARAM>(gApp.Start.RequestedName));
+  ASSERT_EQ(gBoxTexts.size(), 1u);
+  EXPECT_EQ(gBoxTexts[0], said + "\n" + tooLong.substr(0, 60) + "...");
+  EXPECT_EQ(gLastFilterFile, "*.*");
+  PumpMessages();
+  EXPECT_EQ(Caption(), "Tarvo - shown.txt");
+
+  // The Open dialog: a chosen name longer than its buffer.
+  gGetOpenFileName = ChosenNameTooLong;
+  gCommDlgExtendedError = BufferTooSmall;
+  Command(IDM_OPEN);
+  ASSERT_EQ(gBoxTexts.size(), 2u);
+  EXPECT_EQ(gBoxTexts[1], said);
+
+  SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(tooLong)), 0);
+  PumpMessages();
+  ASSERT_EQ(gBoxTexts.size(), 3u);
+  EXPECT_EQ(gBoxTexts[2], gBoxTexts[0]);
+  EXPECT_EQ(Caption(), "Tarvo - shown.txt") << "nothing else was opened";
 }
 
 TEST_F(MainWindow, DestroyingTheWindowSavesRecentFiles) {

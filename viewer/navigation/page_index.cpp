@@ -27,30 +27,21 @@ bool WriteAt(FileHandle file, FileOffset at, const uint8_t* bytes, int32_t n) {
   return fs.Seek(file, at) && fs.Write(file, bytes, n) == n;
 }
 
-// The records a chunk finds, written in runs at their own place in the file
-// (a lookup between two chunks may have moved the file's position).
-class RecordWriter {
- public:
-  RecordWriter(FileHandle file, int32_t nextPage) : file_(file), firstPage_(nextPage) {}
-  bool Add(FileOffset offset) {
-    PutRecord(records_ + kRecordBytes * count_, offset);
-    return ++count_ < kBatch || Flush();
-  }
-  bool Flush() {
-    bool ok = count_ == 0 || WriteAt(file_, FileOffset{kRecordBytes} * firstPage_, records_,
-                                     kRecordBytes * count_);
-    firstPage_ += count_;
-    count_ = 0;
-    return ok;
-  }
-
- private:
-  static constexpr int kBatch = 512;
-  FileHandle file_;
-  int32_t firstPage_;
-  int count_ = 0;
-  uint8_t records_[kRecordBytes * kBatch];
-};
+// Writes the pending records at their own place in the file (a lookup
+// between two chunks may have moved the file's position). When that fails
+// they stay pending, for lookups.
+bool WritePending(PageIndex& index) {
+  if (index.PendingCount == 0) return true;
+  uint8_t records[kRecordBytes * kPendingRecords];
+  for (int32_t i = 0; i < index.PendingCount; ++i)
+    PutRecord(records + kRecordBytes * i, index.Pending[i]);
+  const int32_t firstPage = index.PageCount - index.PendingCount + 1;
+  if (!WriteAt(index.IndexFile, FileOffset{kRecordBytes} * firstPage, records,
+               kRecordBytes * index.PendingCount))
+    return false;
+  index.PendingCount = 0;
+  return true;
+}
 
 void CloseFile(FileHandle& file) {
   if (file != kNoFile) Files().Close(file);
@@ -79,6 +70,7 @@ void PageIndexReset(PageIndex& index) {
   index.SourcePosition = -1;
   index.PageCount = 0;
   index.ByteBefore = 0;
+  index.PendingCount = 0;
   index.State = PG_IDLE;
 }
 
@@ -120,18 +112,21 @@ PageIndexError PageIndexChunk(PageIndex& index) {
   if (n < 0 || n > index.BufferBytes) return ChunkFailed(index, PageIndexError::kReadFailed);
   index.SourcePosition = index.ScanPosition + n;
 
-  RecordWriter records(index.IndexFile, index.PageCount + 1);
   bool written = true;
   index.ByteBefore = ForEachPageStart(index.Buffer.get(), static_cast<size_t>(n), index.ByteBefore,
                                       index.ScanPosition, [&](FileOffset offset) {
                                         // The header counts pages in 32 bits.
                                         if (index.PageCount == INT32_MAX) return false;
                                         ++index.PageCount;
-                                        return written = records.Add(offset);
+                                        index.Pending[index.PendingCount++] = offset;
+                                        return index.PendingCount < kPendingRecords ||
+                                               (written = WritePending(index));
                                       });
-  if (!records.Flush() || !written) return ChunkFailed(index, PageIndexError::kRecordWriteFailed);
+  const bool complete = n < index.BufferBytes;
+  if (!written || (complete && !WritePending(index)))
+    return ChunkFailed(index, PageIndexError::kRecordWriteFailed);
   index.ScanPosition += n;
-  if (n == index.BufferBytes) return PageIndexError::kNone;
+  if (!complete) return PageIndexError::kNone;
 
   index.State = PG_DONE;
   CloseFile(index.SourceFile);
@@ -160,6 +155,10 @@ FileOffset PageIndexLookup(const PageIndex& index, int32_t page, int32_t knownCo
     knownCount = static_cast<int32_t>(GetWord(bytes + 4));
   }
   if (page > knownCount) return kPageOutOfRange;
+  if (index.PendingCount > 0 && page <= index.PageCount) {
+    const int32_t firstPending = index.PageCount - index.PendingCount + 1;
+    if (page >= firstPending) return index.Pending[page - firstPending];
+  }
   if (!fs.Seek(index.IndexFile, FileOffset{kRecordBytes} * page) ||
       fs.Read(index.IndexFile, bytes, sizeof bytes) != 8)
     return kPageReadFailed;

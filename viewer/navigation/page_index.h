@@ -19,6 +19,10 @@
 
 enum PageIndexState : int32_t { PG_NEVER = 0, PG_IDLE = 1, PG_ACTIVE = 2, PG_DONE = 3 };
 
+// Records are written in batches of this many (and when the scan completes):
+// a write for every chunk would cost more than scanning it.
+constexpr int32_t kPendingRecords = 512;
+
 struct PageIndex {
   int32_t State = PG_NEVER;
   char IndexPath[kFilePathChars + 1] = "";  // empty: no index file
@@ -28,6 +32,10 @@ struct PageIndex {
   FileOffset SourcePosition = -1;   // where SourceFile stands; -1 when not known
   int32_t PageCount = 0;            // pages found so far; 1 as soon as a scan starts
   uint8_t ByteBefore = 0;           // the byte before ScanPosition (a line end ends a chunk)
+  // The offsets of pages PageCount - PendingCount + 1 ... PageCount, found
+  // and not yet written; lookups take them from here.
+  FileOffset Pending[kPendingRecords] = {};
+  int32_t PendingCount = 0;
   std::unique_ptr<uint8_t[]> Buffer;
   int32_t BufferBytes = 0;
 };
@@ -55,7 +63,8 @@ enum class PageIndexError {
 // deleted and freed again.
 PageIndexError PageIndexStart(PageIndex& index, const char* path, int32_t bufferBytes);
 // Scans the next chunk (state PG_ACTIVE); a chunk shorter than the buffer
-// completes the index (PG_DONE) and writes the page count into its header.
+// completes the index (PG_DONE): the records still pending are written and
+// the page count goes into the header.
 PageIndexError PageIndexChunk(PageIndex& index);
 // Closes both files, deletes the index file, no pages: PG_IDLE.
 void PageIndexReset(PageIndex& index);

@@ -11,8 +11,10 @@
 namespace {
 constexpr char kIndexingFailed[] =
     "\n\nPage indexing failed, [GoTo page] command will not be available";
-// How many bytes a tick scans between two looks at the message queue.
-constexpr FileOffset kBytesBetweenQueueChecks = 64 * 1024;
+// A tick looks at the message queue whenever the clock has moved on (a
+// look costs a call to the window server) and at the latest after this many
+// bytes, for clocks that move in steps of many milliseconds.
+constexpr FileOffset kBytesBetweenQueueChecks = 1024 * 1024;
 
 void ReportStartError(HWND hwnd, PageIndexError error) {
   char text[64 + 2 * kFilePathChars];
@@ -48,30 +50,45 @@ void ReportProgramError(const char* text) {
   PageIndexReset(gPageIndex);
 }
 
-bool MessageWaiting() { return HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0; }
+// Timers are left out: the one that drives the scan is due again at once
+// once a tick has re-armed it at its minimum, and a tick that counted it
+// would give way to itself and sleep through the next countdown.
+bool MessageWaiting() { return HIWORD(GetQueueStatus(QS_ALLINPUT & ~QS_TIMER)) != 0; }
+
+// A tick that gave way comes back once the window has answered what waits.
+// Sent messages, and posted ones in their order, are taken before a PG_CONT
+// posted behind them, so that follows at once. Input and repaints come only
+// when no posted message waits: after them timer 3, which runs at its
+// minimum, brings the next tick (timer messages come when nothing else
+// waits).
+void ComeBackSoon(HWND hwnd) {
+  if (HIWORD(GetQueueStatus(QS_INPUT | QS_PAINT | QS_HOTKEY)) == 0)
+    PostMessageA(hwnd, PG_CONT, 0, 0);
+}
 
 // One tick scans chunk after chunk until the scan ends, a message waits for
-// the window (input, a repaint, a sent or posted message, another timer) or
-// the timer's period has passed; a message waits at most for one stretch of
-// kBytesBetweenQueueChecks. A tick that gave way to a message has the timer
-// come back as soon as the window is idle again (timer messages come only
-// when no other message waits). So the index is made at the speed of the
-// scan while the window has nothing else to do, and the index file is the
-// same whichever way its chunks fall into ticks.
+// the window (input, a repaint, a sent or posted message) or the timer's
+// period has passed; a message waits at most for one step of the clock or
+// kBytesBetweenQueueChecks, whichever comes first. So the index is made at
+// the speed of the scan while the window has nothing else to do, and the
+// index file is the same whichever way its chunks fall into ticks.
 PageIndexError ScanForOneTick(HWND hwnd) {
   const DWORD began = GetTickCount();
   const DWORD period = static_cast<DWORD>(gSetupSettings.PageIndexingDelay);
+  DWORD lastCheck = began;
   FileOffset sinceCheck = 0;
   for (;;) {
     const FileOffset from = gPageIndex.ScanPosition;
     PageIndexError error = PageIndexChunk(gPageIndex);
     if (error != PageIndexError::kNone || gPageIndex.State != PG_ACTIVE) return error;
     sinceCheck += gPageIndex.ScanPosition - from;
-    if (sinceCheck < kBytesBetweenQueueChecks) continue;
+    const DWORD now = GetTickCount();
+    if (now == lastCheck && sinceCheck < kBytesBetweenQueueChecks) continue;
+    lastCheck = now;
     sinceCheck = 0;
-    if (GetTickCount() - began >= period) return PageIndexError::kNone;
+    if (now - began >= period) return PageIndexError::kNone;
     if (MessageWaiting()) {
-      if (period > USER_TIMER_MINIMUM) SetTimer(hwnd, IDT_PAGE_INDEX, USER_TIMER_MINIMUM, nullptr);
+      ComeBackSoon(hwnd);
       return PageIndexError::kNone;
     }
   }
@@ -102,8 +119,10 @@ void PageIndexRequest(HWND hwnd, UINT code) {
 
 void OnPageIndexMessage(HWND hwnd, UINT msg) {
   if (msg != PG_CONT || gPageIndex.State == PG_ACTIVE) PageIndexRequest(hwnd, msg);
+  // Ticks come as soon as the window is idle; the delay bounds how long one
+  // may scan.
   if (msg == PG_START)
-    SetTimer(hwnd, IDT_PAGE_INDEX, static_cast<UINT>(gSetupSettings.PageIndexingDelay), nullptr);
+    SetTimer(hwnd, IDT_PAGE_INDEX, USER_TIMER_MINIMUM, nullptr);
   else if (gPageIndex.State != PG_ACTIVE)
     KillTimer(hwnd, IDT_PAGE_INDEX);
 }

@@ -12,6 +12,7 @@
 #include "viewer/navigation/page_index.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/services/ui_seam.h"
+#include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
 #include "viewer/view/open_file.h"
 
@@ -105,8 +106,7 @@ TEST_F(PageIndexWindowTest, FailuresAreReportedAsDesigned) {
   const UINT hand = MB_OK | MB_ICONHAND;
   const std::vector<Box> expected = {
       {hwnd_, "Cannot open file:\n" + path + ".gone", "Program Error", MB_OK | MB_ICONEXCLAMATION},
-      {nullptr,
-       "Seek error.\n\nPage indexing failed, [GoTo page] command will not be available",
+      {nullptr, "Seek error.\n\nPage indexing failed, [GoTo page] command will not be available",
        "Tarvo Page Indexing", MB_OK},
       {nullptr, "PG_CONT while not PG_ACTIVE", "Program error", hand},
       {nullptr, "Unknown message code: 463", "Program error", hand},
@@ -119,5 +119,34 @@ TEST_F(PageIndexWindowTest, FailuresAreReportedAsDesigned) {
     EXPECT_EQ(gBoxes[i].type, expected[i].type) << i;
   }
   EXPECT_EQ(gBeeps, (std::vector<UINT>{MB_ICONEXCLAMATION, MB_ICONHAND, MB_ICONHAND}));
+}
+
+TEST_F(PageIndexWindowTest, ATickGivesWayToMessagesButNotToItsOwnTimer) {
+  gSetupSettings.PageIndexingBuffer = 8192;
+  gSetupSettings.PageIndexingDelay = 60000;
+  // Each file's scan starts afresh with no timer, so that no tick runs
+  // while the test pumps the messages of the open.
+  auto startScan = [&] {
+    KillTimer(hwnd_, IDT_PAGE_INDEX);
+    PageIndexRequest(hwnd_, PG_START);
+    UpdateWindow(hwnd_);
+  };
+  OpenName(folder_.Write("big.txt", std::string(1 << 20, 'x')));
+  startScan();
+  // Timer 3 at its minimum, and due.
+  SetTimer(hwnd_, IDT_PAGE_INDEX, USER_TIMER_MINIMUM, nullptr);
+  ASSERT_EQ(MsgWaitForMultipleObjects(0, nullptr, FALSE, 5000, QS_TIMER), WAIT_OBJECT_0);
+  SendMessageA(hwnd_, PG_CONT, 0, 0);
+  EXPECT_EQ(gPageIndex.State, PG_DONE) << "stopped at " << gPageIndex.ScanPosition;
+
+  OpenNumberedLines(200000);
+  startScan();
+  PostMessageA(hwnd_, WM_NULL, 0, 0);
+  SendMessageA(hwnd_, PG_CONT, 0, 0);
+  EXPECT_EQ(gPageIndex.State, PG_ACTIVE) << "a waiting message ends the tick";
+  EXPECT_LT(gPageIndex.ScanPosition, 200000 * kNumberedLineBytes);
+  MSG next;
+  EXPECT_TRUE(PeekMessageA(&next, hwnd_, PG_CONT, PG_CONT, PM_REMOVE))
+      << "the next tick follows the waiting message";
 }
 }  // namespace

@@ -50,12 +50,12 @@ TEST_F(PageIndexTest, PagesStartAtFormFeedsAfterLineEndsWhereverTheChunksEnd) {
     std::vector<int64_t> file;  // header count, then the records
     int chunks;
   } cases[] = {
-      {"", 8, {1, 0}, 1},                                 // an empty file: one page at 0
-      {"abcdefgh", 8, {1, 0}, 2},                         // an exact multiple: one more read of 0
-      {"\fab\n\f", 8, {2, 0, 4}, 1},                      // a form feed at 0 starts nothing
-      {"a\fb\r\n\fc", 8, {2, 0, 5}, 1},                   // after another byte neither; CR LF FF once
-      {"x\n\f\fy\r\fz", 16, {3, 0, 2, 6}, 1},             // LF FF FF once
-      {"abc\n\fdef\n\fg", 4, {3, 0, 4, 9}, 3},            // the pair split across chunks
+      {"", 8, {1, 0}, 1},                       // an empty file: one page at 0
+      {"abcdefgh", 8, {1, 0}, 2},               // an exact multiple: one more read of 0
+      {"\fab\n\f", 8, {2, 0, 4}, 1},            // a form feed at 0 starts nothing
+      {"a\fb\r\n\fc", 8, {2, 0, 5}, 1},         // after another byte neither; CR LF FF once
+      {"x\n\f\fy\r\fz", 16, {3, 0, 2, 6}, 1},   // LF FF FF once
+      {"abc\n\fdef\n\fg", 4, {3, 0, 4, 9}, 3},  // the pair split across chunks
       {std::string(8190, 'a') + "\n\f", 4096, {2, 0, 8191}, 3},
   };
   for (const Case& c : cases) {
@@ -70,12 +70,15 @@ TEST_F(PageIndexTest, PagesStartAtFormFeedsAfterLineEndsWhereverTheChunksEnd) {
 TEST_F(PageIndexTest, ManyPagesInOneChunkAreAllRecorded) {
   std::string text;
   for (int i = 0; i < 2000; ++i) text += "\n\f";
-  IndexWhole(text, 65536);
-  std::vector<int64_t> file = IndexFile();
-  ASSERT_EQ(file.size(), 2002u);
-  EXPECT_EQ(file[0], 2001);
-  EXPECT_EQ(file[2001], 3999);
-  EXPECT_EQ(PageIndexLookup(index_, 1500, 0), 2 * 1499 - 1);
+  for (int32_t chunk : {65536, 64}) {  // in one chunk, and in batches across chunks
+    IndexWhole(text, chunk);
+    std::vector<int64_t> file = IndexFile();
+    ASSERT_EQ(file.size(), 2002u);
+    EXPECT_EQ(file[0], 2001);
+    EXPECT_EQ(file[1000], 2 * 999 - 1);
+    EXPECT_EQ(file[2001], 3999);
+    EXPECT_EQ(PageIndexLookup(index_, 1500, 0), 2 * 1499 - 1);
+  }
 }
 
 TEST_F(PageIndexTest, LookupsFollowTheScanAndLeaveItsRecordsAlone) {
@@ -140,20 +143,24 @@ TEST_F(PageIndexTest, AFailingChunkEndsTheScanAndKeepsTheRecordsSoFar) {
   struct Case {
     bool MemoryFileSystem::*fail;
     PageIndexError error;
-    int chunksBefore;  // only the first chunk seeks
-  } cases[] = {{&MemoryFileSystem::FailSeek, PageIndexError::kSeekFailed, 0},
-               {&MemoryFileSystem::FailRead, PageIndexError::kReadFailed, 1},
-               {&MemoryFileSystem::FailWrite, PageIndexError::kRecordWriteFailed, 1}};
+    int chunksBefore;  // only the first chunk seeks; records are written when the scan completes
+    int32_t lastPage;
+    FileOffset lastOffset;
+  } cases[] = {{&MemoryFileSystem::FailSeek, PageIndexError::kSeekFailed, 0, 1, 0},
+               {&MemoryFileSystem::FailRead, PageIndexError::kReadFailed, 1, 2, 2},
+               {&MemoryFileSystem::FailWrite, PageIndexError::kRecordWriteFailed, 2, 4, 8}};
   for (const Case& c : cases) {
     Put("a\n\fb\n\fc\n\f");
     ASSERT_EQ(PageIndexStart(index_, "view.txt", 4), PageIndexError::kNone);
-    for (int i = 0; i < c.chunksBefore; ++i) ASSERT_EQ(PageIndexChunk(index_), PageIndexError::kNone);
+    for (int i = 0; i < c.chunksBefore; ++i)
+      ASSERT_EQ(PageIndexChunk(index_), PageIndexError::kNone);
     fs_->*c.fail = true;
     EXPECT_EQ(PageIndexChunk(index_), c.error);
     fs_->*c.fail = false;
     EXPECT_EQ(index_.State, PG_IDLE);
     EXPECT_EQ(index_.SourceFile, kNoFile);
-    EXPECT_EQ(PageIndexLookup(index_, 1 + c.chunksBefore, 2), c.chunksBefore ? 2 : 0);
+    EXPECT_EQ(index_.PageCount, c.lastPage);
+    EXPECT_EQ(PageIndexLookup(index_, c.lastPage, c.lastPage), c.lastOffset);
     EXPECT_EQ(PageIndexAvailablePages(index_), -1);  // Go To offers no pages
   }
 }

@@ -34,9 +34,13 @@ TEST(PageStarts, FormFeedsAfterALineEndStartPagesWhereverTheChunksEnd) {
       {"a\n\f\fb", {2}},  // LF FF FF once
       {"a\r\fb\n\fc", {2, 5}},
       {"\n\f", {1}},
+      // Long enough for the vector scan: form feeds on both sides of its steps.
+      {std::string(130, 'x') + "\n\f" + std::string(61, 'y') + "\r\f" + std::string(70, 'z') +
+           "\f" + std::string(62, 'w') + "\n\f",
+       {131, 194, 329}},
   };
   for (const Case& c : cases)
-    for (size_t chunk : {1, 2, 3, 64}) EXPECT_EQ(Starts(c.text, chunk), c.starts) << chunk;
+    for (size_t chunk : {1, 2, 3, 64, 1000}) EXPECT_EQ(Starts(c.text, chunk), c.starts) << chunk;
 }
 
 TEST(PageStarts, TheCallerMayStopTheScan) {

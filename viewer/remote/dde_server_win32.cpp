@@ -41,9 +41,10 @@ bool Carry(const DdeCommand& c) {
     case DdeAction::kSkip:
     case DdeAction::kNothing: return true;
     case DdeAction::kOpen:
-      if (!c.Tokens[1].empty())
-        SendMessageA(main, VW_OPENNAME, 0, reinterpret_cast<LPARAM>(c.Tokens[1].c_str()));
-      return true;
+      // A name that opens nothing (missing, or too long for the program's
+      // paths) is not processed, so that the client can tell.
+      return c.Tokens[1].empty() ||
+             SendMessageA(main, VW_OPENNAME, 0, reinterpret_cast<LPARAM>(c.Tokens[1].c_str())) != 0;
     case DdeAction::kClose: Post(WM_COMMAND, IDM_CLOSE, 1); return true;
     case DdeAction::kPrintFile: Post(WM_COMMAND, IDM_PRINT_FILE, 1); return true;
     case DdeAction::kPrintPage: Post(WM_COMMAND, IDM_PRINT_PAGE, 1); return true;

@@ -1,3 +1,4 @@
 #include "viewer/services/ui_seam.h"
 
 BOOL(WINAPI* gGetOpenFileName)(LPOPENFILENAMEA) = GetOpenFileNameA;
+DWORD(WINAPI* gCommDlgExtendedError)() = CommDlgExtendedError;

@@ -7,6 +7,8 @@
 #include "win32/message_report.h"
 
 extern BOOL(WINAPI* gGetOpenFileName)(LPOPENFILENAMEA ofn);
+// Why the Open dialog returned FALSE: 0 for Cancel.
+extern DWORD(WINAPI* gCommDlgExtendedError)();
 
 // The caption of the program's message boxes.
 constexpr char kProgramCaption[] = "Tarvo";
