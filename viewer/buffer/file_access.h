@@ -18,7 +18,9 @@ struct FileSystem {
   void (*Close)(FileHandle file);
   // A new empty file in the temporary folder, open for reading and writing
   // (others may read it too); its name is stored in path, which has room for
-  // kFilePathChars characters and the NUL. kNoFile on failure.
+  // kFilePathChars characters and the NUL. kNoFile on failure, with path
+  // naming what was tried (the file, or the folder when no name could be
+  // made there) and no file left behind.
   FileHandle (*CreateTemporary)(char* path);
   // At the file's position; bytes written, -1 on failure.
   int32_t (*Write)(FileHandle file, const void* buffer, int32_t bytes);

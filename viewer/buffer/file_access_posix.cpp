@@ -36,7 +36,6 @@ FileHandle CreateTemporary(char* path) {
   if (!folder || !*folder) folder = "/tmp";
   int n = std::snprintf(path, kFilePathChars + 1, "%s/tarvoXXXXXX", folder);
   int fd = n > 0 && n <= kFilePathChars ? ::mkstemp(path) : -1;
-  if (fd < 0) path[0] = '\0';
   return fd < 0 ? kNoFile : fd;
 }
 int32_t Write(FileHandle f, const void* buffer, int32_t bytes) {

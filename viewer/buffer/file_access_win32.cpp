@@ -2,6 +2,7 @@
 // sharing allowed, so other programs may go on writing the file shown.
 #include <windows.h>
 
+#include "common/text_copy.h"
 #include "viewer/buffer/file_access.h"
 
 namespace {
@@ -48,12 +49,15 @@ FileHandle CreateTemporary(char* path) {
   char folder[MAX_PATH];
   DWORD n = GetTempPathA(MAX_PATH, folder);
   path[0] = '\0';
-  if (n == 0 || n > MAX_PATH - 14 || !GetTempFileNameA(folder, "TRU", 0, path)) return kNoFile;
+  if (n == 0 || n > MAX_PATH - 14) return kNoFile;
+  if (!GetTempFileNameA(folder, "TRU", 0, path)) {
+    CopyText(path, kFilePathChars + 1, folder);
+    return kNoFile;
+  }
   HANDLE h = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h != INVALID_HANDLE_VALUE) return reinterpret_cast<FileHandle>(h);
   DeleteFileA(path);
-  path[0] = '\0';
   return kNoFile;
 }
 int32_t Write(FileHandle f, const void* buffer, int32_t bytes) {

@@ -31,11 +31,10 @@ FileHandle Open(const char* path) {
 }
 // Temporary files are named temp1, temp2, ... after the first free number.
 FileHandle CreateTemporary(char* path) {
-  path[0] = '\0';
-  if (gFs.FailCreate) return kNoFile;
   int i = 0;
   do std::snprintf(path, kFilePathChars + 1, "temp%d", ++i);
   while (gFs.Files.count(path));
+  if (gFs.FailCreate) return kNoFile;
   gFs.Files[path];
   return Open(path);
 }

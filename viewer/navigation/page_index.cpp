@@ -3,6 +3,7 @@
 #include <climits>
 #include <new>
 
+#include "common/text_copy.h"
 #include "viewer/navigation/page_starts.h"
 
 PageIndex gPageIndex;
@@ -84,7 +85,11 @@ PageIndexError PageIndexStart(PageIndex& index, const char* path, int32_t buffer
   PageIndexReset(index);
   const FileSystem& fs = Files();
   index.IndexFile = fs.CreateTemporary(index.IndexPath);
-  if (index.IndexFile == kNoFile) return StartFailed(index, PageIndexError::kCannotCreateIndex);
+  if (index.IndexFile == kNoFile) {
+    CopyText(index.TriedPath, index.IndexPath);
+    index.IndexPath[0] = '\0';  // nothing of ours to delete
+    return StartFailed(index, PageIndexError::kCannotCreateIndex);
+  }
   if (!index.Buffer || index.BufferBytes != bufferBytes) {
     index.Buffer.reset(bufferBytes > 0 ? new (std::nothrow) uint8_t[bufferBytes]() : nullptr);
     index.BufferBytes = index.Buffer ? bufferBytes : 0;

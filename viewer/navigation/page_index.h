@@ -26,6 +26,8 @@ constexpr int32_t kPendingRecords = 512;
 struct PageIndex {
   int32_t State = PG_NEVER;
   char IndexPath[kFilePathChars + 1] = "";  // empty: no index file
+  // What a start that could not make the index file tried, for the message.
+  char TriedPath[kFilePathChars + 1] = "";
   FileHandle IndexFile = kNoFile;
   FileHandle SourceFile = kNoFile;  // the viewed file, opened again for the scan
   FileOffset ScanPosition = 0;      // the next byte to scan

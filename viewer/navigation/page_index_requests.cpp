@@ -20,7 +20,7 @@ void ReportStartError(HWND hwnd, PageIndexError error) {
   char text[64 + 2 * kFilePathChars];
   switch (error) {
     case PageIndexError::kCannotCreateIndex:
-      std::snprintf(text, sizeof text, "Cannot open temp file:\n%s", gPageIndex.IndexPath);
+      std::snprintf(text, sizeof text, "Cannot open temp file:\n%s", gPageIndex.TriedPath);
       break;
     case PageIndexError::kNoBuffer:
       std::snprintf(text, sizeof text, "Cannot allocate file I/O buffer for page index.");
@@ -34,12 +34,12 @@ void ReportStartError(HWND hwnd, PageIndexError error) {
 }
 
 void ReportChunkError(PageIndexError error) {
-  const char* what = error == PageIndexError::kSeekFailed          ? "Seek error."
-                     : error == PageIndexError::kReadFailed        ? "Read error."
-                     : error == PageIndexError::kRecordWriteFailed ? "Error writing the page index file."
-                     : error == PageIndexError::kHeaderSeekFailed
-                         ? "Error locating the page index header."
-                         : "Error updating the page index header.";
+  const char* what =
+      error == PageIndexError::kSeekFailed          ? "Seek error."
+      : error == PageIndexError::kReadFailed        ? "Read error."
+      : error == PageIndexError::kRecordWriteFailed ? "Error writing the page index file."
+      : error == PageIndexError::kHeaderSeekFailed  ? "Error locating the page index header."
+                                                    : "Error updating the page index header.";
   char text[128];
   std::snprintf(text, sizeof text, "%s%s", what, kIndexingFailed);
   gMessageBox(nullptr, text, "Tarvo Page Indexing", MB_OK);

@@ -89,6 +89,15 @@ TEST_F(PageIndexWindowTest, OpeningAFileIndexesItsPagesIntoATemporaryFile) {
 
 TEST_F(PageIndexWindowTest, FailuresAreReportedAsDesigned) {
   const std::string path = folder_.Write("one.txt", "one page");
+  const std::string noFolder = folder_ / "no such folder";
+  char temp[MAX_PATH] = "";
+  GetEnvironmentVariableA("TMP", temp, sizeof temp);
+  SetEnvironmentVariableA("TMP", noFolder.c_str());
+  strcpy(gFile.Path, path.c_str());
+  SendMessageA(hwnd_, PG_START, 0, 0);  // no temporary file can be made there
+  SetEnvironmentVariableA("TMP", temp[0] ? temp : nullptr);
+  EXPECT_EQ(gPageIndex.State, PG_IDLE);
+
   strcpy(gFile.Path, (path + ".gone").c_str());
   SendMessageA(hwnd_, PG_START, 0, 0);
   EXPECT_EQ(gPageIndex.State, PG_IDLE);
@@ -105,6 +114,8 @@ TEST_F(PageIndexWindowTest, FailuresAreReportedAsDesigned) {
 
   const UINT hand = MB_OK | MB_ICONHAND;
   const std::vector<Box> expected = {
+      {hwnd_, "Cannot open temp file:\n" + noFolder + "\\", "Program Error",
+       MB_OK | MB_ICONEXCLAMATION},
       {hwnd_, "Cannot open file:\n" + path + ".gone", "Program Error", MB_OK | MB_ICONEXCLAMATION},
       {nullptr, "Seek error.\n\nPage indexing failed, [GoTo page] command will not be available",
        "Tarvo Page Indexing", MB_OK},
@@ -118,7 +129,8 @@ TEST_F(PageIndexWindowTest, FailuresAreReportedAsDesigned) {
     EXPECT_EQ(gBoxes[i].caption, expected[i].caption) << i;
     EXPECT_EQ(gBoxes[i].type, expected[i].type) << i;
   }
-  EXPECT_EQ(gBeeps, (std::vector<UINT>{MB_ICONEXCLAMATION, MB_ICONHAND, MB_ICONHAND}));
+  EXPECT_EQ(gBeeps,
+            (std::vector<UINT>{MB_ICONEXCLAMATION, MB_ICONEXCLAMATION, MB_ICONHAND, MB_ICONHAND}));
 }
 
 TEST_F(PageIndexWindowTest, ATickGivesWayToMessagesButNotToItsOwnTimer) {

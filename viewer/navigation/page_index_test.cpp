@@ -128,6 +128,7 @@ TEST_F(PageIndexTest, AFailedStartLeavesNoFilesAndNoBuffer) {
   Put("text");
   fs_->FailCreate = true;
   EXPECT_EQ(PageIndexStart(index_, "view.txt", 8), PageIndexError::kCannotCreateIndex);
+  EXPECT_STREQ(index_.TriedPath, "temp1") << "the message names what was tried";
   fs_->FailCreate = false;
   EXPECT_EQ(PageIndexStart(index_, "view.txt", 0), PageIndexError::kNoBuffer);
   EXPECT_EQ(PageIndexStart(index_, "gone.txt", 8), PageIndexError::kCannotOpenSource);
