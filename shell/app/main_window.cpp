@@ -55,7 +55,7 @@ void EndShell() {
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == ShellState.MsgSkimmet && message != 0) {
-    if (ShellState.AutoOpen || ShellState.ViewerCount > 0) OpenAtom(wParam, ShellState.AutoTop);
+    if (ShellState.Flags.AutoOpen || ShellState.ViewerCount > 0) OpenAtom(wParam, ShellState.Flags.AutoTop);
     return DefWindowProcA(window, message, wParam, lParam);
   }
   if (message == ShellState.MsgFerrit && message != 0) {
@@ -75,7 +75,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case WM_SYSCOMMAND: OnSysCommand(window, wParam); break;
     case WM_QUERYOPEN:
-      ShowWindow(window, ShellState.HideIcon || ShellState.NewShell ? SW_HIDE : SW_SHOWMINIMIZED);
+      ShowWindow(window, ShellState.Flags.HideIcon || ShellState.NewShell ? SW_HIDE : SW_SHOWMINIMIZED);
       return 0;
     case WM_QUERYENDSESSION: EndShell(); return 1;
     case WM_DESTROY: EndShell(); return 0;

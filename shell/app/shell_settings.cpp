@@ -17,17 +17,6 @@ void LauncherIniPath(char* path, size_t size) {
   std::snprintf(path, size, "%s%sKPLAUNCH.INI", dir, n > 0 && dir[n - 1] == '\\' ? "" : "\\");
 }
 
-ShellFlags CurrentFlags() {
-  ShellFlags flags;
-  flags.AutoTop = ShellState.AutoTop;
-  flags.AutoOpen = ShellState.AutoOpen;
-  flags.SaveIconPos = ShellState.SaveIconPos;
-  flags.HideIcon = ShellState.HideIcon;
-  flags.Visible = ShellState.Visible;
-  CopyText(flags.IconCaption, ShellState.IconCaption);
-  return flags;
-}
-
 SharedFontSettings CurrentFont() {
   const LOGFONTA& font = ShellState.SharedFont;
   SharedFontSettings settings;
@@ -51,18 +40,12 @@ void ReloadSettings() {
   LauncherIniPath(launcherPath, sizeof launcherPath);
   Win32ProfileStore launcher(launcherPath);
   TouchLauncherAutoView(launcher);
-  const ShellFlags flags = ReadShellFlags(ShellIni(), ShellState.AppTitle);
-  ShellState.AutoTop = flags.AutoTop;
-  ShellState.AutoOpen = flags.AutoOpen;
-  ShellState.SaveIconPos = flags.SaveIconPos;
-  ShellState.HideIcon = flags.HideIcon;
-  ShellState.Visible = flags.Visible;
-  CopyText(ShellState.IconCaption, flags.IconCaption);
+  ShellState.Flags = ReadShellFlags(ShellIni(), ShellState.AppTitle);
   HWND main = ShellState.MainWindow;
   if (ShellState.NewShell && main) {
-    SetWindowPos(main, ShellState.Visible ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    SetWindowPos(main, ShellState.Flags.Visible ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowTextA(main, ShellState.IconCaption);
+    SetWindowTextA(main, ShellState.Flags.IconCaption);
     ShowWindow(main, SW_HIDE);
     InvalidateRect(main, nullptr, TRUE);
   }
@@ -97,10 +80,10 @@ void SaveViewerPlacement(HWND lastViewer) {
 
 void SaveShellSettings() {
   ShellExitSettings settings;
-  settings.Flags = CurrentFlags();
+  settings.Flags = ShellState.Flags;
   settings.WordWrap = ShellState.WordWrap;
   settings.Font = CurrentFont();
-  if (!ShellState.HideIcon && ShellState.SaveIconPos && ShellState.MainWindow) {
+  if (!ShellState.Flags.HideIcon && ShellState.Flags.SaveIconPos && ShellState.MainWindow) {
     RECT r;
     GetWindowRect(ShellState.MainWindow, &r);
     settings.KeepIconPlace = true;

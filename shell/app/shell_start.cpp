@@ -48,7 +48,7 @@ HWND CreateMainWindow() {
                            0, 0, nullptr, nullptr, ShellState.instance, nullptr);
     if (main) ShowWindow(main, SW_HIDE);
   } else {
-    main = CreateWindowExA(0, kMainClass, ShellState.IconCaption, WS_OVERLAPPEDWINDOW | WS_MINIMIZE,
+    main = CreateWindowExA(0, kMainClass, ShellState.Flags.IconCaption, WS_OVERLAPPEDWINDOW | WS_MINIMIZE,
                            0, 0, 0, 0, nullptr, nullptr, ShellState.instance, nullptr);
     if (main) DragAcceptFiles(main, TRUE);
   }
@@ -159,8 +159,8 @@ bool InitShellInstance(const char* iniPath) {
   ShellState.WordWrap = ReadViewerNumber(ShellIni(), "wordwrap", 0) != 0;
   ReadSharedFont();
   if (!ShellState.NewShell) ExtendSystemMenu(ShellState.MainWindow);
-  ShellState.Visible = ReadViewerNumber(ShellIni(), "visible", 0) != 0;
-  if (!ShellState.NewShell && ShellState.Visible) {
+  ShellState.Flags.Visible = ReadViewerNumber(ShellIni(), "visible", 0) != 0;
+  if (!ShellState.NewShell && ShellState.Flags.Visible) {
     SetWindowPos(ShellState.MainWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
   return true;
@@ -197,8 +197,8 @@ int ShellMain(HINSTANCE instance, const char* commandLine) {
   SetProgramPaths(instance);
   if (!RegisterShellClasses() || !InitShellInstance(WindowsIniPath().c_str())) return 0;
   if (commandLine[0]) OpenFileInViewer(commandLine, true);
-  if (!ShellState.NewShell && !ShellState.HideIcon) {
-    if (ShellState.SaveIconPos) {
+  if (!ShellState.NewShell && !ShellState.Flags.HideIcon) {
+    if (ShellState.Flags.SaveIconPos) {
       PlaceIcon();
     } else {
       ShowWindow(ShellState.MainWindow, SW_SHOWMINIMIZED);

@@ -35,9 +35,8 @@ struct ShellStateRecord {
   bool FerritNewWindows = false;
   ScreenRect DefaultViewerRect = {35, 49, 425, 409};
   // Settings of "ZR.INI".
-  bool AutoOpen = true, AutoTop = true, SaveIconPos = true, HideIcon = false, Visible = false;
+  ShellFlags Flags;
   bool WordWrap = false;
-  char IconCaption[kIconCaptionChars + 1] = "";
   LOGFONTA SharedFont = {};
   int FontPoints = 8;
 };

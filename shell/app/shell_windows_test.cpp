@@ -249,12 +249,12 @@ TEST_F(ShellWindows, ADropOnAViewerTakesTheFirstTwentyFiveNamesAndSkipsFolders) 
 }
 
 TEST_F(ShellWindows, SkimmetMessageNeedsAutoOpenOrAnOpenViewer) {
-  ShellState.AutoOpen = false;
+  ShellState.Flags.AutoOpen = false;
   ATOM atom = GlobalAddAtomA(Text("x.txt").c_str());
   SendMessageA(ShellState.MainWindow, ShellState.MsgSkimmet, atom, 0);
   EXPECT_EQ(ShellState.ViewerCount, 0);
   GlobalDeleteAtom(atom);
-  ShellState.AutoOpen = true;
+  ShellState.Flags.AutoOpen = true;
   SendMessageA(ShellState.MainWindow, ShellState.MsgSkimmet, GlobalAddAtomA(Text("x.txt").c_str()), 0);
   EXPECT_EQ(ShellState.ViewerCount, 1);
 }
