@@ -1,5 +1,6 @@
 #include "common/profile_store.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -41,8 +42,9 @@ bool ProfileStore::WriteInt(const char* section, const char* key, long long valu
   return WriteString(section, key, buf);
 }
 
+// Five digits hold 0-99999; a value outside is stored as the nearest of those.
 bool ProfileStore::WriteFiveDigits(const char* section, const char* key, int value) {
   char text[8];
-  std::snprintf(text, sizeof text, "%05u", static_cast<unsigned>(value) % 100000u);
+  std::snprintf(text, sizeof text, "%05d", std::clamp(value, 0, 99999));
   return WriteString(section, key, text);
 }

@@ -20,8 +20,8 @@ class ProfileStore {
   // the start of the value (0 for an empty or non-numeric value).
   int GetInt(const char* section, const char* key, int def);
   bool WriteInt(const char* section, const char* key, long long value);
-  // A number as exactly five decimal digits ("00001"): value modulo 100000,
-  // negative values taken as unsigned.
+  // A number as exactly five decimal digits ("00001"); a value outside
+  // 0-99999 is stored as the nearest of those (-8 as 0, 123456 as 99999).
   bool WriteFiveDigits(const char* section, const char* key, int value);
 };
 

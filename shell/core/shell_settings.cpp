@@ -1,7 +1,5 @@
 #include "shell/core/shell_settings.h"
 
-#include "shell/core/window_arrangement.h"
-
 namespace {
 
 const char kViewer[] = "viewer";
@@ -18,10 +16,6 @@ bool ReadFlag(ProfileStore& ini, const char* key, bool def) {
   const bool value = ReadNumber(ini, kViewer, key, def) != 0;
   ini.WriteFiveDigits(kViewer, key, value);
   return value;
-}
-
-void WriteCoordinate(ProfileStore& ini, const char* key, int value) {
-  ini.WriteFiveDigits(kViewer, key, StoredCoordinate(value));
 }
 
 }  // namespace
@@ -66,18 +60,18 @@ ScreenRect ReadViewerRect(ProfileStore& ini) {
 void SaveViewerPlacement(ProfileStore& ini, bool maximized, const ScreenRect* normal) {
   ini.WriteFiveDigits(kViewer, "maximized", maximized);
   if (!normal) return;
-  WriteCoordinate(ini, "left", normal->Left);
-  WriteCoordinate(ini, "top", normal->Top);
-  WriteCoordinate(ini, "right", normal->Right);
-  WriteCoordinate(ini, "bottom", normal->Bottom);
+  ini.WriteFiveDigits(kViewer, "left", normal->Left);
+  ini.WriteFiveDigits(kViewer, "top", normal->Top);
+  ini.WriteFiveDigits(kViewer, "right", normal->Right);
+  ini.WriteFiveDigits(kViewer, "bottom", normal->Bottom);
 }
 
 void SaveShellSettings(ProfileStore& ini, const ShellExitSettings& s) {
   ini.WriteFiveDigits(kViewer, "saveiconpos", s.Flags.SaveIconPos);
   ini.WriteFiveDigits(kViewer, "hideicon", s.Flags.HideIcon);
   if (s.KeepIconPlace) {
-    WriteCoordinate(ini, "iconleft", s.IconLeft);
-    WriteCoordinate(ini, "icontop", s.IconTop);
+    ini.WriteFiveDigits(kViewer, "iconleft", s.IconLeft);
+    ini.WriteFiveDigits(kViewer, "icontop", s.IconTop);
   }
   ini.WriteFiveDigits(kViewer, "visible", s.Flags.Visible);
   ini.WriteString(kViewer, "iconcaption", s.Flags.IconCaption);

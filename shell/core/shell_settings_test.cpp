@@ -59,7 +59,7 @@ TEST(ShellSettings, SavingWritesFiveDigitsAndCoordinatesInRange) {
   EXPECT_FALSE(ini.Has("viewer", "iconleft")) << "the icon's place only when kept";
   EXPECT_EQ(ini.Get("viewer", "wordwrap"), "00001");
   EXPECT_EQ(ini.Get("fonts", "weight"), "00700");
-  EXPECT_EQ(ini.Get("fonts", "charset"), "67295") << "taken as unsigned, modulo 100000";
+  EXPECT_EQ(ini.Get("fonts", "charset"), "00000") << "the nearest value five digits hold";
   exit.KeepIconPlace = true;
   exit.IconLeft = 640;
   SaveShellSettings(ini, exit);

@@ -1,7 +1,5 @@
 #include "shell/core/window_arrangement.h"
 
-#include <algorithm>
-
 ScreenRect NextViewerRect(ScreenRect rect, int screenWidth, int screenHeight) {
   rect.Left += 20, rect.Right += 20;
   rect.Top += 10, rect.Bottom += 10;
@@ -46,5 +44,3 @@ bool TileRects(int count, TileDirection direction, int screenWidth, int screenHe
   }
   return true;
 }
-
-int StoredCoordinate(int value) { return std::clamp(value, 0, 99999); }

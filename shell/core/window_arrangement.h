@@ -22,7 +22,3 @@ void CascadeRects(int count, const ScreenRect& first, ScreenRect* out);
 // keep one of its sides). False for fewer than 2 or more than 12 windows.
 bool TileRects(int count, TileDirection direction, int screenWidth, int screenHeight,
                const ScreenRect& first, ScreenRect* out);
-
-// A window coordinate as the settings file stores it: five digits, so
-// 0 .. 99999 (a window partly off the top or left edge is stored at 0).
-int StoredCoordinate(int value);

@@ -56,10 +56,4 @@ TEST(WindowArrangement, TileSizesAndColumns) {
   EXPECT_FALSE(TileRects(13, TileDirection::Vertical, W, H, kFirst, rects));
 }
 
-TEST(WindowArrangement, StoredCoordinatesFitFiveDigits) {
-  EXPECT_EQ(StoredCoordinate(-8), 0);
-  EXPECT_EQ(StoredCoordinate(425), 425);
-  EXPECT_EQ(StoredCoordinate(123456), 99999);
-}
-
 }  // namespace
