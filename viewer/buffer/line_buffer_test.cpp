@@ -272,6 +272,10 @@ TEST(ProgramError, ReportReplacesTheLinesAndHomeRebuilds) {
   EXPECT_EQ(v.entries[0].Offset, 1);
   EXPECT_EQ(v.entries[10].Length, -1);
 
+  v.settings.ProgramName = "Skimmet";  // a viewer library speaks for its shell
+  EXPECT_TRUE(v.Move(MOVE_GOTOBYTE, 0, 50) & ST_FAILED);
+  EXPECT_EQ(v.Text(7), "* Press [Home] to get back to Skimmet");
+
   std::string again = NumberedLines(100);  // readable again
   v.fs.Files["file"].assign(again.begin(), again.end());
   EXPECT_EQ(v.Move(MOVE_SHOWOFFSET, 0, 0), 0);

@@ -25,7 +25,8 @@ uint16_t AppendMessageLine(LineTable& table, TextArena& arena, const char* forma
   return 0;
 }
 
-void ReportProgramError(uint16_t status, const FileRef& file, LineTable& table, TextArena& arena) {
+void ReportProgramError(uint16_t status, const char* programName, const FileRef& file,
+                        LineTable& table, TextArena& arena) {
   const int acnt = table.Acnt, afirst = table.Afirst, alast = table.Alast, acur = table.Acur;
   const int32_t tlen = arena.Tlen, tend = arena.Tend;
   arena.Tend = 0;
@@ -41,7 +42,7 @@ void ReportProgramError(uint16_t status, const FileRef& file, LineTable& table, 
   AppendMessageLine(table, arena, "* Fcur=%" PRId64 ", Flen=%" PRId64, file.Fcur, file.Flen);
   AppendMessageLine(table, arena, "* Tlen=%ld, Tend=%ld", static_cast<long>(tlen),
                     static_cast<long>(tend));
-  AppendMessageLine(table, arena, "* Press [Home] to get back to Tarvo");
+  AppendMessageLine(table, arena, "* Press [Home] to get back to %s", programName);
   AppendMessageLine(table, arena, "%s", rule);
   AppendMessageLine(table, arena, " ");
   table.Entries[table.Acur] = LineEntry{file.Flen, 0, -1, 0, 0};

@@ -15,5 +15,7 @@ uint16_t AppendMessageLine(LineTable& table, TextArena& arena, const char* forma
 
 // Replaces the table's lines with the report of status and the buffer's
 // indexes, flagged LF_MESSAGE, with the top at the first line. Its lines
-// lie at offset 1, so a move to offset 0 (Home) rebuilds the view.
-void ReportProgramError(uint16_t status, const FileRef& file, LineTable& table, TextArena& arena);
+// lie at offset 1, so a move to offset 0 (Home) rebuilds the view, which
+// the report tells the user as getting back to the named program.
+void ReportProgramError(uint16_t status, const char* programName, const FileRef& file,
+                        LineTable& table, TextArena& arena);

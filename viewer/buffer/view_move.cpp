@@ -54,7 +54,7 @@ uint16_t RefillView(const MovePlan& plan, const RefillSettings& s, FileRef& file
       LoadLinesAround(plan.Target, plan.Top, s.LinesPerScreen, s.LineLength, file, table, arena,
                       tags, FormatterFor(s.Format), s.Flags, s.TabLength);
   if ((status & ST_FAILED) || table.Acur < table.Afirst || table.Acur > table.Alast) {
-    ReportProgramError(status, file, table, arena);
+    ReportProgramError(status, s.ProgramName, file, table, arena);
     return status | ST_FAILED;
   }
   if (s.PadPageLength > 0) PadPages(table, arena.Base, s.PadPageLength, file.Flen);

@@ -29,6 +29,7 @@ struct RefillSettings {
   int32_t TabLength = 8;   // columns between tab stops
   int LinesPerScreen = 1;
   int PadPageLength = 0;
+  const char* ProgramName = "Tarvo";  // where the error report's Home goes back to
 };
 
 // Refills the table as planned; a failure (or a table that does not hold

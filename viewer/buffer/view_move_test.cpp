@@ -29,9 +29,9 @@ TEST(ViewMove, OneLineMovesInsideTheTableScrollAndRemember) {
   // Other messages repaint.
   EXPECT_EQ(PlanMove(MOVE_GOTOBYTE, 0, 0, v.file, v.table, 10).Remembered, -1);
   // So does the error report, although all its lines carry the same offset.
-  ReportProgramError(ST_FAILED, v.file, v.table, v.arena);
+  ReportProgramError(ST_FAILED, "Tarvo", v.file, v.table, v.arena);
   MovePlan again = PlanMove(MOVE_SHOWOFFSET, -10, -1, v.file, v.table, 10);
-  ReportProgramError(ST_FAILED, v.file, v.table, v.arena);
+  ReportProgramError(ST_FAILED, "Tarvo", v.file, v.table, v.arena);
   EXPECT_EQ(ScrollAfterMove(v.table, again.Remembered), 0);
 }
 

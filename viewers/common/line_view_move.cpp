@@ -34,6 +34,7 @@ void Refill(LineView& v, const MovePlan& plan) {
     s.Flags = FormatOf(v, 0).Flags;
     s.LineLength = LineLengthOf(v);
     s.LinesPerScreen = v.LinesPerScreen;
+    s.ProgramName = "Skimmet";
     RefillView(plan, s, v.File, v.Table, v.Arena, nullptr);
   }
   UpdateScrollBars(v);
