@@ -1,11 +1,10 @@
 // The library's entry point and its small helpers for dialogs: centring,
-// colours, message boxes and the status-text font.
+// colours and the status-text font.
 #include "controls/htctl32.h"
 
 #include "common/font_height.h"
 #include "controls/button_description.h"
 #include "controls/control_classes.h"
-#include "win32/message_report.h"
 
 namespace {
 
@@ -58,10 +57,6 @@ HTCTLAPI HBRUSH WINAPI DoCtlColor(WPARAM wParam, LPARAM) {
   SetBkColor(dc, face);
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   return gFaceBrush;
-}
-
-HTCTLAPI int WINAPI MsgBox(HWND owner, LPCSTR text, LPCSTR caption, UINT style) {
-  return ReportMessage(owner, text, caption, style);
 }
 
 HTCTLAPI HFONT WINAPI SelectBottomFont(HDC dc) {

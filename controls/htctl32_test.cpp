@@ -114,6 +114,22 @@ TEST_F(ControlLibrary, BrushesFontsAndBoxes) {
   });
   EXPECT_EQ(MsgBox(nullptr, "Overwrite?", "Skimmet", MB_YESNOCANCEL | MB_ICONQUESTION), IDNO);
   EXPECT_EQ(seen, "Skimmet: Overwrite?");
+
+  // A long path without blanks is broken into lines that keep the box on the screen.
+  std::string path = "C:\\";
+  while (path.size() < 373) path += "folder" + std::to_string(path.size()) + "\\";
+  std::string text = "Unable to read " + path + ".";
+  RECT box = {};
+  DialogDriver wide([&](HWND window) {
+    GetWindowRect(window, &box);
+    seen = MessageBoxText(window);
+    ClickButton(window, IDOK);
+  });
+  MsgBox(nullptr, text.c_str(), "Error", MB_OK | MB_ICONSTOP);
+  EXPECT_LE(box.right - box.left, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_NE(seen.find('\n'), std::string::npos);
+  std::erase(seen, '\n');
+  EXPECT_EQ(seen, text) << "only line breaks are added";
 }
 
 }  // namespace
