@@ -302,14 +302,23 @@ TEST_F(ShellWindows, MainWindowIsAHiddenToolWindowOnNewShellsAndAnIconOnTheOld) 
   EXPECT_EQ(GetMenuState(system, SC_SIZE, MF_BYCOMMAND), 0xFFFFFFFF);
 }
 
-TEST_F(ShellWindows, AboutShowsTheTitleLargeAndItalic) {
+TEST_F(ShellWindows, AboutShowsTheTitleLargeAndItalicOnOneLine) {
   std::string caption, title;
   LOGFONTA font = {}, dialogFont = {};
+  SIZE text = {};
+  RECT place = {};
   DialogDriver driver([&](HWND box) {
     caption = WindowText(box);
     title = DialogItemText(box, IDC_ABOUT_TITLE);
-    GetObjectA(reinterpret_cast<HFONT>(SendDlgItemMessageA(box, IDC_ABOUT_TITLE, WM_GETFONT, 0, 0)),
-               sizeof font, &font);
+    HWND titleControl = GetDlgItem(box, IDC_ABOUT_TITLE);
+    auto titleFont = reinterpret_cast<HFONT>(SendMessageA(titleControl, WM_GETFONT, 0, 0));
+    GetObjectA(titleFont, sizeof font, &font);
+    HDC dc = GetDC(titleControl);
+    HGDIOBJ previous = SelectObject(dc, titleFont);
+    GetTextExtentPoint32A(dc, title.c_str(), static_cast<int>(title.size()), &text);
+    SelectObject(dc, previous);
+    ReleaseDC(titleControl, dc);
+    GetClientRect(titleControl, &place);
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)), sizeof dialogFont,
                &dialogFont);
     ClickButton(box, IDOK);
@@ -319,6 +328,7 @@ TEST_F(ShellWindows, AboutShowsTheTitleLargeAndItalic) {
   EXPECT_EQ(title, "Skimmet For Win 32");
   EXPECT_TRUE(font.lfItalic);
   EXPECT_EQ(font.lfHeight, 3 * dialogFont.lfHeight);
+  EXPECT_LT(text.cx, place.right) << "the title is not cut or broken";
 }
 
 TEST_F(ShellWindows, TheLastViewerClosingSavesItsPlace) {
