@@ -1,0 +1,14 @@
+#include "viewers/graphics/formats/picture.h"
+
+#include <algorithm>
+#include <cmath>
+
+int ReductionFor(int64_t width, int64_t height, const DecodeLimits& limits) {
+  const double ratio = static_cast<double>(width) * static_cast<double>(height) /
+                       static_cast<double>(std::max<int64_t>(limits.MaxPixels, 1));
+  int64_t reduction = std::max<int64_t>(1, static_cast<int64_t>(std::sqrt(ratio)));
+  while (((width + reduction - 1) / reduction) * ((height + reduction - 1) / reduction) >
+         limits.MaxPixels)
+    ++reduction;
+  return static_cast<int>(std::min<int64_t>(reduction, 1 << 30));
+}

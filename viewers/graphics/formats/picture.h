@@ -1,0 +1,58 @@
+// A decoded picture as the graphics viewer keeps it: 32-bit pixels with
+// blue, green, red and alpha in memory order (a top-down 32-bit DIB), the
+// top row first, and what the file said about it.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+struct Picture {
+  int32_t Width = 0;
+  int32_t Height = 0;
+  std::vector<uint32_t> Pixels;  // Width * Height, row by row from the top
+
+  void Resize(int32_t width, int32_t height, uint32_t fill = 0xFF000000u) {
+    Width = width;
+    Height = height;
+    Pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), fill);
+  }
+  uint32_t* Row(int32_t y) { return Pixels.data() + static_cast<size_t>(y) * Width; }
+  const uint32_t* Row(int32_t y) const { return Pixels.data() + static_cast<size_t>(y) * Width; }
+};
+
+constexpr uint32_t PixelOf(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha = 255) {
+  return static_cast<uint32_t>(blue) | static_cast<uint32_t>(green) << 8 |
+         static_cast<uint32_t>(red) << 16 | static_cast<uint32_t>(alpha) << 24;
+}
+
+enum class DecodeStatus {
+  Decoded,        // the whole picture
+  Partial,        // the file ends (or breaks) early: what could be read, the rest black
+  NotThisFormat,  // the file does not start as this format does
+  Declined,       // a header this reader cannot or will not show
+};
+
+struct PictureInfo {
+  const char* Format = "";
+  int32_t Width = 0;   // as the file gives it
+  int32_t Height = 0;
+  int BitsPerPixel = 0;
+  int Reduction = 1;  // the file's pixels per shown pixel, across and down
+};
+
+struct DecodedPicture {
+  DecodeStatus Status = DecodeStatus::NotThisFormat;
+  PictureInfo Info;
+  Picture Image;
+};
+
+// How many pixels a decoded picture may have. A reader that can reduce a
+// larger picture while it decodes keeps every Reduction-th pixel of every
+// Reduction-th row; the others decline it.
+struct DecodeLimits {
+  int64_t MaxPixels = 8000LL * 8000LL;
+};
+
+// The smallest whole reduction that brings width x height within the
+// limit (1 when it fits as it is).
+int ReductionFor(int64_t width, int64_t height, const DecodeLimits& limits);
