@@ -6,6 +6,8 @@
 
 #include "viewer/buffer/memory_files.h"
 #include "viewers/graphics/formats/bmp_reader.h"
+#include "viewers/graphics/formats/pcx_reader.h"
+#include "viewers/graphics/formats/tga_reader.h"
 
 namespace {
 void Check(const DecodedPicture& got, const DecodeLimits& limits) {
@@ -26,7 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static MemoryFileSystem& fs = UseMemoryFiles();
   fs.Files["f"].assign(data, data + size);
   const DecodeLimits limits{1 << 16};
-  ByteSource file("f");
-  Check(ReadBmp(file, limits), limits);
+  for (auto reader : {ReadBmp, ReadPcx, ReadTga}) {
+    ByteSource file("f");
+    Check(reader(file, limits), limits);
+  }
   return 0;
 }

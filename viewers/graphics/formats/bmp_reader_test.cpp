@@ -2,26 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "viewer/buffer/memory_files.h"
 #include "viewers/graphics/formats/test_pictures.h"
 
 namespace {
 
-class BmpReader : public testing::Test {
- protected:
-  MemoryFileSystem& fs = UseMemoryFiles();
-  ~BmpReader() override { UsePlatformFiles(); }
-
-  DecodedPicture Read(const Bytes& bytes, const DecodeLimits& limits = {}) {
-    fs.Files["p.bmp"] = bytes;
-    ByteSource file("p.bmp");
-    return ReadBmp(file, limits);
-  }
-};
+DecodedPicture Read(const Bytes& bytes, const DecodeLimits& limits = {}) {
+  return ReadBytes(ReadBmp, bytes, limits);
+}
 
 // Bitmaps of every depth, made from a picture whose pixels each depth can
 // hold, come back as those pixels.
-TEST_F(BmpReader, EveryDepthAndHeaderGivesBackThePixelsItWasMadeFrom) {
+TEST(BmpReader, EveryDepthAndHeaderGivesBackThePixelsItWasMadeFrom) {
   struct Case {
     int bits;
     BmpShape shape;
@@ -43,7 +34,7 @@ TEST_F(BmpReader, EveryDepthAndHeaderGivesBackThePixelsItWasMadeFrom) {
   }
 }
 
-TEST_F(BmpReader, ABitmapOverTheLimitIsReducedWhileItIsRead) {
+TEST(BmpReader, ABitmapOverTheLimitIsReducedWhileItIsRead) {
   Picture source = TestPicture(41, 30, 24, false);
   DecodedPicture got = Read(MakeBmp(source, 24, BmpShape::Info), DecodeLimits{100});
   ASSERT_EQ(got.Status, DecodeStatus::Decoded);
@@ -55,14 +46,11 @@ TEST_F(BmpReader, ABitmapOverTheLimitIsReducedWhileItIsRead) {
       ASSERT_EQ(got.Image.Row(y)[x], source.Row(y * 4)[x * 4]) << x << "," << y;
 }
 
-TEST_F(BmpReader, BrokenAndHostileFilesAreDeclinedOrShownPartly) {
+TEST(BmpReader, BrokenAndHostileFilesAreDeclinedOrShownPartly) {
   Picture source = TestPicture(16, 16, 8, false);
   const Bytes good = MakeBmp(source, 8, BmpShape::Info);
   const Bytes rle = MakeBmp(source, 8, BmpShape::Rle);
-  auto with = [](Bytes b, size_t at, std::initializer_list<uint8_t> patch) {
-    std::copy(patch.begin(), patch.end(), b.begin() + static_cast<long>(at));
-    return b;
-  };
+  auto with = Patched;
   struct Case {
     const char* what;
     Bytes bytes;
@@ -71,9 +59,9 @@ TEST_F(BmpReader, BrokenAndHostileFilesAreDeclinedOrShownPartly) {
   const Case cases[] = {
       {"empty", {}, DecodeStatus::NotThisFormat},
       {"another format", with(good, 0, {'G', 'I'}), DecodeStatus::NotThisFormat},
-      {"header cut", Bytes(good.begin(), good.begin() + 30), DecodeStatus::Declined},
-      {"no pixels", Bytes(good.begin(), good.begin() + 1078), DecodeStatus::Declined},
-      {"half the rows", Bytes(good.begin(), good.begin() + 1078 + 8 * 16), DecodeStatus::Partial},
+      {"header cut", Cut(good, 30), DecodeStatus::Declined},
+      {"no pixels", Cut(good, 1078), DecodeStatus::Declined},
+      {"half the rows", Cut(good, 1078 + 8 * 16), DecodeStatus::Partial},
       {"65535 x 65535 claimed", with(good, 18, {0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0, 0}),
        DecodeStatus::Declined},
       {"65535 rows claimed, 16 there", with(good, 22, {0xFF, 0xFF, 0, 0}), DecodeStatus::Partial},
@@ -82,7 +70,7 @@ TEST_F(BmpReader, BrokenAndHostileFilesAreDeclinedOrShownPartly) {
       {"7 bits", with(good, 28, {7}), DecodeStatus::Declined},
       {"JPEG inside", with(good, 30, {4}), DecodeStatus::Declined},
       {"top-down RLE", with(rle, 22, {0xF0, 0xFF, 0xFF, 0xFF}), DecodeStatus::Declined},
-      {"RLE cut short", Bytes(rle.begin(), rle.end() - 40), DecodeStatus::Partial},
+      {"RLE cut short", Cut(rle, rle.size() - 40), DecodeStatus::Partial},
       {"RLE runs past the edge", with(rle, 1078, {200, 1, 200, 1, 200, 1}), DecodeStatus::Decoded},
       {"RLE delta past the end", with(rle, 1078, {0, 2, 255, 255}), DecodeStatus::Decoded},
       {"data offset past the end", with(good, 10, {0xFF, 0xFF, 0xFF, 0x7F}), DecodeStatus::Declined},

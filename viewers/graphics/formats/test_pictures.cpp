@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "viewer/buffer/memory_files.h"
+
 namespace {
 
 uint8_t Red(uint32_t p) { return static_cast<uint8_t>(p >> 16); }
@@ -59,10 +61,11 @@ std::vector<uint32_t> TestPalette(int bits) {
   return palette;
 }
 
-Picture TestPicture(int32_t width, int32_t height, int bits, bool alpha) {
+Picture TestPicture(int32_t width, int32_t height, int bits, bool alpha,
+                    std::vector<uint32_t> palette) {
   Picture p;
   p.Resize(width, height);
-  std::vector<uint32_t> palette = bits <= 8 ? TestPalette(bits) : std::vector<uint32_t>();
+  if (palette.empty() && bits <= 8) palette = TestPalette(bits);
   for (int32_t y = 0; y < height; ++y)
     for (int32_t x = 0; x < width; ++x) {
       const int i = x * 7 + y * 13 + (x / 3) * (y / 2);
@@ -155,6 +158,109 @@ Bytes MakeBmp(const Picture& picture, int bits, BmpShape shape) {
   return file;
 }
 
+Bytes MakePcx(const Picture& picture, int bits, int planes, const std::vector<uint32_t>& palette) {
+  const int lineBytes = ((picture.Width * bits + 7) / 8 + 1) / 2 * 2;
+  Bytes file(128, 0);
+  file[0] = 10, file[1] = 5, file[2] = 1, file[3] = static_cast<uint8_t>(bits);
+  file[8] = static_cast<uint8_t>(picture.Width - 1), file[9] = static_cast<uint8_t>((picture.Width - 1) >> 8);
+  file[10] = static_cast<uint8_t>(picture.Height - 1), file[11] = static_cast<uint8_t>((picture.Height - 1) >> 8);
+  file[65] = static_cast<uint8_t>(planes);
+  file[66] = static_cast<uint8_t>(lineBytes), file[67] = static_cast<uint8_t>(lineBytes >> 8);
+  if (bits * planes == 4)
+    for (size_t i = 0; i < 16; ++i) {
+      file[16 + 3 * i] = Red(palette[i]), file[17 + 3 * i] = Green(palette[i]);
+      file[18 + 3 * i] = Blue(palette[i]);
+    }
+  for (int32_t y = 0; y < picture.Height; ++y) {
+    Bytes line(static_cast<size_t>(lineBytes * planes), 0);
+    for (int32_t x = 0; x < picture.Width; ++x) {
+      const uint32_t p = picture.Row(y)[x];
+      if (bits == 8 && planes >= 3) {
+        line[static_cast<size_t>(x)] = Red(p);
+        line[static_cast<size_t>(lineBytes + x)] = Green(p);
+        line[static_cast<size_t>(2 * lineBytes + x)] = Blue(p);
+        if (planes == 4) line[static_cast<size_t>(3 * lineBytes + x)] = Alpha(p);
+      } else if (planes == 4) {
+        const int index = IndexOf(palette, p);
+        for (int plane = 0; plane < 4; ++plane)
+          if (index >> plane & 1) line[static_cast<size_t>(plane * lineBytes + x / 8)] |= 0x80 >> (x % 8);
+      } else {
+        const int perByte = 8 / bits;
+        line[static_cast<size_t>(x / perByte)] |=
+            static_cast<uint8_t>(IndexOf(palette, p) << (8 - bits * (x % perByte + 1)));
+      }
+    }
+    for (size_t i = 0; i < line.size();) {  // runs of up to 63, and bytes that look like runs
+      size_t run = 1;
+      while (i + run < line.size() && run < 63 && line[i + run] == line[i]) ++run;
+      if (run > 1 || line[i] >= 0xC0) file.push_back(static_cast<uint8_t>(0xC0 | run));
+      file.push_back(line[i]);
+      i += run;
+    }
+  }
+  if (bits == 8 && planes == 1) {
+    file.push_back(12);
+    for (uint32_t c : palette) file.push_back(Red(c)), file.push_back(Green(c)), file.push_back(Blue(c));
+  }
+  return file;
+}
+
+Bytes MakeTga(const Picture& picture, int type, int bits, int descriptor,
+              const std::vector<uint32_t>& palette) {
+  const bool mapped = (type & 7) == 1;
+  Bytes file = {0, static_cast<uint8_t>(mapped), static_cast<uint8_t>(type)};
+  Put16(file, 0), Put16(file, mapped ? static_cast<uint32_t>(palette.size()) : 0);
+  file.push_back(mapped ? 24 : 0);
+  Put16(file, 0), Put16(file, 0);
+  Put16(file, static_cast<uint32_t>(picture.Width)), Put16(file, static_cast<uint32_t>(picture.Height));
+  file.push_back(static_cast<uint8_t>(bits)), file.push_back(static_cast<uint8_t>(descriptor));
+  if (mapped)
+    for (uint32_t c : palette) file.push_back(Blue(c)), file.push_back(Green(c)), file.push_back(Red(c));
+  std::vector<Bytes> pixels;
+  for (int32_t i = 0; i < picture.Height; ++i)
+    for (int32_t j = 0; j < picture.Width; ++j) {
+      const int32_t y = descriptor & 32 ? i : picture.Height - 1 - i;
+      const int32_t x = descriptor & 16 ? picture.Width - 1 - j : j;
+      const uint32_t p = picture.Row(y)[x];
+      Bytes b;
+      if (mapped) {
+        b.push_back(static_cast<uint8_t>(IndexOf(palette, p)));
+      } else if ((type & 7) == 3) {
+        b.push_back(Red(p));
+        if (bits == 16) b.push_back(Alpha(p));
+      } else if (bits <= 16) {
+        Put16(b, static_cast<uint32_t>(Narrow5(Red(p)) << 10 | Narrow5(Green(p)) << 5 | Narrow5(Blue(p))));
+      } else {
+        b = {Blue(p), Green(p), Red(p)};
+        if (bits == 32) b.push_back(Alpha(p));
+      }
+      pixels.push_back(b);
+    }
+  for (size_t i = 0; i < pixels.size();) {
+    if (!(type & 8)) {
+      file.insert(file.end(), pixels[i].begin(), pixels[i].end());
+      ++i;
+      continue;
+    }
+    size_t run = 1;  // packets run across rows
+    while (i + run < pixels.size() && run < 128 && pixels[i + run] == pixels[i]) ++run;
+    if (run > 1) {
+      file.push_back(static_cast<uint8_t>(0x80 | (run - 1)));
+      file.insert(file.end(), pixels[i].begin(), pixels[i].end());
+    } else {
+      size_t raw = 1;
+      while (i + raw < pixels.size() && raw < 128 &&
+             (i + raw + 1 >= pixels.size() || pixels[i + raw + 1] != pixels[i + raw]))
+        ++raw;
+      file.push_back(static_cast<uint8_t>(raw - 1));
+      for (size_t k = 0; k < raw; ++k) file.insert(file.end(), pixels[i + k].begin(), pixels[i + k].end());
+      run = raw;
+    }
+    i += run;
+  }
+  return file;
+}
+
 void ExpectSamePixels(const Picture& got, const Picture& want) {
   ASSERT_EQ(got.Width, want.Width);
   ASSERT_EQ(got.Height, want.Height);
@@ -162,3 +268,21 @@ void ExpectSamePixels(const Picture& got, const Picture& want) {
     for (int32_t x = 0; x < want.Width; ++x)
       ASSERT_EQ(got.Row(y)[x], want.Row(y)[x]) << "at " << x << "," << y;
 }
+
+DecodedPicture ReadBytes(PictureReader reader, const Bytes& bytes, const DecodeLimits& limits) {
+  UseMemoryFiles().Files["picture"] = bytes;
+  DecodedPicture got;
+  {
+    ByteSource file("picture");
+    got = reader(file, limits);
+  }
+  UsePlatformFiles();
+  return got;
+}
+
+Bytes Patched(Bytes bytes, size_t at, std::initializer_list<uint8_t> patch) {
+  std::copy(patch.begin(), patch.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
+  return bytes;
+}
+
+Bytes Cut(const Bytes& bytes, size_t size) { return Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size)); }
