@@ -8,6 +8,7 @@
 #include "viewers/graphics/formats/bmp_reader.h"
 #include "viewers/graphics/formats/pcx_reader.h"
 #include "viewers/graphics/formats/tga_reader.h"
+#include "viewers/graphics/formats/tiff_reader.h"
 
 namespace {
 void Check(const DecodedPicture& got, const DecodeLimits& limits) {
@@ -32,5 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ByteSource file("f");
     Check(reader(file, limits), limits);
   }
+  ByteSource file("f");
+  const int pages = CountTiffPages(file);
+  for (int page = 0; page < pages && page < 3; ++page) Check(ReadTiff(file, limits, page), limits);
   return 0;
 }

@@ -72,7 +72,7 @@ Picture TestPicture(int32_t width, int32_t height, int bits, bool alpha,
       uint32_t& out = p.Row(y)[x];
       if (bits <= 8) {
         // Stretches of one colour, so that run lengths have something to do.
-        out = palette[static_cast<size_t>((x / 4 + y) % (1 << bits))];
+        out = palette[static_cast<size_t>(x / 4 + y) % palette.size()];
         if (x % 5 == 4) out = palette[static_cast<size_t>(i) % palette.size()];
       } else if (bits == 16) {
         out = PixelOf(Widen5(i % 32), Widen5((i / 2) % 32), Widen5((i * 3) % 32));

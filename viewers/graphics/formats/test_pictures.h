@@ -2,6 +2,7 @@
 // reader is checked against the pixels a file was made from.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "viewers/graphics/formats/byte_source.h"
@@ -41,7 +42,7 @@ Bytes MakeTga(const Picture& picture, int type, int bits, int descriptor,
 void ExpectSamePixels(const Picture& got, const Picture& want);
 
 // What reader makes of bytes, read from an in-memory file.
-using PictureReader = DecodedPicture (*)(ByteSource&, const DecodeLimits&);
+using PictureReader = std::function<DecodedPicture(ByteSource&, const DecodeLimits&)>;
 DecodedPicture ReadBytes(PictureReader reader, const Bytes& bytes, const DecodeLimits& limits = {});
 
 // Bytes with patch written over them at offset at.
