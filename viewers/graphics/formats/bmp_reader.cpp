@@ -218,6 +218,7 @@ DecodedPicture ReadBmp(ByteSource& file, const DecodeLimits& limits) {
   if (!ReadHeader(file, h)) return result;
   result.Info = {"BMP", h.Width, h.Height, h.Bits, ReductionFor(h.Width, h.Height, limits)};
   ReducedRows rows(result.Image, h.Width, h.Height, result.Info.Reduction);
+  if (result.Image.Pixels.empty()) return result;  // no memory for it
   result.Status = h.Compression == kRle8 || h.Compression == kRle4 ? ReadRunLengths(file, h, rows)
                                                                    : ReadRows(file, h, rows);
   if (result.Status == DecodeStatus::Declined) result.Image = Picture();

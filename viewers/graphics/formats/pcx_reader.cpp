@@ -61,6 +61,7 @@ DecodedPicture ReadPcx(ByteSource& file, const DecodeLimits& limits) {
   result.Info = {"PCX", static_cast<int32_t>(width), static_cast<int32_t>(height),
                  layout.Bits * layout.Planes, ReductionFor(width, height, limits)};
   ReducedRows rows(result.Image, result.Info.Width, result.Info.Height, result.Info.Reduction);
+  if (result.Image.Pixels.empty()) return result;  // no memory for it
 
   const bool runLengths = h[2] == 1;
   std::vector<uint8_t> line(static_cast<size_t>(lineBytes) * layout.Planes);

@@ -3,6 +3,19 @@
 #include <algorithm>
 #include <cmath>
 
+PixelBuffer& PixelBuffer::operator=(const PixelBuffer& other) {
+  if (this != &other && Assign(other.size_, 0)) std::copy(other.begin(), other.end(), begin());
+  return *this;
+}
+
+bool PixelBuffer::Assign(size_t count, uint32_t fill) {
+  std::free(data_);
+  data_ = count ? static_cast<uint32_t*>(std::malloc(count * sizeof(uint32_t))) : nullptr;
+  size_ = data_ ? count : 0;
+  std::fill(begin(), end(), fill);
+  return data_ || !count;
+}
+
 int ReductionFor(int64_t width, int64_t height, const DecodeLimits& limits) {
   const double ratio = static_cast<double>(width) * static_cast<double>(height) /
                        static_cast<double>(std::max<int64_t>(limits.MaxPixels, 1));

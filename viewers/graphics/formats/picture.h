@@ -4,17 +4,56 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <cstdlib>
+#include <utility>
+
+// Pixels in one block from malloc, so that a decoder's own block can be
+// taken over as it is instead of copied: a large picture is not held twice.
+class PixelBuffer {
+ public:
+  PixelBuffer() = default;
+  PixelBuffer(const PixelBuffer& other) { *this = other; }
+  PixelBuffer& operator=(const PixelBuffer& other);
+  PixelBuffer(PixelBuffer&& other) noexcept { *this = std::move(other); }
+  PixelBuffer& operator=(PixelBuffer&& other) noexcept {
+    std::swap(data_, other.data_);
+    std::swap(size_, other.size_);
+    return *this;
+  }
+  ~PixelBuffer() { std::free(data_); }
+
+  // count pixels of fill; false, and empty, when there is no memory.
+  bool Assign(size_t count, uint32_t fill);
+  // Takes over count pixels that malloc gave.
+  void Adopt(uint32_t* data, size_t count) {
+    std::free(data_);
+    data_ = data, size_ = count;
+  }
+  uint32_t* data() { return data_; }
+  const uint32_t* data() const { return data_; }
+  size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  uint32_t* begin() { return data_; }
+  uint32_t* end() { return data_ + size_; }
+  const uint32_t* begin() const { return data_; }
+  const uint32_t* end() const { return data_ + size_; }
+
+ private:
+  uint32_t* data_ = nullptr;
+  size_t size_ = 0;
+};
 
 struct Picture {
   int32_t Width = 0;
   int32_t Height = 0;
-  std::vector<uint32_t> Pixels;  // Width * Height, row by row from the top
+  PixelBuffer Pixels;  // Width * Height, row by row from the top
 
-  void Resize(int32_t width, int32_t height, uint32_t fill = 0xFF000000u) {
-    Width = width;
-    Height = height;
-    Pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), fill);
+  // False, with no pixels, when there is no memory for them.
+  bool Resize(int32_t width, int32_t height, uint32_t fill = 0xFF000000u) {
+    const bool made = Pixels.Assign(static_cast<size_t>(width) * static_cast<size_t>(height), fill);
+    Width = made ? width : 0;
+    Height = made ? height : 0;
+    return made;
   }
   uint32_t* Row(int32_t y) { return Pixels.data() + static_cast<size_t>(y) * Width; }
   const uint32_t* Row(int32_t y) const { return Pixels.data() + static_cast<size_t>(y) * Width; }

@@ -1,5 +1,6 @@
 #include "viewers/graphics/formats/tga_reader.h"
 
+#include <utility>
 #include <vector>
 
 #include "viewers/graphics/formats/reduced_rows.h"
@@ -105,6 +106,7 @@ DecodedPicture ReadTga(ByteSource& file, const DecodeLimits& limits) {
   result.Info = {"TGA", static_cast<int32_t>(h.Width), static_cast<int32_t>(h.Height), h.Bits,
                  ReductionFor(h.Width, h.Height, limits)};
   ReducedRows rows(result.Image, result.Info.Width, result.Info.Height, result.Info.Reduction);
+  if (result.Image.Pixels.empty()) return result;  // no memory for it
   const int r = rows.Reduction();
   const int pixelBytes = (h.Bits + 7) / 8;
 
@@ -113,7 +115,7 @@ DecodedPicture ReadTga(ByteSource& file, const DecodeLimits& limits) {
   auto cutShort = [&](int64_t rowsDone) {
     result.Status = rowsDone ? DecodeStatus::Partial : DecodeStatus::Declined;
     if (!rowsDone) result.Image = Picture();
-    return result;
+    return std::move(result);
   };
   uint8_t pixel[4] = {};
   int packet = 0;          // pixels left in the current packet

@@ -176,7 +176,8 @@ DecodedPicture ReadTiff(ByteSource& file, const DecodeLimits& limits, int pageIn
   result.Info = {"TIFF", static_cast<int32_t>(page.Width), static_cast<int32_t>(page.Height),
                  layout.Bits * layout.Samples, ReductionFor(page.Width, page.Height, limits)};
   const int r = result.Info.Reduction;
-  result.Image.Resize((result.Info.Width + r - 1) / r, (result.Info.Height + r - 1) / r);
+  if (!result.Image.Resize((result.Info.Width + r - 1) / r, (result.Info.Height + r - 1) / r))
+    return result;  // no memory for it
   PieceReader reader(file, layout, result.Image, r);
   const int64_t across = tiled ? (page.Width + pieceWidth - 1) / pieceWidth : 1;
   const int64_t down = (page.Height + pieceRows - 1) / pieceRows;
