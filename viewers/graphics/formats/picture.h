@@ -69,6 +69,7 @@ enum class DecodeStatus {
   Partial,        // the file ends (or breaks) early: what could be read, the rest black
   NotThisFormat,  // the file does not start as this format does
   Declined,       // a header this reader cannot or will not show
+  TooLarge,       // more pixels than the limit, and this reader cannot reduce
 };
 
 struct PictureInfo {

@@ -1,0 +1,83 @@
+#include "viewers/graphics/formats/stb_reader.h"
+
+#include <gtest/gtest.h>
+#include <stb_image_write.h>
+
+#include "viewers/graphics/formats/picture_writers.h"
+#include "viewers/graphics/formats/test_pictures.h"
+
+namespace {
+
+void Append(void* out, void* data, int n) {
+  auto* bytes = static_cast<Bytes*>(out);
+  bytes->insert(bytes->end(), static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + n);
+}
+
+Bytes Png(const Picture& picture) {
+  Bytes rgba, out;
+  for (uint32_t p : picture.Pixels)
+    rgba.insert(rgba.end(), {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8),
+                             static_cast<uint8_t>(p), static_cast<uint8_t>(p >> 24)});
+  stbi_write_png_to_func(Append, &out, picture.Width, picture.Height, 4, rgba.data(), picture.Width * 4);
+  return out;
+}
+
+Bytes Jpeg(const Picture& picture) {
+  Bytes out;
+  WriteJpg(picture, [&](const void* data, size_t n) {
+    out.insert(out.end(), static_cast<const uint8_t*>(data), static_cast<const uint8_t*>(data) + n);
+    return true;
+  });
+  return out;
+}
+
+// An APP1 EXIF segment with the orientation, put just after the start.
+Bytes WithOrientation(Bytes jpeg, int orientation) {
+  const Bytes exif = {0xFF, 0xE1, 0, 34, 'E', 'x', 'i', 'f', 0, 0, 'M', 'M', 0, 42, 0, 0, 0, 8, 0, 1,
+                      0x01, 0x12, 0, 3, 0, 0, 0, 1, 0, static_cast<uint8_t>(orientation), 0, 0, 0, 0, 0, 0};
+  jpeg.insert(jpeg.begin() + 2, exif.begin(), exif.end());
+  return jpeg;
+}
+
+TEST(StbReader, PngWithAlphaComesBackExactlyAndAJpegStandsAsItsCameraSays) {
+  const Picture clear = TestPicture(19, 7, 32, true);
+  DecodedPicture png = ReadBytes(ReadJpegOrPng, Png(clear));
+  ASSERT_EQ(png.Status, DecodeStatus::Decoded);
+  EXPECT_STREQ(png.Info.Format, "PNG");
+  ExpectSamePixels(png.Image, clear);
+
+  Picture marked;  // white, with a black top left corner
+  marked.Resize(32, 16, PixelOf(255, 255, 255));
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) marked.Row(y)[x] = PixelOf(0, 0, 0);
+  struct Case {
+    int orientation, width;
+    int cornerX, cornerY;  // where the black corner ends up
+  };
+  for (const Case& c : {Case{1, 32, 0, 0}, Case{3, 32, 31, 15}, Case{6, 16, 15, 0}, Case{8, 16, 0, 31}}) {
+    DecodedPicture jpeg = ReadBytes(ReadJpegOrPng, WithOrientation(Jpeg(marked), c.orientation));
+    ASSERT_EQ(jpeg.Status, DecodeStatus::Decoded) << c.orientation;
+    EXPECT_EQ(jpeg.Image.Width, c.width) << c.orientation;
+    EXPECT_EQ(jpeg.Info.Width, c.width) << c.orientation;
+    EXPECT_LT(jpeg.Image.Row(c.cornerY)[c.cornerX] & 0xFF, 64u) << c.orientation;
+  }
+}
+
+TEST(StbReader, TooLargeBrokenAndForeignFilesAreNamedSo) {
+  const Bytes png = Png(TestPicture(40, 30, 24, false));
+  EXPECT_EQ(ReadBytes(ReadJpegOrPng, png, DecodeLimits{1000}).Status, DecodeStatus::TooLarge);
+  EXPECT_EQ(ReadBytes(ReadJpegOrPng, Cut(png, 20)).Status, DecodeStatus::Declined);
+  EXPECT_EQ(ReadBytes(ReadJpegOrPng, Bytes{'G', 'I', 'F', '8', '9', 'a'}).Status, DecodeStatus::NotThisFormat);
+  const Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0};
+  GifFrames huge = [&] {
+    GifFrames frames;
+    ReadBytes([&](ByteSource& f, const DecodeLimits& l) {
+      frames = ReadGif(f, l);
+      return DecodedPicture{};
+    }, gif);
+    return frames;
+  }();
+  EXPECT_EQ(huge.First.Status, DecodeStatus::TooLarge);
+}
+
+}  // namespace
