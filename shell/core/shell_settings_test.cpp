@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "common/memory_profile.h"
-#include "common/text_copy.h"
 
 TEST(ShellSettings, FirstRunReadsDefaultsAndWritesEveryKeyBackInFiveDigits) {
   MemoryProfile ini, launcher;
@@ -79,23 +78,4 @@ TEST(ShellSettings, FontHeightFollowsThePointsAndABoldFontSurvivesARestart) {
   const SharedFontSettings again = ReadSharedFontSettings(ini, 96);
   EXPECT_EQ(again.Weight, 700);
   EXPECT_EQ(again.Points, 10);
-}
-
-TEST(ShellSettings, SettingsChoicesReadAsClearedUntilWrittenAndAutoViewGoesToTheLauncher) {
-  MemoryProfile ini, launcher;
-  const SettingsChoices none = ReadSettingsChoices(ini, launcher);
-  EXPECT_FALSE(none.AutoView || none.AutoOpen || none.AutoTop);
-  ShellFlags flags;
-  flags.HideIcon = true;
-  CopyText(flags.IconCaption, "Drop here");
-  WriteSettingsChoices(ini, launcher, {true, false, true}, flags);
-  EXPECT_EQ(launcher.Get("auto", "autoview"), "00001");
-  EXPECT_FALSE(ini.Has("viewer", "autoview"));
-  EXPECT_EQ(ini.Get("viewer", "autoopen"), "00000");
-  EXPECT_EQ(ini.Get("viewer", "autotop"), "00001");
-  EXPECT_EQ(ini.Get("viewer", "hideicon"), "00001");
-  EXPECT_EQ(ini.Get("viewer", "iconcaption"), "Drop here");
-  const SettingsChoices read = ReadSettingsChoices(ini, launcher);
-  EXPECT_TRUE(read.AutoView && read.AutoTop);
-  EXPECT_FALSE(read.AutoOpen);
 }
