@@ -78,7 +78,8 @@ INT_PTR CALLBACK NoAssocDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
       return FALSE;  // the focus is set
     }
     case WM_COMMAND: {
-      const auto* request = reinterpret_cast<const ProgramRequest*>(GetWindowLongA(dialog, DWL_USER));
+      const auto* request =
+          reinterpret_cast<const ProgramRequest*>(GetWindowLongA(dialog, DWL_USER));
       switch (LOWORD(wParam)) {
         case IDOK: {
           const bool picked = PickProgram(dialog, request->Program);

@@ -283,7 +283,8 @@ TEST_F(ShellDialogs, NoAssociationDialogRecordsThePickedProgramForTheExtension) 
 }
 
 TEST_F(ShellDialogs, AButtonIndexRunsThatButtonsCommand) {
-  for (const char* name : {"c.txt", "b.txt", "a.txt"}) OpenFileInViewer(temp_.Write(name, "x").c_str(), true);
+  for (const char* name : {"c.txt", "b.txt", "a.txt"})
+    OpenFileInViewer(temp_.Write(name, "x").c_str(), true);
   ButtonEntry buttons[3] = {};
   buttons[1].Code = CMD_NEXT;
   buttons[2].Code = CMD_LAST;

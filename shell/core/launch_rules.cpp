@@ -5,9 +5,7 @@ std::string_view AssociationExtension(std::string_view path) {
   return dot == std::string_view::npos ? std::string_view() : path.substr(dot + 1);
 }
 
-std::string AssociationCommand(std::string_view program) {
-  return std::string(program) + " %1";
-}
+std::string AssociationCommand(std::string_view program) { return std::string(program) + " %1"; }
 
 std::string LaunchArgument(std::string_view path) {
   if (path.find(' ') == std::string_view::npos) return std::string(path);

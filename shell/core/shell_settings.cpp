@@ -61,8 +61,8 @@ SharedFontSettings ReadSharedFontSettings(ProfileStore& ini, int dpiY) {
 }
 
 SettingsChoices ReadSettingsChoices(ProfileStore& ini, ProfileStore& launcher) {
-  return {ReadNumber(launcher, "auto", "autoview", 0) != 0, ReadViewerNumber(ini, "autoopen", 0) != 0,
-          ReadViewerNumber(ini, "autotop", 0) != 0};
+  return {ReadNumber(launcher, "auto", "autoview", 0) != 0,
+          ReadViewerNumber(ini, "autoopen", 0) != 0, ReadViewerNumber(ini, "autotop", 0) != 0};
 }
 
 void WriteSettingsChoices(ProfileStore& ini, ProfileStore& launcher, const SettingsChoices& choices,

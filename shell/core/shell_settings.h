@@ -18,7 +18,7 @@ struct ShellFlags {
 // The viewer font every viewer library shares, section "fonts".
 struct SharedFontSettings {
   int Points = 8;
-  int Height = 0;  // the character height for the display, from Points
+  int Height = 0;    // the character height for the display, from Points
   int Weight = 400;  // FW_NORMAL
   bool Italic = false;
   int CharSet = 0;

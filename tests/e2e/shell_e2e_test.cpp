@@ -165,17 +165,19 @@ TEST_F(Skimmet, FontsChangesTheFontOfTheShownText) {
   auto choose = [&](int combo, WPARAM index) {
     HWND list = GetDlgItem(fonts, combo);
     SendMessageA(list, CB_SETCURSEL, index, 0);
-    SendMessageA(fonts, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    SendMessageA(fonts, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
   };
-  HWND sizes = GetDlgItem(fonts, 0x472);  // cmb3: the sizes
-  const LRESULT faces = SendDlgItemMessageA(fonts, 0x470, CB_GETCOUNT, 0, 0);  // cmb1
+  constexpr int kFaces = 0x470, kSizes = 0x472;  // cmb1, cmb3
+  HWND sizes = GetDlgItem(fonts, kSizes);
+  const LRESULT faces = SendDlgItemMessageA(fonts, kFaces, CB_GETCOUNT, 0, 0);
   LRESULT last = 0;
   for (LRESULT face = 0; face < faces && last < 1; ++face) {
-    choose(0x470, face);
+    choose(kFaces, face);
     last = SendMessageA(sizes, CB_GETCOUNT, 0, 0) - 1;
   }
   ASSERT_GT(last, 0) << "no face with several sizes";
-  choose(0x472, last);
+  choose(kSizes, last);
   PostMessageA(fonts, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(fonts); }));
   ASSERT_TRUE(WaitFor([&] { return ScreenPixels(area) != before; })) << "the text looks the same";
