@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "shell/app/about_box.h"
+#include "shell/app/settings_dialog.h"
 #include "shell/app/command_table.h"
 #include "shell/app/file_entry.h"
 #include "shell/app/shell_settings.h"
@@ -35,6 +36,7 @@ void PassCommand(WPARAM wParam, LPARAM lParam) {
 
 void OnSysCommand(HWND window, WPARAM wParam) {
   switch (LOWORD(wParam)) {
+    case CMD_SETTINGS: ShowSettingsDialog(window); break;
     case CMD_CLOSE_ALL: CloseAllViewers(); break;
     case CMD_ABOUT: ShowAboutBox(window); break;
     case CMD_HELP_INDEX: WinHelpA(window, ShellState.HelpFile, HELP_INDEX, 0); break;

@@ -1,8 +1,10 @@
 // ZR32.EXE started under Wine from a folder that holds it and its libraries,
-// handed a second file by a second start, and looked at from this process.
+// handed a second file by a second start, its dialogs and commands driven
+// and looked at from this process.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "suite_files.h"
@@ -27,6 +29,18 @@ void Shot(HWND window, const char* name) {
   EXPECT_TRUE(SaveWindowShot(window, folder + "\\" + name)) << name;
 }
 
+// The shell showing a file: the process and its viewer window.
+struct Shown {
+  std::unique_ptr<ProgramUnderTest> Shell;
+  HWND Viewer = nullptr;
+};
+
+std::string IniValue(const std::string& ini, const char* section, const char* key) {
+  char value[64] = "";
+  GetPrivateProfileStringA(section, key, "", value, sizeof value, ini.c_str());
+  return value;
+}
+
 class Skimmet : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -39,6 +53,29 @@ class Skimmet : public ::testing::Test {
     DeleteFileA(Ini().c_str());
   }
   void TearDown() override { DeleteFileA(Ini().c_str()); }
+  // ZR32.EXE started with path, once its viewer window shows the file.
+  Shown Show(const std::string& path, const char* title) {
+    Shown shown;
+    shown.Shell = std::make_unique<ProgramUnderTest>(dir_ / "ZR32.EXE", path, dir_.path());
+    shown.Viewer = shown.Shell->WaitForWindow("ZRWINDOW");
+    if (shown.Viewer) {
+      const std::string caption = std::string("Skimmet For Win 32 - ") + title;
+      EXPECT_TRUE(WaitFor([&] { return WindowText(shown.Viewer) == caption; }))
+          << WindowText(shown.Viewer);
+    }
+    return shown;
+  }
+  // Posts a menu command to the viewer window and waits for the dialog it opens.
+  static HWND OpenDialog(const Shown& shown, int command) {
+    PostMessageA(shown.Viewer, WM_COMMAND, command, 0);
+    HWND dialog = shown.Shell->WaitForWindow("#32770");
+    if (dialog) WaitFor([&] { return IsWindowVisible(dialog) != FALSE; });
+    return dialog;
+  }
+  static void Close(const Shown& shown) {
+    PostMessageA(shown.Viewer, WM_CLOSE, 0, 0);
+    EXPECT_EQ(shown.Shell->WaitForExit(), 0);
+  }
   static std::string Ini() {
     char dir[MAX_PATH];
     GetWindowsDirectoryA(dir, sizeof dir);
@@ -81,6 +118,93 @@ TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
   // The last viewer window closing ends the program on the newer shells.
   PostMessageA(viewer, WM_CLOSE, 0, 0);
   EXPECT_EQ(shell.WaitForExit(), 0);
+}
+
+TEST_F(Skimmet, SettingsKeepsWhetherViewerWindowsComeToTheTop) {
+  Shown shown = Show(dir_.Write("notes.txt", "Settings\r\n"), "notes.TXT");
+  ASSERT_NE(shown.Viewer, nullptr);
+  EXPECT_EQ(IniValue(Ini(), "viewer", "autotop"), "00001") << "written by the first run";
+  HWND settings = OpenDialog(shown, 470);
+  ASSERT_NE(settings, nullptr) << "no Settings dialog";
+  EXPECT_EQ(WindowText(settings), "Skimmet For Win 32");
+  Shot(settings, "skimmet-settings.png");
+  ASSERT_EQ(SendDlgItemMessageA(settings, 463, BM_GETCHECK, 0, 0), BST_CHECKED);
+  SendDlgItemMessageA(settings, 463, BM_CLICK, 0, 0);  // "Bring view window to top"
+  PostMessageA(settings, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(settings); }));
+  EXPECT_EQ(IniValue(Ini(), "viewer", "autotop"), "00000");
+  Close(shown);
+}
+
+TEST_F(Skimmet, LaunchOfAFileNoProgramOpensOffersToChooseOne) {
+  Shown shown = Show(dir_.Write("notes.abc", "no program opens this\r\n"), "notes.ABC");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND choose = OpenDialog(shown, 1);  // File > Launch
+  ASSERT_NE(choose, nullptr) << "no NOASSOC dialog";
+  EXPECT_EQ(WindowText(choose), "Skimmet For Win 32");
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(choose, 461))) << "the association is offered for .abc";
+  Shot(choose, "skimmet-noassoc.png");
+  PostMessageA(choose, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(choose); }));
+  Close(shown);
+}
+
+TEST_F(Skimmet, FontsChangesTheFontOfTheShownText) {
+  Shown shown = Show(dir_.Write("notes.txt", "The font of these words changes.\r\n"), "notes.TXT");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND text = FindWindowExA(shown.Viewer, nullptr, kTextLibrary.WindowClass, nullptr);
+  ASSERT_NE(text, nullptr);
+  RECT area;
+  GetWindowRect(text, &area);
+  area.bottom = area.top + 60;
+  const std::vector<BYTE> before = ScreenPixels(area);
+  HWND fonts = OpenDialog(shown, 103);
+  ASSERT_NE(fonts, nullptr) << "no font dialog";
+  // The first face of the list with several sizes (the prefix's Courier
+  // has one), then its largest size.
+  auto choose = [&](int combo, WPARAM index) {
+    HWND list = GetDlgItem(fonts, combo);
+    SendMessageA(list, CB_SETCURSEL, index, 0);
+    SendMessageA(fonts, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+  };
+  constexpr int kFaces = 0x470, kSizes = 0x472;  // cmb1, cmb3
+  HWND sizes = GetDlgItem(fonts, kSizes);
+  const LRESULT faces = SendDlgItemMessageA(fonts, kFaces, CB_GETCOUNT, 0, 0);
+  LRESULT last = 0;
+  for (LRESULT face = 0; face < faces && last < 1; ++face) {
+    choose(kFaces, face);
+    last = SendMessageA(sizes, CB_GETCOUNT, 0, 0) - 1;
+  }
+  ASSERT_GT(last, 0) << "no face with several sizes";
+  choose(kSizes, last);
+  PostMessageA(fonts, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(fonts); }));
+  ASSERT_TRUE(WaitFor([&] { return ScreenPixels(area) != before; })) << "the text looks the same";
+  Shot(shown.Viewer, "skimmet-fonts.png");
+  Close(shown);
+  EXPECT_GT(std::stoi("0" + IniValue(Ini(), "fonts", "points")), 8) << "kept at the end";
+}
+
+// The text viewer prints by itself, through its own print dialog; run with
+// the test printer writing to $TARVO_PRINT_OUT (check_print.sh reads it).
+TEST_F(Skimmet, PrintsATextFileOnTheTestPrinter) {
+  if (!getenv("TARVO_PRINT_OUT")) GTEST_SKIP() << "run with the test printer's output file";
+  const std::string out = WinePathOf(TARVO_PRINT_UNIX_DIR);
+  CreateDirectoryA(out.c_str(), nullptr);
+  CreateDirectoryA((out + "\\shell").c_str(), nullptr);
+  DeleteFileA((out + "\\shell\\text.ps").c_str());
+  const std::string lines = "Skimmet prints this line.\r\nAnd this one too.\r\n";
+  ASSERT_TRUE(WriteFileText(out + "\\shell\\text.expected.txt",
+                            "Skimmet prints this line.\nAnd this one too.\n\f"));
+  Shown shown = Show(dir_.Write("print.txt", lines), "print.TXT");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND print = OpenDialog(shown, 9);
+  ASSERT_NE(print, nullptr) << "no print dialog";
+  PostMessageA(print, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(print); }, 20000));
+  ASSERT_TRUE(WaitForFile(out + "\\shell\\text.ps", 20000)) << "the printer wrote nothing";
+  Close(shown);  // the job's file is complete once the program is gone
 }
 
 }  // namespace
