@@ -88,3 +88,10 @@
 
 // About box.
 #define IDC_ABOUT_TITLE 452
+
+// Find and go-to dialogs.
+#define IDC_MATCH_CASE 450
+#define IDC_FIND_TEXT 451  // also the hex find dialog's ASCII field
+#define IDC_GOTO_TEXT 453
+#define IDC_GOTO_INFO 454
+#define IDC_FIND_HEX 455
