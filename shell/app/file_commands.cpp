@@ -43,7 +43,8 @@ void OpenWithDialog(HWND window, ViewerRecord* record) {
 }
 
 void NewViewerWithList(const ViewerRecord* record) {
-  HWND viewer = CreateViewerWindowWith(record->Files, std::min<int>(record->FileCount, kMaxListFiles));
+  HWND viewer =
+      CreateViewerWindowWith(record->Files, std::min<int>(record->FileCount, kMaxListFiles));
   if (viewer) ShellState.CurrentViewer = viewer;
 }
 

@@ -37,7 +37,8 @@ void StartHexFind(HWND dialog, ViewerRecord* record) {
   SendMessageA(hex, EM_LIMITTEXT, kHexDigits, 0);
   SetWindowTextA(hex, record->HexFindDigits);
   HGDIOBJ oem = GetStockObject(OEM_FIXED_FONT);
-  for (HWND edit : {ascii, hex}) SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(oem), FALSE);
+  for (HWND edit : {ascii, hex})
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(oem), FALSE);
   SubclassEdit(hex, HexFindEditProc);
   SubclassEdit(ascii, ASCIIFindEditProc);
   SetFocus(ascii);

@@ -39,7 +39,8 @@ BOOL WINAPI RecordBeep(UINT type) {
 }
 
 void Type(HWND dialog, int id, const char* keys) {
-  for (const char* k = keys; *k; ++k) SendDlgItemMessageA(dialog, id, WM_CHAR, static_cast<BYTE>(*k), 1);
+  for (const char* k = keys; *k; ++k)
+    SendDlgItemMessageA(dialog, id, WM_CHAR, static_cast<BYTE>(*k), 1);
 }
 
 TEST_F(ShellWindows, FindReportsNoMatchAndReopensWithTheLastTextSelectedAndMatchCaseCleared) {

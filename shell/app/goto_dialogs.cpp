@@ -84,7 +84,8 @@ INT_PTR CALLBACK DBFGoToDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
   if (IsDialogColorMessage(message)) return reinterpret_cast<INT_PTR>(DoCtlColor(wParam, lParam));
   if (message == WM_INITDIALOG) {
     ViewerRecord* record = StartViewerDialog(dialog, lParam);
-    Describe(dialog, record, IDS_RECORD_COUNT, static_cast<unsigned long>(Ask(record, ZV_RECORDCOUNT)));
+    Describe(dialog, record, IDS_RECORD_COUNT,
+             static_cast<unsigned long>(Ask(record, ZV_RECORDCOUNT)));
     StartEntry(dialog, record, kRecordChars, record->DbfGotoText, NumEditProc);
     return FALSE;
   }

@@ -65,4 +65,3 @@ class ShellWindows : public ::testing::Test {
 
   TempFolder temp_;
 };
-

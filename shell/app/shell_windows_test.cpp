@@ -352,6 +352,7 @@ TEST_F(ShellWindows, EveryPathThatWouldReplaceAnEditedFileAsksFirstAndCancelKeep
   int answer = IDCANCEL;
   DialogDriver driver([&](HWND box) { ClickButton(box, answer); });
   const std::string dropped = Text("dropped.txt"), handed = Text("handed.txt");
+  // clang-format off
   const std::pair<const char*, std::function<LRESULT()>> paths[] = {
       {"Hex", [&] { ViewerCommand(viewer, CMD_HEX, 0); return 0; }},
       {"Viewer", [&] { ViewerCommand(viewer, CMD_VIEWER, 0); return 0; }},
@@ -364,6 +365,7 @@ TEST_F(ShellWindows, EveryPathThatWouldReplaceAnEditedFileAsksFirstAndCancelKeep
       {"Close Skimmet", [&] { ViewerCommand(viewer, CMD_CLOSE_SHELL, 0); return 0; }},
       {"shutdown", [&] { return SendMessageA(ShellState.MainWindow, WM_QUERYENDSESSION, 0, 0); }},
   };
+  // clang-format on
   for (const auto& [name, run] : paths) {
     const int asked = driver.seen();
     const LRESULT result = run();
@@ -382,8 +384,12 @@ TEST_F(ShellWindows, EveryPathThatWouldReplaceAnEditedFileAsksFirstAndCancelKeep
 }
 
 TEST_F(ShellWindows, AFerritBatchKeepsItsFilesWhileOthersArrive) {
-  auto ferrit = [](WPARAM w, LPARAM l) { SendMessageA(ShellState.MainWindow, ShellState.MsgFerrit, w, l); };
-  auto atom = [&](const char* name) { return static_cast<LPARAM>(GlobalAddAtomA(Text(name).c_str())); };
+  auto ferrit = [](WPARAM w, LPARAM l) {
+    SendMessageA(ShellState.MainWindow, ShellState.MsgFerrit, w, l);
+  };
+  auto atom = [&](const char* name) {
+    return static_cast<LPARAM>(GlobalAddAtomA(Text(name).c_str()));
+  };
   OpenFileInViewer(Text("open.txt").c_str(), true);
   ferrit(650, 0);
   ferrit(700, atom("one.txt"));

@@ -34,7 +34,8 @@ bool ParseCell(std::string_view text, unsigned lastColumn, unsigned lastRow, uin
   if (count == 1) column = letters[0] - 65;
   if (static_cast<unsigned>(column) > lastColumn) return false;
   uint32_t number = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) number = number * 10 + (text[i] - '0');
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    number = number * 10 + (text[i] - '0');
   const uint32_t row = number - 1;  // no digits: -1, out of every range
   if (row > lastRow) return false;
   *cell = row * 65536 + static_cast<uint32_t>(column);

@@ -15,8 +15,8 @@ TEST(EntrySets, TheHexFieldTakesDigitsAndEditingKeysOnly) {
     unsigned Typed;
     bool Hex, Decimal;
   } cases[] = {
-      {'7', true, true},   {'b', true, false},  {'F', true, false}, {'G', false, false},
-      {' ', false, false}, {0x08, true, true},  {0x2E, true, true}, {0x10, true, false},
+      {'7', true, true},   {'b', true, false},   {'F', true, false}, {'G', false, false},
+      {' ', false, false}, {0x08, true, true},   {0x2E, true, true}, {0x10, true, false},
       {0, false, false},   {0xE9, false, false},
   };
   for (const auto& c : cases) {
@@ -54,8 +54,8 @@ TEST(GotoValues, HexAddressesAndRecordNumbers) {
 }
 
 TEST(CellAddress, ColumnNames) {
-  const std::pair<unsigned, std::string> cases[] = {
-      {0, "A"}, {25, "Z"}, {26, "AA"}, {255, "IV"}, {701, "ZZ"}, {702, "AAA"}};
+  const std::pair<unsigned, std::string> cases[] = {{0, "A"},    {25, "Z"},   {26, "AA"},
+                                                    {255, "IV"}, {701, "ZZ"}, {702, "AAA"}};
   for (const auto& [k, name] : cases) {
     char out[4];
     ColumnName(k, out);

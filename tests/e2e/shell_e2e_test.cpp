@@ -136,7 +136,8 @@ TEST_F(Skimmet, FindThroughTheDialogReportsAMissingWordAndSelectsAPresentOne) {
   SetDlgItemTextA(dialog, 451, "absent");
   Shot(dialog, "skimmet-find-dialog.png");
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-  HWND box = WaitForMessageBox(shell.processId(), "Skimmet - Find", "There are no matches found.", 10000);
+  HWND box =
+      WaitForMessageBox(shell.processId(), "Skimmet - Find", "There are no matches found.", 10000);
   ASSERT_NE(box, nullptr);
   CloseDialog(box, IDOK);
   ASSERT_TRUE(IsWindow(dialog)) << "the dialog stays for the next search";
@@ -156,8 +157,8 @@ TEST_F(Skimmet, HexFindShowsEachFieldInTheOtherAndGoToNamesTheSize) {
   HWND viewer = shell.WaitForWindow("ZRWINDOW");
   ASSERT_NE(viewer, nullptr);
   PostMessageA(viewer, WM_COMMAND, 12, 0);  // View > Hex
-  ASSERT_TRUE(
-      WaitFor([&] { return FindWindowExA(viewer, nullptr, kHexLibrary.WindowClass, nullptr) != nullptr; }));
+  ASSERT_TRUE(WaitFor(
+      [&] { return FindWindowExA(viewer, nullptr, kHexLibrary.WindowClass, nullptr) != nullptr; }));
 
   HWND dialog = OpenDialog(shell, viewer, 6, "Skimmet for Win32 - Find");
   ASSERT_NE(dialog, nullptr);
