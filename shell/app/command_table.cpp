@@ -3,6 +3,7 @@
 #include "shell/app/about_box.h"
 #include "shell/app/arrange_windows.h"
 #include "shell/app/file_commands.h"
+#include "shell/app/find_goto_dialogs.h"
 #include "shell/app/font_command.h"
 #include "shell/app/launch_command.h"
 #include "shell/app/print_job.h"
@@ -74,8 +75,8 @@ constexpr CommandRow kCommands[] = {
   {CMD_FONTS, CMD_FONTS,     [](HWND, ViewerRecord* r, int, int) { ChooseSharedFont(r); }, R::Always},
   {CMD_SETTINGS, CMD_SETTINGS, [](HWND w, ViewerRecord*, int, int) { ShowSettingsDialog(w); }, R::Always},
   {CMD_CUSTOMIZE, CMD_CUSTOMIZE, nullptr, R::Always},
-  {CMD_GOTO, CMD_GOTO,       nullptr, R::GoesTo},
-  {CMD_FIND, CMD_FIND,       nullptr, R::Finds},
+  {CMD_GOTO, CMD_GOTO,       [](HWND w, ViewerRecord* r, int, int) { ShowGoToDialog(w, r); }, R::GoesTo},
+  {CMD_FIND, CMD_FIND,       [](HWND w, ViewerRecord* r, int, int) { ShowFindDialog(w, r); }, R::Finds},
   // Zoom
   {CMD_ZOOM_OUT, CMD_ZOOM_OUT, [](HWND, ViewerRecord* r, int, int) { SetZoom(r, r->Zoom - 1); }, R::ZoomsOut},
   {CMD_ZOOM_IN, CMD_ZOOM_IN, [](HWND, ViewerRecord* r, int, int) { SetZoom(r, r->Zoom + 1); }, R::ZoomsIn},

@@ -7,6 +7,7 @@
 #include "shell/app/shell_messages.h"
 #include "shell/app/shell_state.h"
 #include "shell/app/show_file.h"
+#include "shell/app/view_commands.h"
 #include "shell/app/viewer_windows.h"
 #include "shell/core/viewer_table.h"
 #include "shell/resources/shell_ids.h"
@@ -45,6 +46,7 @@ void OpenWithDialog(HWND window, ViewerRecord* record) {
   dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
   if (!GetOpenFileNameA(&dialog)) return;
   gOpenFilterIndex = dialog.nFilterIndex;
+  if (!LeaveEditing(record)) return;
   ListPath chosen;
   CopyText(chosen, kListPathChars, path);
   record->FileCount = PrependPaths(record->Files, record->FileCount, &chosen, 1);
@@ -52,15 +54,8 @@ void OpenWithDialog(HWND window, ViewerRecord* record) {
 }
 
 void NewViewerWithList(const ViewerRecord* record) {
-  if (ShellState.ViewerCount >= kMaxViewerWindows) {
-    CreateViewerWindow(0);  // reports that no more can be opened
-    return;
-  }
-  int count = std::min<int>(record->FileCount, kMaxListFiles);
-  for (int i = 0; i < kMaxListFiles; ++i) {
-    CopyText(ShellState.PendingFiles[i], kListPathChars, i < count ? record->Files[i] : "");
-  }
-  HWND viewer = CreateViewerWindow(count);
+  HWND viewer =
+      CreateViewerWindowWith(record->Files, std::min<int>(record->FileCount, kMaxListFiles));
   if (viewer) ShellState.CurrentViewer = viewer;
 }
 

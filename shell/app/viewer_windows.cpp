@@ -54,7 +54,9 @@ HWND CreateFrame() {
 
 }  // namespace
 
-HWND CreateViewerWindow(int n) {
+HWND CreateViewerWindow(int n) { return CreateViewerWindowWith(ShellState.PendingFiles, n); }
+
+HWND CreateViewerWindowWith(const ListPath* paths, int n) {
   if (TooManyViewers()) return nullptr;
   PlaceNextViewer();
   HWND frame = CreateFrame();
@@ -75,7 +77,7 @@ HWND CreateViewerWindow(int n) {
   ShellState.ViewerList[ShellState.ViewerCount++] = frame;
   DragAcceptFiles(frame, TRUE);
   n = std::clamp(n, 0, kMaxListFiles);
-  record->FileCount = PrependPaths(record->Files, 0, ShellState.PendingFiles, n);
+  record->FileCount = PrependPaths(record->Files, 0, paths, n);
   record->CurrentIndex = 0;
   if (n > 0) OpenListEntry(frame, 0, true);
   return frame;

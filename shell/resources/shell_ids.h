@@ -102,3 +102,10 @@
 
 // The "Printing" box.
 #define IDC_PRINTING_TEXT 505
+
+// Find and go-to dialogs.
+#define IDC_MATCH_CASE 450
+#define IDC_FIND_TEXT 451  // also the hex find dialog's ASCII field
+#define IDC_GOTO_TEXT 453
+#define IDC_GOTO_INFO 454
+#define IDC_FIND_HEX 455
