@@ -7,20 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "common/text_copy.h"
-#include "controls/htctl32.h"
 #include "shell/app/file_entry.h"
-#include "shell/app/shell_start.h"
-#include "shell/app/shell_state.h"
+#include "shell/app/shell_windows_fixture.h"
 #include "shell/app/viewer_command.h"
-#include "shell/app/viewer_record.h"
-#include "shell/app/viewer_windows.h"
 #include "shell/core/viewer_table.h"
 #include "shell/resources/shell_ids.h"
 #include "tests/support/dialog_driver.h"
-#include "tests/support/program_under_test.h"
-#include "tests/support/temp_folder.h"
-#include "tests/support/window_polling.h"
 #include "viewers/contract/viewer_messages.h"
 
 namespace {
@@ -80,33 +72,20 @@ LRESULT CALLBACK StandInProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam)
   return DefWindowProcA(w, message, wParam, lParam);
 }
 
-class ShellDialogs : public ::testing::Test {
+class ShellDialogs : public ShellWindows {
  protected:
   void SetUp() override {
     static bool registered = false;
-    ShellState = ShellStateRecord();
     gStandIn = StandIn();
-    SetProgramPaths(GetModuleHandleA(nullptr));
-    std::string bin = BuiltProgram("");
-    bin.pop_back();
-    CopyText(ShellState.ProgramDir, bin);
-    CopyText(ShellState.ProgramDirSlash, bin + "\\");
     if (!registered) {
       WNDCLASSA standIn = {};
       standIn.lpfnWndProc = StandInProc;
       standIn.hInstance = GetModuleHandleA(nullptr);
       standIn.lpszClassName = "ZRXSTANDIN";
-      registered = InitControls() && RegisterShellClasses() && RegisterClassA(&standIn);
+      registered = RegisterClassA(&standIn) != 0;
     }
     ASSERT_TRUE(registered);
-    ASSERT_TRUE(InitShellInstance((temp_ / "ZR.INI").c_str()));
-  }
-  void TearDown() override {
-    CloseAllViewers();
-    DestroyWindow(ShellState.MainWindow);
-    PumpMessages();
-    MSG quit;
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    ShellWindows::SetUp();
   }
   // A viewer window showing path (a picture, by its type) in the stand-in.
   ViewerRecord* ShowInStandIn(const std::string& path, int type) {
@@ -120,8 +99,6 @@ class ShellDialogs : public ::testing::Test {
     ShellState.CurrentViewer = viewer;
     return record;
   }
-
-  TempFolder temp_;
 };
 
 // Names typed into the save dialog in turn, and the answers given to the
