@@ -3,6 +3,11 @@
 #include "shell/app/about_box.h"
 #include "shell/app/arrange_windows.h"
 #include "shell/app/file_commands.h"
+#include "shell/app/find_goto_dialogs.h"
+#include "shell/app/font_command.h"
+#include "shell/app/launch_command.h"
+#include "shell/app/print_job.h"
+#include "shell/app/settings_dialog.h"
 #include "shell/app/shell_state.h"
 #include "shell/app/show_file.h"
 #include "shell/app/view_commands.h"
@@ -34,18 +39,21 @@ void ShowHelp(HWND window, ViewerRecord*, int command, int) {
   }
 }
 
-// The text viewer prints by itself; the other types' print job is still to come.
-void Print(HWND, ViewerRecord* record, int, int) {
-  if (RowOfType(record->Type).ShowsText) SendToChild(record, ZV_PRINT, 0, 0);
+// The text viewer prints by itself, without the shell's print job.
+void Print(HWND window, ViewerRecord* record, int, int) {
+  if (RowOfType(record->Type).ShowsText) {
+    SendToChild(record, ZV_PRINT, 0, 0);
+  } else {
+    PrintShownFile(window, record);
+  }
 }
 
 // clang-format off
 constexpr CommandRow kCommands[] = {
   // File
   {CMD_OPEN, CMD_OPEN,       [](HWND w, ViewerRecord* r, int, int) { OpenWithDialog(w, r); }, R::Always},
-  {CMD_SAVE_AS, CMD_SAVE_AS, [](HWND, ViewerRecord* r, int, int) { SaveTextAs(r, r->Files[r->CurrentIndex]); },
-                             R::ShowsText},
-  {CMD_LAUNCH, CMD_LAUNCH,   nullptr, R::Always},
+  {CMD_SAVE_AS, CMD_SAVE_AS, [](HWND, ViewerRecord* r, int, int) { SaveShownFileAs(r); }, R::SavesAs},
+  {CMD_LAUNCH, CMD_LAUNCH,   [](HWND w, ViewerRecord* r, int, int) { LaunchCurrentFile(w, r); }, R::Always},
   {CMD_WORD_WRAP, CMD_WORD_WRAP, [](HWND, ViewerRecord* r, int, int) { ToggleWordWrap(r); },
                              R::Always, T::WordWrap},
   {CMD_PRINT, CMD_PRINT,     Print, R::Prints},
@@ -64,11 +72,11 @@ constexpr CommandRow kCommands[] = {
   {CMD_VIEWER, CMD_VIEWER,   [](HWND w, ViewerRecord* r, int, int) { ShowInOwnViewer(w, r); }, R::Always, T::ViewItem},
   {CMD_EDIT, CMD_EDIT,       [](HWND w, ViewerRecord* r, int, int) { StartEditing(w, r); }, R::ShowsText, T::ViewItem},
   // Options
-  {CMD_FONTS, CMD_FONTS,     nullptr, R::Always},
-  {CMD_SETTINGS, CMD_SETTINGS, nullptr, R::Always},
+  {CMD_FONTS, CMD_FONTS,     [](HWND, ViewerRecord* r, int, int) { ChooseSharedFont(r); }, R::Always},
+  {CMD_SETTINGS, CMD_SETTINGS, [](HWND w, ViewerRecord*, int, int) { ShowSettingsDialog(w); }, R::Always},
   {CMD_CUSTOMIZE, CMD_CUSTOMIZE, nullptr, R::Always},
-  {CMD_GOTO, CMD_GOTO,       nullptr, R::GoesTo},
-  {CMD_FIND, CMD_FIND,       nullptr, R::Finds},
+  {CMD_GOTO, CMD_GOTO,       [](HWND w, ViewerRecord* r, int, int) { ShowGoToDialog(w, r); }, R::GoesTo},
+  {CMD_FIND, CMD_FIND,       [](HWND w, ViewerRecord* r, int, int) { ShowFindDialog(w, r); }, R::Finds},
   // Zoom
   {CMD_ZOOM_OUT, CMD_ZOOM_OUT, [](HWND, ViewerRecord* r, int, int) { SetZoom(r, r->Zoom - 1); }, R::ZoomsOut},
   {CMD_ZOOM_IN, CMD_ZOOM_IN, [](HWND, ViewerRecord* r, int, int) { SetZoom(r, r->Zoom + 1); }, R::ZoomsIn},

@@ -1,5 +1,5 @@
 // The viewer commands that bring files in or write them out: Open, New
-// Window and the text viewer's Save As.
+// Window and Save As.
 #pragma once
 #include <windows.h>
 
@@ -13,3 +13,9 @@ void NewViewerWithList(const ViewerRecord* record);
 // current path, or the name the viewer asked with); on OK the viewer is
 // told to save under the chosen name.
 void SaveTextAs(ViewerRecord* record, const char* name);
+// Save As of a picture: the save-file dialog with the six picture formats,
+// asking before a file is overwritten; the viewer is told the chosen name
+// and the format (the filter's position from 0).
+void SavePictureAs(ViewerRecord* record);
+// Save As of the shown file, the text viewer's or a picture's.
+void SaveShownFileAs(ViewerRecord* record);

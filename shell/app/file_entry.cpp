@@ -8,6 +8,7 @@
 #include "shell/app/shell_state.h"
 #include "shell/app/show_file.h"
 #include "shell/app/type_menu.h"
+#include "shell/app/view_commands.h"
 #include "shell/app/viewer_windows.h"
 #include "shell/resources/shell_ids.h"
 
@@ -18,20 +19,18 @@ bool IsDirectoryOrMissing(const char* path) {
   return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void ClearPending() {
-  for (ListPath& slot : ShellState.PendingFiles) slot[0] = '\0';
-}
-
-// The first 25 dropped names that are files, into PendingFiles; their number.
-int PendDroppedFiles(HDROP drop) {
-  ClearPending();
+// Of the first 25 dropped names, those that are files, into names; their
+// number. PendingFiles is left alone: a file manager's batch may be
+// collecting there.
+int DroppedFiles(HDROP drop, ListPath* names) {
+  for (int i = 0; i < kMaxListFiles; ++i) names[i][0] = '\0';
   UINT dropped = std::min<UINT>(DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0), kMaxListFiles);
   for (UINT i = 0; i < dropped; ++i) {
     char path[kListPathChars];
-    if (DragQueryFileA(drop, i, path, sizeof path) == 0) continue;
-    AddPendingFile(path);
+    if (DragQueryFileA(drop, i, path, sizeof path) == 0 || IsDirectoryOrMissing(path)) continue;
+    StoreInFirstEmpty(names, path);
   }
-  return LeadingPaths(ShellState.PendingFiles);
+  return LeadingPaths(names);
 }
 
 }  // namespace
@@ -39,15 +38,17 @@ int PendDroppedFiles(HDROP drop) {
 void OpenFileInViewer(const char* path, bool activate) {
   DWORD attributes = GetFileAttributesA(path);
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
-  ClearPending();
-  CopyText(ShellState.PendingFiles[0], kListPathChars, path);
   if (!IsOpenViewer(ShellState.CurrentViewer)) {
+    CopyText(ShellState.PendingFiles[0], kListPathChars, path);
     ShellState.CurrentViewer = CreateViewerWindow(1);
     return;
   }
   HWND viewer = ShellState.CurrentViewer;
   ViewerRecord* record = RecordOf(viewer);
-  record->FileCount = PrependPaths(record->Files, record->FileCount, ShellState.PendingFiles, 1);
+  if (!LeaveEditing(record)) return;
+  ListPath entry;
+  CopyText(entry, kListPathChars, path);
+  record->FileCount = PrependPaths(record->Files, record->FileCount, &entry, 1);
   OpenListEntry(viewer, 0, activate);
 }
 
@@ -64,6 +65,7 @@ void OpenPendingFiles() {
   }
   HWND viewer = ShellState.CurrentViewer;
   ViewerRecord* record = RecordOf(viewer);
+  if (count > 0 && !LeaveEditing(record)) return;
   record->FileCount =
       PrependPaths(record->Files, record->FileCount, ShellState.PendingFiles, count);
   if (count == 0 || !DetectViewerType(viewer, record, record->Files[0])) return;
@@ -77,16 +79,17 @@ void OpenDropInNewViewer(HDROP drop) {
     ShellError(ShellState.MainWindow, IDS_TOO_MANY_VIEWERS, MB_ICONSTOP);
     return;
   }
-  int count = PendDroppedFiles(drop);
-  if (count > 0) ShellState.CurrentViewer = CreateViewerWindow(count);
+  ListPath names[kMaxListFiles];
+  int count = DroppedFiles(drop, names);
+  if (count > 0) ShellState.CurrentViewer = CreateViewerWindowWith(names, count);
 }
 
 void AddDropToViewer(HWND window, HDROP drop) {
   ViewerRecord* record = RecordOf(window);
   if (!record) return;
-  int count = PendDroppedFiles(drop);
-  if (count == 0) return;
-  record->FileCount =
-      PrependPaths(record->Files, record->FileCount, ShellState.PendingFiles, count);
+  ListPath names[kMaxListFiles];
+  int count = DroppedFiles(drop, names);
+  if (count == 0 || !LeaveEditing(record)) return;
+  record->FileCount = PrependPaths(record->Files, record->FileCount, names, count);
   OpenListEntry(window, 0, true);
 }

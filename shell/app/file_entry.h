@@ -5,7 +5,8 @@
 #include <shellapi.h>
 
 // Puts path in front of the current viewer's list (or a new window) and
-// shows it; a directory is ignored. The path is shown as given.
+// shows it; a directory is ignored. The path is shown as given. Of the
+// pending paths only slot 0 is used, and only for a new window.
 void OpenFileInViewer(const char* path, bool activate);
 // Stores path in the first empty pending slot unless it is a directory or
 // does not exist; dropped when all 25 are used.

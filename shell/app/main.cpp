@@ -3,6 +3,6 @@
 
 #include "shell/app/shell_start.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-  return ShellMain(instance, commandLine ? commandLine : "");
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
+  return ShellMain(instance, commandLine ? commandLine : "", showCommand);
 }

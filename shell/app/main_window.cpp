@@ -3,10 +3,13 @@
 #include <shellapi.h>
 
 #include "shell/app/about_box.h"
+#include "shell/app/settings_dialog.h"
 #include "shell/app/command_table.h"
 #include "shell/app/file_entry.h"
 #include "shell/app/shell_settings.h"
 #include "shell/app/shell_state.h"
+#include "shell/app/view_commands.h"
+#include "shell/app/viewer_record.h"
 #include "shell/app/viewer_windows.h"
 #include "shell/resources/shell_ids.h"
 
@@ -20,14 +23,13 @@ void OpenAtom(WPARAM atom, bool activate) {
   if (path[0]) OpenFileInViewer(path, activate);
 }
 
-// Accelerators are translated for the main window; the focused viewer
-// window carries them out.
+// Accelerators are translated for the main window; the viewer window that
+// holds the focus carries them out, also when the focus lies in its
+// viewer's window or in that window's edit control.
 void PassCommand(WPARAM wParam, LPARAM lParam) {
-  HWND focus = GetFocus();
-  for (HWND w = focus; w; w = GetParent(w)) {
-    char name[16];
-    if (GetClassNameA(w, name, sizeof name) && lstrcmpiA(name, kViewerClass) == 0) {
-      if (w == focus) PostMessageA(w, WM_COMMAND, wParam, lParam);
+  for (HWND w = GetFocus(); w; w = GetParent(w)) {
+    if (RecordOf(w)) {
+      PostMessageA(w, WM_COMMAND, wParam, lParam);
       return;
     }
   }
@@ -35,6 +37,7 @@ void PassCommand(WPARAM wParam, LPARAM lParam) {
 
 void OnSysCommand(HWND window, WPARAM wParam) {
   switch (LOWORD(wParam)) {
+    case CMD_SETTINGS: ShowSettingsDialog(window); break;
     case CMD_CLOSE_ALL: CloseAllViewers(); break;
     case CMD_ABOUT: ShowAboutBox(window); break;
     case CMD_HELP_INDEX: WinHelpA(window, ShellState.HelpFile, HELP_INDEX, 0); break;
@@ -73,11 +76,23 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     case WM_COMMAND:
       if (FindShellCommand(LOWORD(wParam))) PassCommand(wParam, lParam);
       return 0;
-    case WM_SYSCOMMAND: OnSysCommand(window, wParam); break;
+    case WM_SYSCOMMAND:
+      OnSysCommand(window, wParam);
+      // A viewer window kept open by its unsaved edits keeps the program.
+      if (LOWORD(wParam) == SC_CLOSE && ShellState.ViewerCount > 0) return 0;
+      break;
+    case WM_CLOSE:
+      // Close Skimmet: unsaved edits are asked about first, and Cancel keeps
+      // the program running.
+      if (!LeaveEditingEverywhere()) return 0;
+      break;
     case WM_QUERYOPEN:
       ShowWindow(window, ShellState.Flags.HideIcon || ShellState.NewShell ? SW_HIDE : SW_SHOWMINIMIZED);
       return 0;
-    case WM_QUERYENDSESSION: EndShell(); return 1;
+    case WM_QUERYENDSESSION:
+      if (!LeaveEditingEverywhere()) return 0;
+      EndShell();
+      return 1;
     case WM_DESTROY: EndShell(); return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);

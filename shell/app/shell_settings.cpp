@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "common/font_height.h"
 #include "common/text_copy.h"
 #include "shell/app/shell_state.h"
 #include "shell/core/shell_settings.h"
@@ -35,11 +34,15 @@ ProfileStore& ShellIni() {
   return ini;
 }
 
+ProfileStore& LauncherIni() {
+  static char path[MAX_PATH + 16];
+  if (!path[0]) LauncherIniPath(path, sizeof path);
+  static Win32ProfileStore launcher(path);
+  return launcher;
+}
+
 void ReloadSettings() {
-  char launcherPath[MAX_PATH + 16];
-  LauncherIniPath(launcherPath, sizeof launcherPath);
-  Win32ProfileStore launcher(launcherPath);
-  TouchLauncherAutoView(launcher);
+  TouchLauncherAutoView(LauncherIni());
   ShellState.Flags = ReadShellFlags(ShellIni(), ShellState.AppTitle);
   HWND main = ShellState.MainWindow;
   if (ShellState.NewShell && main) {
@@ -52,12 +55,12 @@ void ReloadSettings() {
 }
 
 void ReadSharedFont() {
-  const SharedFontSettings settings = ReadSharedFontSettings(ShellIni());
+  const SharedFontSettings settings =
+      ReadSharedFontSettings(ShellIni(), ScreenPixelsPerInchY(ShellState.MainWindow));
   LOGFONTA& font = ShellState.SharedFont;
   font = {};
   ShellState.FontPoints = settings.Points;
-  font.lfHeight =
-      PointsToHeightTruncated(settings.Points, ScreenPixelsPerInchY(ShellState.MainWindow));
+  font.lfHeight = settings.Height;
   font.lfWeight = settings.Weight;
   font.lfItalic = settings.Italic;
   font.lfCharSet = static_cast<BYTE>(settings.CharSet);

@@ -8,6 +8,8 @@
 
 // ZR.INI, the file ShellState.IniPath names.
 ProfileStore& ShellIni();
+// KPLAUNCH.INI in the Windows directory, shared with the launcher.
+ProfileStore& LauncherIni();
 
 // Reads the flags, writing each back so that every key exists after the
 // first run; on the newer shells also applies them to the main window.

@@ -13,6 +13,7 @@
 #include "shell/app/shell_state.h"
 #include "shell/app/viewer_window_proc.h"
 #include "shell/app/viewer_windows.h"
+#include "shell/core/command_line_path.h"
 #include "shell/core/shell_kind.h"
 #include "shell/core/shell_settings.h"
 #include "shell/core/viewer_table.h"
@@ -102,11 +103,11 @@ int RunMessageLoop() {
 
 }  // namespace
 
-bool HandOverToRunningShell(const char* commandLine) {
+bool HandOverToRunningShell(const std::string& path) {
   HWND running = FindWindowA(kMainClass, nullptr);
   if (!running) return false;
-  if (commandLine[0]) {
-    ATOM atom = GlobalAddAtomA(commandLine);
+  if (!path.empty()) {
+    ATOM atom = GlobalAddAtomA(path.c_str());
     if (atom && !PostMessageA(running, SHELL_HANDOVER, atom, 0)) GlobalDeleteAtom(atom);
   }
   return true;
@@ -190,13 +191,21 @@ void PlaceIcon() {
   SetWindowPlacement(main, &placement);
 }
 
-int ShellMain(HINSTANCE instance, const char* commandLine) {
+int ShellMain(HINSTANCE instance, const char* commandLine, int showCommand) {
   ShellState.NewShell = ReadNewShell();
-  if (HandOverToRunningShell(commandLine)) return 0;
+  const std::string path(CommandLinePath(commandLine));
+  if (HandOverToRunningShell(path)) return 0;
   InitControls();
   SetProgramPaths(instance);
   if (!RegisterShellClasses() || !InitShellInstance(WindowsIniPath().c_str())) return 0;
-  if (commandLine[0]) OpenFileInViewer(commandLine, true);
+  if (!path.empty()) OpenFileInViewer(path.c_str(), true);
+  // On the newer shells the main window is hidden: a person who started the
+  // program with nothing to show (no file, or a folder) gets an empty viewer
+  // window to open a file from or close. The file manager starts it hidden
+  // and sends its files by message.
+  if (ShellState.NewShell && ShellState.ViewerCount == 0 && showCommand != SW_HIDE) {
+    ShellState.CurrentViewer = CreateViewerWindow(0);
+  }
   if (!ShellState.NewShell && !ShellState.Flags.HideIcon) {
     if (ShellState.Flags.SaveIconPos) {
       PlaceIcon();

@@ -3,12 +3,15 @@
 #pragma once
 #include <windows.h>
 
-// The whole run; returns the exit code.
-int ShellMain(HINSTANCE instance, const char* commandLine);
+#include <string>
 
-// When a shell runs already: posts commandLine (when not empty) to it and
-// returns true; this process then ends.
-bool HandOverToRunningShell(const char* commandLine);
+// The whole run; returns the exit code. showCommand is how the starter
+// asked the program to show itself.
+int ShellMain(HINSTANCE instance, const char* commandLine, int showCommand);
+
+// When a shell runs already: posts path (when not empty) to it and returns
+// true; this process then ends.
+bool HandOverToRunningShell(const std::string& path);
 // ProgramDir, DwgEdition and AppTitle from where the program file lies.
 void SetProgramPaths(HINSTANCE instance);
 bool RegisterShellClasses();

@@ -39,6 +39,9 @@ struct ShellStateRecord {
   bool WordWrap = false;
   LOGFONTA SharedFont = {};
   int FontPoints = 8;
+  // The buttons of every viewer window's button bar ("mainbuttons").
+  ButtonEntry* ButtonTable = nullptr;
+  int ButtonCount = 0;
 };
 
 extern ShellStateRecord ShellState;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "shell/app/menu_state.h"
 #include "shell/app/shell_start.h"
 #include "shell/app/shell_state.h"
+#include "shell/app/shell_windows_fixture.h"
 #include "shell/app/viewer_command.h"
 #include "shell/app/viewer_record.h"
 #include "shell/app/viewer_windows.h"
@@ -27,25 +29,6 @@
 #include "viewers/contract/viewer_names.h"
 
 namespace {
-
-std::string ClassOf(HWND window) {
-  char name[64] = "";
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-// A drop of these paths as the shell receives it from the platform.
-HDROP MakeDrop(const std::vector<std::string>& paths) {
-  size_t bytes = sizeof(DROPFILES) + 1;
-  for (const std::string& p : paths) bytes += p.size() + 1;
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  char* at = reinterpret_cast<char*>(drop + 1);
-  for (const std::string& p : paths) at += lstrlenA(lstrcpyA(at, p.c_str())) + 1;
-  GlobalUnlock(memory);
-  return static_cast<HDROP>(memory);
-}
 
 // Each popup of menu brought up to date for record as on opening, then
 // every item checked against the command table.
@@ -73,36 +56,6 @@ BOOL CALLBACK CollectName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
   reinterpret_cast<std::vector<std::string>*>(names)->push_back(name);
   return TRUE;
 }
-
-class ShellWindows : public ::testing::Test {
- protected:
-  void SetUp() override {
-    static bool registered = false;
-    ShellState = ShellStateRecord();
-    SetProgramPaths(GetModuleHandleA(nullptr));
-    // The viewer libraries lie beside the programs of the build.
-    std::string bin = BuiltProgram("");
-    bin.pop_back();
-    CopyText(ShellState.ProgramDir, bin);
-    CopyText(ShellState.ProgramDirSlash, bin + "\\");
-    if (!registered) registered = InitControls() && RegisterShellClasses();
-    ASSERT_TRUE(registered);
-    ASSERT_TRUE(InitShellInstance((temp_ / "ZR.INI").c_str()));
-  }
-  void TearDown() override {
-    CloseAllViewers();
-    DestroyWindow(ShellState.MainWindow);
-    PumpMessages();
-    MSG quit;
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-  }
-  std::string Text(const char* name, const std::string& content = "some text\r\n") {
-    return temp_.Write(name, content);
-  }
-  ViewerRecord* Current() { return RecordOf(ShellState.CurrentViewer); }
-
-  TempFolder temp_;
-};
 
 TEST_F(ShellWindows, ATextFileOpensInTheTextViewerWithTitleListAndStatus) {
   OpenFileInViewer(Text("notes.txt").c_str(), true);
@@ -384,6 +337,100 @@ TEST_F(ShellWindows, MenuItemsAndAcceleratorsAreCommandsGreyedWhenTheDispatcherR
   EXPECT_EQ(record->Zoom, CMD_ZOOM_5X);
   ViewerCommand(viewer, CMD_ZOOM_OUT, 0);
   EXPECT_EQ(record->Zoom, CMD_ZOOM_4X);
+}
+
+TEST_F(ShellWindows, AcceleratorsReachTheViewerWhoseChildHasTheFocus) {
+  OpenFileInViewer(Text("zoom.txt").c_str(), true);
+  SetFocus(Current()->Child);
+  ASSERT_EQ(GetFocus(), Current()->Child);
+  // What TranslateAccelerator makes of Ctrl+2 in the message loop.
+  SendMessageA(ShellState.MainWindow, WM_COMMAND, MAKEWPARAM(CMD_ZOOM_2X, 1), 0);
+  PumpMessages();
+  EXPECT_EQ(Current()->Zoom, CMD_ZOOM_2X);
+}
+
+TEST_F(ShellWindows, EveryPathThatWouldReplaceAnEditedFileAsksFirstAndCancelKeepsIt) {
+  OpenFileInViewer(Text("other.txt").c_str(), true);
+  OpenFileInViewer(Text("edit.txt").c_str(), true);
+  HWND viewer = ShellState.CurrentViewer;
+  ViewerRecord* record = Current();
+  ViewerCommand(viewer, CMD_EDIT, 0);
+  HWND edit = FindWindowExA(record->Child, nullptr, "EDIT", nullptr);
+  ASSERT_NE(edit, nullptr);
+  SendMessageA(edit, EM_SETMODIFY, TRUE, 0);
+  const HWND child = record->Child;
+  int answer = IDCANCEL;
+  DialogDriver driver([&](HWND box) { ClickButton(box, answer); });
+  const std::string dropped = Text("dropped.txt"), handed = Text("handed.txt");
+  // clang-format off
+  const std::pair<const char*, std::function<LRESULT()>> paths[] = {
+      {"Hex", [&] { ViewerCommand(viewer, CMD_HEX, 0); return 0; }},
+      {"Viewer", [&] { ViewerCommand(viewer, CMD_VIEWER, 0); return 0; }},
+      {"Next", [&] { ViewerCommand(viewer, CMD_NEXT, 0); return 0; }},
+      {"Filelist", [&] { ViewerCommand(viewer, CMD_FILE_ENTRY + 1, 0); return 0; }},
+      {"drop", [&] {
+         return SendMessageA(viewer, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({dropped})), 0);
+       }},
+      {"hand-over", [&] { OpenFileInViewer(handed.c_str(), true); return 0; }},
+      {"Close Skimmet", [&] { ViewerCommand(viewer, CMD_CLOSE_SHELL, 0); return 0; }},
+      {"shutdown", [&] { return SendMessageA(ShellState.MainWindow, WM_QUERYENDSESSION, 0, 0); }},
+  };
+  // clang-format on
+  for (const auto& [name, run] : paths) {
+    const int asked = driver.seen();
+    const LRESULT result = run();
+    EXPECT_EQ(driver.seen(), asked + 1) << name;
+    EXPECT_EQ(record->Child, child) << name;
+    EXPECT_EQ(record->FileCount, 2) << name;
+    EXPECT_FALSE(record->EditAvailable) << name << ": still editing";
+    EXPECT_TRUE(IsWindow(ShellState.MainWindow)) << name;
+    if (std::string(name) == "shutdown") {
+      EXPECT_EQ(result, 0) << "the session may not end";
+    }
+  }
+  answer = IDNO;
+  SendMessageA(viewer, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(viewer));
+}
+
+TEST_F(ShellWindows, AFerritBatchKeepsItsFilesWhileOthersArrive) {
+  auto ferrit = [](WPARAM w, LPARAM l) {
+    SendMessageA(ShellState.MainWindow, ShellState.MsgFerrit, w, l);
+  };
+  auto atom = [&](const char* name) {
+    return static_cast<LPARAM>(GlobalAddAtomA(Text(name).c_str()));
+  };
+  OpenFileInViewer(Text("open.txt").c_str(), true);
+  ferrit(650, 0);
+  ferrit(700, atom("one.txt"));
+  ferrit(700, atom("two.txt"));
+  OpenFileInViewer(Text("handed.txt").c_str(), true);
+  SendMessageA(ShellState.MainWindow, ShellState.MsgSkimmet, atom("skimmet.txt"), 0);
+  SendMessageA(ShellState.CurrentViewer, WM_DROPFILES,
+               reinterpret_cast<WPARAM>(MakeDrop({Text("dropped.txt")})), 0);
+  SendMessageA(ShellState.MainWindow, WM_DROPFILES,
+               reinterpret_cast<WPARAM>(MakeDrop({Text("new.txt")})), 0);
+  ferrit(655, 0);
+  ViewerRecord* record = Current();
+  ASSERT_GE(record->FileCount, 3);
+  EXPECT_STRCASEEQ(FileNamePart(record->Files[0]).data(), "one.txt");
+  EXPECT_STRCASEEQ(FileNamePart(record->Files[1]).data(), "two.txt");
+  EXPECT_STRCASEEQ(FileNamePart(record->Files[2]).data(), "new.txt");
+}
+
+TEST_F(ShellWindows, AnEditTheViewerRefusesLeavesTheWindowInViewMode) {
+  OpenFileInViewer(Text("big.txt", std::string(70000, 'x')).c_str(), true);
+  HWND viewer = ShellState.CurrentViewer;
+  std::string refusal;
+  DialogDriver driver([&](HWND box) {
+    refusal = MessageBoxText(box);
+    ClickButton(box, IDOK);
+  });
+  ViewerCommand(viewer, CMD_EDIT, 0);
+  EXPECT_NE(refusal.find("too large"), std::string::npos) << refusal;
+  EXPECT_TRUE(Current()->EditAvailable);
+  HMENU file = GetSubMenu(GetMenu(viewer), 0);
+  EXPECT_EQ(GetMenuState(file, CMD_SAVE_AS, MF_BYCOMMAND), 0xFFFFFFFF) << "no Save As";
 }
 
 }  // namespace

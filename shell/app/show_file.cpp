@@ -4,6 +4,7 @@
 #include "shell/app/shell_messages.h"
 #include "shell/app/shell_state.h"
 #include "shell/app/type_menu.h"
+#include "shell/app/view_commands.h"
 #include "shell/core/viewer_table.h"
 #include "shell/core/viewer_title.h"
 #include "shell/resources/shell_ids.h"
@@ -119,6 +120,7 @@ void ShowFile(HWND window, int index, bool activate) {
 bool OpenListEntry(HWND window, int index, bool activate) {
   ViewerRecord* record = RecordOf(window);
   if (!record || index < 0 || index >= record->FileCount) return false;
+  if (!LeaveEditing(record)) return false;
   if (!DetectViewerType(window, record, record->Files[index])) return false;
   SelectTypeMenu(window, record);
   ShowFile(window, index, activate);

@@ -10,7 +10,8 @@
 void ShowFile(HWND window, int index, bool activate);
 
 // Detects the type of Files[index], selects the menu and shows the file;
-// false (nothing changed) when the file cannot be read.
+// false (nothing changed) when the file cannot be read or the user goes on
+// editing the file shown.
 bool OpenListEntry(HWND window, int index, bool activate);
 
 // Detects the type of path into record->Type; false when it cannot be read.

@@ -53,9 +53,20 @@ void ShowAsText(HWND window, ViewerRecord* record) {
   }
 }
 
-void ShowAsHex(HWND window, ViewerRecord* record) { ShowCurrentAs(window, record, kTypeHex); }
+bool LeaveEditingEverywhere() {
+  for (int i = 0; i < ShellState.ViewerCount; ++i) {
+    ViewerRecord* record = RecordOf(ShellState.ViewerList[i]);
+    if (record && !LeaveEditing(record)) return false;
+  }
+  return true;
+}
+
+void ShowAsHex(HWND window, ViewerRecord* record) {
+  if (LeaveEditing(record)) ShowCurrentAs(window, record, kTypeHex);
+}
 
 void ShowInOwnViewer(HWND window, ViewerRecord* record) {
+  if (!LeaveEditing(record)) return;
   if (!DetectViewerType(window, record, record->Files[record->CurrentIndex])) return;
   if (record->Type == kTypeText) {
     ShellMessage(window, IDS_NO_SPECIAL_VIEWER, ShellString(IDS_SORRY).c_str(), MB_ICONEXCLAMATION);
@@ -65,7 +76,9 @@ void ShowInOwnViewer(HWND window, ViewerRecord* record) {
 }
 
 void StartEditing(HWND window, ViewerRecord* record) {
-  if (record->Child) SendMessageA(record->Child, ZV_MODE, 1, 0);
+  // The viewer refuses files it cannot edit (too large, a zero byte,
+  // unreadable) and says why; the window then stays as it was.
+  if (!record->Child || !SendMessageA(record->Child, ZV_MODE, 1, 0)) return;
   record->EditAvailable = false;
   HMENU file = GetSubMenu(GetMenu(window), kFilePopup);
   if (GetMenuState(file, CMD_SAVE_AS, MF_BYCOMMAND) == 0xFFFFFFFF) {

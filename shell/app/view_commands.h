@@ -13,5 +13,9 @@ void ShowAsHex(HWND window, ViewerRecord* record);
 void ShowInOwnViewer(HWND window, ViewerRecord* record);
 void StartEditing(HWND window, ViewerRecord* record);
 // Back from edit mode to view mode, the viewer asking about unsaved
-// changes; false when the user chose to go on editing.
+// changes; false when the user chose to go on editing. Every path that
+// would replace or destroy an editing viewer asks this first.
 bool LeaveEditing(ViewerRecord* record);
+// LeaveEditing for every open viewer window, before the program ends;
+// false as soon as one of them goes on editing.
+bool LeaveEditingEverywhere();

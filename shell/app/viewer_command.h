@@ -3,4 +3,8 @@
 #pragma once
 #include <windows.h>
 
+// The code of a button's command: command is then the button's index in
+// ShellState.ButtonTable.
+constexpr int kButtonIndexCode = 0xFFFF;
+
 void ViewerCommand(HWND window, int command, int code);

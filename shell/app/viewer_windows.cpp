@@ -54,7 +54,9 @@ HWND CreateFrame() {
 
 }  // namespace
 
-HWND CreateViewerWindow(int n) {
+HWND CreateViewerWindow(int n) { return CreateViewerWindowWith(ShellState.PendingFiles, n); }
+
+HWND CreateViewerWindowWith(const ListPath* paths, int n) {
   if (TooManyViewers()) return nullptr;
   PlaceNextViewer();
   HWND frame = CreateFrame();
@@ -75,7 +77,7 @@ HWND CreateViewerWindow(int n) {
   ShellState.ViewerList[ShellState.ViewerCount++] = frame;
   DragAcceptFiles(frame, TRUE);
   n = std::clamp(n, 0, kMaxListFiles);
-  record->FileCount = PrependPaths(record->Files, 0, ShellState.PendingFiles, n);
+  record->FileCount = PrependPaths(record->Files, 0, paths, n);
   record->CurrentIndex = 0;
   if (n > 0) OpenListEntry(frame, 0, true);
   return frame;
@@ -104,13 +106,15 @@ bool AttachViewerRecord(HWND window) {
 
 namespace {
 
-void RemoveFromList(HWND window) {
+// False when the window was not in the list (its creation failed).
+bool RemoveFromList(HWND window) {
   HWND* end = ShellState.ViewerList + ShellState.ViewerCount;
   HWND* at = std::find(ShellState.ViewerList, end, window);
-  if (at == end) return;
+  if (at == end) return false;
   std::copy(at + 1, end, at);
   --ShellState.ViewerCount;
   ShellState.ViewerList[ShellState.ViewerCount] = nullptr;
+  return true;
 }
 
 // The first open viewer window among the top-level windows.
@@ -131,14 +135,19 @@ HWND AnotherViewer() {
 void DetachViewerWindow(HWND window) {
   ViewerRecord* record = RecordOf(window);
   if (!record) return;
-  if (record->Printing && record->PrintDialog.hDC) AbortDoc(record->PrintDialog.hDC);
+  // While printing, the library is still inside its print call: the print
+  // job frees it (and the device context) when that call returns.
+  const bool printing = record->Printing;
+  if (printing && record->PrintDialog.hDC) AbortDoc(record->PrintDialog.hDC);
   if (record->Child && IsWindow(record->Child)) DestroyWindow(record->Child);
-  if (record->Library) FreeLibrary(record->Library);
-  RemoveFromList(window);
+  if (record->Library && !printing) FreeLibrary(record->Library);
+  const bool listed = RemoveFromList(window);
   SetWindowLongA(window, kRecordOffset, 0);
   HGLOBAL memory = record->Memory;
   GlobalUnlock(memory);
   GlobalFree(memory);
+  // A window whose creation failed was never open: it is no last window.
+  if (!listed) return;
   if (ShellState.ViewerCount > 0) {
     if (ShellState.CurrentViewer == window) ShellState.CurrentViewer = AnotherViewer();
     return;

@@ -3,12 +3,16 @@
 #pragma once
 #include <windows.h>
 
+#include "shell/core/file_lists.h"
+
 constexpr char kViewerClass[] = "ZRWINDOW";
 constexpr char kButtonBarClass[] = "ZRBUTTON";
 
 // A new viewer window whose list is the first n PendingFiles (entry 0
 // shown when n > 0); nullptr when none could be made (reported).
 HWND CreateViewerWindow(int n);
+// The same for the first n of the given paths.
+HWND CreateViewerWindowWith(const ListPath* paths, int n);
 
 // Sends WM_CLOSE to every top-level viewer window.
 void CloseAllViewers();

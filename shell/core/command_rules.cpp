@@ -13,6 +13,7 @@ bool RuleAllows(CommandRule rule, int command, int first, const CommandContext& 
     case CommandRule::Prints: return row.Menu->Print;
     case CommandRule::Plays: return context.PlayEnabled;
     case CommandRule::ShowsText: return row.ShowsText;
+    case CommandRule::SavesAs: return row.ShowsText || row.Menu->SaveAs;
     case CommandRule::ZoomsIn: return context.Zoom < row.Menu->ZoomMax;
     case CommandRule::ZoomsOut: return context.Zoom > row.Menu->ZoomMin;
     case CommandRule::ListEntry: return command - first < context.FileCount;

@@ -24,6 +24,8 @@ TEST(CommandRules, ZoomFindGoToAndCopyFollowTheType) {
   EXPECT_FALSE(Allows(CommandRule::GoesTo, {.Type = kTypeWksFF}));
   EXPECT_FALSE(Allows(CommandRule::Prints, {.Type = kTypeHex}));
   EXPECT_TRUE(Allows(CommandRule::ShowsText, {.Type = kTypeRichText}));
+  EXPECT_TRUE(Allows(CommandRule::SavesAs, {.Type = kTypeWmf}));
+  EXPECT_FALSE(Allows(CommandRule::SavesAs, {.Type = kTypeWordPro}));
   EXPECT_FALSE(Allows(CommandRule::Copies, text));
   EXPECT_TRUE(Allows(CommandRule::Copies, {.Type = kTypeLzh}));
   EXPECT_TRUE(Allows(CommandRule::ListEntry, {.FileCount = 3}, 2));

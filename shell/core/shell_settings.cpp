@@ -1,5 +1,7 @@
 #include "shell/core/shell_settings.h"
 
+#include "common/font_height.h"
+
 namespace {
 
 const char kViewer[] = "viewer";
@@ -42,14 +44,29 @@ ShellFlags ReadShellFlags(ProfileStore& ini, const char* appTitle) {
   return flags;
 }
 
-SharedFontSettings ReadSharedFontSettings(ProfileStore& ini) {
+SharedFontSettings ReadSharedFontSettings(ProfileStore& ini, int dpiY) {
   SharedFontSettings font;
   font.Points = ReadNumber(ini, kFonts, "points", font.Points);
+  font.Height = PointsToHeightTruncated(font.Points, dpiY);
   font.Weight = ReadNumber(ini, kFonts, "weight", font.Weight);
   font.Italic = ReadNumber(ini, kFonts, "italic", 0) != 0;
   font.CharSet = ReadNumber(ini, kFonts, "charset", 0);
   ini.GetString(kFonts, "facename", "Courier", font.FaceName, sizeof font.FaceName);
   return font;
+}
+
+SettingsChoices ReadSettingsChoices(ProfileStore& ini, ProfileStore& launcher) {
+  return {ReadNumber(launcher, "auto", "autoview", 0) != 0,
+          ReadViewerNumber(ini, "autoopen", 0) != 0, ReadViewerNumber(ini, "autotop", 0) != 0};
+}
+
+void WriteSettingsChoices(ProfileStore& ini, ProfileStore& launcher, const SettingsChoices& choices,
+                          const ShellFlags& flags) {
+  launcher.WriteFiveDigits("auto", "autoview", choices.AutoView);
+  ini.WriteFiveDigits(kViewer, "autoopen", choices.AutoOpen);
+  ini.WriteFiveDigits(kViewer, "autotop", choices.AutoTop);
+  ini.WriteString(kViewer, "iconcaption", flags.IconCaption);
+  ini.WriteFiveDigits(kViewer, "hideicon", flags.HideIcon);
 }
 
 ScreenRect ReadViewerRect(ProfileStore& ini) {

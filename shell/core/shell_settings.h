@@ -18,6 +18,7 @@ struct ShellFlags {
 // The viewer font every viewer library shares, section "fonts".
 struct SharedFontSettings {
   int Points = 8;
+  int Height = 0;    // the character height for the display, from Points
   int Weight = 400;  // FW_NORMAL
   bool Italic = false;
   int CharSet = 0;
@@ -42,7 +43,20 @@ int TouchLauncherAutoView(ProfileStore& launcher);
 // Reads the flags (the icon caption defaults to appTitle), writing each back
 // so that every key exists after the first run.
 ShellFlags ReadShellFlags(ProfileStore& ini, const char* appTitle);
-SharedFontSettings ReadSharedFontSettings(ProfileStore& ini);
+// The font, its height made from the points for a display of dpiY pixels
+// per inch.
+SharedFontSettings ReadSharedFontSettings(ProfileStore& ini, int dpiY);
+// The Settings dialog's three shared choices: AutoView lives in the
+// launcher's file, where the launcher reads it too.
+struct SettingsChoices {
+  bool AutoView = false, AutoOpen = false, AutoTop = false;
+};
+// As the dialog opens: each 0 when its key is missing.
+SettingsChoices ReadSettingsChoices(ProfileStore& ini, ProfileStore& launcher);
+// As the dialog's OK keeps them, with the icon's caption and whether the
+// icon is hidden.
+void WriteSettingsChoices(ProfileStore& ini, ProfileStore& launcher, const SettingsChoices& choices,
+                          const ShellFlags& flags);
 // DefaultViewerRect.
 ScreenRect ReadViewerRect(ProfileStore& ini);
 

@@ -17,7 +17,7 @@ TEST(ShellSettings, FirstRunReadsDefaultsAndWritesEveryKeyBackInFiveDigits) {
   for (const char* key : {"hideicon", "visible"}) EXPECT_EQ(ini.Get("viewer", key), "00000") << key;
   EXPECT_EQ(ini.Get("viewer", "iconcaption"), "Skimmet");
   EXPECT_EQ(ReadViewerRect(ini), (ScreenRect{35, 49, 425, 409}));
-  const SharedFontSettings font = ReadSharedFontSettings(ini);
+  const SharedFontSettings font = ReadSharedFontSettings(ini, 96);
   EXPECT_EQ(font.Points, 8);
   EXPECT_EQ(font.Weight, 400);
   EXPECT_STREQ(font.FaceName, "Courier");
@@ -34,7 +34,7 @@ TEST(ShellSettings, StoredValuesWinAndAnEmptyValueReadsTheDefault) {
   EXPECT_FALSE(flags.Visible);
   EXPECT_STREQ(flags.IconCaption, "Drop here");
   EXPECT_EQ(ReadViewerRect(ini).Left, 10);
-  const SharedFontSettings font = ReadSharedFontSettings(ini);
+  const SharedFontSettings font = ReadSharedFontSettings(ini, 96);
   EXPECT_EQ(font.Points, 12);
   EXPECT_TRUE(font.Italic);
   EXPECT_STREQ(font.FaceName, "Fixedsys");
@@ -65,4 +65,17 @@ TEST(ShellSettings, SavingWritesFiveDigitsAndCoordinatesInRange) {
   SaveShellSettings(ini, exit);
   EXPECT_EQ(ini.Get("viewer", "iconleft"), "00640");
   EXPECT_EQ(ini.Get("viewer", "icontop"), "00000");
+}
+
+TEST(ShellSettings, FontHeightFollowsThePointsAndABoldFontSurvivesARestart) {
+  MemoryProfile ini("[fonts]\npoints=00010\n");
+  EXPECT_EQ(ReadSharedFontSettings(ini, 96).Height, -13);
+  EXPECT_EQ(ReadSharedFontSettings(ini, 120).Height, -16);
+  ShellExitSettings exit;
+  exit.Font = ReadSharedFontSettings(ini, 96);
+  exit.Font.Weight = 700;
+  SaveShellSettings(ini, exit);
+  const SharedFontSettings again = ReadSharedFontSettings(ini, 96);
+  EXPECT_EQ(again.Weight, 700);
+  EXPECT_EQ(again.Points, 10);
 }

@@ -1,5 +1,5 @@
 // The menus of the viewer windows, resources of ZR32.EXE, and what each
-// offers: Find, Print, Select All, the zoom range, where its Filelist and
+// offers: Find, Print, Select All, a picture's Save As, the zoom range, where its Filelist and
 // Page popups lie, and which View item is ticked while it is shown.
 #pragma once
 
@@ -10,6 +10,7 @@ struct ViewerMenu {
   int FileListPos;
   int PageMenuPos;  // -1: the position stays as it was
   int ViewItem;     // the View command ticked
+  bool SaveAs = false;  // a picture's Save As in the File popup
 };
 
 extern const ViewerMenu kTextMenu, kHexMenu, kBitmapMenu, kGraphMenu, kWordProMenu, kGridMenu,

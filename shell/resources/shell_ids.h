@@ -88,3 +88,24 @@
 
 // About box.
 #define IDC_ABOUT_TITLE 452
+
+// Settings dialog, and the no-association dialog's check box.
+#define IDC_ASSOC_PERMANENT 461
+#define IDC_AUTOOPEN 462
+#define IDC_AUTOTOP 463
+#define IDC_ICON_VISIBLE 464
+#define IDC_SAVEICONPOS 465
+#define IDC_ICON_CAPTION 466
+#define IDC_AUTOVIEW 467
+#define IDC_DIALOG_HELP 468
+#define IDC_HIDEICON 471
+
+// The "Printing" box.
+#define IDC_PRINTING_TEXT 505
+
+// Find and go-to dialogs.
+#define IDC_MATCH_CASE 450
+#define IDC_FIND_TEXT 451  // also the hex find dialog's ASCII field
+#define IDC_GOTO_TEXT 453
+#define IDC_GOTO_INFO 454
+#define IDC_FIND_HEX 455

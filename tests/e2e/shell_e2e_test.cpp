@@ -1,18 +1,23 @@
 // ZR32.EXE started under Wine from a folder that holds it and its libraries,
-// handed a second file by a second start, and looked at from this process.
+// handed a second file by a second start, its dialogs and commands driven
+// and looked at from this process.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "suite_files.h"
 #include "tests/e2e/screen_shot.h"
+#include "tests/support/clipboard_text.h"
 #include "tests/support/program_under_test.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 #include "viewers/contract/viewer_names.h"
 
 namespace {
+
+std::string DialogText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 std::string ChildText(HWND parent, const char* className) {
   HWND child = FindWindowExA(parent, nullptr, className, nullptr);
@@ -27,6 +32,18 @@ void Shot(HWND window, const char* name) {
   EXPECT_TRUE(SaveWindowShot(window, folder + "\\" + name)) << name;
 }
 
+// The shell showing a file: the process and its viewer window.
+struct Shown {
+  std::unique_ptr<ProgramUnderTest> Shell;
+  HWND Viewer = nullptr;
+};
+
+std::string IniValue(const std::string& ini, const char* section, const char* key) {
+  char value[64] = "";
+  GetPrivateProfileStringA(section, key, "", value, sizeof value, ini.c_str());
+  return value;
+}
+
 class Skimmet : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -39,6 +56,29 @@ class Skimmet : public ::testing::Test {
     DeleteFileA(Ini().c_str());
   }
   void TearDown() override { DeleteFileA(Ini().c_str()); }
+  // ZR32.EXE started with path, once its viewer window shows the file.
+  Shown Show(const std::string& path, const char* title) {
+    Shown shown;
+    shown.Shell = std::make_unique<ProgramUnderTest>(dir_ / "ZR32.EXE", path, dir_.path());
+    shown.Viewer = shown.Shell->WaitForWindow("ZRWINDOW");
+    if (shown.Viewer) {
+      const std::string caption = std::string("Skimmet For Win 32 - ") + title;
+      EXPECT_TRUE(WaitFor([&] { return WindowText(shown.Viewer) == caption; }))
+          << WindowText(shown.Viewer);
+    }
+    return shown;
+  }
+  // Posts a menu command to the viewer window and waits for the dialog it opens.
+  static HWND OpenDialog(const Shown& shown, int command) {
+    PostMessageA(shown.Viewer, WM_COMMAND, command, 0);
+    HWND dialog = shown.Shell->WaitForWindow("#32770");
+    if (dialog) WaitFor([&] { return IsWindowVisible(dialog) != FALSE; });
+    return dialog;
+  }
+  static void Close(const Shown& shown) {
+    PostMessageA(shown.Viewer, WM_CLOSE, 0, 0);
+    EXPECT_EQ(shown.Shell->WaitForExit(), 0);
+  }
   static std::string Ini() {
     char dir[MAX_PATH];
     GetWindowsDirectoryA(dir, sizeof dir);
@@ -47,11 +87,13 @@ class Skimmet : public ::testing::Test {
   TempFolder dir_;
 };
 
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
 TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
-  // The whole command line is the path, blanks and all.
+  // Names with blanks come in double quotes, as Explorer and cmd pass them.
   std::string text = dir_.Write("my notes.txt", "Skimmet shows this line.\r\nAnd this one.\r\n");
-  std::string binary = dir_.Write("data.bin", std::string("\x00\x01\x02\xfe\xff\x80\x90", 7));
-  ProgramUnderTest shell(dir_ / "ZR32.EXE", text, dir_.path());
+  std::string binary = dir_.Write("my data.bin", std::string("\x00\x01\x02\xfe\xff\x80\x90", 7));
+  ProgramUnderTest shell(dir_ / "ZR32.EXE", Quoted(text), dir_.path());
   ASSERT_TRUE(shell.started());
   HWND viewer = shell.WaitForWindow("ZRWINDOW");
   ASSERT_NE(viewer, nullptr);
@@ -63,13 +105,13 @@ TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
 
   ProgramUnderTest empty(dir_ / "ZR32.EXE", "", dir_.path());
   EXPECT_EQ(empty.WaitForExit(), 0) << "a second start without a file does nothing";
-  ProgramUnderTest second(dir_ / "ZR32.EXE", binary, dir_.path());
+  ProgramUnderTest second(dir_ / "ZR32.EXE", Quoted(binary), dir_.path());
   EXPECT_EQ(second.WaitForExit(), 0) << "a second start only hands its file over";
   // No viewer library for what the content looks like: reported, then shown as text.
   HWND box = WaitForMessageBox(shell.processId(), "Error", kGraphicsLibrary.Library, 10000);
   ASSERT_NE(box, nullptr);
   PostMessageA(box, WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(WaitFor([&] { return WindowText(viewer) == "Skimmet For Win 32 - data.BIN"; }))
+  ASSERT_TRUE(WaitFor([&] { return WindowText(viewer) == "Skimmet For Win 32 - my data.BIN"; }))
       << WindowText(viewer);
   EXPECT_NE(FindWindowExA(viewer, nullptr, kTextLibrary.WindowClass, nullptr), nullptr);
   PostMessageA(viewer, WM_COMMAND, 12, 0);  // View > Hex
@@ -79,6 +121,193 @@ TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
   Shot(viewer, "skimmet-hex.png");
 
   // The last viewer window closing ends the program on the newer shells.
+  PostMessageA(viewer, WM_CLOSE, 0, 0);
+  EXPECT_EQ(shell.WaitForExit(), 0);
+}
+
+TEST_F(Skimmet, SettingsKeepsWhetherViewerWindowsComeToTheTop) {
+  Shown shown = Show(dir_.Write("notes.txt", "Settings\r\n"), "notes.TXT");
+  ASSERT_NE(shown.Viewer, nullptr);
+  EXPECT_EQ(IniValue(Ini(), "viewer", "autotop"), "00001") << "written by the first run";
+  HWND settings = OpenDialog(shown, 470);
+  ASSERT_NE(settings, nullptr) << "no Settings dialog";
+  EXPECT_EQ(WindowText(settings), "Skimmet For Win 32");
+  Shot(settings, "skimmet-settings.png");
+  ASSERT_EQ(SendDlgItemMessageA(settings, 463, BM_GETCHECK, 0, 0), BST_CHECKED);
+  SendDlgItemMessageA(settings, 463, BM_CLICK, 0, 0);  // "Bring view window to top"
+  PostMessageA(settings, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(settings); }));
+  EXPECT_EQ(IniValue(Ini(), "viewer", "autotop"), "00000");
+  Close(shown);
+}
+
+TEST_F(Skimmet, LaunchOfAFileNoProgramOpensOffersToChooseOne) {
+  Shown shown = Show(dir_.Write("notes.abc", "no program opens this\r\n"), "notes.ABC");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND choose = OpenDialog(shown, 1);  // File > Launch
+  ASSERT_NE(choose, nullptr) << "no NOASSOC dialog";
+  EXPECT_EQ(WindowText(choose), "Skimmet For Win 32");
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(choose, 461))) << "the association is offered for .abc";
+  Shot(choose, "skimmet-noassoc.png");
+  PostMessageA(choose, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(choose); }));
+  Close(shown);
+}
+
+TEST_F(Skimmet, FontsChangesTheFontOfTheShownText) {
+  Shown shown = Show(dir_.Write("notes.txt", "The font of these words changes.\r\n"), "notes.TXT");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND text = FindWindowExA(shown.Viewer, nullptr, kTextLibrary.WindowClass, nullptr);
+  ASSERT_NE(text, nullptr);
+  RECT area;
+  GetWindowRect(text, &area);
+  area.bottom = area.top + 60;
+  const std::vector<BYTE> before = ScreenPixels(area);
+  HWND fonts = OpenDialog(shown, 103);
+  ASSERT_NE(fonts, nullptr) << "no font dialog";
+  // The first face of the list with several sizes (the prefix's Courier
+  // has one), then its largest size.
+  auto choose = [&](int combo, WPARAM index) {
+    HWND list = GetDlgItem(fonts, combo);
+    SendMessageA(list, CB_SETCURSEL, index, 0);
+    SendMessageA(fonts, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+  };
+  constexpr int kFaces = 0x470, kSizes = 0x472;  // cmb1, cmb3
+  HWND sizes = GetDlgItem(fonts, kSizes);
+  const LRESULT faces = SendDlgItemMessageA(fonts, kFaces, CB_GETCOUNT, 0, 0);
+  LRESULT last = 0;
+  for (LRESULT face = 0; face < faces && last < 1; ++face) {
+    choose(kFaces, face);
+    last = SendMessageA(sizes, CB_GETCOUNT, 0, 0) - 1;
+  }
+  ASSERT_GT(last, 0) << "no face with several sizes";
+  choose(kSizes, last);
+  PostMessageA(fonts, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(fonts); }));
+  ASSERT_TRUE(WaitFor([&] { return ScreenPixels(area) != before; })) << "the text looks the same";
+  Shot(shown.Viewer, "skimmet-fonts.png");
+  Close(shown);
+  EXPECT_GT(std::stoi("0" + IniValue(Ini(), "fonts", "points")), 8) << "kept at the end";
+}
+
+// The text viewer prints by itself, through its own print dialog; run with
+// the test printer writing to $TARVO_PRINT_OUT (check_print.sh reads it).
+TEST_F(Skimmet, PrintsATextFileOnTheTestPrinter) {
+  if (!getenv("TARVO_PRINT_OUT")) GTEST_SKIP() << "run with the test printer's output file";
+  const std::string out = WinePathOf(TARVO_PRINT_UNIX_DIR);
+  CreateDirectoryA(out.c_str(), nullptr);
+  CreateDirectoryA((out + "\\shell").c_str(), nullptr);
+  DeleteFileA((out + "\\shell\\text.ps").c_str());
+  const std::string lines = "Skimmet prints this line.\r\nAnd this one too.\r\n";
+  ASSERT_TRUE(WriteFileText(out + "\\shell\\text.expected.txt",
+                            "Skimmet prints this line.\nAnd this one too.\n\f"));
+  Shown shown = Show(dir_.Write("print.txt", lines), "print.TXT");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND print = OpenDialog(shown, 9);
+  ASSERT_NE(print, nullptr) << "no print dialog";
+  PostMessageA(print, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(print); }, 20000));
+  ASSERT_TRUE(WaitForFile(out + "\\shell\\text.ps", 20000)) << "the printer wrote nothing";
+  Close(shown);  // the job's file is complete once the program is gone
+}
+
+TEST_F(Skimmet, StartedWithAFolderOrNothingShowsAnEmptyViewerWindowThatEndsIt) {
+  for (const std::string& arguments : {Quoted(dir_.path()), std::string()}) {
+    ProgramUnderTest shell(dir_ / "ZR32.EXE", arguments, dir_.path());
+    HWND viewer = shell.WaitForWindow("ZRWINDOW");
+    ASSERT_NE(viewer, nullptr) << arguments;
+    EXPECT_EQ(WindowText(viewer), "Skimmet For Win 32");
+    PostMessageA(viewer, WM_CLOSE, 0, 0);
+    EXPECT_EQ(shell.WaitForExit(), 0) << arguments;
+  }
+}
+
+// The dialog a command opens, found by its caption.
+HWND OpenDialogTitled(const ProgramUnderTest& shell, HWND viewer, int command, const char* caption) {
+  PostMessageA(viewer, WM_COMMAND, command, 0);
+  return WaitForWindow(shell.processId(), caption, 10000);
+}
+
+void CloseDialog(HWND dialog, int button) {
+  PostMessageA(dialog, WM_COMMAND, button, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+}
+
+// What Copy puts on the clipboard; sent, so the command has run.
+std::string Copied(HWND viewer) {
+  EmptyTheClipboard();
+  DWORD_PTR result;
+  SendMessageTimeoutA(viewer, WM_COMMAND, 3, 0, SMTO_NORMAL, 10000, &result);
+  return ClipboardText();
+}
+
+void Type(HWND edit, const std::string& keys) {
+  for (char k : keys) PostMessageA(edit, WM_CHAR, static_cast<BYTE>(k), 1);
+}
+
+TEST_F(Skimmet, FindThroughTheDialogReportsAMissingWordAndSelectsAPresentOne) {
+  std::string text = dir_.Write("find me.txt", "The first line.\r\nSkimmet finds this word.\r\n");
+  ProgramUnderTest shell(dir_ / "ZR32.EXE", Quoted(text), dir_.path());
+  HWND viewer = shell.WaitForWindow("ZRWINDOW");
+  ASSERT_NE(viewer, nullptr);
+  ASSERT_TRUE(WaitFor([&] { return WindowText(viewer) == "Skimmet For Win 32 - find me.TXT"; }));
+  EXPECT_EQ(Copied(viewer), "") << "nothing selected: Copy is not available";
+
+  HWND dialog = OpenDialogTitled(shell, viewer, 6, "Skimmet for Win32 - Find");
+  ASSERT_NE(dialog, nullptr);
+  SetDlgItemTextA(dialog, 451, "absent");
+  Shot(dialog, "skimmet-find-dialog.png");
+  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  HWND box =
+      WaitForMessageBox(shell.processId(), "Skimmet - Find", "There are no matches found.", 10000);
+  ASSERT_NE(box, nullptr);
+  CloseDialog(box, IDOK);
+  ASSERT_TRUE(IsWindow(dialog)) << "the dialog stays for the next search";
+  SetDlgItemTextA(dialog, 451, "this word");
+  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  CloseDialog(dialog, IDCANCEL);
+  EXPECT_NE(Copied(viewer).find("this word"), std::string::npos) << "the match is selected";
+  PostMessageA(viewer, WM_CLOSE, 0, 0);
+  EXPECT_EQ(shell.WaitForExit(), 0);
+}
+
+TEST_F(Skimmet, HexFindShowsEachFieldInTheOtherAndGoToNamesTheSize) {
+  std::string bytes = "Skimmet hex AB and \xE9 ends.";  // 0x1A bytes, the E9 not on the first line
+  ASSERT_EQ(bytes.size(), 0x1Au);
+  std::string path = dir_.Write("bytes.txt", bytes);
+  ProgramUnderTest shell(dir_ / "ZR32.EXE", Quoted(path), dir_.path());
+  HWND viewer = shell.WaitForWindow("ZRWINDOW");
+  ASSERT_NE(viewer, nullptr);
+  PostMessageA(viewer, WM_COMMAND, 12, 0);  // View > Hex
+  ASSERT_TRUE(WaitFor(
+      [&] { return FindWindowExA(viewer, nullptr, kHexLibrary.WindowClass, nullptr) != nullptr; }));
+
+  HWND dialog = OpenDialogTitled(shell, viewer, 6, "Skimmet for Win32 - Find");
+  ASSERT_NE(dialog, nullptr);
+  HWND ascii = GetDlgItem(dialog, 451), hex = GetDlgItem(dialog, 455);
+  Type(hex, "41 42");
+  EXPECT_TRUE(WaitFor([&] { return WindowText(ascii) == "AB"; })) << WindowText(ascii);
+  EXPECT_EQ(WindowText(hex), "4142") << "the blank is refused";
+  Shot(dialog, "skimmet-hex-find-dialog.png");
+  PostMessageA(ascii, EM_SETSEL, 0, -1);
+  Type(ascii, "\xE9");
+  EXPECT_TRUE(WaitFor([&] { return WindowText(hex) == "E9"; })) << WindowText(hex);
+  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  CloseDialog(dialog, IDCANCEL);
+  const std::string found = Copied(viewer);  // the line holding the E9 is selected
+  EXPECT_NE(found.find("E9"), std::string::npos) << found;
+  EXPECT_NE(found.substr(0, 6), "000000") << found;
+
+  dialog = OpenDialogTitled(shell, viewer, 5, "Skimmet for Win32 - Go To");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_STRCASEEQ(DialogText(dialog, 454).c_str(), "bytes.txt is 1A bytes long.");
+  HWND address = GetDlgItem(dialog, 453);
+  Type(address, "g5");
+  EXPECT_TRUE(WaitFor([&] { return WindowText(address) == "5"; })) << WindowText(address);
+  Shot(dialog, "skimmet-goto-dialog.png");
+  CloseDialog(dialog, IDOK);
+  EXPECT_TRUE(WaitFor([&] { return Copied(viewer).substr(0, 6) == "000000"; })) << "gone to 5";
   PostMessageA(viewer, WM_CLOSE, 0, 0);
   EXPECT_EQ(shell.WaitForExit(), 0);
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "common/quoted_name.h"
 #include "common/text_copy.h"
 
 namespace {
@@ -35,12 +36,9 @@ void ParseCommandLine(const char* text, CommandLine* out) {
     while (IsSeparator(*p)) ++p;
     if (!*p) break;
     if (*p == '"') {
-      // A quoted name is one name, blanks and all, as Explorer and shortcuts
-      // pass it; an unclosed quote runs to the end of the line.
-      const unsigned char* start = ++p;
-      while (*p && *p != '"') ++p;
-      std::string_view name(reinterpret_cast<const char*>(start), p - start);
-      if (*p) ++p;
+      auto at = reinterpret_cast<const char*>(p);
+      std::string_view name = ReadQuotedName(at);
+      p = reinterpret_cast<const unsigned char*>(at);
       if (!haveName && !name.empty()) {
         haveName = true;
         out->NameCut = name.size() > kPathChars;
