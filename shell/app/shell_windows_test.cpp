@@ -84,11 +84,18 @@ TEST_F(ShellWindows, AMissingLibraryIsReportedAndTheTextViewerShowsTheFile) {
     texts.push_back(WindowText(box) + ": " + MessageBoxText(box));
     ClickButton(box, IDOK);
   });
-  OpenFileInViewer(Text("picture.bmp", "BM not really").c_str(), true);
+  OpenFileInViewer(Text("letter.wps", "not yet shown by a library of its own").c_str(), true);
   ASSERT_EQ(texts.size(), 1u);
-  EXPECT_EQ(texts[0], "Error: Unable to find ZRG32.DLL.\n\rLoading text viewer.");
+  EXPECT_EQ(texts[0], std::string("Error: Unable to find ") + kWordProLibrary.Library + ".\n\rLoading text viewer.");
   EXPECT_EQ(Current()->Type, 0);
   EXPECT_EQ(ClassOf(Current()->Child), std::string(kTextLibrary.WindowClass));
+
+  // A picture the graphics viewer declines goes to the hex viewer, unannounced.
+  texts.clear();
+  OpenFileInViewer(Text("picture.bmp", "BM not really").c_str(), true);
+  EXPECT_TRUE(texts.empty());
+  EXPECT_EQ(Current()->Type, 1);
+  EXPECT_EQ(ClassOf(Current()->Child), std::string(kHexLibrary.WindowClass));
 }
 
 TEST_F(ShellWindows, TheHexCommandShowsTheFileInTheHexViewer) {

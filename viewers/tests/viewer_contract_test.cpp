@@ -26,7 +26,17 @@ const Library kBuilt[] = {TARVO_VIEWER_LIBRARIES};
 void PrintTo(const Library& library, std::ostream* out) { *out << library.Dll; }
 
 constexpr char kText[] = "one needle\r\ntwo\r\n";
-constexpr LRESULT kFileSize = sizeof kText - 1;
+// A 2 x 1 bitmap of 24 bits for the libraries that show pictures.
+const std::string kBitmap("BM\x3e\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x02\0\0\0\x01\0\0\0\x01\0\x18\0"
+                          "\0\0\0\0\x08\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0"
+                          "\xff\0\0\0\xff\0\0\0",
+                          62);
+constexpr LRESULT kFileSize = -1;  // stands for the size of the file the library was given
+
+// The file each library is given: a picture for the graphics viewer, text for the others.
+std::string SampleOf(const char* dll) {
+  return std::string(dll) == kGraphicsLibrary.Library ? kBitmap : std::string(kText);
+}
 
 // One message of the sequence and each library's answer to it.
 struct Step {
@@ -36,6 +46,7 @@ struct Step {
   LRESULT Default;  // the base's answer
   LRESULT Text;     // ZREDIT32.DLL
   LRESULT Hex;      // ZRH32.DLL
+  LRESULT Graphics; // ZRG32.DLL
   UINT ToldParent;  // what the library tells its parent meanwhile, or 0
 };
 
@@ -52,23 +63,23 @@ const PRINTDLGA kNoPrinter = [] {  // a record without a device context
 }();
 
 const Step kSequence[] = {
-    {"file size", ZV_FILESIZE, 0, 0, kFileSize, kFileSize, 0},
-    {"record count", ZV_RECORDCOUNT, 0, 0, 0, 0, 0},
-    {"last cell", ZV_LASTCELL, 0, 0, 0, 0, 0},
-    {"find nothing", ZV_FIND, 0, kFindNoMatch, kFindNoMatch, kFindNoMatch, 0},
-    {"find opening", ZV_FINDOPENING, 0, 0, 0, 0, 0},
-    {"word wrap", ZV_WORDWRAP, 1, 0, 1, 0, 0},
-    {"font", ZV_FONT, 0, 0, 1, 1, 0},
-    {"zoom 2X", ZV_ZOOM, kZoom1X + 1, 0, 1, 0, 0},
-    {"show page", ZV_SHOWPAGE, 0, 0, 0, 0, 0},
-    {"select all", ZV_SELECTALL, 0, 0, 1, 1, ZV_SELECTION},
-    {"copy", ZV_COPY, 0, 0, 1, 1, 0},
-    {"print without a printer", ZV_PRINT, 0, 0, 0, 0, 0},
-    {"cancel print", ZV_CANCELPRINT, 0, 0, 0, 0, 0},
-    {"save as of an unknown kind", ZV_SAVEAS, 0, 0, 0, 0, 0},
-    {"edit mode", ZV_MODE, 1, 0, 1, 0, 0},
-    {"view mode", ZV_MODE, 0, 1, 1, 1, 0},
-    {"a message nobody defined", kViewerMessageBase + 200, 0, 0, 0, 0, 0},
+    {"file size", ZV_FILESIZE, 0, 0, kFileSize, kFileSize, kFileSize, 0},
+    {"record count", ZV_RECORDCOUNT, 0, 0, 0, 0, 0, 0},
+    {"last cell", ZV_LASTCELL, 0, 0, 0, 0, 0, 0},
+    {"find nothing", ZV_FIND, 0, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, 0},
+    {"find opening", ZV_FINDOPENING, 0, 0, 0, 0, 0, 0},
+    {"word wrap", ZV_WORDWRAP, 1, 0, 1, 0, 0, 0},
+    {"font", ZV_FONT, 0, 0, 1, 1, 0, 0},
+    {"zoom 2X", ZV_ZOOM, kZoom1X + 1, 0, 1, 0, 1, 0},
+    {"show page", ZV_SHOWPAGE, 0, 0, 0, 0, 1, 0},
+    {"select all", ZV_SELECTALL, 0, 0, 1, 1, 1, ZV_SELECTION},
+    {"copy", ZV_COPY, 0, 0, 1, 1, 1, 0},
+    {"print without a printer", ZV_PRINT, 0, 0, 0, 0, 0, 0},
+    {"cancel print", ZV_CANCELPRINT, 0, 0, 0, 0, 0, 0},
+    {"save as of an unknown kind", ZV_SAVEAS, 99, 0, 0, 0, 0, 0},
+    {"edit mode", ZV_MODE, 1, 0, 1, 0, 0, 0},
+    {"view mode", ZV_MODE, 0, 1, 1, 1, 1, 0},
+    {"a message nobody defined", kViewerMessageBase + 200, 0, 0, 0, 0, 0, 0},
 };
 
 LPARAM ArgumentOf(const Step& step) {
@@ -84,15 +95,18 @@ LPARAM ArgumentOf(const Step& step) {
 }
 
 LRESULT Expected(const Library& library, const Step& step) {
-  if (std::string(library.Dll) == kTextLibrary.Library) return step.Text;
-  if (std::string(library.Dll) == kHexLibrary.Library) return step.Hex;
-  return step.Default;
+  const std::string dll = library.Dll;
+  const LRESULT answer = dll == kTextLibrary.Library       ? step.Text
+                         : dll == kHexLibrary.Library      ? step.Hex
+                         : dll == kGraphicsLibrary.Library ? step.Graphics
+                                                           : step.Default;
+  return answer == kFileSize ? static_cast<LRESULT>(SampleOf(library.Dll).size()) : answer;
 }
 
 class ViewerContract : public testing::TestWithParam<Library> {
  protected:
   TempFolder dir;
-  std::string file = dir.Write("f.txt", kText);
+  std::string file = dir.Write("f.txt", SampleOf(GetParam().Dll));
   ViewerHost host{GetParam().Dll, GetParam().Class};
 };
 
@@ -101,7 +115,8 @@ TEST_P(ViewerContract, AnswersEveryMessageAsDocumentedOrAsTheBaseDoes) {
   EXPECT_EQ(host.Send(ZV_STATUSTEXT), 0) << "no status before a file";
   EXPECT_EQ(host.Open(dir / "missing.txt", 0), 0) << "a missing file is refused";
   ASSERT_NE(host.Open(file, 0), 0);
-  EXPECT_TRUE(WriteFileText(file, kText)) << "the file is held open after opening";
+  const std::string sample = SampleOf(GetParam().Dll);
+  EXPECT_TRUE(WriteFileText(file, sample)) << "the file is held open after opening";
   for (const Step& step : kSequence) {
     size_t before = host.toldParent.size();
     EXPECT_EQ(host.Send(step.Msg, step.WParam, ArgumentOf(step)), Expected(GetParam(), step))
@@ -111,10 +126,10 @@ TEST_P(ViewerContract, AnswersEveryMessageAsDocumentedOrAsTheBaseDoes) {
     if (step.ToldParent && Expected(GetParam(), step)) {
       EXPECT_TRUE(told) << step.What;
     }
-    EXPECT_TRUE(WriteFileText(file, kText)) << "the file is held open after " << step.What;
+    EXPECT_TRUE(WriteFileText(file, sample)) << "the file is held open after " << step.What;
   }
   host.Post(ZV_GOTO, 0, 4);
-  EXPECT_TRUE(WriteFileText(file, kText)) << "the file is held open after go to";
+  EXPECT_TRUE(WriteFileText(file, sample)) << "the file is held open after go to";
 }
 
 TEST_P(ViewerContract, AFaultInTheLibraryIsARefusal) {
