@@ -83,7 +83,10 @@ constexpr CommandRow kCommands[] = {
   {CMD_ZOOM_QUARTER, CMD_ZOOM_5X, [](HWND, ViewerRecord* r, int c, int) { SetZoom(r, c); }, R::Always, T::Zoom},
   {CMD_ZOOM_8X, CMD_ZOOM_16X, nullptr, R::Always},
   // Rotate, and the commands of a drawing viewer
-  {CMD_FLIP, CMD_ROTATE,     [](HWND, ViewerRecord* r, int c, int) { SendToChild(r, WM_COMMAND, c, 0); }, R::Always},
+  {CMD_FLIP, CMD_ROTATE,     [](HWND, ViewerRecord* r, int c, int) {
+                               SendToChild(r, WM_COMMAND, c, 0);
+                               RefreshStatus(r);
+                             }, R::Always},
   {CMD_CAD_FIRST, CMD_CAD_LAST,
                              [](HWND, ViewerRecord* r, int c, int code) {
                                PostMessageA(r->Child, WM_COMMAND, c, static_cast<LPARAM>(code) << 16);

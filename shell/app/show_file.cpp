@@ -107,9 +107,15 @@ void ShowFile(HWND window, int index, bool activate) {
     SelectTypeMenu(window, record);
   }
   record->HasSelection = false;
-  auto status = reinterpret_cast<const char*>(SendMessageA(record->Child, ZV_STATUSTEXT, 0, 0));
-  CopyText(record->StatusText, status ? status : "");
   InvalidateRect(window, nullptr, TRUE);
+  RefreshStatus(record);
+}
+
+void RefreshStatus(ViewerRecord* record) {
+  auto status = record->Child
+                    ? reinterpret_cast<const char*>(SendMessageA(record->Child, ZV_STATUSTEXT, 0, 0))
+                    : nullptr;
+  CopyText(record->StatusText, status ? status : "");
   if (record->ButtonBar) {
     // The bar's text is the status too, so that other programs can read it.
     SetWindowTextA(record->ButtonBar, record->StatusText);

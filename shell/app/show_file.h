@@ -14,5 +14,9 @@ void ShowFile(HWND window, int index, bool activate);
 // editing the file shown.
 bool OpenListEntry(HWND window, int index, bool activate);
 
+// Takes the viewer's status text again into the record and the button
+// bar, after a command that may have changed it (zoom, Rotate).
+void RefreshStatus(ViewerRecord* record);
+
 // Detects the type of path into record->Type; false when it cannot be read.
 bool DetectViewerType(HWND owner, ViewerRecord* record, char* path);

@@ -28,7 +28,7 @@ bool ShowsText(const ViewerRecord* record) { return RowOfType(record->Type).Show
 void SetZoom(ViewerRecord* record, int zoom) {
   record->Zoom = zoom;
   if (record->Child) SendMessageA(record->Child, ZV_ZOOM, zoom, 0);
-  RepaintBar(record);
+  RefreshStatus(record);
 }
 
 void ToggleWordWrap(ViewerRecord* record) {

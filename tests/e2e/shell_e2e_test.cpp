@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 #include "viewers/contract/viewer_names.h"
+#include "viewers/graphics/formats/picture_writers.h"
 
 namespace {
 
@@ -88,6 +90,72 @@ class Skimmet : public ::testing::Test {
 };
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+// A picture of soft colours with a dark square near its top left corner.
+Picture Photo(int width, int height) {
+  Picture p;
+  p.Resize(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      p.Row(y)[x] = x < width / 4 && y < height / 4
+                        ? PixelOf(20, 20, 30)
+                        : PixelOf(static_cast<uint8_t>(120 + x * 100 / width), static_cast<uint8_t>(180 - y * 80 / height), 200);
+  return p;
+}
+
+std::string Written(const Picture& picture, SaveKind kind) {
+  std::string bytes;
+  WritePicture(picture, kind, [&](const void* data, size_t n) {
+    bytes.append(static_cast<const char*>(data), n);
+    return true;
+  });
+  return bytes;
+}
+
+// Whether the picture stands, pixel for pixel, in the middle of the window's client area.
+bool OnScreenInTheMiddle(HWND window, const Picture& picture) {
+  RECT r;
+  GetClientRect(window, &r);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  const std::vector<BYTE> screen = ScreenPixels(r);
+  const int width = r.right - r.left, left = (width - picture.Width) / 2,
+            top = (r.bottom - r.top - picture.Height) / 2;
+  for (int y = 0; y < picture.Height; ++y)
+    for (int x = 0; x < picture.Width; ++x) {
+      uint32_t shown;
+      std::memcpy(&shown, &screen[(static_cast<size_t>(top + y) * width + left + x) * 4], 4);
+      if ((shown | 0xFF000000u) != picture.Row(y)[x]) return false;
+    }
+  return true;
+}
+
+TEST_F(Skimmet, ShowsAPictureAsItWasMadeAndTurnsIt) {
+  const Picture photo = Photo(160, 100);
+  Shown shown = Show(dir_.Write("photo.jpg", Written(photo, SaveKind::Jpg)), "photo.JPG");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND picture = FindWindowExA(shown.Viewer, nullptr, kGraphicsLibrary.WindowClass, nullptr);
+  ASSERT_NE(picture, nullptr);
+  EXPECT_TRUE(WaitFor([&] { return ChildText(shown.Viewer, "ZRBUTTON").find("JPEG  160 x 100") != std::string::npos; }))
+      << ChildText(shown.Viewer, "ZRBUTTON");
+  Shot(shown.Viewer, "skimmet-photo.png");
+  Close(shown);
+
+  shown = Show(dir_.Write("photo.bmp", Written(photo, SaveKind::Bmp)), "photo.BMP");
+  ASSERT_NE(shown.Viewer, nullptr);
+  picture = FindWindowExA(shown.Viewer, nullptr, kGraphicsLibrary.WindowClass, nullptr);
+  ASSERT_NE(picture, nullptr);
+  EXPECT_TRUE(WaitFor([&] { return OnScreenInTheMiddle(picture, photo); })) << "the picture at 1X";
+  PostMessageA(shown.Viewer, WM_COMMAND, 320, 0);  // Rotate 90 degrees
+  Picture turned;
+  turned.Resize(photo.Height, photo.Width);
+  for (int y = 0; y < photo.Height; ++y)
+    for (int x = 0; x < photo.Width; ++x) turned.Row(x)[photo.Height - 1 - y] = photo.Row(y)[x];
+  EXPECT_TRUE(WaitFor([&] { return OnScreenInTheMiddle(picture, turned); })) << "turned a quarter clockwise";
+  EXPECT_TRUE(WaitFor([&] { return ChildText(shown.Viewer, "ZRBUTTON").find("100 x 160") != std::string::npos; }))
+      << "the status follows: " << ChildText(shown.Viewer, "ZRBUTTON");
+  Shot(shown.Viewer, "skimmet-photo-turned.png");
+  Close(shown);
+}
 
 TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
   // Names with blanks come in double quotes, as Explorer and cmd pass them.
