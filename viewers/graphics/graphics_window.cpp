@@ -6,6 +6,7 @@
 #include "viewer/buffer/file_access.h"
 #include "viewers/base/viewer_parent.h"
 #include "viewers/base/viewer_print.h"
+#include "viewers/graphics/metafile_picture.h"
 #include "viewers/graphics/picture_dib.h"
 #include "viewers/graphics/formats/picture_transform.h"
 
@@ -33,6 +34,7 @@ GraphicsWindow::~GraphicsWindow() {
 
 bool GraphicsWindow::Open(const char* path, int, bool) {
   PictureDocument document = OpenPictureDocument(path);
+  if (document.Status == DecodeStatus::NotThisFormat) document = OpenMetafile(path);
   if (document.Status == DecodeStatus::TooLarge) {
     char text[200];
     std::snprintf(text, sizeof text, "The picture is %ld x %ld pixels: too large to show.",

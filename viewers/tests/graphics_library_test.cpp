@@ -158,4 +158,25 @@ TEST_F(GraphicsLibraryTest, TheFramesOfAGifArePagesThatPlayAndABitmapHasOne) {
   EXPECT_EQ(host.Send(ZV_PLAY), 1) << "Play again stops";
 }
 
+TEST_F(GraphicsLibraryTest, MetafilesAreDrawnByThePlatform) {
+  const std::string emf = dir / "drawing.emf", wmf = dir / "drawing.wmf";
+  const RECT frame = {0, 0, 2540, 1270};  // 1 x 0.5 inch
+  HDC recording = CreateEnhMetaFileA(nullptr, emf.c_str(), &frame, nullptr);
+  HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+  RECT square = {10, 10, 40, 40};
+  FillRect(recording, &square, red);
+  DeleteEnhMetaFile(CloseEnhMetaFile(recording));
+  recording = CreateMetaFileA(wmf.c_str());
+  FillRect(recording, &square, red);
+  DeleteMetaFile(CloseMetaFile(recording));
+  DeleteObject(red);
+  for (const auto& [path, format] : {std::pair{emf, "EMF"}, std::pair{wmf, "WMF"}}) {
+    ASSERT_NE(host.Open(path, 2), 0) << format;
+    EXPECT_EQ(host.Status().rfind(format, 0), 0u) << host.Status();
+    const Picture drawn = Drawn();
+    EXPECT_TRUE(std::count(drawn.Pixels.begin(), drawn.Pixels.end(), PixelOf(255, 0, 0)) > 0) << format;
+  }
+  EXPECT_EQ(host.Open(dir.Write("words.emf", "not a drawing at all"), 2), 0);
+}
+
 }  // namespace
