@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/program_under_test.h"
 #include "tests/support/temp_folder.h"
 #include "viewers/contract/viewer_messages.h"
 #include "viewers/graphics/formats/picture_writers.h"
@@ -48,9 +49,9 @@ std::string Png(const Picture& picture) {
 class GraphicsLibraryTest : public testing::Test {
  protected:
   // The child's client area as drawn, top row first.
-  Picture Drawn() {
+  static Picture Drawn(const ViewerHost& of) {
     RECT r;
-    GetClientRect(host.child(), &r);
+    GetClientRect(of.child(), &r);
     BITMAPINFO info = {};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
@@ -58,7 +59,7 @@ class GraphicsLibraryTest : public testing::Test {
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    SendMessageA(host.child(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    SendMessageA(of.child(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
     GdiFlush();
     Picture drawn;
     drawn.Resize(r.right, r.bottom);
@@ -71,8 +72,9 @@ class GraphicsLibraryTest : public testing::Test {
     return drawn;
   }
   // Whether the picture stands in the middle of what was drawn, each pixel scale times.
-  bool ShowsInTheMiddle(const Picture& picture, int scale = 1) {
-    const Picture drawn = Drawn();
+  Picture Drawn() { return Drawn(host); }
+  static bool ShowsInTheMiddle(const Picture& picture, int scale, const ViewerHost& of) {
+    const Picture drawn = Drawn(of);
     const int left = (drawn.Width - picture.Width * scale) / 2, top = (drawn.Height - picture.Height * scale) / 2;
     for (int y = 0; y < picture.Height * scale; ++y)
       for (int x = 0; x < picture.Width * scale; ++x)
@@ -82,6 +84,7 @@ class GraphicsLibraryTest : public testing::Test {
         }
     return true;
   }
+  bool ShowsInTheMiddle(const Picture& picture, int scale = 1) { return ShowsInTheMiddle(picture, scale, host); }
 
   TempFolder dir;
   ViewerHost host{kGraphicsLibrary};
@@ -114,24 +117,36 @@ TEST_F(GraphicsLibraryTest, EveryFormatShowsItsPixelsAndZoomAndRotateChangeThem)
   EXPECT_TRUE(ShowsInTheMiddle(turned));
 }
 
+// The picture as a binary PPM, which any other reader takes.
+std::string Ppm(const Picture& picture) {
+  std::string out = "P6\n" + std::to_string(picture.Width) + " " + std::to_string(picture.Height) + "\n255\n";
+  for (uint32_t p : picture.Pixels)
+    out += {static_cast<char>(p >> 16), static_cast<char>(p >> 8), static_cast<char>(p)};
+  return out;
+}
+
+// With $TARVO_SAVED_PICTURES set, the six files and the picture they should
+// hold are left there for another reader (check_saved_pictures.sh).
 TEST_F(GraphicsLibraryTest, SaveAsWritesThePictureAsShownInEachKind) {
   const Picture source = Quarters(20, 12);
   ASSERT_NE(host.Open(dir.Write("q.bmp", Encoded(source, SaveKind::Bmp)), 2), 0);
   host.Send(WM_COMMAND, 319);  // Reverse Left to Right
   Picture reversed = source;
   for (int y = 0; y < reversed.Height; ++y) std::reverse(reversed.Row(y), reversed.Row(y) + reversed.Width);
-  const char* names[] = {"s.bmp", "s.pcx", "s.tif", "s.gif", "s.jpg", "s.tga"};
+  const char* left = getenv("TARVO_SAVED_PICTURES");
+  const std::string folder = left ? WinePathOf(left) : dir.path();
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const char* names[] = {"saved.bmp", "saved.pcx", "saved.tif", "saved.gif", "saved.jpg", "saved.tga"};
   for (unsigned kind = 0; kind < 6; ++kind) {
     SCOPED_TRACE(names[kind]);
-    const std::string saved = dir / names[kind];
+    const std::string saved = folder + "\\" + names[kind];
     ASSERT_EQ(host.Send(ZV_SAVEAS, kind, reinterpret_cast<LPARAM>(saved.c_str())), 1);
+    if (kind == static_cast<unsigned>(SaveKind::Jpg)) continue;  // not exactly
     ViewerHost reader{kGraphicsLibrary};
     ASSERT_NE(reader.Open(saved, 2), 0);
-    if (kind != static_cast<unsigned>(SaveKind::Jpg)) {
-      host.Open(saved, 2);
-      EXPECT_TRUE(ShowsInTheMiddle(reversed));
-    }
+    EXPECT_TRUE(ShowsInTheMiddle(reversed, 1, reader));
   }
+  EXPECT_TRUE(WriteFileText(folder + "\\expected.ppm", Ppm(reversed)));
 }
 
 TEST_F(GraphicsLibraryTest, TheFramesOfAGifArePagesThatPlayAndABitmapHasOne) {
