@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "suite_files.h"
+#include "tests/support/icon_bytes.h"
 #include "tests/support/temp_folder.h"
 #include "viewers/contract/viewer_messages.h"
 #include "viewers/contract/viewer_names.h"
@@ -36,6 +37,7 @@ struct Step {
   LRESULT Default;  // the base's answer
   LRESULT Text;     // ZREDIT32.DLL
   LRESULT Hex;      // ZRH32.DLL
+  LRESULT Icon;     // ZRI32.DLL
   UINT ToldParent;  // what the library tells its parent meanwhile, or 0
 };
 
@@ -52,23 +54,23 @@ const PRINTDLGA kNoPrinter = [] {  // a record without a device context
 }();
 
 const Step kSequence[] = {
-    {"file size", ZV_FILESIZE, 0, 0, kFileSize, kFileSize, 0},
-    {"record count", ZV_RECORDCOUNT, 0, 0, 0, 0, 0},
-    {"last cell", ZV_LASTCELL, 0, 0, 0, 0, 0},
-    {"find nothing", ZV_FIND, 0, kFindNoMatch, kFindNoMatch, kFindNoMatch, 0},
-    {"find opening", ZV_FINDOPENING, 0, 0, 0, 0, 0},
-    {"word wrap", ZV_WORDWRAP, 1, 0, 1, 0, 0},
-    {"font", ZV_FONT, 0, 0, 1, 1, 0},
-    {"zoom 2X", ZV_ZOOM, kZoom1X + 1, 0, 1, 0, 0},
-    {"show page", ZV_SHOWPAGE, 0, 0, 0, 0, 0},
-    {"select all", ZV_SELECTALL, 0, 0, 1, 1, ZV_SELECTION},
-    {"copy", ZV_COPY, 0, 0, 1, 1, 0},
-    {"print without a printer", ZV_PRINT, 0, 0, 0, 0, 0},
-    {"cancel print", ZV_CANCELPRINT, 0, 0, 0, 0, 0},
-    {"save as of an unknown kind", ZV_SAVEAS, 0, 0, 0, 0, 0},
-    {"edit mode", ZV_MODE, 1, 0, 1, 0, 0},
-    {"view mode", ZV_MODE, 0, 1, 1, 1, 0},
-    {"a message nobody defined", kViewerMessageBase + 200, 0, 0, 0, 0, 0},
+    {"file size", ZV_FILESIZE, 0, 0, kFileSize, kFileSize, 0, 0},
+    {"record count", ZV_RECORDCOUNT, 0, 0, 0, 0, 0, 0},
+    {"last cell", ZV_LASTCELL, 0, 0, 0, 0, 0, 0},
+    {"find nothing", ZV_FIND, 0, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, 0},
+    {"find opening", ZV_FINDOPENING, 0, 0, 0, 0, 0, 0},
+    {"word wrap", ZV_WORDWRAP, 1, 0, 1, 0, 0, 0},
+    {"font", ZV_FONT, 0, 0, 1, 1, 0, 0},
+    {"zoom 2X", ZV_ZOOM, kZoom1X + 1, 0, 1, 0, 1, 0},
+    {"show page", ZV_SHOWPAGE, 0, 0, 0, 0, 0, 0},
+    {"select all", ZV_SELECTALL, 0, 0, 1, 1, 1, ZV_SELECTION},
+    {"copy", ZV_COPY, 0, 0, 1, 1, 1, 0},
+    {"print without a printer", ZV_PRINT, 0, 0, 0, 0, 0, 0},
+    {"cancel print", ZV_CANCELPRINT, 0, 0, 0, 0, 0, 0},
+    {"save as of an unknown kind", ZV_SAVEAS, 0, 0, 0, 0, 0, 0},
+    {"edit mode", ZV_MODE, 1, 0, 1, 0, 0, 0},
+    {"view mode", ZV_MODE, 0, 1, 1, 1, 1, 0},
+    {"a message nobody defined", kViewerMessageBase + 200, 0, 0, 0, 0, 0, 0},
 };
 
 LPARAM ArgumentOf(const Step& step) {
@@ -86,13 +88,22 @@ LPARAM ArgumentOf(const Step& step) {
 LRESULT Expected(const Library& library, const Step& step) {
   if (std::string(library.Dll) == kTextLibrary.Library) return step.Text;
   if (std::string(library.Dll) == kHexLibrary.Library) return step.Hex;
+  if (std::string(library.Dll) == kIconLibrary.Library) return step.Icon;
   return step.Default;
+}
+
+// The file each library opens: an icon for the icon library, which
+// refuses anything else; text for the others.
+std::string SampleFile(const Library& library, TempFolder& dir) {
+  if (std::string(library.Dll) == kIconLibrary.Library)
+    return dir.Write("f.ico", IconFileBytes({{1, 1, 255, 0, 0, 255}}));
+  return dir.Write("f.txt", kText);
 }
 
 class ViewerContract : public testing::TestWithParam<Library> {
  protected:
   TempFolder dir;
-  std::string file = dir.Write("f.txt", kText);
+  std::string file = SampleFile(GetParam(), dir);
   ViewerHost host{GetParam().Dll, GetParam().Class};
 };
 
