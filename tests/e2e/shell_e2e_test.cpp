@@ -127,6 +127,9 @@ TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
 }
 
 TEST_F(Skimmet, ShowsEveryImageOfAnIconZoomedAndCopiesTheLargest) {
+  // The pointer away from the button bar, whose descriptions could cover
+  // the images that are counted on the screen.
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
   Shown shown = Show(dir_.Write("app.ico", IconFileBytes({{16, 16, 255, 0, 0, 255},
                                                           {32, 32, 0, 0, 255, 128},
                                                           {48, 48, 0, 160, 0, 255}})),
@@ -141,10 +144,12 @@ TEST_F(Skimmet, ShowsEveryImageOfAnIconZoomedAndCopiesTheLargest) {
   const auto redPixels = [&] {
     const std::vector<BYTE> pixels = ScreenPixels(area);
     int red = 0;
-    for (size_t i = 0; i + 3 < pixels.size(); i += 4) red += pixels[i] == 0 && pixels[i + 1] == 0 && pixels[i + 2] == 255;
+    for (size_t i = 0; i + 3 < pixels.size(); i += 4)
+      red += pixels[i] == 0 && pixels[i + 1] == 0 && pixels[i + 2] == 255;
     return red;
   };
-  ASSERT_TRUE(WaitFor([&] { return redPixels() == 32 * 32; })) << redPixels() << " red pixels, not the 16 x 16 image at 2X";
+  ASSERT_TRUE(WaitFor([&] { return redPixels() == 32 * 32; }))
+      << redPixels() << " red pixels, not the 16 x 16 image at 2X";
   Shot(shown.Viewer, "skimmet-icon.png");
 
   EmptyTheClipboard();

@@ -1,7 +1,9 @@
 #include "tests/support/icon_bytes.h"
 
 namespace {
-void Put16(std::string& b, uint32_t v) { b.push_back(static_cast<char>(v & 255)), b.push_back(static_cast<char>(v >> 8 & 255)); }
+void Put16(std::string& b, uint32_t v) {
+  b.push_back(static_cast<char>(v & 255)), b.push_back(static_cast<char>(v >> 8 & 255));
+}
 void Put32(std::string& b, uint32_t v) { Put16(b, v & 0xFFFF), Put16(b, v >> 16); }
 
 std::string Bitmap(const SolidIconImage& image) {
@@ -9,8 +11,8 @@ std::string Bitmap(const SolidIconImage& image) {
   Put32(b, 40), Put32(b, image.Width), Put32(b, 2 * image.Height), Put16(b, 1), Put16(b, 32);
   for (int i = 0; i < 6; ++i) Put32(b, 0);
   for (int i = 0; i < image.Width * image.Height; ++i)
-    b += {static_cast<char>(image.Blue), static_cast<char>(image.Green), static_cast<char>(image.Red),
-          static_cast<char>(image.Alpha)};
+    b += {static_cast<char>(image.Blue), static_cast<char>(image.Green),
+          static_cast<char>(image.Red), static_cast<char>(image.Alpha)};
   b.append(static_cast<size_t>((image.Width + 31) / 32 * 4 * image.Height), '\0');  // the mask
   return b;
 }

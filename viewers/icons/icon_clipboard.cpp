@@ -4,7 +4,8 @@
 
 bool PutPictureOnClipboard(HWND owner, const Picture& picture) {
   const size_t rowBytes = static_cast<size_t>(picture.Width) * 4;
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, sizeof(BITMAPINFOHEADER) + rowBytes * picture.Height);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE,
+                               sizeof(BITMAPINFOHEADER) + rowBytes * picture.Height);
   if (!memory) return false;
   auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(memory));
   if (!header) {

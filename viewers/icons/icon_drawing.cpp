@@ -6,10 +6,6 @@
 namespace {
 constexpr int kFrameGap = 3;  // between an image and its selection frame
 
-uint32_t PixelOfColour(COLORREF colour) {
-  return PixelOf(GetRValue(colour), GetGValue(colour), GetBValue(colour));
-}
-
 // The labels are in the plain proportional font every system has.
 HGDIOBJ SelectLabelFont(HDC dc) { return SelectObject(dc, GetStockObject(ANSI_VAR_FONT)); }
 
@@ -56,13 +52,15 @@ void DrawIcons(HDC dc, const std::vector<IconImage>& images, const std::vector<I
     const IconCell& cell = cells[i];
     const int x = origin.x + cell.X, y = origin.y + cell.Y;
     const int labelX = origin.x + cell.LabelX;
-    const int left = std::min(x, labelX) - kFrameGap, right = std::max(x + cell.Width, labelX + cell.LabelWidth) + kFrameGap;
+    const int left = std::min(x, labelX) - kFrameGap,
+              right = std::max(x + cell.Width, labelX + cell.LabelWidth) + kFrameGap;
     if (right < area.left || left > area.right) continue;  // only the columns that need painting
     DrawPicture(dc, ShownPixels(images[i].Image, quarters, PixelOfColour(colours.Back)), x, y);
     const std::string label = IconLabel(images[i]);
     TextOutA(dc, labelX, origin.y + cell.LabelY, label.c_str(), static_cast<int>(label.size()));
     if (static_cast<int>(i) == selected) {
-      RECT around = {x - kFrameGap, y - kFrameGap, x + cell.Width + kFrameGap, y + cell.Height + kFrameGap};
+      RECT around = {x - kFrameGap, y - kFrameGap, x + cell.Width + kFrameGap,
+                     y + cell.Height + kFrameGap};
       FrameRect(dc, &around, frame);
     }
   }

@@ -8,6 +8,10 @@
 
 #include "viewers/icons/formats/icon_view.h"
 
+inline uint32_t PixelOfColour(COLORREF colour) {
+  return PixelOf(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
+
 struct IconColours {
   COLORREF Back;
   COLORREF Text;

@@ -20,7 +20,7 @@
 namespace {
 constexpr DecodeLimits kIconLimits{4096LL * 4096LL};
 constexpr int kScrollStep = 16;
-constexpr int kPrinterQuarters = 4 * 300 / 96;  // a screen pixel is about a 96th of an inch
+constexpr int kScreenDpi = 96;  // a pixel at 1X is about a 96th of an inch on paper too
 
 class IconWindow : public ViewerWindow {
  public:
@@ -61,8 +61,8 @@ class IconWindow : public ViewerWindow {
   bool Copy() override {
     if (icons_.Images.empty()) return false;
     const Picture& largest = icons_.Images[LargestImage(icons_.Images)].Image;
-    const COLORREF back = AskBackColor(Window());
-    return PutPictureOnClipboard(Window(), ShownPixels(largest, 4, PixelOf(GetRValue(back), GetGValue(back), GetBValue(back))));
+    return PutPictureOnClipboard(Window(),
+                                 ShownPixels(largest, 4, PixelOfColour(AskBackColor(Window()))));
   }
 
   // Every image on one page, as large as the zoom for the printer's
@@ -73,11 +73,13 @@ class IconWindow : public ViewerWindow {
     return RunPrintJob(*this, record, slash ? slash + 1 : path_, [&](PrintJob& job) {
       HDC dc = job.Dc();
       const int pageWidth = GetDeviceCaps(dc, HORZRES);
-      int quarters = std::max(1, kPrinterQuarters * GetDeviceCaps(dc, LOGPIXELSX) / 300);
+      int quarters = std::max(1, 4 * GetDeviceCaps(dc, LOGPIXELSX) / kScreenDpi);
       std::vector<IconCell> cells;
-      while (PlaceIcons(dc, icons_.Images, quarters, cells).Width > pageWidth && quarters > 1) --quarters;
+      while (PlaceIcons(dc, icons_.Images, quarters, cells).Width > pageWidth && quarters > 1)
+        --quarters;
       const RECT page = {0, 0, pageWidth, GetDeviceCaps(dc, VERTRES)};
-      DrawIcons(dc, icons_.Images, cells, quarters, {0, 0}, page, {RGB(255, 255, 255), RGB(0, 0, 0)}, -1);
+      DrawIcons(dc, icons_.Images, cells, quarters, {0, 0}, page,
+                {RGB(255, 255, 255), RGB(0, 0, 0)}, -1);
       return true;
     });
   }

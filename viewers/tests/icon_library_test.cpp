@@ -61,7 +61,9 @@ class Painted {
 
 // Half-transparent blue on the background, as the library blends it.
 COLORREF HalfBlueOn(COLORREF back) {
-  auto mix = [](int front, int under) { return static_cast<BYTE>((front * 128 + under * 127 + 127) / 255); };
+  auto mix = [](int front, int under) {
+    return static_cast<BYTE>((front * 128 + under * 127 + 127) / 255);
+  };
   return RGB(mix(0, GetRValue(back)), mix(0, GetGValue(back)), mix(255, GetBValue(back)));
 }
 
@@ -69,7 +71,11 @@ TEST(IconLibraryTest, DrawsEveryImageAtTheZoomAndCopiesTheLargest) {
   TempFolder dir;
   ViewerHost host(kIconLibrary);
   EXPECT_EQ(host.Open(dir.Write("not.ico", "plain words\r\n"), 3), 0) << "not an icon";
-  ASSERT_NE(host.Open(dir.Write("two.ico", IconFileBytes({{16, 16, 255, 0, 0, 255}, {32, 32, 0, 0, 255, 128}})), 3), 0);
+  ASSERT_NE(
+      host.Open(
+          dir.Write("two.ico", IconFileBytes({{16, 16, 255, 0, 0, 255}, {32, 32, 0, 0, 255, 128}})),
+          3),
+      0);
   EXPECT_EQ(host.Status(), "ICO, 2 images");
 
   const COLORREF back = GetSysColor(COLOR_WINDOW), half = HalfBlueOn(back);
@@ -122,7 +128,10 @@ TEST(IconPrintTest, PrintsEveryImageOnOnePage) {
   DeleteFileA(output.c_str());
   TempFolder dir;
   ViewerHost host(kIconLibrary);
-  ASSERT_NE(host.Open(dir.Write("two.ico", IconFileBytes({{16, 16, 255, 0, 0, 255}, {256, 256, 0, 0, 255, 128}})), 3), 0);
+  ASSERT_NE(host.Open(dir.Write("two.ico", IconFileBytes({{16, 16, 255, 0, 0, 255},
+                                                          {256, 256, 0, 0, 255, 128}})),
+                      3),
+            0);
   EXPECT_EQ(host.Send(ZV_PRINT, 0, reinterpret_cast<LPARAM>(&record)), 1);
   std::string ps;
   WaitFor([&] { return (ps = ReadFileText(output)).find("%%EOF") != std::string::npos; });

@@ -11,7 +11,8 @@ bool ChunksFit(int64_t size, ReadHead read) {
   for (;;) {
     uint8_t head[8];
     if (!read(at, head)) return false;
-    const int64_t length = static_cast<int64_t>(head[0]) << 24 | head[1] << 16 | head[2] << 8 | head[3];
+    const int64_t length =
+        static_cast<int64_t>(head[0]) << 24 | head[1] << 16 | head[2] << 8 | head[3];
     at += 12 + length;  // length, type, data, check
     if (at > size) return false;
     if (std::memcmp(head + 4, "IEND", 4) == 0) return true;
@@ -20,7 +21,8 @@ bool ChunksFit(int64_t size, ReadHead read) {
 }  // namespace
 
 bool PngChunksFit(ByteSource& file) {
-  return ChunksFit(file.Size(), [&](int64_t at, uint8_t* head) { return file.ReadAt(at, head, 8) == 8; });
+  return ChunksFit(file.Size(),
+                   [&](int64_t at, uint8_t* head) { return file.ReadAt(at, head, 8) == 8; });
 }
 
 bool PngChunksFit(const uint8_t* bytes, size_t size) {

@@ -9,7 +9,9 @@ namespace {
 constexpr uint32_t kLargestHeader = 1024;  // the largest bitmap header is 124 bytes
 constexpr int32_t kLargestSide = 1 << 20;
 
-bool KnownDepth(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32; }
+bool KnownDepth(int bits) {
+  return bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32;
+}
 
 // The colour of pixel x of a colour row.
 uint32_t ColourAt(const uint8_t* row, int32_t x, int bits, const std::vector<uint32_t>& palette) {
@@ -66,8 +68,10 @@ DecodedPicture DecodeIconBitmap(const IconBitmapHeader& header, const uint8_t* b
     uint32_t* out = image.Row(header.Height - 1 - i);
     for (int32_t x = 0; x < header.Width; ++x) {
       out[x] = ColourAt(bytes + at, x, header.Bits, palette);
-      if (header.Bits == 32) anyAlpha |= (out[x] >> 24) != 0;
-      else out[x] |= 0xFF000000u;
+      if (header.Bits == 32)
+        anyAlpha |= (out[x] >> 24) != 0;
+      else
+        out[x] |= 0xFF000000u;
     }
   }
   if (header.Bits == 32 && !anyAlpha)

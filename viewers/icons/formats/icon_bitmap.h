@@ -17,7 +17,9 @@ struct IconBitmapHeader {
   int64_t ColourStride() const { return (static_cast<int64_t>(Width) * Bits + 31) / 32 * 4; }
   int64_t MaskStride() const { return (static_cast<int64_t>(Width) + 31) / 32 * 4; }
   // The bytes the whole image takes.
-  int64_t Bytes() const { return HeaderSize + 4LL * Colours + (ColourStride() + MaskStride()) * Height; }
+  int64_t Bytes() const {
+    return HeaderSize + 4LL * Colours + (ColourStride() + MaskStride()) * Height;
+  }
 };
 
 // False when the header is not one this reader shows (size, depth,

@@ -45,8 +45,8 @@ DecodedPicture ReadImage(ByteSource& file, int64_t offset, int64_t length, int64
 IconFile ReadIconFile(ByteSource& file, const DecodeLimits& limits) {
   IconFile icons;
   uint8_t head[6];
-  if (file.ReadAt(0, head, 6) < 6 || Le16(head) != 0 || (Le16(head + 2) != 1 && Le16(head + 2) != 2) ||
-      Le16(head + 4) == 0)
+  if (file.ReadAt(0, head, 6) < 6 || Le16(head) != 0 ||
+      (Le16(head + 2) != 1 && Le16(head + 2) != 2) || Le16(head + 4) == 0)
     return icons;
   icons.IsIcon = true;
   icons.Cursor = Le16(head + 2) == 2;

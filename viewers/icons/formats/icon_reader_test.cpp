@@ -21,7 +21,8 @@ Bytes Png(const Picture& picture) {
   for (uint32_t p : picture.Pixels)
     rgba.insert(rgba.end(), {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8),
                              static_cast<uint8_t>(p), static_cast<uint8_t>(p >> 24)});
-  stbi_write_png_to_func(Append, &out, picture.Width, picture.Height, 4, rgba.data(), picture.Width * 4);
+  stbi_write_png_to_func(Append, &out, picture.Width, picture.Height, 4, rgba.data(),
+                         picture.Width * 4);
   return out;
 }
 
@@ -40,7 +41,8 @@ Bytes IconBitmap(const Picture& picture, int bits, bool useAlpha) {
       const uint32_t p = picture.Row(y)[x];
       if (bits > 8) {
         const uint32_t stored = bits == 32 && useAlpha ? p : (p >> 24 ? p & 0xFFFFFF : 0);
-        for (int k = 0; k < bits / 8; ++k) row[x * bits / 8 + k] = static_cast<uint8_t>(stored >> 8 * k);
+        for (int k = 0; k < bits / 8; ++k)
+          row[x * bits / 8 + k] = static_cast<uint8_t>(stored >> 8 * k);
         continue;
       }
       const auto index = std::find(palette.begin(), palette.end(), p) - palette.begin();
@@ -93,8 +95,8 @@ TEST(IconReader, EveryDepthAndPngComeBackAsTheyWereMade) {
   };
   std::vector<Bytes> images;
   std::vector<Picture> made;
-  for (const Case& c : {Case{1, false}, Case{4, false}, Case{8, false}, Case{24, false}, Case{32, false},
-                        Case{32, true}}) {
+  for (const Case& c : {Case{1, false}, Case{4, false}, Case{8, false}, Case{24, false},
+                        Case{32, false}, Case{32, true}}) {
     made.push_back(c.alpha ? TestPicture(13, 7, 32, true) : Masked(13 + c.bits % 5, 7, c.bits));
     images.push_back(IconBitmap(made.back(), c.bits, c.alpha));
   }
@@ -118,7 +120,8 @@ TEST(IconReader, EveryDepthAndPngComeBackAsTheyWereMade) {
 TEST(IconReader, BrokenAndHostileFilesAreDeclinedOrShownAsFarAsTheyGo) {
   const Picture picture = Masked(16, 16, 8);
   const Bytes one = IconFileOf({IconBitmap(picture, 8, false)});
-  const size_t image = 6 + 16, rows = image + 40 + 1024;  // where the image and its colour rows start
+  const size_t image = 6 + 16,
+               rows = image + 40 + 1024;  // where the image and its colour rows start
   Bytes huge = one;
   for (size_t at : {image + 4, image + 8}) huge = Patched(huge, at, {0xFF, 0xFF, 0, 0});
   Bytes many = one;

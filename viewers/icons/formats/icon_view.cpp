@@ -6,7 +6,11 @@ int ZoomQuarters(unsigned command) {
   switch (command) {
     case 299: return 1;
     case 300: return 2;
-    case 301: case 302: case 303: case 304: case 305: return 4 * static_cast<int>(command - 300);
+    case 301:
+    case 302:
+    case 303:
+    case 304:
+    case 305: return 4 * static_cast<int>(command - 300);
   }
   return 0;
 }
@@ -38,7 +42,8 @@ std::string IconLabel(const IconImage& image) {
 
 std::string IconStatus(const IconFile& file) {
   const size_t n = file.Images.size();
-  return std::string(file.Cursor ? "CUR, " : "ICO, ") + std::to_string(n) + (n == 1 ? " image" : " images");
+  return std::string(file.Cursor ? "CUR, " : "ICO, ") + std::to_string(n) +
+         (n == 1 ? " image" : " images");
 }
 
 size_t LargestImage(const std::vector<IconImage>& images) {
@@ -47,7 +52,8 @@ size_t LargestImage(const std::vector<IconImage>& images) {
     const auto pixels = [&](size_t k) {
       return static_cast<int64_t>(images[k].Image.Width) * images[k].Image.Height;
     };
-    if (pixels(i) > pixels(best) || (pixels(i) == pixels(best) && images[i].Bits > images[best].Bits))
+    if (pixels(i) > pixels(best) ||
+        (pixels(i) == pixels(best) && images[i].Bits > images[best].Bits))
       best = i;
   }
   return best;
@@ -69,7 +75,8 @@ Picture ShownPixels(const Picture& image, int quarters, uint32_t background) {
   Picture shown;
   if (!shown.Resize(Zoomed(image.Width, quarters), Zoomed(image.Height, quarters))) return shown;
   for (int32_t y = 0; y < shown.Height; ++y) {
-    const uint32_t* from = image.Row(static_cast<int32_t>(static_cast<int64_t>(y) * image.Height / shown.Height));
+    const uint32_t* from =
+        image.Row(static_cast<int32_t>(static_cast<int64_t>(y) * image.Height / shown.Height));
     uint32_t* to = shown.Row(y);
     for (int32_t x = 0; x < shown.Width; ++x)
       to[x] = Blend(from[static_cast<int64_t>(x) * image.Width / shown.Width], background);

@@ -24,18 +24,6 @@ TEST(IconView, ZoomScalesEverySideAndKeepsAPixel) {
   EXPECT_EQ(ZoomQuarters(306), 0);
 }
 
-TEST(IconView, ImagesStandSideBySideWithTheirLabelsUnderThem) {
-  std::vector<IconCell> cells = {{16, 16, 70}, {48, 48, 40}};
-  const IconExtent extent = LayOutIcons(cells, 10);
-  EXPECT_EQ(cells[0].X, kIconGap + 27);  // centred over its wider label
-  EXPECT_EQ(cells[0].LabelX, kIconGap);
-  EXPECT_EQ(cells[1].X, kIconGap + 70 + kIconGap);
-  EXPECT_EQ(cells[1].LabelX, cells[1].X + 4);
-  EXPECT_EQ(cells[1].LabelY, cells[0].LabelY - 16 + 48) << "each label right under its image";
-  EXPECT_EQ(extent.Width, kIconGap + 70 + kIconGap + 48 + kIconGap);
-  EXPECT_GE(extent.Height, kIconGap + 48 + 10 + kIconGap);
-}
-
 TEST(IconView, LabelsStatusAndTheLargestImage) {
   IconFile file;
   file.Images.push_back(Image(32, 32, 4));
