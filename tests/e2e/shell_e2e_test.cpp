@@ -11,6 +11,7 @@
 #include "suite_files.h"
 #include "tests/e2e/screen_shot.h"
 #include "tests/support/clipboard_text.h"
+#include "tests/support/icon_bytes.h"
 #include "tests/support/program_under_test.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
@@ -188,6 +189,49 @@ TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
   // The last viewer window closing ends the program on the newer shells.
   PostMessageA(viewer, WM_CLOSE, 0, 0);
   EXPECT_EQ(shell.WaitForExit(), 0);
+}
+
+TEST_F(Skimmet, ShowsEveryImageOfAnIconZoomedAndCopiesTheLargest) {
+  // The pointer away from the button bar, whose descriptions could cover
+  // the images that are counted on the screen.
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  Shown shown = Show(dir_.Write("app.ico", IconFileBytes({{16, 16, 255, 0, 0, 255},
+                                                          {32, 32, 0, 0, 255, 128},
+                                                          {48, 48, 0, 160, 0, 255}})),
+                     "app.ICO");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND icons = FindWindowExA(shown.Viewer, nullptr, kIconLibrary.WindowClass, nullptr);
+  ASSERT_NE(icons, nullptr) << "not shown by the icon library";
+  EXPECT_EQ(ChildText(shown.Viewer, "ZRBUTTON"), "ICO, 3 images");
+  PostMessageA(shown.Viewer, WM_COMMAND, 302, 0);  // Zoom > 2X
+  RECT area;
+  GetWindowRect(icons, &area);
+  const auto redPixels = [&] {
+    const std::vector<BYTE> pixels = ScreenPixels(area);
+    int red = 0;
+    for (size_t i = 0; i + 3 < pixels.size(); i += 4)
+      red += pixels[i] == 0 && pixels[i + 1] == 0 && pixels[i + 2] == 255;
+    return red;
+  };
+  ASSERT_TRUE(WaitFor([&] { return redPixels() == 32 * 32; }))
+      << redPixels() << " red pixels, not the 16 x 16 image at 2X";
+  Shot(shown.Viewer, "skimmet-icon.png");
+
+  EmptyTheClipboard();
+  PostMessageA(shown.Viewer, WM_COMMAND, 2, 0);  // Select All
+  PostMessageA(shown.Viewer, WM_COMMAND, 3, 0);  // Copy
+  LONG copiedWidth = 0;
+  ASSERT_TRUE(WaitFor([&] {
+    if (!OpenClipboard(nullptr)) return false;
+    if (HANDLE dib = GetClipboardData(CF_DIB)) {
+      copiedWidth = static_cast<const BITMAPINFOHEADER*>(GlobalLock(dib))->biWidth;
+      GlobalUnlock(dib);
+    }
+    CloseClipboard();
+    return copiedWidth != 0;
+  })) << "nothing copied";
+  EXPECT_EQ(copiedWidth, 48) << "the largest image";
+  Close(shown);
 }
 
 TEST_F(Skimmet, SettingsKeepsWhetherViewerWindowsComeToTheTop) {

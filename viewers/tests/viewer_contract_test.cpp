@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "suite_files.h"
+#include "tests/support/icon_bytes.h"
 #include "tests/support/temp_folder.h"
 #include "viewers/contract/viewer_messages.h"
 #include "viewers/contract/viewer_names.h"
@@ -33,9 +34,12 @@ const std::string kBitmap("BM\x3e\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x02\0\0\0\x0
                           62);
 constexpr LRESULT kFileSize = -1;  // stands for the size of the file the library was given
 
-// The file each library is given: a picture for the graphics viewer, text for the others.
+// The file each library is given: a picture for the graphics viewer, an
+// icon for the icon viewer, text for the others.
 std::string SampleOf(const char* dll) {
-  return std::string(dll) == kGraphicsLibrary.Library ? kBitmap : std::string(kText);
+  if (std::string(dll) == kGraphicsLibrary.Library) return kBitmap;
+  if (std::string(dll) == kIconLibrary.Library) return IconFileBytes({{1, 1, 255, 0, 0, 255}});
+  return kText;
 }
 
 // One message of the sequence and each library's answer to it.
@@ -47,6 +51,7 @@ struct Step {
   LRESULT Text;     // ZREDIT32.DLL
   LRESULT Hex;      // ZRH32.DLL
   LRESULT Graphics; // ZRG32.DLL
+  LRESULT Icon;     // ZRI32.DLL
   UINT ToldParent;  // what the library tells its parent meanwhile, or 0
 };
 
@@ -63,23 +68,23 @@ const PRINTDLGA kNoPrinter = [] {  // a record without a device context
 }();
 
 const Step kSequence[] = {
-    {"file size", ZV_FILESIZE, 0, 0, kFileSize, kFileSize, kFileSize, 0},
-    {"record count", ZV_RECORDCOUNT, 0, 0, 0, 0, 0, 0},
-    {"last cell", ZV_LASTCELL, 0, 0, 0, 0, 0, 0},
-    {"find nothing", ZV_FIND, 0, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, 0},
-    {"find opening", ZV_FINDOPENING, 0, 0, 0, 0, 0, 0},
-    {"word wrap", ZV_WORDWRAP, 1, 0, 1, 0, 0, 0},
-    {"font", ZV_FONT, 0, 0, 1, 1, 0, 0},
-    {"zoom 2X", ZV_ZOOM, kZoom1X + 1, 0, 1, 0, 1, 0},
-    {"show page", ZV_SHOWPAGE, 0, 0, 0, 0, 1, 0},
-    {"select all", ZV_SELECTALL, 0, 0, 1, 1, 1, ZV_SELECTION},
-    {"copy", ZV_COPY, 0, 0, 1, 1, 1, 0},
-    {"print without a printer", ZV_PRINT, 0, 0, 0, 0, 0, 0},
-    {"cancel print", ZV_CANCELPRINT, 0, 0, 0, 0, 0, 0},
-    {"save as of an unknown kind", ZV_SAVEAS, 99, 0, 0, 0, 0, 0},
-    {"edit mode", ZV_MODE, 1, 0, 1, 0, 0, 0},
-    {"view mode", ZV_MODE, 0, 1, 1, 1, 1, 0},
-    {"a message nobody defined", kViewerMessageBase + 200, 0, 0, 0, 0, 0, 0},
+    {"file size", ZV_FILESIZE, 0, 0, kFileSize, kFileSize, kFileSize, 0, 0},
+    {"record count", ZV_RECORDCOUNT, 0, 0, 0, 0, 0, 0, 0},
+    {"last cell", ZV_LASTCELL, 0, 0, 0, 0, 0, 0, 0},
+    {"find nothing", ZV_FIND, 0, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, 0},
+    {"find opening", ZV_FINDOPENING, 0, 0, 0, 0, 0, 0, 0},
+    {"word wrap", ZV_WORDWRAP, 1, 0, 1, 0, 0, 0, 0},
+    {"font", ZV_FONT, 0, 0, 1, 1, 0, 0, 0},
+    {"zoom 2X", ZV_ZOOM, kZoom1X + 1, 0, 1, 0, 1, 1, 0},
+    {"show page", ZV_SHOWPAGE, 0, 0, 0, 0, 1, 0, 0},
+    {"select all", ZV_SELECTALL, 0, 0, 1, 1, 1, 1, ZV_SELECTION},
+    {"copy", ZV_COPY, 0, 0, 1, 1, 1, 1, 0},
+    {"print without a printer", ZV_PRINT, 0, 0, 0, 0, 0, 0, 0},
+    {"cancel print", ZV_CANCELPRINT, 0, 0, 0, 0, 0, 0, 0},
+    {"save as of an unknown kind", ZV_SAVEAS, 99, 0, 0, 0, 0, 0, 0},
+    {"edit mode", ZV_MODE, 1, 0, 1, 0, 0, 0, 0},
+    {"view mode", ZV_MODE, 0, 1, 1, 1, 1, 1, 0},
+    {"a message nobody defined", kViewerMessageBase + 200, 0, 0, 0, 0, 0, 0, 0},
 };
 
 LPARAM ArgumentOf(const Step& step) {
@@ -99,6 +104,7 @@ LRESULT Expected(const Library& library, const Step& step) {
   const LRESULT answer = dll == kTextLibrary.Library       ? step.Text
                          : dll == kHexLibrary.Library      ? step.Hex
                          : dll == kGraphicsLibrary.Library ? step.Graphics
+                         : dll == kIconLibrary.Library     ? step.Icon
                                                            : step.Default;
   return answer == kFileSize ? static_cast<LRESULT>(SampleOf(library.Dll).size()) : answer;
 }

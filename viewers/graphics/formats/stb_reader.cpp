@@ -31,6 +31,20 @@ void SwapRedAndBlue(uint8_t* rgba, size_t pixels) {
   for (size_t i = 0; i < pixels; ++i) std::swap(rgba[4 * i], rgba[4 * i + 2]);
 }
 
+// The picture takes over what stb decoded; false (and freed) when stb
+// failed.
+bool TakePixels(stbi_uc* rgba, int width, int height, Picture& image) {
+  if (!rgba || width <= 0 || height <= 0) {
+    std::free(rgba);
+    return false;
+  }
+  const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+  SwapRedAndBlue(rgba, pixels);
+  image.Width = width, image.Height = height;
+  image.Pixels.Adopt(reinterpret_cast<uint32_t*>(rgba), pixels);
+  return true;
+}
+
 bool Starts(ByteSource& file, const char* signature, size_t length) {
   uint8_t head[8] = {};
   return file.ReadAt(0, head, length) == length && std::memcmp(head, signature, length) == 0;
@@ -56,16 +70,29 @@ DecodedPicture ReadJpegOrPng(ByteSource& file, const DecodeLimits& limits) {
   }
   file.SeekTo(0);
   stbi_uc* rgba = stbi_load_from_callbacks(&kCallbacks, &file, &width, &height, &channels, 4);
-  if (!rgba || width <= 0 || height <= 0) {
-    std::free(rgba);
-    return result;
-  }
-  const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
-  SwapRedAndBlue(rgba, pixels);
-  result.Image.Width = width, result.Image.Height = height;
-  result.Image.Pixels.Adopt(reinterpret_cast<uint32_t*>(rgba), pixels);
+  if (!TakePixels(rgba, width, height, result.Image)) return result;
   if (jpeg) Orient(result.Image, JpegOrientation(file));
   result.Info.Width = result.Image.Width, result.Info.Height = result.Image.Height;
+  result.Status = DecodeStatus::Decoded;
+  return result;
+}
+
+DecodedPicture ReadPngBlock(const uint8_t* bytes, size_t size, const DecodeLimits& limits) {
+  DecodedPicture result;
+  if (size < 8 || std::memcmp(bytes, "\x89PNG\r\n\x1A\n", 8) != 0) return result;
+  result.Status = DecodeStatus::Declined;
+  if (size > static_cast<size_t>(INT32_MAX) || !PngChunksFit(bytes, size)) return result;
+  const int length = static_cast<int>(size);
+  int width, height, channels;
+  if (!stbi_info_from_memory(bytes, length, &width, &height, &channels)) return result;
+  const int bits = stbi_is_16_bit_from_memory(bytes, length) ? 16 : 8;
+  result.Info = {"PNG", width, height, channels * bits, 1};
+  if (static_cast<int64_t>(width) * height > limits.MaxPixels) {
+    result.Status = DecodeStatus::TooLarge;
+    return result;
+  }
+  stbi_uc* rgba = stbi_load_from_memory(bytes, length, &width, &height, &channels, 4);
+  if (!TakePixels(rgba, width, height, result.Image)) return result;
   result.Status = DecodeStatus::Decoded;
   return result;
 }

@@ -4,12 +4,17 @@
 // turned as its EXIF orientation says; a GIF gives its frames and their
 // delays, as many as fit within the limit together.
 #pragma once
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "viewers/graphics/formats/byte_source.h"
 #include "viewers/graphics/formats/picture.h"
 
 DecodedPicture ReadJpegOrPng(ByteSource& file, const DecodeLimits& limits = {});
+// A PNG picture held in memory (an image inside another file), checked as
+// a PNG file is.
+DecodedPicture ReadPngBlock(const uint8_t* bytes, size_t size, const DecodeLimits& limits = {});
 
 struct GifFrames {
   DecodedPicture First;         // status, info, and the first frame
