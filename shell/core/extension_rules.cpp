@@ -22,7 +22,7 @@ bool IsOlderXl(FileHead h) { return ByteIs(h, 0, 0x09) && h.size() > 1 && h[1] <
 
 constexpr std::array kRules = {
     ExtensionRule{"BMP PCX TGA TIF GIF JPG", kTypeGraphics},
-    ExtensionRule{"ICO", kTypeIcon},
+    ExtensionRule{"ICO CUR", kTypeIcon},
     ExtensionRule{"DBF", kTypeDbf},
     ExtensionRule{"LZH", kTypeLzh},
     ExtensionRule{"DB", kTypeDb},

@@ -20,7 +20,7 @@ TEST(TypeByExtension, EachRuleAndItsMisses) {
     std::string head;
     int type;
   } cases[] = {
-      {"JPG", "", 2},          {"ICO", "", 3},
+      {"JPG", "", 2},          {"ICO", "", 3},          {"CUR", "", 3},
       {"DBF", "", 7},          {"LZH", "", 13},
       {"DB", "", 8},           {"EXE", "", 12},
       {"WMF", "", 16},         {"MID", "", 15},
