@@ -14,7 +14,7 @@
 #include "viewers/base/viewer_parent.h"
 #include "viewers/base/viewer_print.h"
 #include "viewers/contract/viewer_names.h"
-#include "viewers/icons/icon_clipboard.h"
+#include "viewers/graphics/picture_dib.h"
 #include "viewers/icons/icon_drawing.h"
 
 namespace {
@@ -61,7 +61,7 @@ class IconWindow : public ViewerWindow {
   bool Copy() override {
     if (icons_.Images.empty()) return false;
     const Picture& largest = icons_.Images[LargestImage(icons_.Images)].Image;
-    return PutPictureOnClipboard(Window(),
+    return CopyPictureToClipboard(Window(),
                                  ShownPixels(largest, 4, PixelOfColour(AskBackColor(Window()))));
   }
 

@@ -1,26 +1,11 @@
 #include "viewers/graphics/formats/stb_reader.h"
 
 #include <gtest/gtest.h>
-#include <stb_image_write.h>
 
 #include "viewers/graphics/formats/picture_writers.h"
 #include "viewers/graphics/formats/test_pictures.h"
 
 namespace {
-
-void Append(void* out, void* data, int n) {
-  auto* bytes = static_cast<Bytes*>(out);
-  bytes->insert(bytes->end(), static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + n);
-}
-
-Bytes Png(const Picture& picture) {
-  Bytes rgba, out;
-  for (uint32_t p : picture.Pixels)
-    rgba.insert(rgba.end(), {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8),
-                             static_cast<uint8_t>(p), static_cast<uint8_t>(p >> 24)});
-  stbi_write_png_to_func(Append, &out, picture.Width, picture.Height, 4, rgba.data(), picture.Width * 4);
-  return out;
-}
 
 Bytes Jpeg(const Picture& picture) {
   Bytes out;
@@ -41,7 +26,7 @@ Bytes WithOrientation(Bytes jpeg, int orientation) {
 
 TEST(StbReader, PngWithAlphaComesBackExactlyAndAJpegStandsAsItsCameraSays) {
   const Picture clear = TestPicture(19, 7, 32, true);
-  DecodedPicture png = ReadBytes(ReadJpegOrPng, Png(clear));
+  DecodedPicture png = ReadBytes(ReadJpegOrPng, MakePng(clear));
   ASSERT_EQ(png.Status, DecodeStatus::Decoded);
   EXPECT_STREQ(png.Info.Format, "PNG");
   ExpectSamePixels(png.Image, clear);
@@ -64,7 +49,7 @@ TEST(StbReader, PngWithAlphaComesBackExactlyAndAJpegStandsAsItsCameraSays) {
 }
 
 TEST(StbReader, TooLargeBrokenAndForeignFilesAreNamedSo) {
-  const Bytes png = Png(TestPicture(40, 30, 24, false));
+  const Bytes png = MakePng(TestPicture(40, 30, 24, false));
   EXPECT_EQ(ReadBytes(ReadJpegOrPng, png, DecodeLimits{1000}).Status, DecodeStatus::TooLarge);
   EXPECT_EQ(ReadBytes(ReadJpegOrPng, Cut(png, 20)).Status, DecodeStatus::Declined);
   EXPECT_EQ(ReadBytes(ReadJpegOrPng, Bytes{'G', 'I', 'F', '8', '9', 'a'}).Status, DecodeStatus::NotThisFormat);

@@ -1,6 +1,7 @@
 #include "viewers/graphics/formats/test_pictures.h"
 
 #include <gtest/gtest.h>
+#include <stb_image_write.h>
 
 #include <algorithm>
 
@@ -286,3 +287,15 @@ Bytes Patched(Bytes bytes, size_t at, std::initializer_list<uint8_t> patch) {
 }
 
 Bytes Cut(const Bytes& bytes, size_t size) { return Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size)); }
+
+Bytes MakePng(const Picture& picture) {
+  Bytes rgba, out;
+  for (uint32_t p : picture.Pixels) rgba.insert(rgba.end(), {Red(p), Green(p), Blue(p), Alpha(p)});
+  stbi_write_png_to_func(
+      [](void* to, void* data, int n) {
+        static_cast<Bytes*>(to)->insert(static_cast<Bytes*>(to)->end(), static_cast<uint8_t*>(data),
+                                        static_cast<uint8_t*>(data) + n);
+      },
+      &out, picture.Width, picture.Height, 4, rgba.data(), picture.Width * 4);
+  return out;
+}

@@ -39,6 +39,9 @@ Bytes MakePcx(const Picture& picture, int bits, int planes, const std::vector<ui
 Bytes MakeTga(const Picture& picture, int type, int bits, int descriptor,
               const std::vector<uint32_t>& palette = {});
 
+// PNG with alpha, written by the stb encoder.
+Bytes MakePng(const Picture& picture);
+
 void ExpectSamePixels(const Picture& got, const Picture& want);
 
 // What reader makes of bytes, read from an in-memory file.

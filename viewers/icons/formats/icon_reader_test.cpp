@@ -1,7 +1,6 @@
 #include "viewers/icons/formats/icon_reader.h"
 
 #include <gtest/gtest.h>
-#include <stb_image_write.h>
 
 #include "viewer/buffer/memory_files.h"
 #include "viewers/graphics/formats/test_pictures.h"
@@ -10,21 +9,6 @@ namespace {
 
 void Put16(Bytes& b, uint32_t v) { b.push_back(v & 255), b.push_back((v >> 8) & 255); }
 void Put32(Bytes& b, uint32_t v) { Put16(b, v & 0xFFFF), Put16(b, v >> 16); }
-
-void Append(void* out, void* data, int n) {
-  auto* bytes = static_cast<Bytes*>(out);
-  bytes->insert(bytes->end(), static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + n);
-}
-
-Bytes Png(const Picture& picture) {
-  Bytes rgba, out;
-  for (uint32_t p : picture.Pixels)
-    rgba.insert(rgba.end(), {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8),
-                             static_cast<uint8_t>(p), static_cast<uint8_t>(p >> 24)});
-  stbi_write_png_to_func(Append, &out, picture.Width, picture.Height, 4, rgba.data(),
-                         picture.Width * 4);
-  return out;
-}
 
 // An image as an icon file holds it: the bitmap with its mask, or a PNG.
 // Transparent pixels (alpha 0) of a picture without alpha are masked; with
@@ -101,7 +85,7 @@ TEST(IconReader, EveryDepthAndPngComeBackAsTheyWereMade) {
     images.push_back(IconBitmap(made.back(), c.bits, c.alpha));
   }
   made.push_back(TestPicture(20, 10, 32, true));
-  images.push_back(Png(made.back()));
+  images.push_back(MakePng(made.back()));
 
   const IconFile icons = Read(IconFileOf(images, 2));
   ASSERT_TRUE(icons.IsIcon);
@@ -152,7 +136,7 @@ TEST(IconReader, BrokenAndHostileFilesAreDeclinedOrShownAsFarAsTheyGo) {
       {"palette of 1000", Patched(one, image + 32, {0xE8, 3, 0, 0}), true, 0},
       {"run-length compressed", Patched(one, image + 16, {1, 0, 0, 0}), true, 0},
       {"sixteen bits", Patched(one, image + 14, {16, 0}), true, 0},
-      {"PNG cut", IconFileOf({Cut(Png(picture), 60)}), true, 0},
+      {"PNG cut", IconFileOf({Cut(MakePng(picture), 60)}), true, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
