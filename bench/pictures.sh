@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Time to the first paint of large pictures in ZRG32.DLL under Wine, next
+# to a native decode of the same file with the same readers (the
+# reference), and each process's peak memory: 8000 x 8000 JPEGs (the
+# largest shown whole) with colours sampled as cameras do (4:2:0) and at
+# full resolution (4:4:4, the decoder's largest planes), a 10000 x 10000
+# JPEG (refused by the library: its decoder cannot reduce) and a 100 MB BMP.
+#   bench/pictures.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
+fi
+runs=2
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target picture_decode_bench >/dev/null
+cmake --preset win32 -DTARVO_BENCH=ON >/dev/null
+cmake --build --preset win32 --target zrg32 picture_library_bench -j2 >/dev/null
+build=$root/build/win32
+work=$build/picture_bench
+mkdir -p "$work"
+[ -f "$work/8000-420.jpg" ] || convert -size 8000x8000 gradient:navy-orange -quality 90 -sampling-factor 4:2:0 "$work/8000-420.jpg"
+[ -f "$work/8000-444.jpg" ] || convert -size 8000x8000 gradient:navy-orange -quality 90 -sampling-factor 1x1 "$work/8000-444.jpg"
+[ -f "$work/10000.jpg" ] || convert -size 10000x10000 gradient:navy-orange -quality 90 "$work/10000.jpg"
+[ -f "$work/100MB.bmp" ] || convert -size 5774x5774 gradient:navy-orange -type TrueColor "BMP3:$work/100MB.bmp"
+winpath() { local p="Z:$1"; echo "${p//\//\\}"; }
+dll=$(winpath "$build/bin/ZRG32.DLL")
+for w in wine10 wine8; do
+  [ $w = wine8 ] && ! bash scripts/can-run-wine32.sh && continue
+  . scripts/wine-env.sh "$build" $w
+  tarvo_make_prefix
+  echo "$w, open until painted, best of $runs"
+  printf '%-13s %10s %12s %8s %14s %14s\n' file "library s" "native s" ratio "library KiB" "native KiB"
+  for f in 8000-420.jpg 8000-444.jpg 100MB.bmp 10000.jpg; do
+    read -r ns nk status < <("$root/build/bench/bench/picture_decode_bench" "$work/$f" $runs)
+    if [ "$status" != decoded ]; then
+      printf '%-13s %10s %12s %8s %14s %14s\n' "$f" "$status" "$ns" - - "$nk"
+      continue
+    fi
+    read -r ls lk < <("$tarvo_wine" "$build/bin/picture_library_bench.exe" "$dll" "$(winpath "$work/$f")" $runs | tr -d '\r')
+    printf '%-13s %10s %12s %8.2f %14s %14s\n' "$f" "$ls" "$ns" \
+      "$(awk -v a="$ls" -v b="$ns" 'BEGIN { print (b > 0 ? a / b : 0) }')" "$lk" "$nk"
+  done
+done
