@@ -6,10 +6,12 @@
 #include <stb_image_write.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "tests/support/program_under_test.h"
+#include "tests/support/window_polling.h"
 #include "tests/support/temp_folder.h"
 #include "viewers/contract/viewer_messages.h"
 #include "viewers/graphics/formats/picture_writers.h"
@@ -192,6 +194,28 @@ TEST_F(GraphicsLibraryTest, MetafilesAreDrawnByThePlatform) {
     EXPECT_TRUE(std::count(drawn.Pixels.begin(), drawn.Pixels.end(), PixelOf(255, 0, 0)) > 0) << format;
   }
   EXPECT_EQ(host.Open(dir.Write("words.emf", "not a drawing at all"), 2), 0);
+}
+
+// Run with the test printer writing to $TARVO_PRINT_OUT (GraphicsPrintTest.OnTheTestPrinter).
+TEST(GraphicsPrintTest, PrintsThePictureOnOnePage) {
+  const char* out = std::getenv("TARVO_PRINT_OUT");
+  if (!out) GTEST_SKIP() << "GraphicsPrintTest.OnTheTestPrinter runs it with the test printer";
+  PRINTDLGA record{};
+  record.lStructSize = sizeof record;
+  record.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+  ASSERT_TRUE(PrintDlgA(&record)) << "no test printer";
+  const std::string output = WinePathOf(out);
+  CreateDirectoryA(output.substr(0, output.rfind('\\')).c_str(), nullptr);
+  DeleteFileA(output.c_str());
+  TempFolder dir;
+  ViewerHost host(kGraphicsLibrary);
+  ASSERT_NE(host.Open(dir.Write("q.bmp", Encoded(Quarters(40, 30), SaveKind::Bmp)), 2), 0);
+  EXPECT_EQ(host.Send(ZV_PRINT, 0, reinterpret_cast<LPARAM>(&record)), 1);
+  std::string ps;
+  WaitFor([&] { return (ps = ReadFileText(output)).find("%%EOF") != std::string::npos; });
+  EXPECT_NE(ps.find("%%Pages: 1"), std::string::npos) << "one page";
+  EXPECT_NE(ps.find("image"), std::string::npos) << "with the picture";
+  DeleteDC(record.hDC);
 }
 
 }  // namespace
