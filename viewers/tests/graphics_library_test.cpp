@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "tests/support/program_under_test.h"
-#include "tests/support/window_polling.h"
 #include "tests/support/temp_folder.h"
 #include "viewers/contract/viewer_messages.h"
 #include "viewers/graphics/formats/picture_writers.h"
@@ -200,22 +199,12 @@ TEST_F(GraphicsLibraryTest, MetafilesAreDrawnByThePlatform) {
 TEST(GraphicsPrintTest, PrintsThePictureOnOnePage) {
   const char* out = std::getenv("TARVO_PRINT_OUT");
   if (!out) GTEST_SKIP() << "GraphicsPrintTest.OnTheTestPrinter runs it with the test printer";
-  PRINTDLGA record{};
-  record.lStructSize = sizeof record;
-  record.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
-  ASSERT_TRUE(PrintDlgA(&record)) << "no test printer";
-  const std::string output = WinePathOf(out);
-  CreateDirectoryA(output.substr(0, output.rfind('\\')).c_str(), nullptr);
-  DeleteFileA(output.c_str());
   TempFolder dir;
   ViewerHost host(kGraphicsLibrary);
   ASSERT_NE(host.Open(dir.Write("q.bmp", Encoded(Quarters(40, 30), SaveKind::Bmp)), 2), 0);
-  EXPECT_EQ(host.Send(ZV_PRINT, 0, reinterpret_cast<LPARAM>(&record)), 1);
-  std::string ps;
-  WaitFor([&] { return (ps = ReadFileText(output)).find("%%EOF") != std::string::npos; });
+  const std::string ps = host.PrintOnTestPrinter(out);
   EXPECT_NE(ps.find("%%Pages: 1"), std::string::npos) << "one page";
   EXPECT_NE(ps.find("image"), std::string::npos) << "with the picture";
-  DeleteDC(record.hDC);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 // copies the largest one, and prints them all on one page.
 #include <windows.h>
 
-#include <commdlg.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,9 +11,7 @@
 
 #include "tests/support/clipboard_text.h"
 #include "tests/support/icon_bytes.h"
-#include "tests/support/program_under_test.h"
 #include "tests/support/temp_folder.h"
-#include "tests/support/window_polling.h"
 #include "viewers/contract/viewer_messages.h"
 #include "viewers/tests/viewer_host.h"
 
@@ -119,23 +116,13 @@ TEST(IconLibraryTest, DrawsEveryImageAtTheZoomAndCopiesTheLargest) {
 TEST(IconPrintTest, PrintsEveryImageOnOnePage) {
   const char* out = std::getenv("TARVO_PRINT_OUT");
   if (!out) GTEST_SKIP() << "IconPrintTest.OnTheTestPrinter runs it with the test printer";
-  PRINTDLGA record{};
-  record.lStructSize = sizeof record;
-  record.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
-  ASSERT_TRUE(PrintDlgA(&record)) << "no test printer";
-  const std::string output = WinePathOf(out);
-  CreateDirectoryA(output.substr(0, output.rfind('\\')).c_str(), nullptr);
-  DeleteFileA(output.c_str());
   TempFolder dir;
   ViewerHost host(kIconLibrary);
   ASSERT_NE(host.Open(dir.Write("two.ico", IconFileBytes({{16, 16, 255, 0, 0, 255},
                                                           {256, 256, 0, 0, 255, 128}})),
                       3),
             0);
-  EXPECT_EQ(host.Send(ZV_PRINT, 0, reinterpret_cast<LPARAM>(&record)), 1);
-  std::string ps;
-  WaitFor([&] { return (ps = ReadFileText(output)).find("%%EOF") != std::string::npos; });
+  const std::string ps = host.PrintOnTestPrinter(out);
   EXPECT_NE(ps.find("%%Pages: 1"), std::string::npos) << "one page";
   EXPECT_NE(ps.find("image"), std::string::npos) << "with the pictures";
-  DeleteDC(record.hDC);
 }

@@ -1,8 +1,11 @@
 #include "viewers/tests/viewer_host.h"
 
+#include <commdlg.h>
+
 #include "common/text_copy.h"
 #include "tests/support/clipboard_text.h"
 #include "tests/support/program_under_test.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 #include "viewers/contract/viewer_messages.h"
 
@@ -80,6 +83,21 @@ int ViewerHost::RowsShown() const {
   RECT r;
   GetClientRect(child_, &r);
   return r.bottom / lineHeight_;
+}
+
+std::string ViewerHost::PrintOnTestPrinter(const char* unixOut) const {
+  PRINTDLGA record{};
+  record.lStructSize = sizeof record;
+  record.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+  if (!PrintDlgA(&record)) return "";
+  const std::string output = WinePathOf(unixOut);
+  CreateDirectoryA(output.substr(0, output.rfind('\\')).c_str(), nullptr);
+  DeleteFileA(output.c_str());
+  std::string ps;
+  if (Send(ZV_PRINT, 0, reinterpret_cast<LPARAM>(&record)) == 1)
+    WaitFor([&] { return (ps = ReadFileText(output)).find("%%EOF") != std::string::npos; });
+  DeleteDC(record.hDC);
+  return ps;
 }
 
 std::string ViewerHost::Copy() const {

@@ -30,6 +30,10 @@ class ViewerHost {
   int RowsShown() const;
   // ZV_COPY and what it put on the clipboard.
   std::string Copy() const;
+  // Prints the shown file on the default printer (the test printer, which
+  // writes to the file unixOut names) with a record as the shell fills it;
+  // the PostScript once the job has ended, or "" when it did not print.
+  std::string PrintOnTestPrinter(const char* unixOut) const;
 
   int lineHeight() const { return lineHeight_; }
   bool hasSelection() const { return hasSelection_; }
