@@ -218,18 +218,17 @@ TEST_F(Skimmet, ShowsEveryImageOfAnIconZoomedAndCopiesTheLargest) {
   Shot(shown.Viewer, "skimmet-icon.png");
 
   EmptyTheClipboard();
-  PostMessageA(shown.Viewer, WM_COMMAND, 2, 0);  // Select All
-  PostMessageA(shown.Viewer, WM_COMMAND, 3, 0);  // Copy
+  // Sent, so that the copy is made before this process opens the clipboard.
+  DWORD_PTR result;
+  SendMessageTimeoutA(shown.Viewer, WM_COMMAND, 2, 0, SMTO_NORMAL, 10000, &result);  // Select All
+  SendMessageTimeoutA(shown.Viewer, WM_COMMAND, 3, 0, SMTO_NORMAL, 10000, &result);  // Copy
   LONG copiedWidth = 0;
-  ASSERT_TRUE(WaitFor([&] {
-    if (!OpenClipboard(nullptr)) return false;
-    if (HANDLE dib = GetClipboardData(CF_DIB)) {
-      copiedWidth = static_cast<const BITMAPINFOHEADER*>(GlobalLock(dib))->biWidth;
-      GlobalUnlock(dib);
-    }
-    CloseClipboard();
-    return copiedWidth != 0;
-  })) << "nothing copied";
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  if (HANDLE dib = GetClipboardData(CF_DIB)) {
+    copiedWidth = static_cast<const BITMAPINFOHEADER*>(GlobalLock(dib))->biWidth;
+    GlobalUnlock(dib);
+  }
+  CloseClipboard();
   EXPECT_EQ(copiedWidth, 48) << "the largest image";
   Close(shown);
 }

@@ -41,7 +41,10 @@ bool CopyPictureToClipboard(HWND owner, const Picture& picture) {
     std::memcpy(rows + static_cast<size_t>(picture.Height - 1 - y) * picture.Width * 4, picture.Row(y),
                 static_cast<size_t>(picture.Width) * 4);
   GlobalUnlock(memory);
-  if (!OpenClipboard(owner)) {
+  // Another program may hold the clipboard for a moment.
+  bool open = false;
+  for (int attempt = 0; attempt < 10 && !(open = OpenClipboard(owner)); ++attempt) Sleep(20);
+  if (!open) {
     GlobalFree(memory);
     return false;
   }
