@@ -28,7 +28,6 @@ size_t ByteSource::ReadAt(int64_t offset, void* buffer, size_t n) {
     if (got <= 0) break;
     done += static_cast<size_t>(got);
   }
-  bufferUsed_ = 0;  // the file's position moved under the buffer
   return done;
 }
 
@@ -39,11 +38,8 @@ bool ByteSource::Fill() {
     return true;
   buffer_.resize(kBufferBytes);
   bufferStart_ = position_;
-  bufferUsed_ = 0;
-  size_t got = ReadAt(position_, buffer_.data(), buffer_.size());
-  bufferStart_ = position_;
-  bufferUsed_ = got;
-  return got > 0;
+  bufferUsed_ = ReadAt(position_, buffer_.data(), buffer_.size());
+  return bufferUsed_ > 0;
 }
 
 bool ByteSource::AtEnd() { return !Fill(); }

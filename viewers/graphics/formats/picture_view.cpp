@@ -23,8 +23,7 @@ int64_t KeepCentre(int64_t position, int64_t window, int64_t pictureSide, ZoomRa
   return std::clamp<int64_t>(moved, 0, ScrollLimit(pictureSide, after, window));
 }
 
-namespace {
-uint32_t Blend(uint32_t pixel, uint32_t background) {
+uint32_t BlendOnto(uint32_t pixel, uint32_t background) {
   const uint32_t alpha = pixel >> 24;
   if (alpha == 255) return pixel;
   uint32_t out = 0xFF000000u;
@@ -34,7 +33,6 @@ uint32_t Blend(uint32_t pixel, uint32_t background) {
   }
   return out;
 }
-}  // namespace
 
 void RenderView(const Picture& picture, ZoomRatio zoom, int64_t left, int64_t top, int32_t width,
                 int32_t height, uint32_t background, std::vector<uint32_t>& out) {
@@ -58,6 +56,6 @@ void RenderView(const Picture& picture, ZoomRatio zoom, int64_t left, int64_t to
         picture.Row(static_cast<int32_t>(std::min<int64_t>(shown * zoom.Parts / zoom.Times, picture.Height - 1)));
     uint32_t* target = out.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
     for (int32_t x = 0; x < width; ++x)
-      if (columns[static_cast<size_t>(x)] >= 0) target[x] = Blend(row[columns[static_cast<size_t>(x)]], background);
+      if (columns[static_cast<size_t>(x)] >= 0) target[x] = BlendOnto(row[columns[static_cast<size_t>(x)]], background);
   }
 }

@@ -23,6 +23,9 @@ int64_t KeepCentre(int64_t position, int64_t window, int64_t pictureSide, ZoomRa
 // The largest scroll position: 0 when the picture fits.
 int64_t ScrollLimit(int64_t pictureSide, ZoomRatio zoom, int64_t window);
 
+// pixel blended onto an opaque background by its alpha.
+uint32_t BlendOnto(uint32_t pixel, uint32_t background);
+
 // The window's width x height pixels (top row first) showing the picture at
 // zoom from scroll position (left, top); a picture smaller than the window
 // stands centred in the background.

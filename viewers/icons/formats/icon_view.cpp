@@ -2,17 +2,12 @@
 
 #include <algorithm>
 
+#include "viewers/graphics/formats/picture_view.h"
+
 int ZoomQuarters(unsigned command) {
-  switch (command) {
-    case 299: return 1;
-    case 300: return 2;
-    case 301:
-    case 302:
-    case 303:
-    case 304:
-    case 305: return 4 * static_cast<int>(command - 300);
-  }
-  return 0;
+  if (command < 299 || command > 305) return 0;
+  const ZoomRatio zoom = ZoomOf(command);
+  return 4 * zoom.Times / zoom.Parts;
 }
 
 int32_t Zoomed(int32_t side, int quarters) {
@@ -59,18 +54,6 @@ size_t LargestImage(const std::vector<IconImage>& images) {
   return best;
 }
 
-namespace {
-uint32_t Blend(uint32_t pixel, uint32_t background) {
-  const uint32_t alpha = pixel >> 24;
-  uint32_t out = 0xFF000000u;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const uint32_t front = (pixel >> shift) & 0xFF, back = (background >> shift) & 0xFF;
-    out |= ((front * alpha + back * (255 - alpha) + 127) / 255) << shift;
-  }
-  return out;
-}
-}  // namespace
-
 Picture ShownPixels(const Picture& image, int quarters, uint32_t background) {
   Picture shown;
   if (!shown.Resize(Zoomed(image.Width, quarters), Zoomed(image.Height, quarters))) return shown;
@@ -79,7 +62,7 @@ Picture ShownPixels(const Picture& image, int quarters, uint32_t background) {
         image.Row(static_cast<int32_t>(static_cast<int64_t>(y) * image.Height / shown.Height));
     uint32_t* to = shown.Row(y);
     for (int32_t x = 0; x < shown.Width; ++x)
-      to[x] = Blend(from[static_cast<int64_t>(x) * image.Width / shown.Width], background);
+      to[x] = BlendOnto(from[static_cast<int64_t>(x) * image.Width / shown.Width], background);
   }
   return shown;
 }
