@@ -7,6 +7,7 @@
 #include "viewer/buffer/memory_files.h"
 #include "viewers/graphics/formats/bmp_reader.h"
 #include "viewers/graphics/formats/pcx_reader.h"
+#include "viewers/graphics/formats/png_reader.h"
 #include "viewers/graphics/formats/tga_reader.h"
 #include "viewers/graphics/formats/tiff_reader.h"
 
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static MemoryFileSystem& fs = UseMemoryFiles();
   fs.Files["f"].assign(data, data + size);
   const DecodeLimits limits{1 << 16};
-  for (auto reader : {ReadBmp, ReadPcx, ReadTga}) {
+  for (auto reader : {ReadBmp, ReadPcx, ReadTga, ReadPng}) {
     ByteSource file("f");
     Check(reader(file, limits), limits);
   }

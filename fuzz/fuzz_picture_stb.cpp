@@ -1,4 +1,4 @@
-// The stb path of the graphics viewer (JPEG, PNG, GIF, and the EXIF
+// The stb path of the graphics viewer (JPEG, GIF, and the EXIF
 // orientation) on any bytes: declined, too large, or a picture whose
 // pixels match its size; the sanitizers catch any stray access.
 #include <cstdint>
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fs.Files["f"].assign(data, data + size);
   const DecodeLimits limits{1 << 16};
   ByteSource file("f");
-  Check(ReadJpegOrPng(file, limits));
+  Check(ReadJpeg(file, limits));
   GifFrames gif = ReadGif(file, limits);
   Check(gif.First);
   for (const Picture& frame : gif.Others)

@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
   wine wine32:i386 fonts-wine mmdebstrap
   xvfb xauth x11-utils imagemagick zip ghostscript poppler-utils
-  libstb-dev libz-mingw-w64-dev
+  libstb-dev libz-mingw-w64-dev zlib1g-dev
   grep coreutils util-linux
 )
 

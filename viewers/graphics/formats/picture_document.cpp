@@ -6,6 +6,7 @@
 
 #include "viewers/graphics/formats/bmp_reader.h"
 #include "viewers/graphics/formats/pcx_reader.h"
+#include "viewers/graphics/formats/png_reader.h"
 #include "viewers/graphics/formats/stb_reader.h"
 #include "viewers/graphics/formats/tga_reader.h"
 #include "viewers/graphics/formats/tiff_reader.h"
@@ -51,7 +52,7 @@ PictureDocument OpenPictureDocument(const char* path, const DecodeLimits& limits
     return document;
   }
   using Reader = DecodedPicture (*)(ByteSource&, const DecodeLimits&);
-  for (Reader reader : {Reader{ReadBmp}, Reader{ReadJpegOrPng}, Reader{ReadPcx}}) {
+  for (Reader reader : {Reader{ReadBmp}, Reader{ReadJpeg}, Reader{ReadPng}, Reader{ReadPcx}}) {
     DecodedPicture decoded = reader(file, limits);
     if (decoded.Status != DecodeStatus::NotThisFormat) return FromPicture(std::move(decoded));
   }

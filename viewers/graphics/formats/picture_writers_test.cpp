@@ -30,7 +30,7 @@ DecodedPicture ReadBack(const Bytes& bytes, SaveKind kind) {
     case SaveKind::Tga: return ReadBytes(ReadTga, bytes);
     case SaveKind::Gif:
       return ReadBytes([](ByteSource& f, const DecodeLimits& l) { return std::move(ReadGif(f, l).First); }, bytes);
-    case SaveKind::Jpg: return ReadBytes(ReadJpegOrPng, bytes);
+    case SaveKind::Jpg: return ReadBytes(ReadJpeg, bytes);
   }
   return {};
 }

@@ -1,9 +1,8 @@
 // The stb picture decoder, built once into the graphics viewer for the
-// formats it reads: JPEG (baseline and progressive), PNG and GIF.
+// formats it reads: JPEG (baseline and progressive) and GIF.
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_NO_STDIO
 #define STBI_ONLY_JPEG
-#define STBI_ONLY_PNG
 #define STBI_ONLY_GIF
 #include <stb_image.h>
 

@@ -9,7 +9,6 @@
 #include "viewers/graphics/formats/exif_orientation.h"
 #include "viewers/graphics/formats/stb_gif_frames.h"
 #include "viewers/graphics/formats/jpeg_tables.h"
-#include "viewers/graphics/formats/png_chunks.h"
 #include "viewers/graphics/formats/picture_transform.h"
 
 namespace {
@@ -52,18 +51,15 @@ bool Starts(ByteSource& file, const char* signature, size_t length) {
 
 }  // namespace
 
-DecodedPicture ReadJpegOrPng(ByteSource& file, const DecodeLimits& limits) {
+DecodedPicture ReadJpeg(ByteSource& file, const DecodeLimits& limits) {
   DecodedPicture result;
-  const bool jpeg = Starts(file, "\xFF\xD8\xFF", 3);
-  if (!jpeg && !Starts(file, "\x89PNG\r\n\x1A\n", 8)) return result;
+  if (!Starts(file, "\xFF\xD8\xFF", 3)) return result;
   result.Status = DecodeStatus::Declined;
-  if (jpeg ? !JpegTablesSound(file) : !PngChunksFit(file)) return result;
+  if (!JpegTablesSound(file)) return result;
   int width, height, channels;
   file.SeekTo(0);
   if (!stbi_info_from_callbacks(&kCallbacks, &file, &width, &height, &channels)) return result;
-  file.SeekTo(0);
-  const int bits = jpeg ? 8 : stbi_is_16_bit_from_callbacks(&kCallbacks, &file) ? 16 : 8;
-  result.Info = {jpeg ? "JPEG" : "PNG", width, height, channels * bits, 1};
+  result.Info = {"JPEG", width, height, channels * 8, 1};
   if (static_cast<int64_t>(width) * height > limits.MaxPixels) {
     result.Status = DecodeStatus::TooLarge;
     return result;
@@ -71,28 +67,8 @@ DecodedPicture ReadJpegOrPng(ByteSource& file, const DecodeLimits& limits) {
   file.SeekTo(0);
   stbi_uc* rgba = stbi_load_from_callbacks(&kCallbacks, &file, &width, &height, &channels, 4);
   if (!TakePixels(rgba, width, height, result.Image)) return result;
-  if (jpeg) Orient(result.Image, JpegOrientation(file));
+  Orient(result.Image, JpegOrientation(file));
   result.Info.Width = result.Image.Width, result.Info.Height = result.Image.Height;
-  result.Status = DecodeStatus::Decoded;
-  return result;
-}
-
-DecodedPicture ReadPngBlock(const uint8_t* bytes, size_t size, const DecodeLimits& limits) {
-  DecodedPicture result;
-  if (size < 8 || std::memcmp(bytes, "\x89PNG\r\n\x1A\n", 8) != 0) return result;
-  result.Status = DecodeStatus::Declined;
-  if (size > static_cast<size_t>(INT32_MAX) || !PngChunksFit(bytes, size)) return result;
-  const int length = static_cast<int>(size);
-  int width, height, channels;
-  if (!stbi_info_from_memory(bytes, length, &width, &height, &channels)) return result;
-  const int bits = stbi_is_16_bit_from_memory(bytes, length) ? 16 : 8;
-  result.Info = {"PNG", width, height, channels * bits, 1};
-  if (static_cast<int64_t>(width) * height > limits.MaxPixels) {
-    result.Status = DecodeStatus::TooLarge;
-    return result;
-  }
-  stbi_uc* rgba = stbi_load_from_memory(bytes, length, &width, &height, &channels, 4);
-  if (!TakePixels(rgba, width, height, result.Image)) return result;
   result.Status = DecodeStatus::Decoded;
   return result;
 }

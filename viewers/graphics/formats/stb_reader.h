@@ -1,4 +1,4 @@
-// JPEG, PNG and GIF pictures through the stb decoder compiled into the
+// JPEG and GIF pictures through the stb decoder compiled into the
 // library. stb cannot reduce while it decodes, so a picture over the limit
 // is declined as too large before any pixel is decoded. A JPEG picture is
 // turned as its EXIF orientation says; a GIF gives its frames and their
@@ -11,10 +11,7 @@
 #include "viewers/graphics/formats/byte_source.h"
 #include "viewers/graphics/formats/picture.h"
 
-DecodedPicture ReadJpegOrPng(ByteSource& file, const DecodeLimits& limits = {});
-// A PNG picture held in memory (an image inside another file), checked as
-// a PNG file is.
-DecodedPicture ReadPngBlock(const uint8_t* bytes, size_t size, const DecodeLimits& limits = {});
+DecodedPicture ReadJpeg(ByteSource& file, const DecodeLimits& limits = {});
 
 struct GifFrames {
   DecodedPicture First;         // status, info, and the first frame

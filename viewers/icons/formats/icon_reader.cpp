@@ -4,7 +4,7 @@
 #include <cstring>
 #include <utility>
 
-#include "viewers/graphics/formats/stb_reader.h"
+#include "viewers/graphics/formats/png_reader.h"
 #include "viewers/icons/formats/icon_bitmap.h"
 
 namespace {
