@@ -8,6 +8,7 @@
 #include "shell/app/menu_state.h"
 #include "shell/app/page_popup.h"
 #include "shell/app/shell_state.h"
+#include "shell/app/show_file.h"
 #include "shell/app/view_commands.h"
 #include "shell/app/viewer_command.h"
 #include "shell/app/viewer_record.h"
@@ -70,6 +71,7 @@ bool OnViewerMessage(HWND window, ViewerRecord* record, UINT message, WPARAM wPa
     case ZV_BACKCOLOR: *result = GetSysColor(COLOR_WINDOW); return true;
     case ZV_SELECTION: OnSelection(record, wParam != 0); return true;
     case ZV_CANPLAY: record->PlayEnabled = true; return true;
+    case ZV_STATUSCHANGED: RefreshStatus(record); return true;
     case ZV_PAGES: RebuildPagePopup(window, record, wParam, LOWORD(lParam)); return true;
     case ZV_ASKSAVEAS:
       if (lParam) SaveTextAs(record, reinterpret_cast<const char*>(lParam));

@@ -13,6 +13,7 @@
 #include "tests/support/clipboard_text.h"
 #include "tests/support/icon_bytes.h"
 #include "tests/support/program_under_test.h"
+#include "tests/support/sound_bytes.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 #include "viewers/contract/viewer_names.h"
@@ -189,6 +190,33 @@ TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
   // The last viewer window closing ends the program on the newer shells.
   PostMessageA(viewer, WM_CLOSE, 0, 0);
   EXPECT_EQ(shell.WaitForExit(), 0);
+}
+
+TEST_F(Skimmet, ShowsAWavsFactsInTheStatusAndItsWaveformWhereTheSoundIs) {
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  Shown shown = Show(dir_.Write("tone.wav", HalfSilentWaveBytes(8000, 16000)), "tone.WAV");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND sound = FindWindowExA(shown.Viewer, nullptr, kSoundLibrary.WindowClass, nullptr);
+  ASSERT_NE(sound, nullptr) << "not shown by the sound library";
+  EXPECT_EQ(ChildText(shown.Viewer, "ZRBUTTON").rfind("WAV: PCM, 8000 Hz, 1 channel, 16 bits, 0:02.0", 0), 0u)
+      << ChildText(shown.Viewer, "ZRBUTTON");
+  RECT client;
+  GetClientRect(sound, &client);
+  MapWindowPoints(sound, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  const COLORREF ink = GetSysColor(COLOR_WINDOWTEXT);
+  // Pixels of ink in the lower half of the window's column at fraction of its width.
+  const auto inkAt = [&](double fraction) {
+    const int x = client.left + static_cast<int>((client.right - client.left) * fraction);
+    const std::vector<BYTE> column = ScreenPixels({x, (client.top + client.bottom) / 2, x + 1, client.bottom});
+    int count = 0;
+    for (size_t i = 0; i + 3 < column.size(); i += 4)
+      count += RGB(column[i + 2], column[i + 1], column[i]) == ink;
+    return count;
+  };
+  EXPECT_TRUE(WaitFor([&] { return inkAt(0.75) > (client.bottom - client.top) / 5; })) << inkAt(0.75);
+  EXPECT_LE(inkAt(0.25), 2) << "the silent half is a flat line";
+  Shot(shown.Viewer, "skimmet-wave.png");
+  Close(shown);
 }
 
 TEST_F(Skimmet, ShowsEveryImageOfAnIconZoomedAndCopiesTheLargest) {

@@ -28,3 +28,5 @@ void ReportSelection(HWND viewer, bool hasSelection) {
 void AskParentToSaveAs(HWND viewer, char* name) {
   AskParent(viewer, ZV_ASKSAVEAS, 0, reinterpret_cast<LPARAM>(name));
 }
+
+void ReportStatusChanged(HWND viewer) { AskParent(viewer, ZV_STATUSCHANGED); }

@@ -10,6 +10,8 @@ COLORREF AskTextColor(HWND viewer);
 COLORREF AskBackColor(HWND viewer);
 // Whether a selection exists now; the parent enables or greys Copy.
 void ReportSelection(HWND viewer, bool hasSelection);
+// The status text changed while nothing was asked of the library.
+void ReportStatusChanged(HWND viewer);
 // Asks the parent to run Save As with name (a 260-character buffer) as the
 // suggestion; on OK it comes back as ZV_SAVEAS.
 void AskParentToSaveAs(HWND viewer, char* name);

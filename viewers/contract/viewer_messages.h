@@ -34,6 +34,9 @@ constexpr unsigned ZV_SELECTION = kViewerMessageBase + 122;  // wParam: a select
 constexpr unsigned ZV_CANPLAY = kViewerMessageBase + 126;
 constexpr unsigned ZV_PAGES = kViewerMessageBase + 127;      // wParam pages, lParam low word page to mark
 constexpr unsigned ZV_ASKSAVEAS = kViewerMessageBase + 138;  // lParam a 260-character name buffer
+// The status text changed on its own (a sound playing): the parent asks
+// for it again with ZV_STATUSTEXT.
+constexpr unsigned ZV_STATUSCHANGED = kViewerMessageBase + 140;
 
 // Answers of ZV_FIND (low word).
 constexpr unsigned kFindNoMatch = 100;

@@ -59,3 +59,36 @@ std::string DescribeSound(const SoundFacts& f) {
     default: return {};
   }
 }
+
+std::vector<FactLine> FactLines(const SoundFacts& f) {
+  std::vector<FactLine> lines;
+  const auto sound = [&] {
+    lines.push_back({"Sample rate", std::to_string(f.SampleRate) + " Hz"});
+    lines.push_back({"Channels", std::to_string(f.Channels)});
+    if (f.Bits) lines.push_back({"Bits", std::to_string(f.Bits)});
+  };
+  switch (f.Kind) {
+    case SoundKind::Wave:
+      lines.push_back({"Format", f.Format});
+      sound();
+      break;
+    case SoundKind::Midi:
+      lines.push_back({"Format", f.Format});
+      lines.push_back({"Tracks", std::to_string(f.Tracks)});
+      lines.push_back({"Tempo", std::to_string(static_cast<int>(f.Tempo + 0.5)) + " beats a minute"});
+      break;
+    case SoundKind::Video: {
+      char rate[24];
+      std::snprintf(rate, sizeof rate, "%.2f", f.FramesPerSecond);
+      lines.push_back({"Video", f.Format});
+      lines.push_back({"Frame size", std::to_string(f.Width) + " x " + std::to_string(f.Height)});
+      lines.push_back({"Frame rate", std::string(rate) + " a second"});
+      lines.push_back({"Frames", std::to_string(f.Frames)});
+      if (f.Channels) sound();
+      break;
+    }
+    default: return lines;
+  }
+  lines.push_back({"Length", FormatDuration(f.DurationMs)});
+  return lines;
+}

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "viewers/graphics/formats/byte_source.h"
 
@@ -41,3 +42,9 @@ SoundFacts ReadSoundFacts(ByteSource& file);
 std::string DescribeSound(const SoundFacts& facts);
 // A length as minutes, seconds and tenths ("1:02.5").
 std::string FormatDuration(uint32_t ms);
+
+// The facts as the window lists them: a label and its value a line.
+struct FactLine {
+  std::string Label, Value;
+};
+std::vector<FactLine> FactLines(const SoundFacts& facts);
