@@ -9,10 +9,15 @@ PixelBuffer& PixelBuffer::operator=(const PixelBuffer& other) {
 }
 
 bool PixelBuffer::Assign(size_t count, uint32_t fill) {
-  std::free(data_);
-  data_ = count ? static_cast<uint32_t*>(std::malloc(count * sizeof(uint32_t))) : nullptr;
-  size_ = data_ ? count : 0;
+  if (!Allocate(count)) return false;
   std::fill(begin(), end(), fill);
+  return true;
+}
+
+bool PixelBuffer::Allocate(size_t count) {
+  FreeBlock(data_);
+  data_ = count ? static_cast<uint32_t*>(AllocateBlock(count * sizeof(uint32_t))) : nullptr;
+  size_ = data_ ? count : 0;
   return data_ || !count;
 }
 

@@ -7,8 +7,11 @@
 #include <cstdlib>
 #include <utility>
 
-// Pixels in one block from malloc, so that a decoder's own block can be
-// taken over as it is instead of copied: a large picture is not held twice.
+#include "viewers/graphics/formats/large_blocks.h"
+
+// Pixels in one block from AllocateBlock (large_blocks.h), so that a
+// decoder's own block can be taken over as it is instead of copied: a
+// large picture is not held twice.
 class PixelBuffer {
  public:
   PixelBuffer() = default;
@@ -20,13 +23,16 @@ class PixelBuffer {
     std::swap(size_, other.size_);
     return *this;
   }
-  ~PixelBuffer() { std::free(data_); }
+  ~PixelBuffer() { FreeBlock(data_); }
 
   // count pixels of fill; false, and empty, when there is no memory.
   bool Assign(size_t count, uint32_t fill);
-  // Takes over count pixels that malloc gave.
+  // count pixels not yet written, for a decoder that writes every one:
+  // their pages cost nothing until then.
+  bool Allocate(size_t count);
+  // Takes over count pixels that AllocateBlock gave.
   void Adopt(uint32_t* data, size_t count) {
-    std::free(data_);
+    FreeBlock(data_);
     data_ = data, size_ = count;
   }
   uint32_t* data() { return data_; }

@@ -10,6 +10,7 @@
 #include "viewers/graphics/formats/stb_gif_frames.h"
 #include "viewers/graphics/formats/jpeg_tables.h"
 #include "viewers/graphics/formats/picture_transform.h"
+#include "viewers/graphics/formats/stb_jpeg_rows.h"
 
 namespace {
 
@@ -44,6 +45,52 @@ bool TakePixels(stbi_uc* rgba, int width, int height, Picture& image) {
   return true;
 }
 
+// A picture written row by row as the decoder gives its rows, each pixel
+// where the EXIF orientation puts it; made when the first row comes.
+class OrientedRows {
+ public:
+  OrientedRows(Picture& picture, int width, int height, int orientation)
+      : picture_(picture), width_(width), height_(height), orientation_(orientation) {}
+
+  void Put(int y, const uint8_t* rgba, int count) {
+    const bool turned = orientation_ >= 5 && orientation_ <= 8;
+    given_ = true;
+    if (!rows_) {
+      if (count != width_ || !picture_.Pixels.Allocate(static_cast<size_t>(width_) * height_)) return;
+      picture_.Width = turned ? height_ : width_;
+      picture_.Height = turned ? width_ : height_;
+    }
+    if (y != rows_ || count != width_) return;
+    ++rows_;
+    // Where the row's first pixel goes, and how far on each next one.
+    const ptrdiff_t across = picture_.Width;
+    ptrdiff_t at = 0, step = 1;
+    switch (orientation_) {
+      case 2: at = width_ - 1, step = -1; break;
+      case 3: at = static_cast<ptrdiff_t>(height_ - 1 - y) * across + width_ - 1, step = -1; break;
+      case 4: at = static_cast<ptrdiff_t>(height_ - 1 - y) * across; break;
+      case 5: at = y, step = across; break;
+      case 6: at = height_ - 1 - y, step = across; break;
+      case 7: at = static_cast<ptrdiff_t>(width_ - 1) * across + height_ - 1 - y, step = -across; break;
+      case 8: at = static_cast<ptrdiff_t>(width_ - 1) * across + y, step = -across; break;
+      default: at = static_cast<ptrdiff_t>(y) * across; break;
+    }
+    if (orientation_ == 2) at += static_cast<ptrdiff_t>(y) * across;
+    uint32_t* pixels = picture_.Pixels.data();
+    for (int x = 0; x < count; ++x, at += step, rgba += 4) pixels[at] = PixelOf(rgba[0], rgba[1], rgba[2], rgba[3]);
+  }
+  bool Complete() const { return rows_ == height_ && height_ > 0; }
+  // Whether the decoder gave rows here at all (and so left its own output
+  // unwritten).
+  bool Given() const { return given_; }
+
+ private:
+  Picture& picture_;
+  int width_, height_, orientation_;
+  int rows_ = 0;
+  bool given_ = false;
+};
+
 bool Starts(ByteSource& file, const char* signature, size_t length) {
   uint8_t head[8] = {};
   return file.ReadAt(0, head, length) == length && std::memcmp(head, signature, length) == 0;
@@ -64,10 +111,21 @@ DecodedPicture ReadJpeg(ByteSource& file, const DecodeLimits& limits) {
     result.Status = DecodeStatus::TooLarge;
     return result;
   }
+  const int orientation = JpegOrientation(file);
+  OrientedRows oriented(result.Image, width, height, orientation);
   file.SeekTo(0);
-  stbi_uc* rgba = stbi_load_from_callbacks(&kCallbacks, &file, &width, &height, &channels, 4);
-  if (!TakePixels(rgba, width, height, result.Image)) return result;
-  Orient(result.Image, JpegOrientation(file));
+  stbi_uc* rgba = StbLoadJpegRows(kCallbacks, &file, &width, &height,
+                                  [&](int y, const uint8_t* row, int count) { oriented.Put(y, row, count); });
+  if (oriented.Given()) {
+    stbi_image_free(rgba);
+    if (!oriented.Complete()) {  // no memory for the picture
+      result.Image = Picture();
+      return result;
+    }
+  } else {
+    if (!TakePixels(rgba, width, height, result.Image)) return result;
+    Orient(result.Image, orientation);
+  }
   result.Info.Width = result.Image.Width, result.Info.Height = result.Image.Height;
   result.Status = DecodeStatus::Decoded;
   return result;
