@@ -80,6 +80,13 @@ std::string ZipBytes(const std::vector<TestEntry>& entries, const ZipOptions& op
       Put64(extra, e.Packed.size());
       Put64(extra, local);
     }
+    if (!e.UnicodePath.empty()) {
+      Put16(extra, 0x7075);
+      Put16(extra, 5 + e.UnicodePath.size());
+      extra += '\x01';
+      Put32(extra, Crc32Of(e.Name));
+      extra += e.UnicodePath;
+    }
     Put32(out, 0x04034b50);
     out += CommonFields(e, options.Zip64);
     Put16(out, 0);

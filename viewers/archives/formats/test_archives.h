@@ -17,6 +17,7 @@ struct TestEntry {
   bool Unix = false;
   bool Utf8 = false;
   bool Encrypted = false;
+  std::string UnicodePath = {};  // a UTF-8 name in an extra field beside Name
   uint64_t SizeOf() const { return Size ? Size : Packed.size(); }
 };
 

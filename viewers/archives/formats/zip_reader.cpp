@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 constexpr uint32_t kEndSignature = 0x06054b50;
@@ -16,6 +17,7 @@ constexpr int64_t kLongestComment = 65535;
 constexpr uint32_t kUnset32 = 0xFFFFFFFF;
 constexpr uint16_t kZip64ExtraId = 0x0001;
 constexpr uint16_t kAesExtraId = 0x9901;
+constexpr uint16_t kUnicodePathExtraId = 0x7075;
 constexpr uint8_t kHostUnix = 3, kHostMac = 19;
 constexpr uint16_t kFlagEncrypted = 1, kFlagUtf8 = 1 << 11;
 constexpr uint32_t kDosFolder = 0x10;
@@ -115,9 +117,21 @@ std::string MethodName(uint16_t method) {
   return text;
 }
 
-// The 64-bit sizes of the ZIP64 field and the real method of an AES
-// encrypted entry, from the record's extra fields.
-void ReadExtraFields(const std::vector<uint8_t>& extra, ArchiveEntry* e, uint16_t* method) {
+uint32_t Crc32Of(std::string_view bytes) {
+  uint32_t crc = 0xFFFFFFFF;
+  for (unsigned char c : bytes) {
+    crc ^= c;
+    for (int k = 0; k < 8; ++k) crc = crc >> 1 ^ (0xEDB88320 & (0 - (crc & 1)));
+  }
+  return ~crc;
+}
+
+// The 64-bit sizes of the ZIP64 field, the real method of an AES encrypted
+// entry and the UTF-8 name that archivers add beside a name in the OEM
+// code page (used while it belongs to that name: the field keeps the
+// name's CRC), from the record's extra fields.
+void ReadExtraFields(const std::vector<uint8_t>& extra, ArchiveEntry* e, uint16_t* method,
+                     std::string* name) {
   size_t at = 0;
   while (at + 4 <= extra.size()) {
     const uint16_t id = Le16(&extra[at]);
@@ -133,6 +147,10 @@ void ReadExtraFields(const std::vector<uint8_t>& extra, ArchiveEntry* e, uint16_
     } else if (id == kAesExtraId && length >= 7) {
       *method = Le16(data + 5);
       e->Flags |= kEntryEncrypted;
+    } else if (id == kUnicodePathExtraId && length >= 5 && data[0] == 1 &&
+               Le32(data + 1) == Crc32Of(*name)) {
+      name->assign(reinterpret_cast<const char*>(data + 5), length - 5);
+      e->Flags |= kEntryUtf8Name;
     }
     at += 4 + length;
   }
@@ -160,7 +178,7 @@ bool ReadEntry(ByteSource& file, const uint8_t* h, int64_t bound, ArchiveListing
   const uint32_t external = Le32(h + 38);
   if (flags & kFlagEncrypted) e.Flags |= kEntryEncrypted;
   if (flags & kFlagUtf8) e.Flags |= kEntryUtf8Name;
-  ReadExtraFields(extra, &e, &method);
+  ReadExtraFields(extra, &e, &method, &name);
   if ((host == kHostUnix || host == kHostMac) && (external >> 16)) {
     e.Attributes = external >> 16;
     e.Flags |= kEntryUnixMode;

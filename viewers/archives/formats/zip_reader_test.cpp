@@ -1,6 +1,11 @@
 #include "viewers/archives/formats/zip_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
 
 #include "viewer/buffer/memory_files.h"
 #include "viewers/archives/formats/archive_cells.h"
@@ -78,6 +83,19 @@ TEST(ZipReader, FlagsAndMethodsOfEachEntry) {
   EXPECT_EQ(DosTimeText(listing.Entries[0].DosTime), "2025-09-10 13:33:02");
 }
 
+TEST(ZipReader, AUtf8NameBesideTheStoredOneReplacesItWhileItBelongsToIt) {
+  TestEntry belongs{.Name = "\x84rger.txt", .Packed = "x", .UnicodePath = "\xc3\xa4rger.txt"};
+  ArchiveListing listing;
+  std::string zip = ZipBytes({belongs});
+  ASSERT_TRUE(Read(zip, &listing));
+  EXPECT_EQ(listing.NameOf(listing.Entries.at(0)), "\xc3\xa4rger.txt");
+  EXPECT_TRUE(listing.Entries[0].Flags & kEntryUtf8Name);
+  zip.replace(zip.rfind("\x84rger"), 1, "R");  // the name renamed in the directory alone
+  ASSERT_TRUE(Read(zip, &listing));
+  EXPECT_EQ(listing.NameOf(listing.Entries.at(0)), "Rrger.txt") << "written for another name";
+  EXPECT_FALSE(listing.Entries[0].Flags & kEntryUtf8Name);
+}
+
 TEST(ZipReader, ZIP64SizesBeyondFourGigabytes) {
   std::vector<TestEntry> big = {{.Name = "huge.bin", .Packed = "x", .Size = 5'000'000'000ULL}};
   ArchiveListing listing;
@@ -119,6 +137,38 @@ TEST(ZipReader, ALyingDirectoryIsListedAsFarAsItIsSound) {
     EXPECT_EQ(Read(c.Bytes, &listing), c.Opens) << c.What;
     EXPECT_EQ(listing.Entries.size(), c.Listed) << c.What;
   }
+}
+
+// An archive made by the zip program (its names in UTF-8 beside the stored
+// ones, Unix modes, a comment), read from disk.
+TEST(ZipReader, ReadsWhatTheZipProgramMade) {
+  if (std::system("zip -v > /dev/null 2>&1") != 0) GTEST_SKIP() << "no zip program";
+  char folder[] = "/tmp/zip_reader_test.XXXXXX";
+  ASSERT_NE(mkdtemp(folder), nullptr);
+  const std::string dir = folder;
+  ASSERT_EQ(mkdir((dir + "/d").c_str(), 0755), 0);
+  std::ofstream(dir + "/d/a.txt") << "hello hello hello hello hello\n";
+  std::ofstream(dir + "/d/Stra\xc3\x9f" "e.txt") << "x";
+  chmod((dir + "/d/a.txt").c_str(), 0750);
+  ASSERT_EQ(std::system(("cd " + dir + " && printf 'the comment\\n' | zip -qr -z t.zip d").c_str()), 0);
+  UsePlatformFiles();
+  ByteSource file((dir + "/t.zip").c_str());
+  ArchiveListing listing;
+  ASSERT_TRUE(ReadZipListing(file, &listing));
+  std::system(("rm -rf " + dir).c_str());
+  EXPECT_EQ(listing.Comment, "the comment");
+  std::map<std::string, const ArchiveEntry*> byName;
+  for (const ArchiveEntry& e : listing.Entries) byName[std::string(listing.NameOf(e))] = &e;
+  ASSERT_EQ(byName.size(), 3u);
+  const ArchiveEntry* a = byName["d/a.txt"];
+  const ArchiveEntry* strasse = byName["d/Stra\xc3\x9f" "e.txt"];
+  ASSERT_TRUE(a && strasse && byName["d/"]);
+  EXPECT_EQ(a->Size, 30u);
+  EXPECT_LT(a->Packed, a->Size);
+  EXPECT_EQ(a->Crc, Crc32Of("hello hello hello hello hello\n"));
+  EXPECT_EQ(AttributeText(*a), "-rwxr-x---");
+  EXPECT_FALSE(strasse->Flags & kEntryUtf8Name) << "zip marks none: shown as OEM, as unmarked names are";
+  EXPECT_TRUE(byName["d/"]->Flags & kEntryFolder);
 }
 
 TEST(ZipReader, AnEmptyArchiveOpensWithNoEntries) {

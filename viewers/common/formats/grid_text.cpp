@@ -24,11 +24,12 @@ void AppendLine(std::string& out, GridSource& source, uint32_t row) {
 bool FindInGrid(GridSource& source, GridPlace from, std::string_view text, bool matchCase,
                 GridPlace* found) {
   if (text.empty()) return false;
-  const size_t columns = source.ColumnCount();
+  std::vector<bool> searched;
+  for (size_t c = 0; c < source.ColumnCount(); ++c) searched.push_back(source.Column(c).Searched);
   const uint32_t rows = source.RowCount();
   for (uint32_t row = from.Row; row < rows; ++row) {
-    for (size_t c = row == from.Row ? from.Column : 0; c < columns; ++c) {
-      if (!source.Column(c).Searched) continue;
+    for (size_t c = row == from.Row ? from.Column : 0; c < searched.size(); ++c) {
+      if (!searched[c]) continue;
       if (Holds(source.Cell(row, c), text, matchCase)) {
         *found = {row, c};
         return true;
