@@ -33,7 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ByteSource file("f");
   const uint8_t sortColumn = size ? data[0] : 0;
   ArchiveListing listing;
-  if (ReadZipListing(file, &listing)) Check(std::move(listing), size, kSmallestZipRecord, sortColumn);
-  if (ReadLzhListing(file, &listing)) Check(std::move(listing), size, kSmallestLzhHeader, sortColumn);
+  if (ReadZipListing(file, &listing))
+    Check(std::move(listing), size, kSmallestZipRecord, sortColumn);
+  if (ReadLzhListing(file, &listing))
+    Check(std::move(listing), size, kSmallestLzhHeader, sortColumn);
   return 0;
 }

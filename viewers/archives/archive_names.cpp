@@ -16,7 +16,6 @@ std::string AnsiNameOf(std::string_view bytes, bool utf8) {
   const int length = static_cast<int>(wide.size());
   const int needed = WideCharToMultiByte(CP_ACP, 0, units, length, nullptr, 0, "?", nullptr);
   std::string text(static_cast<size_t>(needed > 0 ? needed : 0), '\0');
-  if (needed > 0)
-    WideCharToMultiByte(CP_ACP, 0, units, length, text.data(), needed, "?", nullptr);
+  if (needed > 0) WideCharToMultiByte(CP_ACP, 0, units, length, text.data(), needed, "?", nullptr);
   return text;
 }

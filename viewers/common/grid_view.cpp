@@ -51,8 +51,8 @@ unsigned GridViewWindow::Find(bool matchCase, const char* text) {
   if (!source_ || !text || !*text) return kFindNoMatch;
   GridPlace found;
   if (!FindInGrid(*source_, findFrom_, text, matchCase, &found)) {
-    bool before = (findFrom_.Row || findFrom_.Column) &&
-                  FindInGrid(*source_, {}, text, matchCase, &found);
+    bool before =
+        (findFrom_.Row || findFrom_.Column) && FindInGrid(*source_, {}, text, matchCase, &found);
     return before ? kFindNoFurther : kFindNoMatch;
   }
   findFrom_ = {found.Row, found.Column + 1};
@@ -115,7 +115,8 @@ bool GridViewWindow::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
     case WM_VSCROLL: OnScroll(SB_VERT, LOWORD(wParam)); return true;
     case WM_HSCROLL: OnScroll(SB_HORZ, LOWORD(wParam)); return true;
     case kMouseWheel:
-      ScrollTo(int64_t{top_} - static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA * kWheelRows, left_);
+      ScrollTo(int64_t{top_} - static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA * kWheelRows,
+               left_);
       return true;
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:

@@ -74,12 +74,16 @@ void GridViewWindow::OnKey(WPARAM key) {
     case VK_PRIOR: MoveCurrent(int64_t{current_} - page, shift); break;
     case VK_NEXT: MoveCurrent(int64_t{current_} + page, shift); break;
     case VK_HOME:
-      if (KeyDown(VK_CONTROL)) MoveCurrent(0, shift);
-      else ScrollTo(top_, 0);
+      if (KeyDown(VK_CONTROL))
+        MoveCurrent(0, shift);
+      else
+        ScrollTo(top_, 0);
       break;
     case VK_END:
-      if (KeyDown(VK_CONTROL)) MoveCurrent(last, shift);
-      else ScrollTo(top_, source_ ? LineWidth(layout_) : 0);
+      if (KeyDown(VK_CONTROL))
+        MoveCurrent(last, shift);
+      else
+        ScrollTo(top_, source_ ? LineWidth(layout_) : 0);
       break;
     case VK_LEFT: ScrollTo(top_, int64_t{left_} - kSideStep); break;
     case VK_RIGHT: ScrollTo(top_, int64_t{left_} + kSideStep); break;
@@ -104,6 +108,8 @@ void GridViewWindow::OnScroll(int bar, int code) {
     case SB_THUMBPOSITION: pos = info.nTrackPos; break;
     default: return;
   }
-  if (bar == SB_VERT) ScrollTo(pos, left_);
-  else ScrollTo(top_, pos);
+  if (bar == SB_VERT)
+    ScrollTo(pos, left_);
+  else
+    ScrollTo(top_, pos);
 }

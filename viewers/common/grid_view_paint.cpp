@@ -47,8 +47,8 @@ void GridViewWindow::PaintRow(HDC dc, int y, int right, uint32_t row) {
     if (x1 <= 0 || x0 >= right) continue;
     const std::string text = source_->Cell(row, c);
     RECT clip{x0, y, x1, y + rowHeight_};
-    PaintText(dc, origin + static_cast<int>(CellTextStart(layout_, c, text.size())) * charWidth_,
-              y, clip, text);
+    PaintText(dc, origin + static_cast<int>(CellTextStart(layout_, c, text.size())) * charWidth_, y,
+              clip, text);
   }
   if (selFirst_ >= 0 && row >= selFirst_ && row <= selLast_) InvertRect(dc, &line);
   if (row == current_) DrawFocusRect(dc, &line);

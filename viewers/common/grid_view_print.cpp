@@ -17,7 +17,8 @@ struct PaperGrid {
 
 HFONT PrinterFont(HWND window, LOGFONTA lf, HDC printer) {
   HDC screen = GetDC(window);
-  const int screenY = GetDeviceCaps(screen, LOGPIXELSY), screenX = GetDeviceCaps(screen, LOGPIXELSX);
+  const int screenY = GetDeviceCaps(screen, LOGPIXELSY),
+            screenX = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(window, screen);
   lf.lfHeight = static_cast<LONG>(int64_t{lf.lfHeight} * GetDeviceCaps(printer, LOGPIXELSY) /
                                   std::max(1, screenY));

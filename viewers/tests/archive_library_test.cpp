@@ -19,19 +19,29 @@
 
 namespace {
 constexpr int kZipType = 12, kLzhType = 13;
-constexpr char kHeading[] = "Name\tSize\tPacked\tRatio\tMethod\tModified\tCRC\tAttributes\tEncrypted\r\n";
+constexpr char kHeading[] =
+    "Name\tSize\tPacked\tRatio\tMethod\tModified\tCRC\tAttributes\tEncrypted\r\n";
 
 const std::vector<TestEntry> kEntries = {
     {.Name = "b.txt", .Packed = "12345", .Size = 20},
-    {.Name = "Stra\xc3\x9f" "e.txt", .Packed = "", .Method = 0, .Utf8 = true},
+    {.Name = "Stra\xc3\x9f"
+             "e.txt",
+     .Packed = "",
+     .Method = 0,
+     .Utf8 = true},
     {.Name = "\x84rger.txt", .Packed = "abc", .Size = 3, .Method = 0},
 };
 
-std::string Row(const char* name, const char* rest) { return std::string(name) + "\t" + rest + "\r\n"; }
+std::string Row(const char* name, const char* rest) {
+  return std::string(name) + "\t" + rest + "\r\n";
+}
 // The rows of kEntries as copied, names in the ANSI code page.
-const std::string kB = Row("b.txt", "20\t5\t75%\tDeflated\t2025-09-10 13:33:02\tCBF53A1C\t----A\tNo");
+const std::string kB =
+    Row("b.txt", "20\t5\t75%\tDeflated\t2025-09-10 13:33:02\tCBF53A1C\t----A\tNo");
 const std::string kStrasse =
-    Row("Stra\xdf" "e.txt", "0\t0\t0%\tStored\t2025-09-10 13:33:02\t00000000\t----A\tNo");
+    Row("Stra\xdf"
+        "e.txt",
+        "0\t0\t0%\tStored\t2025-09-10 13:33:02\t00000000\t----A\tNo");
 const std::string kAerger =
     Row("\xe4rger.txt", "3\t3\t0%\tStored\t2025-09-10 13:33:02\t352441C2\t----A\tNo");
 
@@ -144,7 +154,8 @@ int CountOf(const std::string& text, const std::string& part) {
 // The letters the printer driver drew, in order: it names each glyph.
 std::string LettersShown(const std::string& ps) {
   std::string letters;
-  for (size_t at = ps.find(" glyphshow"); at != std::string::npos; at = ps.find(" glyphshow", at + 1))
+  for (size_t at = ps.find(" glyphshow"); at != std::string::npos;
+       at = ps.find(" glyphshow", at + 1))
     if (at >= 2 && ps[at - 2] == '/') letters += ps[at - 1];
   return letters;
 }

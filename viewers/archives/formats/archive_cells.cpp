@@ -23,8 +23,10 @@ std::string DosTimeText(uint32_t dosTime) {
 
 std::string CheckText(const ArchiveEntry& e) {
   char text[16];
-  if (e.Flags & kEntryCrc16) std::snprintf(text, sizeof text, "%04X", e.Crc & 0xFFFF);
-  else std::snprintf(text, sizeof text, "%08X", e.Crc);
+  if (e.Flags & kEntryCrc16)
+    std::snprintf(text, sizeof text, "%04X", e.Crc & 0xFFFF);
+  else
+    std::snprintf(text, sizeof text, "%08X", e.Crc);
   return text;
 }
 

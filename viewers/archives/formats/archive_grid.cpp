@@ -9,21 +9,19 @@ namespace {
 constexpr unsigned kWidestName = 48;
 
 const GridColumn kColumns[kArchiveColumns] = {
-    {"Name", 4, GridAlign::Left, true},          {"Size", 12, GridAlign::Right, false},
-    {"Packed", 12, GridAlign::Right, false},     {"Ratio", 5, GridAlign::Right, false},
-    {"Method", 9, GridAlign::Left, false},       {"Modified", 19, GridAlign::Left, false},
-    {"CRC", 8, GridAlign::Left, false},          {"Attributes", 10, GridAlign::Left, false},
+    {"Name", 4, GridAlign::Left, true},       {"Size", 12, GridAlign::Right, false},
+    {"Packed", 12, GridAlign::Right, false},  {"Ratio", 5, GridAlign::Right, false},
+    {"Method", 9, GridAlign::Left, false},    {"Modified", 19, GridAlign::Left, false},
+    {"CRC", 8, GridAlign::Left, false},       {"Attributes", 10, GridAlign::Left, false},
     {"Encrypted", 9, GridAlign::Left, false},
 };
 
 char Folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool NameBefore(std::string_view a, std::string_view b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char x, char y) {
-                                        return static_cast<unsigned char>(Folded(x)) <
-                                               static_cast<unsigned char>(Folded(y));
-                                      });
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<unsigned char>(Folded(x)) < static_cast<unsigned char>(Folded(y));
+  });
 }
 
 // Ratio compared as the space saved, before rounding.

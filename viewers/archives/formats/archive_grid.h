@@ -16,8 +16,16 @@
 using NameDecoder = std::string (*)(std::string_view bytes, bool utf8);
 
 enum ArchiveColumn : size_t {
-  kColumnName, kColumnSize, kColumnPacked, kColumnRatio, kColumnMethod,
-  kColumnModified, kColumnCrc, kColumnAttributes, kColumnEncrypted, kArchiveColumns
+  kColumnName,
+  kColumnSize,
+  kColumnPacked,
+  kColumnRatio,
+  kColumnMethod,
+  kColumnModified,
+  kColumnCrc,
+  kColumnAttributes,
+  kColumnEncrypted,
+  kArchiveColumns
 };
 
 class ArchiveGrid : public GridSource {

@@ -24,15 +24,19 @@ std::vector<std::string> Column(ArchiveGrid& grid, size_t column) {
 
 const std::vector<TestEntry> kEntries = {
     {.Name = "b.txt", .Packed = "12345", .Size = 20, .DosTime = 0x5B2A6C21},
-    {.Name = "A.txt", .Packed = "1234567890", .Size = 10, .Method = 0, .DosTime = 0x5B2A6C20,
+    {.Name = "A.txt",
+     .Packed = "1234567890",
+     .Size = 10,
+     .Method = 0,
+     .DosTime = 0x5B2A6C20,
      .Encrypted = true},
     {.Name = "c/", .Packed = "", .Method = 0, .Attributes = 0x10},
 };
 
 TEST(ArchiveGrid, EachCellOfARow) {
   ArchiveGrid grid = GridOf(kEntries);
-  const std::vector<std::string> first = {"b.txt", "20", "5", "75%", "Deflated",
-                                          "2025-09-10 13:33:02", "00000000", "----A", "No"};
+  const std::vector<std::string> first = {
+      "b.txt", "20", "5", "75%", "Deflated", "2025-09-10 13:33:02", "00000000", "----A", "No"};
   for (size_t c = 0; c < kArchiveColumns; ++c) {
     std::string expected = c == kColumnCrc ? "" : first[c];
     if (c == kColumnCrc) {
@@ -76,6 +80,7 @@ TEST(ArchiveGrid, TheTotalAndTheCommentUnderTheLastRow) {
             "Total: 3 entries, 30 bytes, 15 packed, 50% saved\nComment: first\nsecond");
   ArchiveListing listing = grid.Listing();
   listing.Claimed = 7;
-  EXPECT_NE(ArchiveGrid(listing).FooterLine().find("the archive lists 7 entries"), std::string::npos);
+  EXPECT_NE(ArchiveGrid(listing).FooterLine().find("the archive lists 7 entries"),
+            std::string::npos);
 }
 }  // namespace

@@ -11,8 +11,8 @@ enum ArchiveEntryFlag : uint8_t {
   kEntryEncrypted = 1,
   kEntryUtf8Name = 2,  // the name is UTF-8, else in the OEM code page
   kEntryFolder = 4,
-  kEntryCrc16 = 8,     // the check value is a CRC-16 (LZH), else a CRC-32
-  kEntryUnixMode = 16, // Attributes is a Unix mode, else MS-DOS attribute bits
+  kEntryCrc16 = 8,      // the check value is a CRC-16 (LZH), else a CRC-32
+  kEntryUnixMode = 16,  // Attributes is a Unix mode, else MS-DOS attribute bits
 };
 
 struct ArchiveEntry {
@@ -20,10 +20,10 @@ struct ArchiveEntry {
   uint64_t Packed = 0;
   uint32_t NameOffset = 0;  // into ArchiveListing::Names
   uint32_t Crc = 0;
-  uint32_t DosTime = 0;     // MS-DOS date in the high word, time in the low word
+  uint32_t DosTime = 0;  // MS-DOS date in the high word, time in the low word
   uint32_t Attributes = 0;
   uint16_t NameLength = 0;
-  uint8_t Method = 0;       // index into ArchiveListing::Methods
+  uint8_t Method = 0;  // index into ArchiveListing::Methods
   uint8_t Flags = 0;
 };
 
@@ -34,9 +34,9 @@ struct ArchiveListing {
   std::vector<ArchiveEntry> Entries;
   std::vector<char> Names;
   std::vector<std::string> Methods;
-  std::string Comment;     // as stored (OEM code page)
-  uint64_t Claimed = 0;    // entries the archive says it holds
-  int64_t Shift = 0;       // bytes in front of the archive (a self-extracting program's)
+  std::string Comment;   // as stored (OEM code page)
+  uint64_t Claimed = 0;  // entries the archive says it holds
+  int64_t Shift = 0;     // bytes in front of the archive (a self-extracting program's)
 
   std::string_view NameOf(const ArchiveEntry& e) const {
     return {Names.data() + e.NameOffset, e.NameLength};

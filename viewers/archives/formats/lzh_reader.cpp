@@ -5,8 +5,7 @@
 namespace {
 constexpr int64_t kFixedBytes = 22;   // levels 0 and 1 up to the name
 constexpr int64_t kLevel2Bytes = 26;  // level 2 up to its extended headers
-constexpr uint8_t kExtName = 0x01, kExtFolder = 0x02, kExtDosAttributes = 0x40,
-                  kExtUnixMode = 0x50;
+constexpr uint8_t kExtName = 0x01, kExtFolder = 0x02, kExtDosAttributes = 0x40, kExtUnixMode = 0x50;
 constexpr uint8_t kFolderSeparator = 0xFF;
 
 bool IsMethod(const uint8_t* m) {
@@ -24,8 +23,8 @@ uint32_t DosTimeOf(uint32_t unixTime) {
   const int64_t year = yoe + era * 400 + (month <= 2);
   if (year < 1980 || year > 2107) return 0;
   const uint32_t date = static_cast<uint32_t>((year - 1980) << 9 | month << 5 | day);
-  const uint32_t time = static_cast<uint32_t>(seconds / 3600 << 11 | seconds / 60 % 60 << 5 |
-                                              seconds % 60 / 2);
+  const uint32_t time =
+      static_cast<uint32_t>(seconds / 3600 << 11 | seconds / 60 % 60 << 5 | seconds % 60 / 2);
   return date << 16 | time;
 }
 

@@ -45,8 +45,9 @@ TEST(LzhReader, ListsEachHeaderLevel) {
 
 TEST(LzhReader, UnixModeOfLevelTwo) {
   ArchiveListing listing;
-  ASSERT_TRUE(Read(LzhBytes({{.Name = "x.sh", .Packed = "#!", .Attributes = 0100750, .Unix = true}}, 2),
-                   &listing));
+  ASSERT_TRUE(
+      Read(LzhBytes({{.Name = "x.sh", .Packed = "#!", .Attributes = 0100750, .Unix = true}}, 2),
+           &listing));
   EXPECT_EQ(AttributeText(listing.Entries.at(0)), "-rwxr-x---");
 }
 
@@ -62,11 +63,13 @@ TEST(LzhReader, StopsAtTheFirstHeaderThatIsNotSound) {
       {"no end mark", good.substr(0, good.size() - 1), true, 3},
       {"cut inside the second header", good.substr(0, second + 10), true, 1},
       {"a packed size past the end", good.substr(0, second) + std::string("\x16\0", 2), true, 1},
-      {"a name longer than the header", [&] {
+      {"a name longer than the header",
+       [&] {
          std::string s = good;
          s[second + 21] = '\x7f';
          return s;
-       }(), true, 1},
+       }(),
+       true, 1},
       {"not an archive", "hello world, this is text and no archive", false, 0},
       {"an empty file", "", false, 0},
   };

@@ -8,12 +8,12 @@
 #include <vector>
 
 struct TestEntry {
-  std::string Name;            // with its folder, '/' between
-  std::string Packed;          // the bytes stored
-  uint64_t Size = 0;           // the size claimed; 0: Packed's
-  uint16_t Method = 8;         // ZIP method (LZH: "-lh5-", or "-lhd-" for a folder)
+  std::string Name;               // with its folder, '/' between
+  std::string Packed;             // the bytes stored
+  uint64_t Size = 0;              // the size claimed; 0: Packed's
+  uint16_t Method = 8;            // ZIP method (LZH: "-lh5-", or "-lhd-" for a folder)
   uint32_t DosTime = 0x5B2A6C21;  // 2025-09-10 13:33:02
-  uint32_t Attributes = 0x20;  // MS-DOS attribute bits, or a Unix mode when Unix
+  uint32_t Attributes = 0x20;     // MS-DOS attribute bits, or a Unix mode when Unix
   bool Unix = false;
   bool Utf8 = false;
   bool Encrypted = false;

@@ -9,8 +9,11 @@ std::u16string Utf16FromUtf8(std::string_view text) {
   size_t i = 0;
   while (i < text.size()) {
     const unsigned char lead = static_cast<unsigned char>(text[i]);
-    const int more = lead < 0x80 ? 0 : lead >= 0xF0 && lead < 0xF5 ? 3 : lead >= 0xE0 ? 2
-                                   : lead >= 0xC2 && lead < 0xE0  ? 1 : -1;
+    const int more = lead < 0x80                   ? 0
+                     : lead >= 0xF0 && lead < 0xF5 ? 3
+                     : lead >= 0xE0                ? 2
+                     : lead >= 0xC2 && lead < 0xE0 ? 1
+                                                   : -1;
     if (more == 0 || more < 0 || i + more >= text.size()) {
       out += more == 0 ? static_cast<char16_t>(lead) : kReplacement;
       ++i;

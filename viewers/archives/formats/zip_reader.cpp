@@ -63,11 +63,10 @@ void ReadZip64End(ByteSource& file, Directory* dir) {
       Le32(locator) != kZip64LocatorSignature)
     return;
   const uint64_t said = Le64(locator + 8);
-  for (int64_t at : {static_cast<int64_t>(std::min<uint64_t>(said, INT64_MAX)),
-                     locatorAt - kZip64EndBytes}) {
+  for (int64_t at :
+       {static_cast<int64_t>(std::min<uint64_t>(said, INT64_MAX)), locatorAt - kZip64EndBytes}) {
     uint8_t end[kZip64EndBytes];
-    if (at < 0 || file.ReadAt(at, end, sizeof end) != sizeof end ||
-        Le32(end) != kZip64EndSignature)
+    if (at < 0 || file.ReadAt(at, end, sizeof end) != sizeof end || Le32(end) != kZip64EndSignature)
       continue;
     dir->EndAt = at;
     dir->Entries = Le64(end + 32);
@@ -102,7 +101,10 @@ std::string MethodName(uint16_t method) {
   switch (method) {
     case 0: return "Stored";
     case 1: return "Shrunk";
-    case 2: case 3: case 4: case 5: return "Reduced";
+    case 2:
+    case 3:
+    case 4:
+    case 5: return "Reduced";
     case 6: return "Imploded";
     case 8: return "Deflated";
     case 9: return "Deflate64";
@@ -159,7 +161,8 @@ void ReadExtraFields(const std::vector<uint8_t>& extra, ArchiveEntry* e, uint16_
 // The entry of the record at the file's position (its 46 bytes in h),
 // reading its name and extra fields; false when they pass `bound`.
 bool ReadEntry(ByteSource& file, const uint8_t* h, int64_t bound, ArchiveListing* listing) {
-  const uint16_t nameLength = Le16(h + 28), extraLength = Le16(h + 30), commentLength = Le16(h + 32);
+  const uint16_t nameLength = Le16(h + 28), extraLength = Le16(h + 30),
+                 commentLength = Le16(h + 32);
   if (file.Position() + nameLength + extraLength + commentLength > bound) return false;
   std::string name(nameLength, '\0');
   std::vector<uint8_t> extra(extraLength);
@@ -186,7 +189,8 @@ bool ReadEntry(ByteSource& file, const uint8_t* h, int64_t bound, ArchiveListing
     e.Attributes = external & 0xFF;
   }
   const bool slash = !name.empty() && (name.back() == '/' || name.back() == '\\');
-  if (slash || (!(e.Flags & kEntryUnixMode) && (e.Attributes & kDosFolder))) e.Flags |= kEntryFolder;
+  if (slash || (!(e.Flags & kEntryUnixMode) && (e.Attributes & kDosFolder)))
+    e.Flags |= kEntryFolder;
   e.Method = listing->MethodIndex(MethodName(method));
   return listing->Add(e, name);
 }
@@ -201,7 +205,11 @@ bool ReadZipListing(ByteSource& file, ArchiveListing* listing) {
   if (dir.Entries == 0xFFFF || dir.Size == kUnset32 || dir.Offset == kUnset32)
     ReadZip64End(file, &dir);
   listing->Claimed = dir.Entries;
-  if (dir.Entries == 0) return true;
+  // An empty archive is an end record alone at the file's end: the same
+  // four bytes inside a program are no archive.
+  if (dir.Entries == 0)
+    return dir.Size == 0 &&
+           dir.EndAt + kEndBytes + static_cast<int64_t>(dir.Comment.size()) == file.Size();
   const int64_t start = DirectoryStart(file, dir, &listing->Shift);
   if (start < 0) return false;
   // Records end before the end record; each takes at least kCentralBytes.

@@ -15,9 +15,17 @@ namespace {
 const std::vector<TestEntry> kEntries = {
     {.Name = "readme.txt", .Packed = "hello", .Size = 12, .Method = 8},
     {.Name = "docs/", .Packed = "", .Method = 0, .Attributes = 0x10},
-    {.Name = "docs/Stra\xc3\x9f" "e.txt", .Packed = "abc", .Method = 0, .Utf8 = true},
+    {.Name = "docs/Stra\xc3\x9f"
+             "e.txt",
+     .Packed = "abc",
+     .Method = 0,
+     .Utf8 = true},
     {.Name = "docs/\x84rger.txt", .Packed = "xyz", .Method = 12, .DosTime = 0x21000000},
-    {.Name = "bin/run.sh", .Packed = "#!", .Method = 8, .Attributes = 0100755, .Unix = true,
+    {.Name = "bin/run.sh",
+     .Packed = "#!",
+     .Method = 8,
+     .Attributes = 0100755,
+     .Unix = true,
      .Encrypted = true},
 };
 
@@ -130,6 +138,8 @@ TEST(ZipReader, ALyingDirectoryIsListedAsFarAsItIsSound) {
       {"the end record cut short", plain.substr(0, plain.size() - 3), false, 0},
       {"a second record that is not one", patched(second, "XX"), true, 1},
       {"no archive at all", std::string(1000, 'a'), false, 0},
+      {"an empty end record inside a program",
+       "MZ" + std::string("PK\x05\x06", 4) + std::string(18, '\0') + "more code", false, 0},
       {"an end record whose comment passes the end", patched(end + 20, "\x10\x00"), false, 0},
   };
   for (const Case& c : cases) {
@@ -148,9 +158,13 @@ TEST(ZipReader, ReadsWhatTheZipProgramMade) {
   const std::string dir = folder;
   ASSERT_EQ(mkdir((dir + "/d").c_str(), 0755), 0);
   std::ofstream(dir + "/d/a.txt") << "hello hello hello hello hello\n";
-  std::ofstream(dir + "/d/Stra\xc3\x9f" "e.txt") << "x";
+  std::ofstream(dir +
+                "/d/Stra\xc3\x9f"
+                "e.txt")
+      << "x";
   chmod((dir + "/d/a.txt").c_str(), 0750);
-  ASSERT_EQ(std::system(("cd " + dir + " && printf 'the comment\\n' | zip -qr -z t.zip d").c_str()), 0);
+  ASSERT_EQ(std::system(("cd " + dir + " && printf 'the comment\\n' | zip -qr -z t.zip d").c_str()),
+            0);
   UsePlatformFiles();
   ByteSource file((dir + "/t.zip").c_str());
   ArchiveListing listing;
@@ -161,13 +175,16 @@ TEST(ZipReader, ReadsWhatTheZipProgramMade) {
   for (const ArchiveEntry& e : listing.Entries) byName[std::string(listing.NameOf(e))] = &e;
   ASSERT_EQ(byName.size(), 3u);
   const ArchiveEntry* a = byName["d/a.txt"];
-  const ArchiveEntry* strasse = byName["d/Stra\xc3\x9f" "e.txt"];
+  const ArchiveEntry* strasse = byName
+      ["d/Stra\xc3\x9f"
+       "e.txt"];
   ASSERT_TRUE(a && strasse && byName["d/"]);
   EXPECT_EQ(a->Size, 30u);
   EXPECT_LT(a->Packed, a->Size);
   EXPECT_EQ(a->Crc, Crc32Of("hello hello hello hello hello\n"));
   EXPECT_EQ(AttributeText(*a), "-rwxr-x---");
-  EXPECT_FALSE(strasse->Flags & kEntryUtf8Name) << "zip marks none: shown as OEM, as unmarked names are";
+  EXPECT_FALSE(strasse->Flags & kEntryUtf8Name)
+      << "zip marks none: shown as OEM, as unmarked names are";
   EXPECT_TRUE(byName["d/"]->Flags & kEntryFolder);
 }
 

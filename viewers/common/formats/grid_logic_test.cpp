@@ -30,14 +30,13 @@ TEST(GridFind, LooksInSearchedColumnsFromThePlaceOn) {
     uint32_t Row;
     size_t Column;
   } cases[] = {
-      {"beta", false, {0, 0}, true, 1, 0},   // either case; "beta" in the unsearched note is skipped
-      {"beta", true, {0, 0}, false, 0, 0},   // exact case finds only the unsearched note
-      {"a", false, {0, 1}, true, 1, 0},      // the rest of row 0 first, then row 1
-      {"a", false, {2, 0}, true, 2, 0},      // the starting cell itself counts
-      {"20", false, {0, 0}, true, 1, 1},     // numbers are cells too
-      {"zzz", false, {0, 0}, false, 0, 0},
-      {"", false, {0, 0}, false, 0, 0},
-      {"a", false, {9, 0}, false, 0, 0},     // from past the last row
+      {"beta", false, {0, 0}, true, 1, 0},  // either case; "beta" in the unsearched note is skipped
+      {"beta", true, {0, 0}, false, 0, 0},  // exact case finds only the unsearched note
+      {"a", false, {0, 1}, true, 1, 0},     // the rest of row 0 first, then row 1
+      {"a", false, {2, 0}, true, 2, 0},     // the starting cell itself counts
+      {"20", false, {0, 0}, true, 1, 1},    // numbers are cells too
+      {"zzz", false, {0, 0}, false, 0, 0}, {"", false, {0, 0}, false, 0, 0},
+      {"a", false, {9, 0}, false, 0, 0},  // from past the last row
   };
   TableSource source;
   for (const Case& c : cases) {
