@@ -80,10 +80,12 @@ void GridViewWindow::OnKey(WPARAM key) {
         ScrollTo(top_, 0);
       break;
     case VK_END:
-      if (KeyDown(VK_CONTROL))
+      if (KeyDown(VK_CONTROL)) {
         MoveCurrent(last, shift);
-      else
+        ScrollTo(LineCount(), left_);  // the footer's lines come into view too
+      } else {
         ScrollTo(top_, source_ ? LineWidth(layout_) : 0);
+      }
       break;
     case VK_LEFT: ScrollTo(top_, int64_t{left_} - kSideStep); break;
     case VK_RIGHT: ScrollTo(top_, int64_t{left_} + kSideStep); break;

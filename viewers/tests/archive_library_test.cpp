@@ -45,10 +45,10 @@ const std::string kStrasse =
 const std::string kAerger =
     Row("\xe4rger.txt", "3\t3\t0%\tStored\t2025-09-10 13:33:02\t352441C2\t----A\tNo");
 
-void SetShift(bool down) {
+void HoldKey(int key, bool down) {
   BYTE keys[256];
   GetKeyboardState(keys);
-  keys[VK_SHIFT] = down ? 0x80 : 0;
+  keys[key] = down ? 0x80 : 0;
   SetKeyboardState(keys);
 }
 
@@ -107,14 +107,18 @@ TEST_F(ArchiveLibraryTest, KeysMoveTheCurrentRowAndShiftExtendsTheSelection) {
   ASSERT_NE(host.Open(dir.Write("a.zip", ZipBytes(kEntries)), kZipType), 0);
   Key(VK_DOWN);
   EXPECT_EQ(host.Copy(), kHeading + kStrasse);
-  SetShift(true);
+  HoldKey(VK_SHIFT, true);
   Key(VK_DOWN);
-  SetShift(false);
+  HoldKey(VK_SHIFT, false);
   EXPECT_EQ(host.Copy(), kHeading + kStrasse + kAerger);
   Key(VK_UP);
   Key(VK_UP);
   Key(VK_UP);
   EXPECT_EQ(host.Copy(), kHeading + kB) << "stops at the first row";
+  HoldKey(VK_CONTROL, true);
+  Key(VK_END);
+  HoldKey(VK_CONTROL, false);
+  EXPECT_EQ(host.Copy(), kHeading + kAerger) << "Ctrl+End: the last row";
 }
 
 TEST_F(ArchiveLibraryTest, AClickOnAHeadingSortsByItsColumnAndAgainTheOtherWay) {
