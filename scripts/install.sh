@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest
   g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
   wine wine32:i386 fonts-wine mmdebstrap
-  xvfb xauth x11-utils imagemagick zip ghostscript poppler-utils
+  xvfb xauth x11-utils imagemagick zip unzip time ghostscript poppler-utils
   libstb-dev libz-mingw-w64-dev zlib1g-dev
   grep coreutils util-linux
 )

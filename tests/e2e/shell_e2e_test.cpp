@@ -16,6 +16,7 @@
 #include "tests/support/sound_bytes.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
+#include "viewers/archives/formats/test_archives.h"
 #include "viewers/contract/viewer_names.h"
 #include "viewers/graphics/formats/picture_writers.h"
 
@@ -446,6 +447,84 @@ TEST_F(Skimmet, HexFindShowsEachFieldInTheOtherAndGoToNamesTheSize) {
   EXPECT_TRUE(WaitFor([&] { return Copied(viewer).substr(0, 6) == "000000"; })) << "gone to 5";
   PostMessageA(viewer, WM_CLOSE, 0, 0);
   EXPECT_EQ(shell.WaitForExit(), 0);
+}
+
+// The copied listing's lines split at tabs.
+std::vector<std::vector<std::string>> CellsOf(const std::string& copied) {
+  std::vector<std::vector<std::string>> lines;
+  size_t start = 0;
+  for (size_t end; (end = copied.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    std::vector<std::string> cells;
+    const std::string line = copied.substr(start, end - start);
+    size_t from = 0;
+    for (size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1)
+      cells.push_back(line.substr(from, tab - from));
+    cells.push_back(line.substr(from));
+    lines.push_back(cells);
+  }
+  return lines;
+}
+
+TEST_F(Skimmet, ListsAZipASelfExtractingProgramAndAnLzhAndCopiesEachListing) {
+  // With the names as the window shows them, in the ANSI code page.
+  const std::vector<std::pair<TestEntry, std::string>> listed = {
+      {{.Name = "readme.txt", .Packed = "Skimmet lists this entry", .Size = 4096}, "readme.txt"},
+      {{.Name = "docs/", .Packed = "", .Method = 0, .Attributes = 0x10}, "docs/"},
+      {{.Name = "docs/\x84rger.txt", .Packed = "OEM name", .Size = 100}, "docs/\xe4rger.txt"},
+      {{.Name = "docs/Stra\xc3\x9f" "e.txt", .Packed = "UTF-8 name", .Method = 0, .Utf8 = true},
+       "docs/Stra\xdf" "e.txt"},
+  };
+  std::vector<TestEntry> entries;
+  for (const auto& [entry, shown] : listed) entries.push_back(entry);
+  const std::string zip = ZipBytes(entries, {.Comment = "Made by the end-to-end test."});
+  struct Case {
+    const char* File;
+    const char* Title;
+    std::string Bytes;
+    size_t Entries;
+    const char* Status;
+    const char* Shot;
+  } cases[] = {
+      {"made.zip", "made.ZIP", zip, 4, "ZIP archive, 4 entries", "skimmet-zip.png"},
+      {"setup.exe", "setup.EXE", "MZ" + std::string(3000, '\x90') + zip, 4,
+       "ZIP archive, 4 entries, self-extracting", nullptr},
+      // LZH names have no UTF-8 mark: the last entry is left out.
+      {"made.lzh", "made.LZH", LzhBytes({entries.begin(), entries.begin() + 3}, 2), 3,
+       "LZH archive, 3 entries", "skimmet-lzh.png"},
+  };
+  for (const Case& c : cases) {
+    Shown shown = Show(dir_.Write(c.File, c.Bytes), c.Title);
+    ASSERT_NE(shown.Viewer, nullptr) << c.File;
+    EXPECT_NE(FindWindowExA(shown.Viewer, nullptr, kArchiveLibrary.WindowClass, nullptr), nullptr)
+        << c.File << " not listed by the archive library";
+    EXPECT_TRUE(WaitFor([&] { return ChildText(shown.Viewer, "ZRBUTTON") == c.Status; }))
+        << ChildText(shown.Viewer, "ZRBUTTON");
+    if (c.Shot) Shot(shown.Viewer, c.Shot);
+    DWORD_PTR result;
+    SendMessageTimeoutA(shown.Viewer, WM_COMMAND, 2, 0, SMTO_NORMAL, 10000, &result);  // Select All
+    const auto lines = CellsOf(Copied(shown.Viewer));
+    ASSERT_EQ(lines.size(), c.Entries + 1) << c.File;
+    EXPECT_EQ(lines[0][0], "Name");
+    for (size_t i = 0; i < c.Entries; ++i) {
+      const auto& [entry, name] = listed[i];
+      const std::vector<std::string>& cells = lines[i + 1];
+      ASSERT_EQ(cells.size(), 9u) << c.File << " " << name;
+      EXPECT_EQ(cells[0], name) << c.File;
+      EXPECT_EQ(cells[1], std::to_string(entry.SizeOf())) << c.File << " " << name;
+      EXPECT_EQ(cells[2], std::to_string(entry.Packed.size())) << c.File << " " << name;
+    }
+    Close(shown);
+  }
+}
+
+TEST_F(Skimmet, ShowsAProgramThatHoldsNoArchiveAsText) {
+  Shown shown = Show(dir_.Write("tool.exe", "MZ just a program, no archive in it\r\n"), "tool.EXE");
+  ASSERT_NE(shown.Viewer, nullptr);
+  EXPECT_TRUE(WaitFor([&] {
+    return FindWindowExA(shown.Viewer, nullptr, kTextLibrary.WindowClass, nullptr) != nullptr;
+  })) << "the archive library declines it and the text viewer shows it";
+  EXPECT_EQ(WaitForMessageBox(shown.Shell->processId(), "Error", "", 500), nullptr);
+  Close(shown);
 }
 
 }  // namespace
