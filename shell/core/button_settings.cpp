@@ -49,12 +49,13 @@ std::vector<ButtonSetting> ReadButtonSettings(ProfileStore& ini) {
   return buttons;
 }
 
-bool WriteButtonSettings(ProfileStore& ini, std::span<const ButtonSetting> buttons) {
-  bool written = ini.WriteFiveDigits(kButtonSection, "num", static_cast<int>(buttons.size()));
+bool WriteButtonSettings(ProfileStore& ini, const char* section,
+                         std::span<const ButtonSetting> buttons) {
+  bool written = ini.WriteFiveDigits(section, "num", static_cast<int>(buttons.size()));
   for (size_t i = 0; i < buttons.size(); ++i) {
     char key[16];
     ButtonKey(static_cast<int>(i + 1), key, sizeof key);
-    written = ini.WriteFiveDigits(kButtonSection, key, EncodeButtonValue(buttons[i])) && written;
+    written = ini.WriteFiveDigits(section, key, EncodeButtonValue(buttons[i])) && written;
   }
   return written;
 }

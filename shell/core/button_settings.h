@@ -33,8 +33,10 @@ int DefaultButtonValue(int n);
 // "num" and every "button%d" of the section; an empty list when "num" is
 // not a count of buttons.
 std::vector<ButtonSetting> ReadButtonSettings(ProfileStore& ini);
-// "num" and one five-digit "button%d" per entry.
-bool WriteButtonSettings(ProfileStore& ini, std::span<const ButtonSetting> buttons);
+// "num" and one five-digit "button%d" per entry, in section (the toolbar
+// library is told which).
+bool WriteButtonSettings(ProfileStore& ini, const char* section,
+                         std::span<const ButtonSetting> buttons);
 
 // The letter (1 = A ... 26 = Z) of a character typed with Alt or Ctrl; 0
 // for a character that is no letter.

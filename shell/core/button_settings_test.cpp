@@ -55,7 +55,7 @@ TEST(ButtonSettings, StoredKeysWinAndKeysPastTheDefaultsAreGaps) {
 TEST(ButtonSettings, WrittenInFiveDigitsAndReadBackTheSame) {
   MemoryProfile ini("[mainbuttons]\nnum=00013\n");
   const ButtonSetting buttons[] = {{0, 0}, {6, 9 | kCtrlAccelerator}, {3, 3}};
-  ASSERT_TRUE(WriteButtonSettings(ini, buttons));
+  ASSERT_TRUE(WriteButtonSettings(ini, kButtonSection, buttons));
   EXPECT_EQ(ini.Get("mainbuttons", "num"), "00003");
   EXPECT_EQ(ini.Get("mainbuttons", "button1"), "00000");
   EXPECT_EQ(ini.Get("mainbuttons", "button2"), "05254");
