@@ -18,7 +18,8 @@ constexpr int kButtonTop = 2;
 constexpr UINT_PTR kDescriptionTimer = 2;
 constexpr UINT kDescriptionDelay = 1000;
 
-// What one bar owns: its tool-tip window and one window per table entry
+// What one bar owns: its tool-tip window (which the platform lets the
+// viewer window own) and one window per table entry
 // (none for gaps), as many as the table had when the bar was made. The
 // viewer's record points at the windows for the control library; the bar
 // keeps them itself, since its record goes before it does.
@@ -102,6 +103,8 @@ void OnDestroy(HWND bar) {
     if (record->Description.ButtonWindows == data->Buttons) record->Description.ButtonWindows = nullptr;
   }
   SetWindowLongA(bar, GWL_USERDATA, 0);
+  // The tool tip belongs to the viewer window (a child owns no windows).
+  if (data && data->Tip) DestroyWindow(data->Tip);
   if (data) delete[] data->Buttons;
   delete data;
 }
