@@ -71,6 +71,8 @@ void OnInit(HWND dialog, Customizing& c) {
   SetWindowTextA(dialog, (std::string(r.AppTitle ? r.AppTitle : "") + " - Customize Toolbar").c_str());
   for (int i = 0; i < r.ButtonCount; ++i) c.Buttons.push_back({r.Table[i].Code, r.Table[i].Accelerator});
   c.Initial = c.Buttons;
+  int keyColumn = 62;  // dialog units: the keys in a column of their own
+  SendDlgItemMessageA(dialog, IDC_BUTTONS, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&keyColumn));
   HWND offered = GetDlgItem(dialog, IDC_OFFERED);
   SendMessageA(offered, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(CommandName(r, 0).c_str()));
   for (int i = 0; i < r.OfferedCount && r.Offered[i] != 0; ++i) {
