@@ -15,17 +15,17 @@ constexpr char kToolbarEntryPoint[] = "TBCreateToolbarDlg";
 
 // The entry point's argument; every field is 32 bits wide.
 struct ToolbarDialogRecord {
-  HINSTANCE Shell;          // the shell, whose string table holds the tool-tip texts
-  HINSTANCE Library;        // the toolbar library itself
-  HWND Owner;               // the viewer window
-  ButtonEntry* Table;       // the buttons as they are
-  const int32_t* Offered;   // the commands that may become buttons, ending in 0
+  HINSTANCE Shell;         // the shell, whose string table holds the tool-tip texts
+  HINSTANCE Library;       // the toolbar library itself
+  HWND Owner;              // the viewer window
+  ButtonEntry* Table;      // the buttons as they are
+  const int32_t* Offered;  // the commands that may become buttons, ending in 0
   int32_t ButtonCount;
   int32_t OfferedCount;
-  int32_t Reserved[2];      // 0
+  int32_t Reserved[2];  // 0
   const char* AppTitle;
-  const char* Section;      // "mainbuttons"
-  const char* IniFile;      // the shell's settings file
+  const char* Section;  // "mainbuttons"
+  const char* IniFile;  // the shell's settings file
   const char* HelpFile;
 };
 static_assert(sizeof(ToolbarDialogRecord) == 52 || sizeof(void*) != 4);

@@ -33,7 +33,8 @@ std::string CommandName(const ToolbarDialogRecord& record, int code) {
 std::string KeyName(int accelerator) {
   const int letter = accelerator & kAcceleratorLetterMask;
   if (letter < 1 || letter > 26) return "";
-  return std::string(accelerator & kCtrlAccelerator ? "Ctrl+" : "Alt+") + static_cast<char>('A' + letter - 1);
+  return std::string(accelerator & kCtrlAccelerator ? "Ctrl+" : "Alt+") +
+         static_cast<char>('A' + letter - 1);
 }
 
 int Selected(HWND dialog, int list) {
@@ -46,13 +47,16 @@ void ShowKey(HWND dialog, const Customizing& c) {
   const int accelerator = button ? c.Buttons[at].Accelerator : 0;
   const int letter = accelerator & kAcceleratorLetterMask;
   CheckRadioButton(dialog, IDC_KEY_NONE, IDC_KEY_CTRL,
-                   letter == 0 ? IDC_KEY_NONE : accelerator & kCtrlAccelerator ? IDC_KEY_CTRL : IDC_KEY_ALT);
+                   letter == 0                      ? IDC_KEY_NONE
+                   : accelerator & kCtrlAccelerator ? IDC_KEY_CTRL
+                                                    : IDC_KEY_ALT);
   SendDlgItemMessageA(dialog, IDC_KEY_LETTER, CB_SETCURSEL, letter ? letter - 1 : 0, 0);
   for (int id : {IDC_KEY_NONE, IDC_KEY_ALT, IDC_KEY_CTRL, IDC_KEY_LETTER})
     EnableWindow(GetDlgItem(dialog, id), button);
   EnableWindow(GetDlgItem(dialog, IDC_REMOVE), at >= 0);
   EnableWindow(GetDlgItem(dialog, IDC_MOVE_UP), at > 0);
-  EnableWindow(GetDlgItem(dialog, IDC_MOVE_DOWN), at >= 0 && at + 1 < static_cast<int>(c.Buttons.size()));
+  EnableWindow(GetDlgItem(dialog, IDC_MOVE_DOWN),
+               at >= 0 && at + 1 < static_cast<int>(c.Buttons.size()));
 }
 
 void FillButtons(HWND dialog, const Customizing& c, int select) {
@@ -68,8 +72,10 @@ void FillButtons(HWND dialog, const Customizing& c, int select) {
 
 void OnInit(HWND dialog, Customizing& c) {
   const ToolbarDialogRecord& r = *c.Record;
-  SetWindowTextA(dialog, (std::string(r.AppTitle ? r.AppTitle : "") + " - Customize Toolbar").c_str());
-  for (int i = 0; i < r.ButtonCount; ++i) c.Buttons.push_back({r.Table[i].Code, r.Table[i].Accelerator});
+  SetWindowTextA(dialog,
+                 (std::string(r.AppTitle ? r.AppTitle : "") + " - Customize Toolbar").c_str());
+  for (int i = 0; i < r.ButtonCount; ++i)
+    c.Buttons.push_back({r.Table[i].Code, r.Table[i].Accelerator});
   c.Initial = c.Buttons;
   int keyColumn = 62;  // dialog units: the keys in a column of their own
   SendDlgItemMessageA(dialog, IDC_BUTTONS, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&keyColumn));
@@ -92,7 +98,8 @@ void OnInit(HWND dialog, Customizing& c) {
 void OnAdd(HWND dialog, Customizing& c) {
   const int offer = Selected(dialog, IDC_OFFERED);
   if (offer < 0) return;
-  const int code = static_cast<int>(SendDlgItemMessageA(dialog, IDC_OFFERED, LB_GETITEMDATA, offer, 0));
+  const int code =
+      static_cast<int>(SendDlgItemMessageA(dialog, IDC_OFFERED, LB_GETITEMDATA, offer, 0));
   const int at = Selected(dialog, IDC_BUTTONS);
   const int to = at < 0 ? static_cast<int>(c.Buttons.size()) : at + 1;
   c.Buttons.insert(c.Buttons.begin() + to, ButtonSetting{code, 0});
@@ -120,7 +127,8 @@ void OnKey(HWND dialog, Customizing& c) {
   if (at < 0 || c.Buttons[at].Code == 0) return;
   int accelerator = 0;
   if (!IsDlgButtonChecked(dialog, IDC_KEY_NONE)) {
-    const int letter = static_cast<int>(SendDlgItemMessageA(dialog, IDC_KEY_LETTER, CB_GETCURSEL, 0, 0)) + 1;
+    const int letter =
+        static_cast<int>(SendDlgItemMessageA(dialog, IDC_KEY_LETTER, CB_GETCURSEL, 0, 0)) + 1;
     accelerator = letter | (IsDlgButtonChecked(dialog, IDC_KEY_CTRL) ? kCtrlAccelerator : 0);
   }
   for (ButtonSetting& b : c.Buttons)
@@ -165,7 +173,8 @@ INT_PTR CALLBACK CustomizeDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
       if (HIWORD(wParam) == BN_CLICKED) OnKey(dialog, *c);
       break;
     case IDC_KEY_LETTER:
-      if (HIWORD(wParam) == CBN_SELCHANGE && !IsDlgButtonChecked(dialog, IDC_KEY_NONE)) OnKey(dialog, *c);
+      if (HIWORD(wParam) == CBN_SELCHANGE && !IsDlgButtonChecked(dialog, IDC_KEY_NONE))
+        OnKey(dialog, *c);
       break;
     case IDC_TOOLBAR_HELP:
       if (c->Record->HelpFile) WinHelpA(dialog, c->Record->HelpFile, HELP_CONTEXT, kHelpContext);

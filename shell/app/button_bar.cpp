@@ -51,9 +51,9 @@ LRESULT CALLBACK RelayingButtonProc(HWND button, UINT message, WPARAM wParam, LP
 }
 
 HWND AddButton(HWND bar, HWND tip, int index, int x) {
-  HWND button = CreateWindowExA(0, "button", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x, kButtonTop,
-                                kButtonWidth, kButtonHeight, bar, reinterpret_cast<HMENU>(index),
-                                ShellState.instance, nullptr);
+  HWND button = CreateWindowExA(0, "button", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x,
+                                kButtonTop, kButtonWidth, kButtonHeight, bar,
+                                reinterpret_cast<HMENU>(index), ShellState.instance, nullptr);
   if (!button) return nullptr;
   TOOLINFOA tool = {};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;  // understood by every version of the control
@@ -80,8 +80,9 @@ bool OnCreate(HWND bar) {
   data->Buttons = new HWND[data->Count > 0 ? data->Count : 1]();
   description.ButtonWindows = data->Buttons;
   description.DescriptionWindow = nullptr;
-  data->Tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, bar, nullptr, ShellState.instance, nullptr);
+  data->Tip =
+      CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, bar, nullptr, ShellState.instance, nullptr);
   int x = 0;
   for (int i = 0; i < data->Count; ++i) {
     if (ShellState.ButtonTable[i].Code == 0) {
@@ -100,7 +101,8 @@ void OnDestroy(HWND bar) {
   if (ViewerRecord* record = RecordOf(GetParent(bar)); record && data) {
     CheckDesc(&record->Description);
     record->Description.HoveredButton = nullptr;
-    if (record->Description.ButtonWindows == data->Buttons) record->Description.ButtonWindows = nullptr;
+    if (record->Description.ButtonWindows == data->Buttons)
+      record->Description.ButtonWindows = nullptr;
   }
   SetWindowLongA(bar, GWL_USERDATA, 0);
   // The tool tip belongs to the viewer window (a child owns no windows).
@@ -178,7 +180,8 @@ void OnDescriptionTimer(HWND bar) {
   GetCursorPos(&pointer);
   ScreenToClient(bar, &pointer);
   HWND under = ChildWindowFromPoint(bar, pointer);
-  if (GetActiveWindow() == viewer && description.HoveredButton && under == description.HoveredButton) {
+  if (GetActiveWindow() == viewer && description.HoveredButton &&
+      under == description.HoveredButton) {
     ShowDescription(description, under);
   } else {
     description.HoveredButton = nullptr;

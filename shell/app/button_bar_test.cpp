@@ -26,7 +26,8 @@ namespace {
 std::vector<UINT> gReceived;  // the stand-in viewer's messages from the shell
 
 LRESULT CALLBACK StandInProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message >= kViewerMessageBase + 100 && message <= kViewerMessageBase + 140) gReceived.push_back(message);
+  if (message >= kViewerMessageBase + 100 && message <= kViewerMessageBase + 140)
+    gReceived.push_back(message);
   return DefWindowProcA(w, message, wParam, lParam);
 }
 
@@ -39,7 +40,8 @@ std::vector<HWND> ButtonsOf(HWND bar) {
 // The tool tips of a viewer window (owned by it, since their bar is a child).
 BOOL CALLBACK CollectTip(HWND w, LPARAM tips) {
   auto* found = reinterpret_cast<std::vector<HWND>*>(tips);
-  if (ClassOf(w) == "tooltips_class32" && GetWindow(w, GW_OWNER) == found->front()) found->push_back(w);
+  if (ClassOf(w) == "tooltips_class32" && GetWindow(w, GW_OWNER) == found->front())
+    found->push_back(w);
   return TRUE;
 }
 
@@ -123,8 +125,9 @@ class ButtonBar : public ShellWindows {
     ViewerRecord* record = RecordOf(viewer);
     record->Type = kTypeText;
     record->EditAvailable = true;
-    record->Child = CreateWindowExA(0, "ZRXBUTTONSTANDIN", "", WS_CHILD | WS_VISIBLE, 0, kButtonBarHeight,
-                                    100, 100, viewer, nullptr, GetModuleHandleA(nullptr), nullptr);
+    record->Child =
+        CreateWindowExA(0, "ZRXBUTTONSTANDIN", "", WS_CHILD | WS_VISIBLE, 0, kButtonBarHeight, 100,
+                        100, viewer, nullptr, GetModuleHandleA(nullptr), nullptr);
     return viewer;
   }
 };
@@ -158,7 +161,8 @@ TEST_F(ButtonBar, ButtonsShowTheirFaceAndKeyLetterAndGreyAsTheCommandTableSays) 
   ViewerRecord* record = RecordOf(viewer);
   record->HasSelection = true;
   HWND bar = record->ButtonBar;
-  const DrawnButton copy = DrawButton(bar, 2), plainCopy = DrawButton(bar, 5), print = DrawButton(bar, 6);
+  const DrawnButton copy = DrawButton(bar, 2), plainCopy = DrawButton(bar, 5),
+                    print = DrawButton(bar, 6);
   EXPECT_EQ(copy.Face, BitmapArea(ShellState.ButtonFaces, 25 * 2, 0, 19, kFaceRows));
   EXPECT_EQ(copy.Letter, BitmapArea(ShellState.AltKeys, 8 * 2, 0, 8, 8)) << "Alt+C";
   EXPECT_NE(plainCopy.Letter, copy.Letter) << "4099: no letter";
@@ -171,16 +175,17 @@ TEST_F(ButtonBar, ButtonsShowTheirFaceAndKeyLetterAndGreyAsTheCommandTableSays) 
     int Type, Zoom, Command;
     bool Greyed;
   } cases[] = {
-      {kTypeHex, kZoom1X, CMD_PRINT, true},       {kTypeHex, kZoom1X, CMD_SELECT_ALL, true},
-      {kTypeHex, kZoom1X, CMD_GOTO, false},       {kTypeText, kZoom1X, CMD_PRINT, false},
+      {kTypeHex, kZoom1X, CMD_PRINT, true},        {kTypeHex, kZoom1X, CMD_SELECT_ALL, true},
+      {kTypeHex, kZoom1X, CMD_GOTO, false},        {kTypeText, kZoom1X, CMD_PRINT, false},
       {kTypeText, CMD_ZOOM_5X, CMD_ZOOM_IN, true}, {kTypeText, CMD_ZOOM_4X, CMD_ZOOM_IN, false},
-      {kTypeText, kZoom1X, CMD_ZOOM_OUT, true},   {kTypeText, kZoom1X, CMD_GOTO, true},
-      {kTypeText, kZoom1X, CMD_PLAY, true},       {kTypeText, kZoom1X, CMD_LAUNCH, false},
+      {kTypeText, kZoom1X, CMD_ZOOM_OUT, true},    {kTypeText, kZoom1X, CMD_GOTO, true},
+      {kTypeText, kZoom1X, CMD_PLAY, true},        {kTypeText, kZoom1X, CMD_LAUNCH, false},
   };
   for (const auto& c : cases) {
     record->Type = c.Type;
     record->Zoom = c.Zoom;
-    EXPECT_EQ(ButtonGreyed(viewer, c.Command), c.Greyed) << c.Type << " " << c.Zoom << " " << c.Command;
+    EXPECT_EQ(ButtonGreyed(viewer, c.Command), c.Greyed)
+        << c.Type << " " << c.Zoom << " " << c.Command;
   }
   record->Type = kTypeText;
   record->EditAvailable = false;
@@ -264,9 +269,11 @@ TEST_F(ButtonBar, CustomizeToolbarStoresTheButtonsAndRebuildsABarMadeWhileMinimi
   SendMessageA(viewer, WM_COMMAND, CMD_CUSTOMIZE, 0);
   EXPECT_EQ(driver.seen(), 1);
   char value[16] = "";
-  GetPrivateProfileStringA("mainbuttons", "num", "", value, sizeof value, (temp_ / "ZR.INI").c_str());
+  GetPrivateProfileStringA("mainbuttons", "num", "", value, sizeof value,
+                           (temp_ / "ZR.INI").c_str());
   EXPECT_STREQ(value, "00011");
-  GetPrivateProfileStringA("mainbuttons", "button2", "", value, sizeof value, (temp_ / "ZR.INI").c_str());
+  GetPrivateProfileStringA("mainbuttons", "button2", "", value, sizeof value,
+                           (temp_ / "ZR.INI").c_str());
   EXPECT_STREQ(value, "02434");
   EXPECT_EQ(ShellState.ButtonCount, 11);
   EXPECT_EQ(ButtonsOf(record->ButtonBar).size(), 10u) << "the bar is made again";

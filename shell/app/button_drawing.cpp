@@ -90,7 +90,8 @@ void DrawBarButton(HWND viewer, const DRAWITEMSTRUCT& item) {
   }
   const int letter = entry.Accelerator & kAcceleratorLetterMask;
   if (!greyed && letter >= 1 && letter <= 26) {
-    HBITMAP letters = entry.Accelerator & kCtrlAccelerator ? ShellState.CtlKeys : ShellState.AltKeys;
+    HBITMAP letters =
+        entry.Accelerator & kCtrlAccelerator ? ShellState.CtlKeys : ShellState.AltKeys;
     Blit(dc, r.right - kLetterInset, r.bottom - kLetterInset, kLetterSize, kLetterSize, letters,
          kLetterSize * (letter - 1));
   }

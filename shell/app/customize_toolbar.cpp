@@ -40,7 +40,8 @@ LONG RunToolbarDialog(HWND viewer) {
                                 ShellState.IniPath,
                                 ShellState.HelpFile};
   const LONG result = entry(&record);
-  if (result == kToolbarDialogFailed) ShellError(viewer, IDS_TOOLBAR_DIALOG_FAILED, MB_ICONEXCLAMATION);
+  if (result == kToolbarDialogFailed)
+    ShellError(viewer, IDS_TOOLBAR_DIALOG_FAILED, MB_ICONEXCLAMATION);
   FreeLibrary(library);
   return result;
 }

@@ -9,13 +9,13 @@ TEST(ButtonSettings, ValuesDecodeIntoCommandAndAccelerator) {
     int Value;
     ButtonSetting Button;
   } cases[] = {
-      {0, {0, 0}},         // a gap
-      {387, {3, 3}},       // Copy, Alt+C
-      {2434, {2, 19}},     // Select All, Alt+S
-      {3346, {18, 26}},    // Zoom In, Alt+Z
-      {4099, {3, 0}},      // Ctrl without a letter is no accelerator
+      {0, {0, 0}},               // a gap
+      {387, {3, 3}},             // Copy, Alt+C
+      {2434, {2, 19}},           // Select All, Alt+S
+      {3346, {18, 26}},          // Zoom In, Alt+Z
+      {4099, {3, 0}},            // Ctrl without a letter is no accelerator
       {(35 << 7) | 9, {9, 35}},  // Print, Ctrl+C
-      {127, {127, 0}},     // seven bits of command
+      {127, {127, 0}},           // seven bits of command
   };
   for (const auto& c : cases) {
     EXPECT_EQ(DecodeButtonValue(c.Value), c.Button) << c.Value;
@@ -60,12 +60,13 @@ TEST(ButtonSettings, WrittenInFiveDigitsAndReadBackTheSame) {
   EXPECT_EQ(ini.Get("mainbuttons", "button1"), "00000");
   EXPECT_EQ(ini.Get("mainbuttons", "button2"), "05254");
   EXPECT_EQ(ini.Get("mainbuttons", "button3"), "00387");
-  EXPECT_EQ(ReadButtonSettings(ini), std::vector<ButtonSetting>(std::begin(buttons), std::end(buttons)));
+  EXPECT_EQ(ReadButtonSettings(ini),
+            std::vector<ButtonSetting>(std::begin(buttons), std::end(buttons)));
 }
 
 TEST(ButtonSettings, KeysFindTheFirstButtonOfTheirLetterAndModifier) {
-  const ButtonSetting buttons[] = {{0, 3 | kCtrlAccelerator}, {3, 3}, {9, 3 | kCtrlAccelerator},
-                                   {2, 3}};
+  const ButtonSetting buttons[] = {
+      {0, 3 | kCtrlAccelerator}, {3, 3}, {9, 3 | kCtrlAccelerator}, {2, 3}};
   EXPECT_EQ(ButtonForKey(buttons, AcceleratorLetter('c'), false), 1);
   EXPECT_EQ(ButtonForKey(buttons, AcceleratorLetter('C'), true), 2) << "a gap runs nothing";
   EXPECT_EQ(ButtonForKey(buttons, AcceleratorLetter('d'), false), -1);

@@ -87,12 +87,15 @@ std::vector<Block> ReadBlocks(const char* path) {
 void Draw(Image& image, const Block& b, int size, int x0, const char* path,
           int (*colour)(char, const std::string&)) {
   const std::string where = std::string(path) + ":" + std::to_string(b.Line);
-  if (static_cast<int>(b.Rows.size()) != size) Fail(where + ": wants " + std::to_string(size) + " rows");
+  if (static_cast<int>(b.Rows.size()) != size)
+    Fail(where + ": wants " + std::to_string(size) + " rows");
   for (int y = 0; y < size; ++y) {
     if (static_cast<int>(b.Rows[y].size()) != size) {
-      Fail(where + ": row " + std::to_string(y + 1) + " wants " + std::to_string(size) + " characters");
+      Fail(where + ": row " + std::to_string(y + 1) + " wants " + std::to_string(size) +
+           " characters");
     }
-    for (int x = 0; x < size; ++x) image.At(x0 + x, y) = static_cast<uint8_t>(colour(b.Rows[y][x], where));
+    for (int x = 0; x < size; ++x)
+      image.At(x0 + x, y) = static_cast<uint8_t>(colour(b.Rows[y][x], where));
   }
 }
 
@@ -109,7 +112,8 @@ Image Greyed(const Image& faces) {
       if (Dark(source.At(x, y))) grey.At(x, y) = kDarkGrey;
   for (int y = 0; y + 1 < faces.Height; ++y)
     for (int x = 0; x + 1 < faces.Width; ++x)
-      if (Dark(source.At(x, y)) && grey.At(x + 1, y + 1) == kBackground) grey.At(x + 1, y + 1) = kWhite;
+      if (Dark(source.At(x, y)) && grey.At(x + 1, y + 1) == kBackground)
+        grey.At(x + 1, y + 1) = kWhite;
   return grey;
 }
 
@@ -158,7 +162,8 @@ void WriteBitmap(const Image& image, const std::string& path) {
     out += row;
   }
   std::ofstream file(path, std::ios::binary);
-  if (!file.write(out.data(), static_cast<std::streamsize>(out.size()))) Fail("cannot write " + path);
+  if (!file.write(out.data(), static_cast<std::streamsize>(out.size())))
+    Fail("cannot write " + path);
 }
 
 int InkOrBackground(char c, const std::string& where) {
@@ -183,7 +188,8 @@ int main(int argc, char** argv) {
   std::vector<bool> seen(kFaces + 1);
   for (const Block& b : ReadBlocks(argv[1])) {
     const int code = b.Kind == "face" ? std::atoi(b.Id.c_str()) : 0;
-    if (code < 1 || code > kFaces || seen[code]) Fail(std::string(argv[1]) + ":" + std::to_string(b.Line) + ": a face wants a new code 1-19");
+    if (code < 1 || code > kFaces || seen[code])
+      Fail(std::string(argv[1]) + ":" + std::to_string(b.Line) + ": a face wants a new code 1-19");
     seen[code] = true;
     Draw(faces, b, kFace, kFaceStep * (code - 1), argv[1], ColourOf);
   }
@@ -194,12 +200,14 @@ int main(int argc, char** argv) {
   std::vector<bool> have(kLetters + 1);
   for (const Block& b : ReadBlocks(argv[2])) {
     const int letter = b.Kind == "letter" && b.Id.size() == 1 ? b.Id[0] - 'A' + 1 : 0;
-    if (letter < 1 || letter > kLetters || have[letter]) Fail(std::string(argv[2]) + ":" + std::to_string(b.Line) + ": a letter wants a new name A-Z");
+    if (letter < 1 || letter > kLetters || have[letter])
+      Fail(std::string(argv[2]) + ":" + std::to_string(b.Line) + ": a letter wants a new name A-Z");
     have[letter] = true;
     Draw(letters, b, kLetter, kLetter * (letter - 1), argv[2], InkOrBackground);
   }
   for (int letter = 1; letter <= kLetters; ++letter)
-    if (!have[letter]) Fail(std::string("letter ") + static_cast<char>('A' + letter - 1) + " is missing");
+    if (!have[letter])
+      Fail(std::string("letter ") + static_cast<char>('A' + letter - 1) + " is missing");
 
   WriteBitmap(faces, out + "/htbuttons.bmp");
   WriteBitmap(Greyed(faces), out + "/zrgbuttons.bmp");
