@@ -47,7 +47,7 @@ void OnKeyDown(HWND window, const ViewerRecord* record, WPARAM key, LPARAM lPara
   }
   if ((lParam & (1 << 29)) || !record || !record->Child) return;
   bool ctrl = GetKeyState(VK_CONTROL) < 0;
-  if (ctrl) {
+  if (ctrl && key >= 'A' && key <= 'Z') {
     const int button = ButtonForKey(static_cast<int>(key), true);
     if (button >= 0) {
       ViewerCommand(window, button, kButtonIndexCode);
