@@ -18,9 +18,12 @@ constexpr int kTipStrings = 700;  // the shell's tool-tip texts: 700 + command
 constexpr int kCodeMask = 0x3F;
 constexpr DWORD kHelpContext = 102;
 
+constexpr int kFaceSize = 19, kFaceStep = 25, kItemHeight = kFaceSize + 2;
+
 struct Customizing {
   const ToolbarDialogRecord* Record;
   std::vector<ButtonSetting> Buttons, Initial;
+  HBITMAP Faces = nullptr;  // the shell's "htbuttons"
 };
 
 std::string CommandName(const ToolbarDialogRecord& record, int code) {
@@ -64,7 +67,8 @@ void FillButtons(HWND dialog, const Customizing& c, int select) {
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
   for (const ButtonSetting& b : c.Buttons) {
     const std::string text = CommandName(*c.Record, b.Code) + "\t" + KeyName(b.Accelerator);
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const LRESULT at = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(list, LB_SETITEMDATA, at, b.Code);
   }
   SendMessageA(list, LB_SETCURSEL, select, 0);
   ShowKey(dialog, c);
@@ -77,8 +81,7 @@ void OnInit(HWND dialog, Customizing& c) {
   for (int i = 0; i < r.ButtonCount; ++i)
     c.Buttons.push_back({r.Table[i].Code, r.Table[i].Accelerator});
   c.Initial = c.Buttons;
-  int keyColumn = 62;  // dialog units: the keys in a column of their own
-  SendDlgItemMessageA(dialog, IDC_BUTTONS, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&keyColumn));
+  c.Faces = LoadBitmapA(r.Shell, "htbuttons");
   HWND offered = GetDlgItem(dialog, IDC_OFFERED);
   SendMessageA(offered, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(CommandName(r, 0).c_str()));
   for (int i = 0; i < r.OfferedCount && r.Offered[i] != 0; ++i) {
@@ -147,8 +150,53 @@ void OnOk(HWND dialog, const Customizing& c) {
   EndDialog(dialog, kToolbarChanged);
 }
 
+// An entry of either list: the face of its command, its name, and its key
+// at the right.
+void DrawEntry(const Customizing& c, const DRAWITEMSTRUCT& item) {
+  if (item.itemID == static_cast<UINT>(-1)) return;
+  HDC dc = item.hDC;
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  HBRUSH back = CreateSolidBrush(GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  FillRect(dc, &item.rcItem, back);
+  DeleteObject(back);
+  const int code = static_cast<int>(SendMessageA(item.hwndItem, LB_GETITEMDATA, item.itemID, 0));
+  if (c.Faces && code >= 1 && code <= kButtonCommandCount) {
+    HDC faces = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(faces, c.Faces);
+    BitBlt(dc, item.rcItem.left + 2, item.rcItem.top + 1, kFaceSize, kFaceSize, faces,
+           kFaceStep * (code - 1), 0, SRCCOPY);
+    SelectObject(faces, old);
+    DeleteDC(faces);
+  }
+  char text[128] = "";
+  if (SendMessageA(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0) <
+      static_cast<LRESULT>(sizeof text)) {
+    SendMessageA(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text));
+  }
+  const std::string entry = text;
+  const size_t tab = entry.find('\t');
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  RECT r = item.rcItem;
+  r.left += kFaceSize + 6;
+  r.right -= 4;
+  DrawTextA(dc, entry.substr(0, tab).c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  if (tab != std::string::npos) {
+    DrawTextA(dc, entry.substr(tab + 1).c_str(), -1, &r, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+  }
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
+}
+
 INT_PTR CALLBACK CustomizeDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* c = reinterpret_cast<Customizing*>(GetWindowLongA(dialog, DWL_USER));
+  if (message == WM_MEASUREITEM) {
+    reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kItemHeight;
+    return TRUE;
+  }
+  if (message == WM_DRAWITEM && c) {
+    DrawEntry(*c, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    return TRUE;
+  }
   if (message == WM_INITDIALOG) {
     c = reinterpret_cast<Customizing*>(lParam);
     SetWindowLongA(dialog, DWL_USER, lParam);
@@ -195,5 +243,6 @@ extern "C" __declspec(dllexport) LONG WINAPI TBCreateToolbarDlg(ToolbarDialogRec
   const INT_PTR result =
       DialogBoxParamA(record->Library, MAKEINTRESOURCEA(IDD_CUSTOMIZE_TOOLBAR), record->Owner,
                       CustomizeDlgProc, reinterpret_cast<LPARAM>(&c));
+  if (c.Faces) DeleteObject(c.Faces);
   return result == -1 ? kToolbarDialogFailed : static_cast<LONG>(result);
 }
