@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <new>
+
 #include "controls/htctl32.h"
 #include "shell/app/button_drawing.h"
 #include "shell/app/shell_state.h"
@@ -68,16 +70,20 @@ HWND AddButton(HWND bar, HWND tip, int index, int x) {
   return button;
 }
 
+// False when the bar's memory cannot be had (the bar is then not made).
 bool OnCreate(HWND bar) {
-  auto* data = new BarData;
+  auto* data = new (std::nothrow) BarData;
+  if (!data) return false;
   SetWindowLongA(bar, GWL_USERDATA, reinterpret_cast<LONG>(data));
   HWND viewer = GetParent(bar);
   ViewerRecord* record = RecordOf(viewer);
   if (!record || IsIconic(viewer)) return true;
   ButtonDescState& description = record->Description;
   description.DescriptionShown = 0;
+  data->Buttons =
+      new (std::nothrow) HWND[ShellState.ButtonCount > 0 ? ShellState.ButtonCount : 1]();
+  if (!data->Buttons) return false;
   data->Count = ShellState.ButtonCount;
-  data->Buttons = new HWND[data->Count > 0 ? data->Count : 1]();
   description.ButtonWindows = data->Buttons;
   description.DescriptionWindow = nullptr;
   data->Tip =
