@@ -2,6 +2,7 @@
 
 #include "shell/app/about_box.h"
 #include "shell/app/arrange_windows.h"
+#include "shell/app/customize_toolbar.h"
 #include "shell/app/file_commands.h"
 #include "shell/app/find_goto_dialogs.h"
 #include "shell/app/font_command.h"
@@ -74,7 +75,7 @@ constexpr CommandRow kCommands[] = {
   // Options
   {CMD_FONTS, CMD_FONTS,     [](HWND, ViewerRecord* r, int, int) { ChooseSharedFont(r); }, R::Always},
   {CMD_SETTINGS, CMD_SETTINGS, [](HWND w, ViewerRecord*, int, int) { ShowSettingsDialog(w); }, R::Always},
-  {CMD_CUSTOMIZE, CMD_CUSTOMIZE, nullptr, R::Always},
+  {CMD_CUSTOMIZE, CMD_CUSTOMIZE, [](HWND w, ViewerRecord*, int, int) { CustomizeToolbar(w); }, R::Always},
   {CMD_GOTO, CMD_GOTO,       [](HWND w, ViewerRecord* r, int, int) { ShowGoToDialog(w, r); }, R::GoesTo},
   {CMD_FIND, CMD_FIND,       [](HWND w, ViewerRecord* r, int, int) { ShowFindDialog(w, r); }, R::Finds},
   // Zoom

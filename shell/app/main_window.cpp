@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "shell/app/about_box.h"
+#include "shell/app/button_table.h"
 #include "shell/app/settings_dialog.h"
 #include "shell/app/command_table.h"
 #include "shell/app/file_entry.h"
@@ -51,6 +52,8 @@ void OnSysCommand(HWND window, WPARAM wParam) {
 void EndShell() {
   SaveShellSettings();
   CoUninitialize();
+  DeleteButtonBitmaps();
+  FreeButtonTable();
   PostQuitMessage(0);
 }
 

@@ -265,6 +265,8 @@ TEST_F(ShellDialogs, AButtonIndexRunsThatButtonsCommand) {
   ButtonEntry buttons[3] = {};
   buttons[1].Code = CMD_NEXT;
   buttons[2].Code = CMD_LAST;
+  ButtonEntry* table = ShellState.ButtonTable;
+  const int count = ShellState.ButtonCount;
   ShellState.ButtonTable = buttons;
   ShellState.ButtonCount = 3;
   HWND viewer = ShellState.CurrentViewer;
@@ -275,6 +277,8 @@ TEST_F(ShellDialogs, AButtonIndexRunsThatButtonsCommand) {
   EXPECT_EQ(record->CurrentIndex, 0);
   for (int index : {0, 3, -1}) ViewerCommand(viewer, index, kButtonIndexCode);  // a gap, outside
   EXPECT_EQ(record->CurrentIndex, 0);
+  ShellState.ButtonTable = table;
+  ShellState.ButtonCount = count;
 }
 
 // Creation refused for the button bar's class.

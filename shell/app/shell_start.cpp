@@ -1,5 +1,7 @@
 #include "shell/app/shell_start.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -7,6 +9,7 @@
 #include "common/text_copy.h"
 #include "controls/htctl32.h"
 #include "shell/app/button_bar.h"
+#include "shell/app/button_table.h"
 #include "shell/app/file_entry.h"
 #include "shell/app/main_window.h"
 #include "shell/app/shell_settings.h"
@@ -126,6 +129,7 @@ void SetProgramPaths(HINSTANCE instance) {
 
 bool RegisterShellClasses() {
   HINSTANCE instance = ShellState.instance;
+  InitCommonControls();  // the button bars' tool tips
   bool oldShell = !ShellState.NewShell;
   WNDCLASSA main = WindowClass(kMainClass, WndProc, instance);
   main.style = oldShell ? CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS : 0;
@@ -164,7 +168,8 @@ bool InitShellInstance(const char* iniPath) {
   if (!ShellState.NewShell && ShellState.Flags.Visible) {
     SetWindowPos(ShellState.MainWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
-  return true;
+  LoadButtonBitmaps();
+  return ReadButtonTable();
 }
 
 void PlaceIcon() {

@@ -15,9 +15,9 @@ bool HandOverToRunningShell(const std::string& path);
 // ProgramDir, DwgEdition and AppTitle from where the program file lies.
 void SetProgramPaths(HINSTANCE instance);
 bool RegisterShellClasses();
-// Paths, messages, the settings of iniPath (ZR.INI in the Windows folder)
-// and the main window (ShellState.NewShell says which kind); false when the
-// main window cannot be made.
+// Paths, messages, the settings of iniPath (ZR.INI in the Windows folder),
+// the main window (ShellState.NewShell says which kind) and the button
+// table; false when the main window or the table cannot be made.
 bool InitShellInstance(const char* iniPath);
 // The icon at its saved place (NT 3.51 with SaveIconPos), or just minimised.
 void PlaceIcon();

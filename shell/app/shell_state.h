@@ -39,9 +39,11 @@ struct ShellStateRecord {
   bool WordWrap = false;
   LOGFONTA SharedFont = {};
   int FontPoints = 8;
-  // The buttons of every viewer window's button bar ("mainbuttons").
+  // The buttons of every viewer window's button bar ("mainbuttons"), their
+  // faces (normal and greyed) and their key letters.
   ButtonEntry* ButtonTable = nullptr;
   int ButtonCount = 0;
+  HBITMAP ButtonFaces = nullptr, GreyedFaces = nullptr, AltKeys = nullptr, CtlKeys = nullptr;
 };
 
 extern ShellStateRecord ShellState;

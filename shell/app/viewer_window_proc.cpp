@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "shell/app/button_table.h"
 #include "shell/app/command_table.h"
 #include "shell/app/file_commands.h"
 #include "shell/app/file_entry.h"
@@ -47,7 +48,29 @@ void OnKeyDown(HWND window, const ViewerRecord* record, WPARAM key, LPARAM lPara
   }
   if ((lParam & (1 << 29)) || !record || !record->Child) return;
   bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  if (ctrl && key >= 'A' && key <= 'Z') {
+    const int button = ButtonForKey(static_cast<int>(key), true);
+    if (button >= 0) {
+      ViewerCommand(window, button, kButtonIndexCode);
+      return;
+    }
+  }
   if (!ctrl || key > VK_CONTROL) PostMessageA(record->Child, WM_KEYDOWN, key, lParam);
+}
+
+// Alt + a letter: the system's key-menu command, or a menu character that
+// no menu item took. True when a button ran.
+bool RunAltButton(HWND window, int character) {
+  const int button = ButtonForKey(character, false);
+  if (button < 0) return false;
+  ViewerCommand(window, button, kButtonIndexCode);
+  return true;
+}
+
+void HideDescription(ViewerRecord* record) {
+  if (!record) return;
+  CheckDesc(&record->Description);
+  record->Description.HoveredButton = nullptr;
 }
 
 // The Copy item follows at the next opening of its popup; the Copy button
@@ -112,6 +135,11 @@ LRESULT CALLBACK ZRWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       if (record && !HIWORD(lParam)) UpdateMenuPopup(reinterpret_cast<HMENU>(wParam), *record);
       return 0;
     case WM_KEYDOWN: OnKeyDown(window, record, wParam, lParam); return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_KEYMENU && RunAltButton(window, LOWORD(lParam))) return 0;
+      break;
+    case WM_MENUCHAR: RunAltButton(window, LOWORD(wParam)); break;
+    case WM_SETCURSOR: HideDescription(record); break;
     case WM_CLOSE:
       // Closing never drops unsaved edits without asking.
       if (record && !LeaveEditing(record)) return 0;

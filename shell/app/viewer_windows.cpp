@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/text_copy.h"
+#include "shell/app/button_bar.h"
 #include "shell/app/shell_messages.h"
 #include "shell/app/shell_settings.h"
 #include "shell/app/shell_state.h"
@@ -60,13 +61,7 @@ HWND CreateViewerWindowWith(const ListPath* paths, int n) {
   if (TooManyViewers()) return nullptr;
   PlaceNextViewer();
   HWND frame = CreateFrame();
-  HWND bar = nullptr;
-  if (frame) {
-    RECT client;
-    GetClientRect(frame, &client);
-    bar = CreateWindowExA(0, kButtonBarClass, "", WS_CHILD | WS_VISIBLE, 0, 0, client.right,
-                          kButtonBarHeight, frame, nullptr, ShellState.instance, nullptr);
-  }
+  HWND bar = frame ? CreateButtonBar(frame) : nullptr;
   if (!frame || !bar) {
     if (frame) DestroyWindow(frame);
     ShellError(ShellState.MainWindow, IDS_CANNOT_CREATE_VIEWER, MB_ICONSTOP);

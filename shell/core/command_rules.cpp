@@ -12,7 +12,7 @@ bool RuleAllows(CommandRule rule, int command, int first, const CommandContext& 
     case CommandRule::GoesTo: return row.GoTo != GoToDialog::None;
     case CommandRule::Prints: return row.Menu->Print;
     case CommandRule::Plays: return context.PlayEnabled;
-    case CommandRule::ShowsText: return row.ShowsText;
+    case CommandRule::ShowsText: return row.ShowsText && !context.Editing;
     case CommandRule::SavesAs: return row.ShowsText || row.Menu->SaveAs;
     case CommandRule::ZoomsIn: return context.Zoom < row.Menu->ZoomMax;
     case CommandRule::ZoomsOut: return context.Zoom > row.Menu->ZoomMin;

@@ -23,7 +23,7 @@ enum class CommandRule {
   GoesTo,      // the type has a go-to dialog
   Prints,      // the type's menu offers it
   Plays,       // the viewer said it can play
-  ShowsText,   // Edit: the text viewer
+  ShowsText,   // Edit: the text viewer, in view mode
   SavesAs,     // the text viewer, or a menu with a picture's Save As
   ZoomsIn,     // below the top of the type's zoom range
   ZoomsOut,    // above its bottom

@@ -24,6 +24,7 @@ TEST(CommandRules, ZoomFindGoToAndCopyFollowTheType) {
   EXPECT_FALSE(Allows(CommandRule::GoesTo, {.Type = kTypeWksFF}));
   EXPECT_FALSE(Allows(CommandRule::Prints, {.Type = kTypeHex}));
   EXPECT_TRUE(Allows(CommandRule::ShowsText, {.Type = kTypeRichText}));
+  EXPECT_FALSE(Allows(CommandRule::ShowsText, {.Type = kTypeText, .Editing = true}));
   EXPECT_TRUE(Allows(CommandRule::SavesAs, {.Type = kTypeWmf}));
   EXPECT_FALSE(Allows(CommandRule::SavesAs, {.Type = kTypeWordPro}));
   EXPECT_FALSE(Allows(CommandRule::Copies, text));

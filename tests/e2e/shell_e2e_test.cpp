@@ -3,10 +3,13 @@
 // and looked at from this process.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "suite_files.h"
 #include "tests/e2e/screen_shot.h"
@@ -524,6 +527,95 @@ TEST_F(Skimmet, ShowsAProgramThatHoldsNoArchiveAsText) {
     return FindWindowExA(shown.Viewer, nullptr, kTextLibrary.WindowClass, nullptr) != nullptr;
   })) << "the archive library declines it and the text viewer shows it";
   EXPECT_EQ(WaitForMessageBox(shown.Shell->processId(), "Error", "", 500), nullptr);
+// The button bar seen from outside: its buttons with their places in the
+// bar, and the tool tips of the viewer window's process that it owns.
+struct BarSeen {
+  HWND Bar = nullptr;
+  std::vector<HWND> Buttons;
+  std::vector<int> Lefts;
+  HWND Tip = nullptr;
+};
+
+BarSeen SeeBar(HWND viewer) {
+  BarSeen seen;
+  seen.Bar = FindWindowExA(viewer, nullptr, "ZRBUTTON", nullptr);
+  for (HWND b = FindWindowExA(seen.Bar, nullptr, "Button", nullptr); b;
+       b = FindWindowExA(seen.Bar, b, "Button", nullptr)) {
+    RECT r;
+    GetWindowRect(b, &r);
+    MapWindowPoints(nullptr, seen.Bar, reinterpret_cast<POINT*>(&r), 2);
+    seen.Buttons.push_back(b);
+    seen.Lefts.push_back(r.left);
+  }
+  for (HWND w = FindWindowExA(nullptr, nullptr, "tooltips_class32", nullptr); w;
+       w = FindWindowExA(nullptr, w, "tooltips_class32", nullptr)) {
+    if (GetWindow(w, GW_OWNER) == viewer) seen.Tip = w;
+  }
+  return seen;
+}
+
+void PointAt(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+TEST_F(Skimmet, TheButtonBarRunsSelectAllAndCopyAndExplainsItsButtons) {
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  const std::string text = "The bar copies this.\r\nAnd this line too.";
+  Shown shown = Show(dir_.Write("bar.txt", text), "bar.TXT");
+  ASSERT_NE(shown.Viewer, nullptr);
+  const BarSeen bar = SeeBar(shown.Viewer);
+  ASSERT_EQ(bar.Buttons.size(), 12u);
+  for (size_t i = 0; i < bar.Lefts.size(); ++i) EXPECT_EQ(bar.Lefts[i], 12 + 29 * static_cast<int>(i)) << i;
+  ASSERT_NE(bar.Tip, nullptr);
+  EXPECT_EQ(SendMessageA(bar.Tip, TTM_GETTOOLCOUNT, 0, 0), 12);
+
+  EmptyTheClipboard();
+  PostMessageA(bar.Buttons[2], BM_CLICK, 0, 0);  // Select All
+  PostMessageA(bar.Buttons[1], BM_CLICK, 0, 0);  // Copy
+  std::string copied;
+  WaitFor([&] { return !(copied = ClipboardText()).empty(); });
+  EXPECT_EQ(copied, text);
+  Shot(shown.Viewer, "skimmet-button-bar.png");
+
+  // The pointer resting on Copy: first its tool tip, then after a second
+  // its description.
+  SetForegroundWindow(shown.Viewer);
+  PointAt(bar.Buttons[1]);
+  EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(bar.Tip) != FALSE; })) << "no tool tip";
+  Shot(shown.Viewer, "skimmet-tool-tip.png");
+  HWND description = nullptr;
+  EXPECT_TRUE(WaitFor([&] {
+    description = FindWindowA("HTBUTTONDESC", nullptr);
+    return description && IsWindowVisible(description);
+  })) << "no description";
+  if (description) {
+    EXPECT_EQ(WindowText(description), "Copy");
+    SendMessageA(bar.Tip, TTM_POP, 0, 0);  // the tool tip would cover it
+    Shot(shown.Viewer, "skimmet-button-description.png");
+  }
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+
+  HWND customize = OpenDialog(shown, 102);
+  ASSERT_NE(customize, nullptr);
+  Shot(customize, "skimmet-customize-toolbar.png");
+  PostMessageA(customize, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(customize); }));
+  Close(shown);
+}
+
+TEST_F(Skimmet, AButtonSectionOfThreeEntriesGivesTwoButtonsAfterAGap) {
+  for (const auto& [key, value] : {std::pair{"num", "00003"}, {"button1", "00000"}, {"button2", "00387"},
+                                   {"button3", "02434"}}) {
+    WritePrivateProfileStringA("mainbuttons", key, value, Ini().c_str());
+  }
+  Shown shown = Show(dir_.Write("two.txt", "two buttons\r\n"), "two.TXT");
+  ASSERT_NE(shown.Viewer, nullptr);
+  const BarSeen bar = SeeBar(shown.Viewer);
+  EXPECT_EQ(bar.Lefts, (std::vector<int>{12, 41}));
+  ASSERT_NE(bar.Tip, nullptr);
+  EXPECT_EQ(SendMessageA(bar.Tip, TTM_GETTOOLCOUNT, 0, 0), 2);
   Close(shown);
 }
 
