@@ -527,6 +527,9 @@ TEST_F(Skimmet, ShowsAProgramThatHoldsNoArchiveAsText) {
     return FindWindowExA(shown.Viewer, nullptr, kTextLibrary.WindowClass, nullptr) != nullptr;
   })) << "the archive library declines it and the text viewer shows it";
   EXPECT_EQ(WaitForMessageBox(shown.Shell->processId(), "Error", "", 500), nullptr);
+  Close(shown);
+}
+
 // The button bar seen from outside: its buttons with their places in the
 // bar, and the tool tips of the viewer window's process that it owns.
 struct BarSeen {
