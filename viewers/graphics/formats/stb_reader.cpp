@@ -8,6 +8,7 @@
 
 #include "viewers/graphics/formats/exif_orientation.h"
 #include "viewers/graphics/formats/stb_gif_frames.h"
+#include "viewers/graphics/formats/jpeg_frame.h"
 #include "viewers/graphics/formats/jpeg_tables.h"
 #include "viewers/graphics/formats/picture_transform.h"
 #include "viewers/graphics/formats/stb_jpeg_rows.h"
@@ -15,6 +16,9 @@
 namespace {
 
 constexpr int64_t kLargestGifBytes = 64LL << 20;
+// The most a JPEG picture that is reduced may need for the decoder's
+// planes (and coefficients), besides the picture shown.
+constexpr int64_t kLargestJpegWork = 192LL << 20;
 
 int ReadSome(void* user, char* data, int size) {
   return static_cast<int>(static_cast<ByteSource*>(user)->Read(data, static_cast<size_t>(size)));
@@ -46,38 +50,42 @@ bool TakePixels(stbi_uc* rgba, int width, int height, Picture& image) {
 }
 
 // A picture written row by row as the decoder gives its rows, each pixel
-// where the EXIF orientation puts it; made when the first row comes.
+// where the EXIF orientation puts it, every reduction-th pixel of every
+// reduction-th row; made when the first row comes.
 class OrientedRows {
  public:
-  OrientedRows(Picture& picture, int width, int height, int orientation)
-      : picture_(picture), width_(width), height_(height), orientation_(orientation) {}
+  OrientedRows(Picture& picture, int width, int height, int orientation, int reduction)
+      : picture_(picture), width_(width), height_(height), orientation_(orientation), reduction_(reduction),
+        across_((width + reduction - 1) / reduction), down_((height + reduction - 1) / reduction) {}
 
   void Put(int y, const uint8_t* rgba, int count) {
     const bool turned = orientation_ >= 5 && orientation_ <= 8;
     given_ = true;
     if (!rows_) {
-      if (count != width_ || !picture_.Pixels.Allocate(static_cast<size_t>(width_) * height_)) return;
-      picture_.Width = turned ? height_ : width_;
-      picture_.Height = turned ? width_ : height_;
+      if (count != width_ || !picture_.Pixels.Allocate(static_cast<size_t>(across_) * down_)) return;
+      picture_.Width = turned ? down_ : across_;
+      picture_.Height = turned ? across_ : down_;
     }
     if (y != rows_ || count != width_) return;
     ++rows_;
+    if (y % reduction_) return;
+    const int row = y / reduction_;
     // Where the row's first pixel goes, and how far on each next one.
-    const ptrdiff_t across = picture_.Width;
-    ptrdiff_t at = 0, step = 1;
+    const ptrdiff_t line = picture_.Width;
+    ptrdiff_t at = static_cast<ptrdiff_t>(row) * line, step = 1;
     switch (orientation_) {
-      case 2: at = width_ - 1, step = -1; break;
-      case 3: at = static_cast<ptrdiff_t>(height_ - 1 - y) * across + width_ - 1, step = -1; break;
-      case 4: at = static_cast<ptrdiff_t>(height_ - 1 - y) * across; break;
-      case 5: at = y, step = across; break;
-      case 6: at = height_ - 1 - y, step = across; break;
-      case 7: at = static_cast<ptrdiff_t>(width_ - 1) * across + height_ - 1 - y, step = -across; break;
-      case 8: at = static_cast<ptrdiff_t>(width_ - 1) * across + y, step = -across; break;
-      default: at = static_cast<ptrdiff_t>(y) * across; break;
+      case 2: at = static_cast<ptrdiff_t>(row) * line + across_ - 1, step = -1; break;
+      case 3: at = static_cast<ptrdiff_t>(down_ - 1 - row) * line + across_ - 1, step = -1; break;
+      case 4: at = static_cast<ptrdiff_t>(down_ - 1 - row) * line; break;
+      case 5: at = row, step = line; break;
+      case 6: at = down_ - 1 - row, step = line; break;
+      case 7: at = static_cast<ptrdiff_t>(across_ - 1) * line + down_ - 1 - row, step = -line; break;
+      case 8: at = static_cast<ptrdiff_t>(across_ - 1) * line + row, step = -line; break;
+      default: break;
     }
-    if (orientation_ == 2) at += static_cast<ptrdiff_t>(y) * across;
     uint32_t* pixels = picture_.Pixels.data();
-    for (int x = 0; x < count; ++x, at += step, rgba += 4) pixels[at] = PixelOf(rgba[0], rgba[1], rgba[2], rgba[3]);
+    for (int x = 0; x < count; x += reduction_, at += step, rgba += 4 * reduction_)
+      pixels[at] = PixelOf(rgba[0], rgba[1], rgba[2], rgba[3]);
   }
   bool Complete() const { return rows_ == height_ && height_ > 0; }
   // Whether the decoder gave rows here at all (and so left its own output
@@ -86,7 +94,8 @@ class OrientedRows {
 
  private:
   Picture& picture_;
-  int width_, height_, orientation_;
+  int width_, height_, orientation_, reduction_;
+  int across_, down_;  // of the picture as decoded, before it is turned
   int rows_ = 0;
   bool given_ = false;
 };
@@ -106,13 +115,20 @@ DecodedPicture ReadJpeg(ByteSource& file, const DecodeLimits& limits) {
   int width, height, channels;
   file.SeekTo(0);
   if (!stbi_info_from_callbacks(&kCallbacks, &file, &width, &height, &channels)) return result;
-  result.Info = {"JPEG", width, height, channels * 8, 1};
-  if (static_cast<int64_t>(width) * height > limits.MaxPixels) {
-    result.Status = DecodeStatus::TooLarge;
-    return result;
+  const int reduction = ReductionFor(width, height, limits);
+  result.Info = {"JPEG", width, height, channels * 8, reduction};
+  // A picture over the limit is reduced as its rows come, which only
+  // pictures of three components do; and only where the decoder's own
+  // planes fit.
+  if (reduction > 1) {
+    const JpegFrame frame = ReadJpegFrame(file);
+    if (frame.Components != 3 || frame.DecoderBytes > kLargestJpegWork) {
+      result.Status = DecodeStatus::TooLarge;
+      return result;
+    }
   }
   const int orientation = JpegOrientation(file);
-  OrientedRows oriented(result.Image, width, height, orientation);
+  OrientedRows oriented(result.Image, width, height, orientation, reduction);
   file.SeekTo(0);
   stbi_uc* rgba = StbLoadJpegRows(kCallbacks, &file, &width, &height,
                                   [&](int y, const uint8_t* row, int count) { oriented.Put(y, row, count); });
@@ -122,11 +138,15 @@ DecodedPicture ReadJpeg(ByteSource& file, const DecodeLimits& limits) {
       result.Image = Picture();
       return result;
     }
+  } else if (reduction > 1) {  // its colours were not converted row by row
+    stbi_image_free(rgba);
+    result.Status = DecodeStatus::TooLarge;
+    return result;
   } else {
     if (!TakePixels(rgba, width, height, result.Image)) return result;
     Orient(result.Image, orientation);
   }
-  result.Info.Width = result.Image.Width, result.Info.Height = result.Image.Height;
+  if (orientation >= 5 && orientation <= 8) std::swap(result.Info.Width, result.Info.Height);
   result.Status = DecodeStatus::Decoded;
   return result;
 }

@@ -1,8 +1,9 @@
 // JPEG and GIF pictures through the stb decoder compiled into the
-// library. stb cannot reduce while it decodes, so a picture over the limit
-// is declined as too large before any pixel is decoded. A JPEG picture is
-// turned as its EXIF orientation says; a GIF gives its frames and their
-// delays, as many as fit within the limit together.
+// library. A JPEG picture is turned as its EXIF orientation says; one over
+// the limit is reduced as its rows are converted where it has three colour
+// components and the decoder's planes fit in memory, and is declined as
+// too large otherwise. A GIF gives its frames and their delays, as many as
+// fit within the limit together; one over the limit is declined.
 #pragma once
 #include <cstddef>
 #include <cstdint>
