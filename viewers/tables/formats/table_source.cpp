@@ -4,12 +4,13 @@
 #include "viewers/tables/formats/dbf_table.h"
 
 namespace {
-constexpr int kDbfTableType = 7;
 constexpr int kDbTableType = 8;
+constexpr int kWorksDatabaseType = 20;
+constexpr int kWorksCompoundType = 25;
 }  // namespace
 
 std::unique_ptr<TableSource> OpenTable(const std::string& path, int viewerType) {
-  if (viewerType == kDbfTableType) return DbfTable::Open(path);
+  if (viewerType == kWorksDatabaseType || viewerType == kWorksCompoundType) return nullptr;
   if (viewerType == kDbTableType) return DbTable::Open(path);
-  return nullptr;
+  return DbfTable::Open(path);
 }

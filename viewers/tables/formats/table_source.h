@@ -12,7 +12,8 @@ class TableSource : public GridSource {
   virtual uint32_t CodePage() const = 0;
 };
 
-// The table at path read as the viewer type says (a DBF table, or the
-// other kind of table with the .DB extension); nothing when the file is no
-// table this viewer can show: the shell then shows it otherwise.
+// The table at path read as the viewer type says: a .DB table for its
+// type, a DBF table for any other; the database files of types 20 and 25
+// are not read. Nothing when the file is no table this viewer can show:
+// the shell then shows it otherwise.
 std::unique_ptr<TableSource> OpenTable(const std::string& path, int viewerType);
