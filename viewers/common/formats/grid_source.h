@@ -16,6 +16,7 @@ struct GridColumn {
   std::string Heading;                // the heading line's text
   unsigned Width = 0;                 // in characters, at least the heading's
   GridAlign Align = GridAlign::Left;  // numbers are right-aligned
+  bool Searched = true;               // Find looks at this column's cells
 };
 
 class GridSource {
@@ -26,7 +27,8 @@ class GridSource {
   virtual uint32_t RowCount() const = 0;
   // A cell's text as shown; a row that cannot be read gives empty cells.
   virtual std::string Cell(uint32_t row, size_t column) = 0;
-  // A line shown under the last row (an archive's total); empty for none.
+  // Lines shown under the last row (an archive's total, its comment),
+  // separated by '\n'; empty for none. Printed, never copied.
   virtual std::string FooterLine() { return {}; }
   // Puts the rows in the order of column (asked again: the other way);
   // false where the source keeps the file's order.
