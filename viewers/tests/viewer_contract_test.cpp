@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "suite_files.h"
+#include "tests/support/dbf_bytes.h"
 #include "tests/support/icon_bytes.h"
 #include "tests/support/temp_folder.h"
 #include "viewers/archives/formats/test_archives.h"
@@ -42,6 +43,7 @@ std::string SampleOf(const char* dll) {
   if (std::string(dll) == kGraphicsLibrary.Library) return kBitmap;
   if (std::string(dll) == kIconLibrary.Library) return IconFileBytes({{1, 1, 255, 0, 0, 255}});
   if (std::string(dll) == kArchiveLibrary.Library) return ZipBytes({{.Name = "needle", .Packed = "x"}});
+  if (std::string(dll) == kDatabaseLibrary.Library) return DbfFileBytes({{"WORD", 'C', 6}}, {{false, {"needle"}}});
   return kText;
 }
 
@@ -56,6 +58,7 @@ struct Step {
   LRESULT Graphics; // ZRG32.DLL
   LRESULT Icon;     // ZRI32.DLL
   LRESULT Archive;  // ZRCP32.DLL
+  LRESULT Database; // ZRDB32.DLL
   UINT ToldParent;  // what the library tells its parent meanwhile, or 0
 };
 
@@ -72,23 +75,23 @@ const PRINTDLGA kNoPrinter = [] {  // a record without a device context
 }();
 
 const Step kSequence[] = {
-    {"file size", ZV_FILESIZE, 0, 0, kFileSize, kFileSize, kFileSize, 0, kFileSize, 0},
-    {"record count", ZV_RECORDCOUNT, 0, 0, 0, 0, 0, 0, 1, 0},
-    {"last cell", ZV_LASTCELL, 0, 0, 0, 0, 0, 0, 0, 0},
-    {"find nothing", ZV_FIND, 0, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, 0},
-    {"find opening", ZV_FINDOPENING, 0, 0, 0, 0, 0, 0, 0, 0},
-    {"word wrap", ZV_WORDWRAP, 1, 0, 1, 0, 0, 0, 0, 0},
-    {"font", ZV_FONT, 0, 0, 1, 1, 0, 0, 1, 0},
-    {"zoom 2X", ZV_ZOOM, kZoom1X + 1, 0, 1, 0, 1, 1, 1, 0},
-    {"show page", ZV_SHOWPAGE, 0, 0, 0, 0, 1, 0, 0, 0},
-    {"select all", ZV_SELECTALL, 0, 0, 1, 1, 1, 1, 1, ZV_SELECTION},
-    {"copy", ZV_COPY, 0, 0, 1, 1, 1, 1, 1, 0},
-    {"print without a printer", ZV_PRINT, 0, 0, 0, 0, 0, 0, 0, 0},
-    {"cancel print", ZV_CANCELPRINT, 0, 0, 0, 0, 0, 0, 0, 0},
-    {"save as of an unknown kind", ZV_SAVEAS, 99, 0, 0, 0, 0, 0, 0, 0},
-    {"edit mode", ZV_MODE, 1, 0, 1, 0, 0, 0, 0, 0},
-    {"view mode", ZV_MODE, 0, 1, 1, 1, 1, 1, 1, 0},
-    {"a message nobody defined", kViewerMessageBase + 200, 0, 0, 0, 0, 0, 0, 0, 0},
+    {"file size", ZV_FILESIZE, 0, 0, kFileSize, kFileSize, kFileSize, 0, kFileSize, kFileSize, 0},
+    {"record count", ZV_RECORDCOUNT, 0, 0, 0, 0, 0, 0, 1, 1, 0},
+    {"last cell", ZV_LASTCELL, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {"find nothing", ZV_FIND, 0, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, 0},
+    {"find opening", ZV_FINDOPENING, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {"word wrap", ZV_WORDWRAP, 1, 0, 1, 0, 0, 0, 0, 0, 0},
+    {"font", ZV_FONT, 0, 0, 1, 1, 0, 0, 1, 1, 0},
+    {"zoom 2X", ZV_ZOOM, kZoom1X + 1, 0, 1, 0, 1, 1, 1, 1, 0},
+    {"show page", ZV_SHOWPAGE, 0, 0, 0, 0, 1, 0, 0, 0, 0},
+    {"select all", ZV_SELECTALL, 0, 0, 1, 1, 1, 1, 1, 1, ZV_SELECTION},
+    {"copy", ZV_COPY, 0, 0, 1, 1, 1, 1, 1, 1, 0},
+    {"print without a printer", ZV_PRINT, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {"cancel print", ZV_CANCELPRINT, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {"save as of an unknown kind", ZV_SAVEAS, 99, 0, 0, 0, 0, 0, 0, 0, 0},
+    {"edit mode", ZV_MODE, 1, 0, 1, 0, 0, 0, 0, 0, 0},
+    {"view mode", ZV_MODE, 0, 1, 1, 1, 1, 1, 1, 1, 0},
+    {"a message nobody defined", kViewerMessageBase + 200, 0, 0, 0, 0, 0, 0, 0, 0, 0},
 };
 
 LPARAM ArgumentOf(const Step& step) {
@@ -110,6 +113,7 @@ LRESULT Expected(const Library& library, const Step& step) {
                          : dll == kGraphicsLibrary.Library ? step.Graphics
                          : dll == kIconLibrary.Library     ? step.Icon
                          : dll == kArchiveLibrary.Library  ? step.Archive
+                         : dll == kDatabaseLibrary.Library ? step.Database
                                                            : step.Default;
   return answer == kFileSize ? static_cast<LRESULT>(SampleOf(library.Dll).size()) : answer;
 }
