@@ -33,8 +33,8 @@ double Since(Clock::time_point start) {
 
 // Seconds to open and paint, and to go to the last record and paint.
 bool Run(const char* path, double* open, double* last) {
-  HWND host = CreateWindowExA(0, "BenchHost", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                              800, 700, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND host = CreateWindowExA(0, "BenchHost", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800,
+                              700, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   HWND child = CreateWindowExA(0, kDatabaseLibrary.WindowClass, "",
                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 28, 780, 600,
                                host, nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -59,7 +59,8 @@ double PlainSeek(const char* path) {
   DWORD got = 0;
   ReadFile(file, header, sizeof header, &got, nullptr);
   const uint32_t records = header[4] | header[5] << 8 | header[6] << 16 | header[7] << 24;
-  const uint32_t headerLength = header[8] | header[9] << 8, recordLength = header[10] | header[11] << 8;
+  const uint32_t headerLength = header[8] | header[9] << 8,
+                 recordLength = header[10] | header[11] << 8;
   const LONGLONG at = headerLength + static_cast<LONGLONG>(records - 1) * recordLength;
   LONG high = static_cast<LONG>(at >> 32);
   SetFilePointer(file, static_cast<LONG>(at & 0xFFFFFFFF), &high, FILE_BEGIN);

@@ -12,12 +12,12 @@
 #include "suite_files.h"
 #include "tests/e2e/screen_shot.h"
 #include "tests/support/clipboard_text.h"
-#include "tests/support/dbf_bytes.h"
 #include "tests/support/icon_bytes.h"
 #include "tests/support/program_under_test.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 #include "viewers/contract/viewer_names.h"
+#include "viewers/tables/formats/test_tables.h"
 #include "viewers/graphics/formats/picture_writers.h"
 
 namespace {
@@ -424,7 +424,8 @@ TEST_F(Skimmet, HexFindShowsEachFieldInTheOtherAndGoToNamesTheSize) {
 
 // A table of staff as the test writes it, and the text its records make
 // when copied: the heading line, then each record, tab-separated.
-const std::vector<DbfColumn> kStaffFields = {{"NAME", 'C', 12}, {"ROOM", 'N', 4}, {"HIRED", 'D', 8}};
+const std::vector<DbfColumn> kStaffFields = {
+    {"NAME", 'C', 12}, {"ROOM", 'N', 4}, {"HIRED", 'D', 8}};
 const std::vector<DbfRecord> kStaff = {{false, {"Ada Stone", "101", "19990301"}},
                                        {true, {"Ben Marsh", "7", "20010715"}},
                                        {false, {"Cleo Wren", "2200", "20240229"}},
@@ -458,7 +459,8 @@ TEST_F(Skimmet, GoToNamesTheRecordCountAndFindFindsACellOfATable) {
   Type(GetDlgItem(dialog, 453), "3");
   CloseDialog(dialog, IDOK);
   const std::string heading = "Del\tNAME C(12)\tROOM N(4)\tHIRED D(8)\r\n";
-  EXPECT_TRUE(WaitFor([&] { return Copied(shown.Viewer) == heading + "\tCleo Wren\t2200\t2024-02-29\r\n"; }))
+  const std::string third = heading + "\tCleo Wren\t2200\t2024-02-29\r\n";
+  EXPECT_TRUE(WaitFor([&] { return Copied(shown.Viewer) == third; }))
       << "gone to record 3: " << Copied(shown.Viewer);
 
   dialog = OpenDialogTitled(*shown.Shell, shown.Viewer, 6, "Skimmet for Win32 - Find");
@@ -466,7 +468,8 @@ TEST_F(Skimmet, GoToNamesTheRecordCountAndFindFindsACellOfATable) {
   SetDlgItemTextA(dialog, 451, "hale");
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
   CloseDialog(dialog, IDCANCEL);
-  EXPECT_EQ(Copied(shown.Viewer), heading + "\tDev Hale\t\t\r\n") << "the record found is selected";
+  EXPECT_EQ(Copied(shown.Viewer), heading + "\tDev Hale\t\t\r\n")
+      << "the record found is selected";
   Close(shown);
 }
 

@@ -16,7 +16,9 @@ GridColumn AnsiTable::Column(size_t column) const {
   return c;
 }
 
-std::string AnsiTable::Cell(uint32_t row, size_t column) { return ToAnsi(table_->Cell(row, column)); }
+std::string AnsiTable::Cell(uint32_t row, size_t column) {
+  return ToAnsi(table_->Cell(row, column));
+}
 
 std::string AnsiTable::ToAnsi(std::string text) const {
   const bool plain = std::all_of(text.begin(), text.end(), [](char c) { return c >= 0; });

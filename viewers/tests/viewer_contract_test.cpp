@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "suite_files.h"
-#include "tests/support/dbf_bytes.h"
 #include "tests/support/icon_bytes.h"
 #include "tests/support/temp_folder.h"
 #include "viewers/archives/formats/test_archives.h"
 #include "viewers/contract/viewer_messages.h"
+#include "viewers/tables/formats/test_tables.h"
 #include "viewers/contract/viewer_names.h"
 #include "viewers/tests/viewer_host.h"
 
@@ -43,7 +43,8 @@ std::string SampleOf(const char* dll) {
   if (std::string(dll) == kGraphicsLibrary.Library) return kBitmap;
   if (std::string(dll) == kIconLibrary.Library) return IconFileBytes({{1, 1, 255, 0, 0, 255}});
   if (std::string(dll) == kArchiveLibrary.Library) return ZipBytes({{.Name = "needle", .Packed = "x"}});
-  if (std::string(dll) == kDatabaseLibrary.Library) return DbfFileBytes({{"WORD", 'C', 6}}, {{false, {"needle"}}});
+  if (std::string(dll) == kDatabaseLibrary.Library)
+    return DbfFileBytes({{"WORD", 'C', 6}}, {{false, {"needle"}}});
   return kText;
 }
 

@@ -29,9 +29,9 @@ bool ReadFields(const std::vector<uint8_t>& h, uint8_t version, DbLayout& t) {
   }
   at += 4 + 4 * count + (version >= 0x0C ? 261 : 79);
   for (DbField& f : t.Fields) {
-    const auto* end = at < h.size() ? static_cast<const uint8_t*>(
-                                          std::memchr(h.data() + at, 0, h.size() - at))
-                                    : nullptr;
+    const auto* end =
+        at < h.size() ? static_cast<const uint8_t*>(std::memchr(h.data() + at, 0, h.size() - at))
+                      : nullptr;
     if (!end) break;
     const size_t n = static_cast<size_t>(end - (h.data() + at));
     if (n) f.Name.assign(h.data() + at, end);
@@ -54,7 +54,9 @@ void ReadChain(const std::string& path, uint16_t first, FileOffset fileSize, DbL
     const auto lastOffset = static_cast<int16_t>(Le16(head + 4));
     const uint32_t fit = (t.BlockSize - kDbBlockHeader) / t.RecordLength;
     const uint32_t rows =
-        lastOffset < 0 ? 0 : std::min<uint32_t>(static_cast<uint32_t>(lastOffset) / t.RecordLength + 1, fit);
+        lastOffset < 0
+            ? 0
+            : std::min<uint32_t>(static_cast<uint32_t>(lastOffset) / t.RecordLength + 1, fit);
     if (rows) {
       t.Blocks.push_back({block, t.RowCount, rows});
       t.RowCount += rows;

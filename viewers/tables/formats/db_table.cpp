@@ -22,12 +22,11 @@ struct TypeInfo {
 };
 
 constexpr TypeInfo kTypes[] = {
-    {0x01, 'A', 0, false},  {0x02, 'D', 10, false}, {0x03, 'S', 6, true},
-    {0x04, 'I', 11, true},  {0x05, '$', 20, true},  {0x06, 'N', 20, true},
-    {0x09, 'L', 1, false},  {0x0C, 'M', 0, false},  {0x0D, 'B', 0, false},
-    {0x0E, 'F', 0, false},  {0x0F, 'O', 0, false},  {0x10, 'G', 0, false},
-    {0x14, 'T', 8, false},  {0x15, '@', 19, false}, {0x16, '+', 11, true},
-    {0x17, '#', 0, false},  {0x18, 'Y', 0, false},
+    {0x01, 'A', 0, false}, {0x02, 'D', 10, false}, {0x03, 'S', 6, true},  {0x04, 'I', 11, true},
+    {0x05, '$', 20, true}, {0x06, 'N', 20, true},  {0x09, 'L', 1, false}, {0x0C, 'M', 0, false},
+    {0x0D, 'B', 0, false}, {0x0E, 'F', 0, false},  {0x0F, 'O', 0, false}, {0x10, 'G', 0, false},
+    {0x14, 'T', 8, false}, {0x15, '@', 19, false}, {0x16, '+', 11, true}, {0x17, '#', 0, false},
+    {0x18, 'Y', 0, false},
 };
 
 const TypeInfo* InfoOf(uint8_t type) {
@@ -66,10 +65,19 @@ std::string DbCellText(const DbField& field, const uint8_t* raw) {
     case 0x02:
       if (n == 4) return JulianDayText(kDayBeforeYearOne + SortableInteger(raw, 4));
       break;
-    case 0x03: if (n == 2) return IntegerText(SortableInteger(raw, 2)); break;
-    case 0x04: case 0x16: if (n == 4) return IntegerText(SortableInteger(raw, 4)); break;
-    case 0x05: if (n == 8) return NumberText(SortableDouble(raw), 2); break;
-    case 0x06: if (n == 8) return ShortNumber(SortableDouble(raw)); break;
+    case 0x03:
+      if (n == 2) return IntegerText(SortableInteger(raw, 2));
+      break;
+    case 0x04:
+    case 0x16:
+      if (n == 4) return IntegerText(SortableInteger(raw, 4));
+      break;
+    case 0x05:
+      if (n == 8) return NumberText(SortableDouble(raw), 2);
+      break;
+    case 0x06:
+      if (n == 8) return ShortNumber(SortableDouble(raw));
+      break;
     case 0x09: return raw[0] == 0x81 ? "T" : raw[0] == 0x80 ? "F" : "";
     case 0x14:
       if (n == 4) return TimeOfDayText(SortableInteger(raw, 4));
@@ -77,10 +85,13 @@ std::string DbCellText(const DbField& field, const uint8_t* raw) {
     case 0x15:
       if (n == 8) return MillisecondTimeText(SortableDouble(raw), kDayBeforeYearOne);
       break;
-    case 0x0C: case 0x0E:
+    case 0x0C:
+    case 0x0E:
       // The memo's first bytes lie in the record, before its 10-byte reference.
       return n > 10 ? Text(raw, n - 10) : std::string();
-    case 0x0D: case 0x0F: case 0x10: return "(binary)";
+    case 0x0D:
+    case 0x0F:
+    case 0x10: return "(binary)";
     default: break;
   }
   return Hex(raw, n);
@@ -109,7 +120,8 @@ const uint8_t* DbTable::Record(uint32_t row) {
   const auto block = std::upper_bound(layout_.Blocks.begin(), layout_.Blocks.end(), row,
                                       [](uint32_t r, const DbBlock& b) { return r < b.FirstRow; }) -
                      1;
-  const size_t at = kDbBlockHeader + static_cast<size_t>(row - block->FirstRow) * layout_.RecordLength;
+  const size_t at =
+      kDbBlockHeader + static_cast<size_t>(row - block->FirstRow) * layout_.RecordLength;
   auto cached = std::find_if(cache_.begin(), cache_.end(),
                              [&](const CachedBlock& c) { return c.Number == block->Number; });
   if (cached == cache_.end()) {
@@ -117,7 +129,8 @@ const uint8_t* DbTable::Record(uint32_t row) {
     nextSlot_ = (nextSlot_ + 1) % cache_.size();
     cached->Number = block->Number;
     cached->Bytes.resize(layout_.BlockSize);
-    const FileOffset start = layout_.HeaderLength + FileOffset{block->Number - 1} * layout_.BlockSize;
+    const FileOffset start =
+        layout_.HeaderLength + FileOffset{block->Number - 1} * layout_.BlockSize;
     cached->Bytes.resize(ReadTableBytes(path_, start, cached->Bytes.data(), cached->Bytes.size()));
   }
   return at + layout_.RecordLength <= cached->Bytes.size() ? cached->Bytes.data() + at : nullptr;

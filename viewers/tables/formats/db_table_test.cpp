@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "viewer/buffer/memory_files.h"
+#include "viewers/tables/formats/test_tables.h"
 
 namespace {
 
@@ -15,9 +16,6 @@ Bytes Be(uint64_t v, int n) {
   for (int i = n - 1; i >= 0; --i) b.push_back(static_cast<char>(v >> 8 * i));
   return b;
 }
-void PutLe(Bytes& b, size_t at, uint32_t v, int n) {
-  for (int i = 0; i < n; ++i) b[at + i] = static_cast<char>(v >> 8 * i);
-}
 // Numbers as the table keeps them: big-endian, sign bit flipped.
 Bytes Int(int64_t v, int n) { return Be(static_cast<uint64_t>(v) ^ uint64_t{1} << (8 * n - 1), n); }
 Bytes Dbl(double v) {
@@ -26,42 +24,7 @@ Bytes Dbl(double v) {
   return Be(v < 0 ? ~bits : bits ^ uint64_t{1} << 63, 8);
 }
 
-struct Field {
-  std::string Name;
-  uint8_t Type, Size;
-};
-
-constexpr uint32_t kHeader = 0x800, kBlock = 0x400;
-
-// A table of version 7 layout (extended header, 261-byte table name) whose
-// blocks hold the given records; chain: the order of the blocks in it,
-// numbers from 1.
-Bytes DbFile(const std::vector<Field>& fields, const std::vector<std::vector<Bytes>>& blocks,
-             const std::vector<uint16_t>& chain) {
-  uint32_t recordLength = 0;
-  for (const Field& f : fields) recordLength += f.Size;
-  Bytes b(kHeader, '\0');
-  PutLe(b, 0, recordLength, 2), PutLe(b, 2, kHeader, 2);
-  b[5] = 1;  // 1 KiB blocks
-  PutLe(b, 0x0E, chain.empty() ? 0 : chain[0], 2);
-  PutLe(b, 0x21, static_cast<uint32_t>(fields.size()), 2);
-  b[0x39] = 0x0C;
-  PutLe(b, 0x6A, 1252, 2);
-  size_t at = 0x78;
-  for (const Field& f : fields) b[at++] = static_cast<char>(f.Type), b[at++] = static_cast<char>(f.Size);
-  at += 4 + 4 * fields.size() + 261;
-  for (const Field& f : fields) std::memcpy(&b[at], f.Name.c_str(), f.Name.size() + 1), at += f.Name.size() + 1;
-  for (size_t i = 0; i < blocks.size(); ++i) {
-    Bytes block(kBlock, '\0');
-    const auto place = std::find(chain.begin(), chain.end(), i + 1);
-    if (place != chain.end() && place + 1 != chain.end()) PutLe(block, 0, *(place + 1), 2);
-    PutLe(block, 4, static_cast<uint32_t>(blocks[i].size() - 1) * recordLength, 2);
-    size_t r = 6;
-    for (const Bytes& record : blocks[i]) std::memcpy(&block[r], record.data(), record.size()), r += record.size();
-    b += block;
-  }
-  return b;
-}
+constexpr uint32_t kHeader = 0x800, kBlock = 0x400;  // as DbFileBytes writes them
 
 std::vector<std::vector<std::string>> Cells(DbTable& t) {
   std::vector<std::vector<std::string>> rows(t.RowCount());
@@ -72,42 +35,46 @@ std::vector<std::vector<std::string>> Cells(DbTable& t) {
 
 TEST(DbTable, FieldsOfEveryCommonTypeInTheOrderOfTheBlockChain) {
   MemoryFileSystem& fs = UseMemoryFiles();
-  const std::vector<Field> fields = {{"Name", 0x01, 8},   {"Born", 0x02, 4},  {"Small", 0x03, 2},
-                                     {"Count", 0x04, 4},  {"Pay", 0x05, 8},   {"Ratio", 0x06, 8},
-                                     {"Ok", 0x09, 1},     {"At", 0x14, 4},    {"When", 0x15, 8},
-                                     {"Note", 0x0C, 14},  {"Id", 0x16, 4}};
+  const std::vector<DbTestField> fields = {
+      {"Name", 0x01, 8}, {"Born", 0x02, 4},  {"Small", 0x03, 2}, {"Count", 0x04, 4},
+      {"Pay", 0x05, 8},  {"Ratio", 0x06, 8}, {"Ok", 0x09, 1},    {"At", 0x14, 4},
+      {"When", 0x15, 8}, {"Note", 0x0C, 14}, {"Id", 0x16, 4}};
   // 2000-01-01 is day 730120 counted from 0001-01-01 as day 1.
   const Bytes ann = Bytes("Ann\0\0\0\0\0", 8) + Int(730120, 4) + Int(-3, 2) + Int(70000, 4) +
                     Dbl(12.5) + Dbl(-0.25) + "\x81" + Int(3600000 + 60000 + 1000, 4) +
                     Dbl(730120.5 * 86400000.0) + Bytes("memo", 4) + Bytes(10, '\1') + Int(1, 4);
   const Bytes empty(ann.size(), '\0');
-  const Bytes file = DbFile(fields, {{empty}, {ann}}, {2, 1});
+  const Bytes file = DbFileBytes(fields, {{empty}, {ann}}, {2, 1});
   fs.Files["t.db"].assign(file.begin(), file.end());
   auto table = DbTable::Open("t.db");
   ASSERT_TRUE(table);
   EXPECT_EQ(table->CodePage(), 1252u);
   EXPECT_EQ(table->Column(0).Heading, "Name A(8)");
   EXPECT_EQ(table->Column(4).Align, GridAlign::Right);
-  EXPECT_EQ(Cells(*table),
-            (std::vector<std::vector<std::string>>{
-                {"Ann", "2000-01-01", "-3", "70000", "12.50", "-0.25", "T", "01:01:01",
-                 "2000-01-01 12:00:00", "memo", "1"},
-                std::vector<std::string>(11)}));
+  EXPECT_EQ(Cells(*table), (std::vector<std::vector<std::string>>{
+                               {"Ann", "2000-01-01", "-3", "70000", "12.50", "-0.25", "T",
+                                "01:01:01", "2000-01-01 12:00:00", "memo", "1"},
+                               std::vector<std::string>(11)}));
   UsePlatformFiles();
 }
 
 TEST(DbTable, DamagedTablesAreShownAsFarAsTheyAreSoundOrDeclined) {
   MemoryFileSystem& fs = UseMemoryFiles();
-  const std::vector<Field> fields = {{"A", 0x01, 4}};
-  const Bytes good = DbFile(fields, {{"abc", "def"}, {"ghi"}}, {1, 2});
+  const std::vector<DbTestField> fields = {{"A", 0x01, 4}};
+  const Bytes good = DbFileBytes(fields, {{"abc", "def"}, {"ghi"}}, {1, 2});
   Bytes loop = good, index = good, pastEnd = good, cut = good, noBlocks = good;
   loop[kHeader + kBlock] = 1;  // block 2 leads back to block 1
   index[4] = 1;
   pastEnd[2] = '\xFF', pastEnd[3] = '\x7F';
   cut.resize(kHeader + kBlock + 3);
   noBlocks[0x0E] = 9;
-  const std::pair<Bytes, int> cases[] = {{good, 3}, {loop, 3}, {index, -1}, {pastEnd, -1},
-                                         {cut, 2}, {noBlocks, 0}, {good.substr(0, 0x70), -1}};
+  const std::pair<Bytes, int> cases[] = {{good, 3},
+                                         {loop, 3},
+                                         {index, -1},
+                                         {pastEnd, -1},
+                                         {cut, 2},
+                                         {noBlocks, 0},
+                                         {good.substr(0, 0x70), -1}};
   for (const auto& [bytes, rows] : cases) {
     fs.Files["t.db"].assign(bytes.begin(), bytes.end());
     auto table = DbTable::Open("t.db");

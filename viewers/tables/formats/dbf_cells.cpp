@@ -60,7 +60,12 @@ std::string MemoCell(const DbfField& field, const uint8_t* raw, const MemoFile& 
 
 bool IsNumeric(const DbfField& field, DbfFlavour flavour) {
   switch (field.Type) {
-    case 'N': case 'F': case 'I': case '+': case 'Y': case 'O': return true;
+    case 'N':
+    case 'F':
+    case 'I':
+    case '+':
+    case 'Y':
+    case 'O': return true;
     case 'B': return flavour == DbfFlavour::VisualFox;
     default: return false;
   }
@@ -79,21 +84,30 @@ std::string DbfCellText(const DbfField& field, DbfFlavour flavour, const uint8_t
       s.erase(s.find_last_not_of(' ') + 1);
       return s;
     }
-    case 'N': case 'F': return Trimmed(OneLine(text, n));
+    case 'N':
+    case 'F': return Trimmed(OneLine(text, n));
     case 'D': return DigitDateText(OneLine(text, n));
     case 'L':
       switch (raw[0]) {
-        case 'T': case 't': case 'Y': case 'y': return "T";
-        case 'F': case 'f': case 'N': case 'n': return "F";
+        case 'T':
+        case 't':
+        case 'Y':
+        case 'y': return "T";
+        case 'F':
+        case 'f':
+        case 'N':
+        case 'n': return "F";
         default: return {};
       }
     case 'M': return MemoCell(field, raw, memos, false);
-    case 'G': case 'P': return MemoCell(field, raw, memos, true);
+    case 'G':
+    case 'P': return MemoCell(field, raw, memos, true);
     case 'B':
       if (flavour != DbfFlavour::VisualFox) return MemoCell(field, raw, memos, true);
       if (n == 8) return NumberText(std::bit_cast<double>(Le64(raw)), field.Decimals);
       break;
-    case 'I': case '+':
+    case 'I':
+    case '+':
       if (n != 4) break;
       if (level7) return NoValue(raw, 4) ? std::string() : IntegerText(SortableInteger(raw, 4));
       return IntegerText(static_cast<int32_t>(Le32(raw)));
@@ -123,14 +137,20 @@ GridColumn DbfFieldColumn(const DbfField& field, DbfFlavour flavour) {
   unsigned width = field.Length;
   switch (field.Type) {
     case 'D': width = 10; break;
-    case 'T': case '@': width = 19; break;
-    case 'I': case '+': width = 11; break;
-    case 'Y': case 'B': case 'O': width = 20; break;
-    case 'M': case 'G': case 'P': width = kWidestColumn; break;
+    case 'T':
+    case '@': width = 19; break;
+    case 'I':
+    case '+': width = 11; break;
+    case 'Y':
+    case 'B':
+    case 'O': width = 20; break;
+    case 'M':
+    case 'G':
+    case 'P': width = kWidestColumn; break;
     default: break;
   }
-  column.Width = std::max(std::min(width, kWidestColumn),
-                          static_cast<unsigned>(column.Heading.size()));
+  column.Width =
+      std::max(std::min(width, kWidestColumn), static_cast<unsigned>(column.Heading.size()));
   column.Align = IsNumeric(field, flavour) ? GridAlign::Right : GridAlign::Left;
   return column;
 }

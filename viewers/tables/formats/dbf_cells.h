@@ -16,4 +16,3 @@ std::string DbfCellText(const DbfField& field, DbfFlavour flavour, const uint8_t
                         const MemoFile& memos);
 
 GridColumn DbfFieldColumn(const DbfField& field, DbfFlavour flavour);
-

@@ -9,8 +9,11 @@ namespace {
 
 DbfFlavour FlavourOf(uint8_t version) {
   switch (version) {
-    case 0x30: case 0x31: case 0x32: return DbfFlavour::VisualFox;
-    case 0x04: case 0x8C: return DbfFlavour::Level7;
+    case 0x30:
+    case 0x31:
+    case 0x32: return DbfFlavour::VisualFox;
+    case 0x04:
+    case 0x8C: return DbfFlavour::Level7;
     default: return DbfFlavour::Classic;
   }
 }

@@ -20,9 +20,9 @@ struct DbfField {
 };
 
 enum class DbfFlavour {
-  Classic,      // levels III to 5 and the older Fox writers
-  VisualFox,    // integer memo pointers, double B fields
-  Level7,       // 48-byte descriptors, big-endian I, + and @ fields
+  Classic,    // levels III to 5 and the older Fox writers
+  VisualFox,  // integer memo pointers, double B fields
+  Level7,     // 48-byte descriptors, big-endian I, + and @ fields
 };
 
 struct DbfLayout {
@@ -32,7 +32,7 @@ struct DbfLayout {
   uint32_t HeaderLength = 0;   // where the first record starts
   uint32_t RecordLength = 0;
   uint32_t ClaimedRecords = 0;
-  uint32_t RecordCount = 0;    // the records the file holds of those claimed
+  uint32_t RecordCount = 0;  // the records the file holds of those claimed
   std::vector<DbfField> Fields;
 };
 

@@ -21,12 +21,19 @@ struct FieldSpec {
 void Put(Bytes& b, uint64_t v, int n) {
   for (int i = 0; i < n; ++i) b.push_back(static_cast<char>(v >> 8 * i));
 }
-Bytes Le(uint64_t v, int n) { Bytes b; Put(b, v, n); return b; }
+Bytes Le(uint64_t v, int n) {
+  Bytes b;
+  Put(b, v, n);
+  return b;
+}
 Bytes Be(uint64_t v, int n) {
   Bytes b = Le(v, n);
   return Bytes(b.rbegin(), b.rend());
 }
-Bytes Padded(Bytes s, size_t n) { s.resize(n, ' '); return s; }
+Bytes Padded(Bytes s, size_t n) {
+  s.resize(n, ' ');
+  return s;
+}
 
 // A table as the writers of each level lay it out; records are given whole,
 // deletion mark first. claimed: the record count the header states.
@@ -121,7 +128,7 @@ using Rows = std::vector<std::vector<std::string>>;
 
 TEST_F(DbfTableTest, EveryFieldTypeOfEveryLevelAsItsCellText) {
   const std::vector<FieldSpec> classic = {{"NAME", 'C', 10}, {"QTY", 'N', 6, 2}, {"RATE", 'F', 5},
-                                          {"BORN", 'D', 8},  {"OK", 'L', 1},    {"NOTE", 'M', 10},
+                                          {"BORN", 'D', 8},  {"OK", 'L', 1},     {"NOTE", 'M', 10},
                                           {"ODD", 'Q', 3}};
   const Bytes iii = Dbf(0x83, classic,
                         {" " + Padded("Ann\tLee", 10) + "-12.50" + "  1.5" + "19991231" + "T" +
@@ -131,16 +138,20 @@ TEST_F(DbfTableTest, EveryFieldTypeOfEveryLevelAsItsCellText) {
   fs.Files["III.DBF"].assign(iii.begin(), iii.end());
   const Bytes memo = Dbt3({"two\r\nlines"});
   fs.Files["iii.dbt"].assign(memo.begin(), memo.end());
-  EXPECT_EQ(Cells("III.DBF"), (Rows{{"", "Ann Lee", "-12.50", "1.5", "1999-12-31", "T", "two lines",
-                                    "x y"},
-                                   {"*", "Bob", "3.00", "", "", "", "", "   "}}));
+  EXPECT_EQ(Cells("III.DBF"),
+            (Rows{{"", "Ann Lee", "-12.50", "1.5", "1999-12-31", "T", "two lines", "x y"},
+                  {"*", "Bob", "3.00", "", "", "", "", "   "}}));
 
   const Bytes vfp = Dbf(0x30,
-                        {{"ID", 'I', 4}, {"AVG", 'B', 8, 3}, {"PRICE", 'Y', 8}, {"AT", 'T', 8},
-                         {"TEXT", 'M', 4}, {"PIC", 'M', 4}},
+                        {{"ID", 'I', 4},
+                         {"AVG", 'B', 8, 3},
+                         {"PRICE", 'Y', 8},
+                         {"AT", 'T', 8},
+                         {"TEXT", 'M', 4},
+                         {"PIC", 'M', 4}},
                         {" " + Le(static_cast<uint32_t>(-7), 4) + Double(2.5) +
-                             Le(static_cast<uint64_t>(-123456789), 8) + Le(2451545, 4) +
-                             Le(13 * 3600000 + 45 * 60000 + 7000, 4) + Le(8, 4) + Le(9, 4)});
+                         Le(static_cast<uint64_t>(-123456789), 8) + Le(2451545, 4) +
+                         Le(13 * 3600000 + 45 * 60000 + 7000, 4) + Le(8, 4) + Le(9, 4)});
   fs.Files["vfp.dbf"].assign(vfp.begin(), vfp.end());
   // Fox blocks are counted from the file's start: the first after the
   // 512-byte header is block 8 of 64 bytes.
@@ -150,10 +161,10 @@ TEST_F(DbfTableTest, EveryFieldTypeOfEveryLevelAsItsCellText) {
             (std::vector<std::string>{"", "-7", "2.500", "-12345.6789", "2000-01-01 13:45:07",
                                       "memo text", "(binary, 4 bytes)"}));
 
-  const Bytes seven = Dbf(0x04, {{"LONG_NAME_OF_LEVEL_7", 'I', 4}, {"N", '+', 4}, {"W", '@', 8},
-                                 {"D", 'O', 8, 1}},
-                          {" " + Be(0x80000000u - 5, 4) + Be(0x80000003u, 4) +
-                           Flipped(2451545.5 * 86400000.0) + Flipped(-0.5)});
+  const Bytes seven =
+      Dbf(0x04, {{"LONG_NAME_OF_LEVEL_7", 'I', 4}, {"N", '+', 4}, {"W", '@', 8}, {"D", 'O', 8, 1}},
+          {" " + Be(0x80000000u - 5, 4) + Be(0x80000003u, 4) + Flipped(2451545.5 * 86400000.0) +
+           Flipped(-0.5)});
   fs.Files["seven.dbf"].assign(seven.begin(), seven.end());
   EXPECT_EQ(Cells("seven.dbf"), (Rows{{"", "-5", "3", "2000-01-01 12:00:00", "-0.5"}}));
 }
@@ -161,14 +172,17 @@ TEST_F(DbfTableTest, EveryFieldTypeOfEveryLevelAsItsCellText) {
 TEST_F(DbfTableTest, LevelFourMemosHaveTheirBlockSizeAndLength) {
   const Bytes t = Dbf(0x8B, {{"NOTE", 'M', 10}}, {"          1", "          3"});
   fs.Files["t.dbf"].assign(t.begin(), t.end());
-  const Bytes m = Dbt4({Bytes(200, 'a'), "end\x1A" "kept"}, 128);
+  const Bytes m = Dbt4({Bytes(200, 'a'),
+                        "end\x1A"
+                        "kept"},
+                       128);
   fs.Files["T.DBT"].assign(m.begin(), m.end());
   EXPECT_EQ(Cells("t.dbf"), (Rows{{"", Bytes(200, 'a')}, {"", "end kept"}}));
 }
 
 TEST_F(DbfTableTest, ColumnsNameTheFieldAndItsTypeAndAreClamped) {
-  const Bytes t = Dbf(0x03, {{"NAME", 'C', 20}, {"PRICE", 'N', 8, 2}, {"LONG", 'C', 200},
-                             {"D", 'D', 8}}, {});
+  const Bytes t =
+      Dbf(0x03, {{"NAME", 'C', 20}, {"PRICE", 'N', 8, 2}, {"LONG", 'C', 200}, {"D", 'D', 8}}, {});
   fs.Files["c.dbf"].assign(t.begin(), t.end());
   auto table = DbfTable::Open("c.dbf");
   ASSERT_TRUE(table);
@@ -185,9 +199,9 @@ TEST_F(DbfTableTest, ColumnsNameTheFieldAndItsTypeAndAreClamped) {
 }
 
 TEST_F(DbfTableTest, CodePageMarkNamesTheTablesCodePage) {
-  const std::pair<uint8_t, uint32_t> cases[] = {{0x00, 437}, {0x01, 437}, {0x02, 850},
+  const std::pair<uint8_t, uint32_t> cases[] = {{0x00, 437},  {0x01, 437},  {0x02, 850},
                                                 {0x03, 1252}, {0x57, 1252}, {0x64, 852},
-                                                {0x65, 866}, {0xC9, 1251}, {0xFF, 437}};
+                                                {0x65, 866},  {0xC9, 1251}, {0xFF, 437}};
   for (const auto& [mark, codePage] : cases) {
     const Bytes t = Dbf(0x03, {{"A", 'C', 1}}, {" x"}, -1, mark);
     fs.Files["cp.dbf"].assign(t.begin(), t.end());

@@ -36,10 +36,9 @@ std::string FindBeside(const std::string& stem, const std::string& extension) {
 MemoFile::MemoFile(const std::string& tablePath, bool foxFirst) {
   const size_t slash = tablePath.find_last_of("\\/");
   const size_t dot = tablePath.rfind('.');
-  const std::string stem =
-      dot != std::string::npos && (slash == std::string::npos || dot > slash)
-          ? tablePath.substr(0, dot)
-          : tablePath;
+  const std::string stem = dot != std::string::npos && (slash == std::string::npos || dot > slash)
+                               ? tablePath.substr(0, dot)
+                               : tablePath;
   const char* order[] = {foxFirst ? ".fpt" : ".dbt", foxFirst ? ".dbt" : ".fpt"};
   for (const char* extension : order) {
     path_ = FindBeside(stem, extension);

@@ -26,8 +26,9 @@ const uint8_t* RecordCache::Record(uint32_t index) {
       return b.Bytes.data() + static_cast<size_t>(index - b.First) * recordLength_;
     }
   }
-  Block& b = *std::min_element(blocks_.begin(), blocks_.end(),
-                               [](const Block& x, const Block& y) { return x.LastUse < y.LastUse; });
+  Block& b = *std::min_element(blocks_.begin(), blocks_.end(), [](const Block& x, const Block& y) {
+    return x.LastUse < y.LastUse;
+  });
   b.First = index - index % recordsPerBlock_;
   const uint32_t wanted = std::min(recordsPerBlock_, recordCount_ - b.First);
   b.Bytes.resize(static_cast<size_t>(wanted) * recordLength_);
