@@ -46,11 +46,12 @@ bool ReadFields(const std::vector<uint8_t>& h, uint8_t version, DbLayout& t) {
 void ReadChain(const std::string& path, uint16_t first, FileOffset fileSize, DbLayout& t) {
   const FileOffset held = (fileSize - t.HeaderLength) / t.BlockSize;
   std::vector<bool> seen(static_cast<size_t>(std::min<FileOffset>(held, 65535)) + 1);
+  TableFileReader file(path);
   for (uint16_t block = first; block >= 1 && block < seen.size() && !seen[block];) {
     seen[block] = true;
     uint8_t head[kDbBlockHeader];
     const FileOffset at = t.HeaderLength + FileOffset{block - 1} * t.BlockSize;
-    if (ReadTableBytes(path, at, head, sizeof head) != sizeof head) break;
+    if (file.ReadAt(at, head, sizeof head) != sizeof head) break;
     const auto lastOffset = static_cast<int16_t>(Le16(head + 4));
     const uint32_t fit = (t.BlockSize - kDbBlockHeader) / t.RecordLength;
     const uint32_t rows =

@@ -6,11 +6,25 @@
 #include <cstdint>
 #include <string>
 
-#include "viewer/buffer/file_offset.h"
+#include "viewer/buffer/file_access.h"
 
 // The bytes at offset, as many as there are of n; 0 when the file cannot
 // be read there.
 size_t ReadTableBytes(const std::string& path, FileOffset at, void* buffer, size_t n);
+
+// The file held open for the many small reads of one step (following a
+// chain of blocks when a table opens), closed when the step ends.
+class TableFileReader {
+ public:
+  explicit TableFileReader(const std::string& path);
+  ~TableFileReader();
+  TableFileReader(const TableFileReader&) = delete;
+  TableFileReader& operator=(const TableFileReader&) = delete;
+  size_t ReadAt(FileOffset at, void* buffer, size_t n);
+
+ private:
+  FileHandle file_;
+};
 
 inline uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 inline uint32_t Le32(const uint8_t* p) {
