@@ -1,6 +1,7 @@
 #include "viewers/tables/formats/table_file.h"
 
 #include <algorithm>
+
 TableFileReader::TableFileReader(const std::string& path) : file_(Files().Open(path.c_str())) {}
 
 TableFileReader::~TableFileReader() {
