@@ -59,7 +59,7 @@ void ReadChain(const std::string& path, uint16_t first, FileOffset fileSize, DbL
             ? 0
             : std::min<uint32_t>(static_cast<uint32_t>(lastOffset) / t.RecordLength + 1, fit);
     if (rows) {
-      t.Blocks.push_back({block, t.RowCount, rows});
+      t.Blocks.push_back({block, t.RowCount});
       t.RowCount += rows;
     }
     block = Le16(head);

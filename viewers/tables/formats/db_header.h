@@ -20,7 +20,6 @@ struct DbField {
 struct DbBlock {
   uint16_t Number = 0;    // from 1
   uint32_t FirstRow = 0;  // of the table
-  uint32_t Rows = 0;
 };
 
 struct DbLayout {
