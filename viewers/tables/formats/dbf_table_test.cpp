@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "viewer/buffer/memory_files.h"
-#include "viewers/tables/formats/code_pages.h"
 
 namespace {
 
@@ -178,35 +177,6 @@ TEST_F(DbfTableTest, LevelFourMemosHaveTheirBlockSizeAndLength) {
                        128);
   fs.Files["T.DBT"].assign(m.begin(), m.end());
   EXPECT_EQ(Cells("t.dbf"), (Rows{{"", Bytes(200, 'a')}, {"", "end kept"}}));
-}
-
-TEST_F(DbfTableTest, ColumnsNameTheFieldAndItsTypeAndAreClamped) {
-  const Bytes t =
-      Dbf(0x03, {{"NAME", 'C', 20}, {"PRICE", 'N', 8, 2}, {"LONG", 'C', 200}, {"D", 'D', 8}}, {});
-  fs.Files["c.dbf"].assign(t.begin(), t.end());
-  auto table = DbfTable::Open("c.dbf");
-  ASSERT_TRUE(table);
-  EXPECT_EQ(table->Column(0).Heading, "Del");
-  const GridColumn name = table->Column(1), price = table->Column(2);
-  EXPECT_EQ(name.Heading, "NAME C(20)");
-  EXPECT_EQ(name.Width, 20u);
-  EXPECT_EQ(price.Heading, "PRICE N(8,2)");
-  EXPECT_EQ(price.Width, 12u) << "at least the heading";
-  EXPECT_EQ(price.Align, GridAlign::Right);
-  EXPECT_EQ(table->Column(3).Width, 40u);
-  EXPECT_EQ(table->Column(4).Width, 10u);
-  EXPECT_EQ(table->RowCount(), 0u);
-}
-
-TEST_F(DbfTableTest, CodePageMarkNamesTheTablesCodePage) {
-  const std::pair<uint8_t, uint32_t> cases[] = {{0x00, 437},  {0x01, 437},  {0x02, 850},
-                                                {0x03, 1252}, {0x57, 1252}, {0x64, 852},
-                                                {0x65, 866},  {0xC9, 1251}, {0xFF, 437}};
-  for (const auto& [mark, codePage] : cases) {
-    const Bytes t = Dbf(0x03, {{"A", 'C', 1}}, {" x"}, -1, mark);
-    fs.Files["cp.dbf"].assign(t.begin(), t.end());
-    EXPECT_EQ(DbfTable::Open("cp.dbf")->CodePage(), codePage) << int{mark};
-  }
 }
 
 TEST_F(DbfTableTest, DamagedTablesAreShownAsFarAsTheyAreSoundOrDeclined) {
