@@ -5,12 +5,12 @@
 
 namespace {
 constexpr int kDbTableType = 8;
-constexpr int kWorksDatabaseType = 20;
-constexpr int kWorksCompoundType = 25;
+constexpr int kWdbType = 20;
+constexpr int kWdbCompoundType = 25;
 }  // namespace
 
 std::unique_ptr<TableSource> OpenTable(const std::string& path, int viewerType) {
-  if (viewerType == kWorksDatabaseType || viewerType == kWorksCompoundType) return nullptr;
+  if (viewerType == kWdbType || viewerType == kWdbCompoundType) return nullptr;
   if (viewerType == kDbTableType) return DbTable::Open(path);
   return DbfTable::Open(path);
 }
