@@ -21,6 +21,7 @@
 #include "tests/support/window_polling.h"
 #include "viewers/archives/formats/test_archives.h"
 #include "viewers/contract/viewer_names.h"
+#include "viewers/tables/formats/test_tables.h"
 #include "viewers/graphics/formats/picture_writers.h"
 
 namespace {
@@ -619,6 +620,57 @@ TEST_F(Skimmet, AButtonSectionOfThreeEntriesGivesTwoButtonsAfterAGap) {
   EXPECT_EQ(bar.Lefts, (std::vector<int>{12, 41}));
   ASSERT_NE(bar.Tip, nullptr);
   EXPECT_EQ(SendMessageA(bar.Tip, TTM_GETTOOLCOUNT, 0, 0), 2);
+  Close(shown);
+}
+
+// A table of staff as the test writes it, and the text its records make
+// when copied: the heading line, then each record, tab-separated.
+const std::vector<DbfColumn> kStaffFields = {
+    {"NAME", 'C', 12}, {"ROOM", 'N', 4}, {"HIRED", 'D', 8}};
+const std::vector<DbfRecord> kStaff = {{false, {"Ada Stone", "101", "19990301"}},
+                                       {true, {"Ben Marsh", "7", "20010715"}},
+                                       {false, {"Cleo Wren", "2200", "20240229"}},
+                                       {false, {"Dev Hale", "", ""}}};
+constexpr char kStaffCopied[] =
+    "Del\tNAME C(12)\tROOM N(4)\tHIRED D(8)\r\n"
+    "\tAda Stone\t101\t1999-03-01\r\n"
+    "*\tBen Marsh\t7\t2001-07-15\r\n"
+    "\tCleo Wren\t2200\t2024-02-29\r\n"
+    "\tDev Hale\t\t\r\n";
+
+TEST_F(Skimmet, ShowsADbfTableAsAGridAndCopiesEveryRecord) {
+  Shown shown = Show(dir_.Write("staff.dbf", DbfFileBytes(kStaffFields, kStaff)), "staff.DBF");
+  ASSERT_NE(shown.Viewer, nullptr);
+  ASSERT_NE(FindWindowExA(shown.Viewer, nullptr, kDatabaseLibrary.WindowClass, nullptr), nullptr)
+      << "not shown by the table library";
+  EXPECT_EQ(ChildText(shown.Viewer, "ZRBUTTON"), "4 records");
+  Shot(shown.Viewer, "skimmet-dbf.png");
+  DWORD_PTR result;
+  SendMessageTimeoutA(shown.Viewer, WM_COMMAND, 2, 0, SMTO_NORMAL, 10000, &result);  // Select All
+  EXPECT_EQ(Copied(shown.Viewer), kStaffCopied);
+  Close(shown);
+}
+
+TEST_F(Skimmet, GoToNamesTheRecordCountAndFindFindsACellOfATable) {
+  Shown shown = Show(dir_.Write("staff.dbf", DbfFileBytes(kStaffFields, kStaff)), "staff.DBF");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND dialog = OpenDialogTitled(*shown.Shell, shown.Viewer, 5, "Skimmet for Win32 - Go To");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_STRCASEEQ(DialogText(dialog, 454).c_str(), "staff.dbf contains 4 records.");
+  Type(GetDlgItem(dialog, 453), "3");
+  CloseDialog(dialog, IDOK);
+  const std::string heading = "Del\tNAME C(12)\tROOM N(4)\tHIRED D(8)\r\n";
+  const std::string third = heading + "\tCleo Wren\t2200\t2024-02-29\r\n";
+  EXPECT_TRUE(WaitFor([&] { return Copied(shown.Viewer) == third; }))
+      << "gone to record 3: " << Copied(shown.Viewer);
+
+  dialog = OpenDialogTitled(*shown.Shell, shown.Viewer, 6, "Skimmet for Win32 - Find");
+  ASSERT_NE(dialog, nullptr);
+  SetDlgItemTextA(dialog, 451, "hale");
+  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  CloseDialog(dialog, IDCANCEL);
+  EXPECT_EQ(Copied(shown.Viewer), heading + "\tDev Hale\t\t\r\n")
+      << "the record found is selected";
   Close(shown);
 }
 

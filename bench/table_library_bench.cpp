@@ -1,0 +1,96 @@
+// Opening a large DBF table in ZRDB32.DLL's window until it is painted,
+// then going to its last record until that is painted, next to reading
+// that record with a plain seek in the same process; bench/tables.sh runs
+// it under Wine.
+//   table_library_bench DLL FILE RUNS
+// Prints "open-s last-s seek-s peak-KiB", the seconds being the best of
+// RUNS and the memory the process's peak working set.
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "viewers/contract/viewer_messages.h"
+#include "viewers/contract/viewer_names.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == ZV_TEXTCOLOR) return GetSysColor(COLOR_WINDOWTEXT);
+  if (msg == ZV_BACKCOLOR) return GetSysColor(COLOR_WINDOW);
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+double Since(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Seconds to open and paint, and to go to the last record and paint.
+bool Run(const char* path, double* open, double* last) {
+  HWND host = CreateWindowExA(0, "BenchHost", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800,
+                              700, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND child = CreateWindowExA(0, kDatabaseLibrary.WindowClass, "",
+                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 28, 780, 600,
+                               host, nullptr, GetModuleHandleA(nullptr), nullptr);
+  auto start = Clock::now();
+  const bool opened = SendMessageA(child, ZV_OPEN, 7, reinterpret_cast<LPARAM>(path)) != 0;
+  UpdateWindow(child);
+  *open = Since(start);
+  start = Clock::now();
+  SendMessageA(child, ZV_GOTO, 0, SendMessageA(child, ZV_RECORDCOUNT, 0, 0));
+  UpdateWindow(child);
+  *last = Since(start);
+  DestroyWindow(host);
+  return opened;
+}
+
+// The last record read straight from the file by its header's numbers.
+double PlainSeek(const char* path) {
+  const auto start = Clock::now();
+  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  BYTE header[32];
+  DWORD got = 0;
+  ReadFile(file, header, sizeof header, &got, nullptr);
+  const uint32_t records = header[4] | header[5] << 8 | header[6] << 16 | header[7] << 24;
+  const uint32_t headerLength = header[8] | header[9] << 8,
+                 recordLength = header[10] | header[11] << 8;
+  const LONGLONG at = headerLength + static_cast<LONGLONG>(records - 1) * recordLength;
+  LONG high = static_cast<LONG>(at >> 32);
+  SetFilePointer(file, static_cast<LONG>(at & 0xFFFFFFFF), &high, FILE_BEGIN);
+  std::vector<BYTE> record(recordLength);
+  ReadFile(file, record.data(), recordLength, &got, nullptr);
+  CloseHandle(file);
+  return got == recordLength ? Since(start) : -1;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4 || !LoadLibraryA(argv[1])) {
+    std::fprintf(stderr, "usage: table_library_bench DLL FILE RUNS\n");
+    return 2;
+  }
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = HostProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "BenchHost";
+  RegisterClassA(&wc);
+  double open = 1e9, last = 1e9, seek = 1e9;
+  for (int i = 0; i < std::atoi(argv[3]); ++i) {
+    double o, l;
+    if (!Run(argv[2], &o, &l)) return 1;
+    open = std::min(open, o), last = std::min(last, l), seek = std::min(seek, PlainSeek(argv[2]));
+  }
+  PROCESS_MEMORY_COUNTERS m{};
+  m.cb = sizeof m;
+  GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof m);
+  std::printf("%.4f %.4f %.6f %lu\n", open, last, seek,
+              static_cast<unsigned long>(m.PeakWorkingSetSize / 1024));
+  return 0;
+}
