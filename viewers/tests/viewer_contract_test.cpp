@@ -15,6 +15,7 @@
 #include "tests/support/temp_folder.h"
 #include "viewers/contract/viewer_messages.h"
 #include "viewers/contract/viewer_names.h"
+#include "viewers/fonts/formats/test_fonts.h"
 #include "viewers/tests/viewer_host.h"
 
 namespace {
@@ -39,6 +40,10 @@ constexpr LRESULT kFileSize = -1;  // stands for the size of the file the librar
 std::string SampleOf(const char* dll) {
   if (std::string(dll) == kGraphicsLibrary.Library) return kBitmap;
   if (std::string(dll) == kIconLibrary.Library) return IconFileBytes({{1, 1, 255, 0, 0, 255}});
+  if (std::string(dll) == kFontLibrary.Library) {
+    const std::vector<uint8_t> font = MakeTestFont().Bytes;
+    return std::string(font.begin(), font.end());
+  }
   if (std::string(dll) == kSoundLibrary.Library)  // a sound without samples, which cannot play
     return std::string("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x10\0", 36);
   return kText;
@@ -55,6 +60,7 @@ struct Step {
   LRESULT Graphics; // ZRG32.DLL
   LRESULT Icon;     // ZRI32.DLL
   LRESULT Sound;    // ZRWAV32.DLL
+  LRESULT Font;     // ZRTTF32.DLL
   UINT ToldParent;  // what the library tells its parent meanwhile, or 0
 };
 
@@ -71,23 +77,23 @@ const PRINTDLGA kNoPrinter = [] {  // a record without a device context
 }();
 
 const Step kSequence[] = {
-    {"file size", ZV_FILESIZE, 0, 0, kFileSize, kFileSize, kFileSize, 0, 0, 0},
-    {"record count", ZV_RECORDCOUNT, 0, 0, 0, 0, 0, 0, 0, 0},
-    {"last cell", ZV_LASTCELL, 0, 0, 0, 0, 0, 0, 0, 0},
-    {"find nothing", ZV_FIND, 0, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, 0},
-    {"find opening", ZV_FINDOPENING, 0, 0, 0, 0, 0, 0, 0, 0},
-    {"word wrap", ZV_WORDWRAP, 1, 0, 1, 0, 0, 0, 0, 0},
-    {"font", ZV_FONT, 0, 0, 1, 1, 0, 0, 1, 0},
-    {"zoom 2X", ZV_ZOOM, kZoom1X + 1, 0, 1, 0, 1, 1, 0, 0},
-    {"show page", ZV_SHOWPAGE, 0, 0, 0, 0, 1, 0, 0, 0},
-    {"select all", ZV_SELECTALL, 0, 0, 1, 1, 1, 1, 0, ZV_SELECTION},
-    {"copy", ZV_COPY, 0, 0, 1, 1, 1, 1, 0, 0},
-    {"print without a printer", ZV_PRINT, 0, 0, 0, 0, 0, 0, 0, 0},
-    {"cancel print", ZV_CANCELPRINT, 0, 0, 0, 0, 0, 0, 0, 0},
-    {"save as of an unknown kind", ZV_SAVEAS, 99, 0, 0, 0, 0, 0, 0, 0},
-    {"edit mode", ZV_MODE, 1, 0, 1, 0, 0, 0, 0, 0},
-    {"view mode", ZV_MODE, 0, 1, 1, 1, 1, 1, 1, 0},
-    {"a message nobody defined", kViewerMessageBase + 200, 0, 0, 0, 0, 0, 0, 0, 0},
+    {"file size", ZV_FILESIZE, 0, 0, kFileSize, kFileSize, kFileSize, 0, 0, kFileSize, 0},
+    {"record count", ZV_RECORDCOUNT, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {"last cell", ZV_LASTCELL, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {"find nothing", ZV_FIND, 0, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, kFindNoMatch, 0},
+    {"find opening", ZV_FINDOPENING, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {"word wrap", ZV_WORDWRAP, 1, 0, 1, 0, 0, 0, 0, 0, 0},
+    {"font", ZV_FONT, 0, 0, 1, 1, 0, 0, 1, 1, 0},
+    {"zoom 2X", ZV_ZOOM, kZoom1X + 1, 0, 1, 0, 1, 1, 0, 1, 0},
+    {"show page", ZV_SHOWPAGE, 0, 0, 0, 0, 1, 0, 0, 0, 0},
+    {"select all", ZV_SELECTALL, 0, 0, 1, 1, 1, 1, 0, 1, ZV_SELECTION},
+    {"copy", ZV_COPY, 0, 0, 1, 1, 1, 1, 0, 1, 0},
+    {"print without a printer", ZV_PRINT, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {"cancel print", ZV_CANCELPRINT, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {"save as of an unknown kind", ZV_SAVEAS, 99, 0, 0, 0, 0, 0, 0, 0, 0},
+    {"edit mode", ZV_MODE, 1, 0, 1, 0, 0, 0, 0, 0, 0},
+    {"view mode", ZV_MODE, 0, 1, 1, 1, 1, 1, 1, 1, 0},
+    {"a message nobody defined", kViewerMessageBase + 200, 0, 0, 0, 0, 0, 0, 0, 0, 0},
 };
 
 LPARAM ArgumentOf(const Step& step) {
@@ -109,6 +115,7 @@ LRESULT Expected(const Library& library, const Step& step) {
                          : dll == kGraphicsLibrary.Library ? step.Graphics
                          : dll == kIconLibrary.Library     ? step.Icon
                          : dll == kSoundLibrary.Library    ? step.Sound
+                         : dll == kFontLibrary.Library     ? step.Font
                                                            : step.Default;
   return answer == kFileSize ? static_cast<LRESULT>(SampleOf(library.Dll).size()) : answer;
 }
