@@ -17,6 +17,7 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 #include "viewers/contract/viewer_names.h"
+#include "viewers/fonts/formats/test_fonts.h"
 #include "viewers/graphics/formats/picture_writers.h"
 
 namespace {
@@ -446,6 +447,53 @@ TEST_F(Skimmet, HexFindShowsEachFieldInTheOtherAndGoToNamesTheSize) {
   EXPECT_TRUE(WaitFor([&] { return Copied(viewer).substr(0, 6) == "000000"; })) << "gone to 5";
   PostMessageA(viewer, WM_CLOSE, 0, 0);
   EXPECT_EQ(shell.WaitForExit(), 0);
+}
+
+TEST_F(Skimmet, ShowsAFontNamedInTheStatusWithItsGlyphsAndGoesToACharacter) {
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  const std::vector<uint8_t> bytes = MakeTestFont().Bytes;
+  Shown shown = Show(dir_.Write("quadrat.ttf", std::string(bytes.begin(), bytes.end())), "quadrat.TTF");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND font = FindWindowExA(shown.Viewer, nullptr, kFontLibrary.WindowClass, nullptr);
+  ASSERT_NE(font, nullptr) << "not shown by the font library";
+  EXPECT_EQ(ChildText(shown.Viewer, "ZRBUTTON"), "Quadrat Sans Regular, 4 glyphs");
+
+  // Go To U+0041: its cell comes to the top left of the window, the
+  // font's square in it.
+  HWND dialog = OpenDialog(shown, 5);
+  ASSERT_NE(dialog, nullptr);
+  Type(GetDlgItem(dialog, 453), "41");
+  EXPECT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(dialog, 453)) == "41"; }));
+  CloseDialog(dialog, IDOK);
+  RECT cell;
+  GetWindowRect(font, &cell);
+  cell = {cell.left + 8, cell.top + 8, cell.left + 8 + 48, cell.top + 8 + 30};
+  const COLORREF ink = GetSysColor(COLOR_WINDOWTEXT);
+  const auto inkInCell = [&] {
+    const std::vector<BYTE> pixels = ScreenPixels(cell);
+    int count = 0;
+    for (size_t i = 0; i + 3 < pixels.size(); i += 4) count += RGB(pixels[i + 2], pixels[i + 1], pixels[i]) == ink;
+    return count;
+  };
+  EXPECT_TRUE(WaitFor([&] { return inkInCell() >= 15 * 20; })) << inkInCell() << " pixels of the square";
+  Shot(shown.Viewer, "skimmet-font-cell.png");
+  Close(shown);
+
+  // Wine's own Tahoma, for a sample sheet worth looking at.
+  const std::string tahoma = dir_ / "tahoma.ttf";
+  if (CopyFileA("Z:\\usr\\share\\wine\\fonts\\tahoma.ttf", tahoma.c_str(), FALSE)) {
+    shown = Show(tahoma, "tahoma.TTF");
+    ASSERT_NE(shown.Viewer, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return ChildText(shown.Viewer, "ZRBUTTON") == "Tahoma Regular, 988 glyphs"; }))
+        << ChildText(shown.Viewer, "ZRBUTTON");
+    PostMessageA(shown.Viewer, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    EXPECT_TRUE(WaitFor([&] { return IsZoomed(shown.Viewer) != FALSE; }));
+    Shot(shown.Viewer, "skimmet-font.png");
+    HWND sheet = FindWindowExA(shown.Viewer, nullptr, kFontLibrary.WindowClass, nullptr);
+    PostMessageA(sheet, ZV_GOTO, 0, 'A');
+    Shot(shown.Viewer, "skimmet-font-map.png");
+    Close(shown);
+  }
 }
 
 }  // namespace

@@ -96,10 +96,13 @@ void FontWindow::LayOut() {
 }
 
 void FontWindow::ScrollTo(int top) {
+  // The sheet scrolls until its last band is at the top, so that Find and
+  // Go To can put any cell there.
   const int page = ClientHeight(Window());
-  top_ = std::clamp(top, 0, std::max(0, layout_.Height - page));
-  SCROLLINFO info = {sizeof info, SIF_ALL | SIF_DISABLENOSCROLL, 0, std::max(layout_.Height - 1, 0),
-                     static_cast<UINT>(page), top_, 0};
+  const int last = layout_.Bands.empty() ? 0 : layout_.Bands.back().Height + 2 * layout_.Margin;
+  const int most = std::max(0, layout_.Height - std::min(page, last));
+  top_ = std::clamp(top, 0, most);
+  SCROLLINFO info = {sizeof info, SIF_ALL | SIF_DISABLENOSCROLL, 0, most + page - 1, static_cast<UINT>(page), top_, 0};
   SetScrollInfo(Window(), SB_VERT, &info, TRUE);
   InvalidateRect(Window(), nullptr, FALSE);
 }
