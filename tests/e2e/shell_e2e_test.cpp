@@ -16,6 +16,7 @@
 #include "tests/support/sound_bytes.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
+#include "viewers/contract/viewer_messages.h"
 #include "viewers/contract/viewer_names.h"
 #include "viewers/fonts/formats/test_fonts.h"
 #include "viewers/graphics/formats/picture_writers.h"
@@ -486,10 +487,19 @@ TEST_F(Skimmet, ShowsAFontNamedInTheStatusWithItsGlyphsAndGoesToACharacter) {
     ASSERT_NE(shown.Viewer, nullptr);
     EXPECT_TRUE(WaitFor([&] { return ChildText(shown.Viewer, "ZRBUTTON") == "Tahoma Regular, 988 glyphs"; }))
         << ChildText(shown.Viewer, "ZRBUTTON");
-    PostMessageA(shown.Viewer, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    EXPECT_TRUE(WaitFor([&] { return IsZoomed(shown.Viewer) != FALSE; }));
-    Shot(shown.Viewer, "skimmet-font.png");
+    SetWindowPos(shown.Viewer, nullptr, 0, 0, 1000, 1000, SWP_NOZORDER);
     HWND sheet = FindWindowExA(shown.Viewer, nullptr, kFontLibrary.WindowClass, nullptr);
+    RECT area;
+    EXPECT_TRUE(WaitFor([&] { return GetClientRect(sheet, &area) && area.bottom > 900; }));
+    GetWindowRect(sheet, &area);
+    const auto inkShown = [&] {
+      const std::vector<BYTE> pixels = ScreenPixels(area);
+      int count = 0;
+      for (size_t i = 0; i + 3 < pixels.size(); i += 4) count += RGB(pixels[i + 2], pixels[i + 1], pixels[i]) == ink;
+      return count;
+    };
+    EXPECT_TRUE(WaitFor([&] { return inkShown() > 20000; })) << "the samples drawn: " << inkShown();
+    Shot(shown.Viewer, "skimmet-font.png");
     PostMessageA(sheet, ZV_GOTO, 0, 'A');
     Shot(shown.Viewer, "skimmet-font-map.png");
     Close(shown);
