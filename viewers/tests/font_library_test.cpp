@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "tests/support/temp_folder.h"
@@ -91,6 +92,18 @@ TEST(FontLibraryTest, HostileFontsAreShownPartlyOrDeclined) {
   TestFont truncated = MakeTestFont();
   truncated.Bytes.resize(40);
   EXPECT_EQ(host.Open(dir.Write("short.ttf", AsString(truncated.Bytes)), 28), 0);
+}
+
+// Run with the test printer writing to $TARVO_PRINT_OUT (FontPrintTest.OnTheTestPrinter).
+TEST(FontPrintTest, PrintsTheSampleSheetWithItsFactsAndGlyphs) {
+  const char* out = std::getenv("TARVO_PRINT_OUT");
+  if (!out) GTEST_SKIP() << "FontPrintTest.OnTheTestPrinter runs it with the test printer";
+  TempFolder dir;
+  ViewerHost host(kFontLibrary);
+  ASSERT_NE(host.Open(dir.Write("quadrat.ttf", AsString(MakeTestFont().Bytes)), 28), 0);
+  const std::string ps = host.PrintOnTestPrinter(out);
+  EXPECT_NE(ps.find("%%Pages: 1"), std::string::npos) << "the sheet on one page";
+  EXPECT_NE(ps.find("image"), std::string::npos) << "with the glyphs";
 }
 
 }  // namespace
