@@ -197,8 +197,11 @@ bool FontWindow::Print(const PRINTDLGA* record) {
     m.Dpi = GetDeviceCaps(dc, LOGPIXELSY);
     m.Width = GetDeviceCaps(dc, HORZRES);
     const int pageHeight = GetDeviceCaps(dc, VERTRES);
-    HFONT font = CreateFontA(-MulDiv(10, m.Dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial");
+    LOGFONTA face = {};
+    face.lfHeight = -MulDiv(10, m.Dpi, 72);  // 10 points on paper
+    face.lfWeight = FW_NORMAL;
+    face.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    HFONT font = CreateFontIndirectA(&face);
     HGDIOBJ old = SelectObject(dc, font);
     MeasureText(dc, m);
     FontMetrics(*document_, m);

@@ -114,7 +114,7 @@ void SheetPainter::DrawGridRow(HDC dc, const SheetBand& band, int y) const {
       RECT cell = {left, y, left + width + 1, y + band.Height + 1};
       HBRUSH mark = CreateSolidBrush(GetSysColor(COLOR_HIGHLIGHT));
       FrameRect(dc, &cell, mark);
-      InflateRect(&cell, -1, -1);
+      cell = {cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
       FrameRect(dc, &cell, mark);
       DeleteObject(mark);
     }
