@@ -63,7 +63,9 @@ bool FontWindow::Open(const char* path, int, bool) {
   return true;
 }
 
-HFONT FontWindow::TextFont() const { return font_ ? font_ : static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)); }
+HFONT FontWindow::TextFont() const {
+  return font_ ? font_ : static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+}
 
 bool FontWindow::SetFont(const LOGFONTA& font) {
   if (font_) DeleteObject(font_);
@@ -102,7 +104,13 @@ void FontWindow::ScrollTo(int top) {
   const int last = layout_.Bands.empty() ? 0 : layout_.Bands.back().Height + 2 * layout_.Margin;
   const int most = std::max(0, layout_.Height - std::min(page, last));
   top_ = std::clamp(top, 0, most);
-  SCROLLINFO info = {sizeof info, SIF_ALL | SIF_DISABLENOSCROLL, 0, most + page - 1, static_cast<UINT>(page), top_, 0};
+  SCROLLINFO info = {sizeof info,
+                     SIF_ALL | SIF_DISABLENOSCROLL,
+                     0,
+                     most + page - 1,
+                     static_cast<UINT>(page),
+                     top_,
+                     0};
   SetScrollInfo(Window(), SB_VERT, &info, TRUE);
   InvalidateRect(Window(), nullptr, FALSE);
 }
@@ -128,7 +136,8 @@ bool FontWindow::ShowEntry(size_t entry) {
   if (!band) return false;
   marked_ = entry;
   const int page = ClientHeight(Window());
-  if (band->Top < top_ || band->Top + band->Height > top_ + page) ScrollTo(band->Top - layout_.Margin);
+  if (band->Top < top_ || band->Top + band->Height > top_ + page)
+    ScrollTo(band->Top - layout_.Margin);
   InvalidateRect(Window(), nullptr, FALSE);
   return true;
 }
@@ -167,7 +176,8 @@ bool FontWindow::Zoom(unsigned command) {
 bool FontWindow::Copy() {
   if (!document_) return false;
   std::string text;
-  for (const FactLine& line : document_->FactLines()) text += line.Label + ": " + line.Value + "\r\n";
+  for (const FactLine& line : document_->FactLines())
+    text += line.Label + ": " + line.Value + "\r\n";
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
   if (!memory) return false;
   std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
@@ -212,7 +222,8 @@ bool FontWindow::Print(const PRINTDLGA* record) {
     bool printed = true;
     int pageTop = 0;
     for (const SheetBand& band : layout.Bands) {
-      if (band.Top + band.Height - pageTop > pageHeight - layout.Margin && band.Top - pageTop > layout.Margin) {
+      if (band.Top + band.Height - pageTop > pageHeight - layout.Margin &&
+          band.Top - pageTop > layout.Margin) {
         if (!(printed = job.NextPage())) break;
         SelectObject(dc, font);
         SetBkMode(dc, TRANSPARENT);
@@ -232,7 +243,7 @@ bool FontWindow::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT* resul
   switch (msg) {
     case WM_VSCROLL: OnScrollBar(LOWORD(wParam)); return true;
     case WM_KEYDOWN: {
-      const WORD code = wParam == VK_UP     ? SB_LINEUP
+      const WORD code = wParam == VK_UP      ? SB_LINEUP
                         : wParam == VK_DOWN  ? SB_LINEDOWN
                         : wParam == VK_PRIOR ? SB_PAGEUP
                         : wParam == VK_NEXT  ? SB_PAGEDOWN
@@ -263,9 +274,14 @@ void FontWindow::Paint(HDC dc, const RECT& area) {
     painter.Draw(dc, band, y);
   }
   if (!document_->Raster().Drawable()) {
-    const char* why = document_->Facts().Outlines == SfntKind::Cff ? "The CFF outlines of this font are not drawn."
-                                                                   : "The outlines of this font cannot be drawn.";
-    const int y = layout_.Bands.empty() ? layout_.Margin : layout_.Bands[std::min<size_t>(metrics_.FactLines, layout_.Bands.size() - 1)].Top - top_;
+    const char* why = document_->Facts().Outlines == SfntKind::Cff
+                          ? "The CFF outlines of this font are not drawn."
+                          : "The outlines of this font cannot be drawn.";
+    const int y =
+        layout_.Bands.empty()
+            ? layout_.Margin
+            : layout_.Bands[std::min<size_t>(metrics_.FactLines, layout_.Bands.size() - 1)].Top -
+                  top_;
     TextOutA(dc, layout_.Margin, y, why, static_cast<int>(std::strlen(why)));
   }
   SelectObject(dc, old);

@@ -10,7 +10,9 @@
 
 namespace {
 
-uint32_t AsPixel(COLORREF c) { return static_cast<uint32_t>(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c); }
+uint32_t AsPixel(COLORREF c) {
+  return static_cast<uint32_t>(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c);
+}
 
 void PutPicture(HDC dc, int x, int y, const CoveragePicture& picture) {
   BITMAPINFOHEADER header = {};
@@ -20,8 +22,9 @@ void PutPicture(HDC dc, int x, int y, const CoveragePicture& picture) {
   header.biPlanes = 1;
   header.biBitCount = 32;
   header.biCompression = BI_RGB;
-  StretchDIBits(dc, x, y, picture.Width, picture.Height, 0, 0, picture.Width, picture.Height, picture.Pixels.data(),
-                reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, SRCCOPY);
+  StretchDIBits(dc, x, y, picture.Width, picture.Height, 0, 0, picture.Width, picture.Height,
+                picture.Pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
+                SRCCOPY);
 }
 
 void Text(HDC dc, int x, int y, const std::string& text) {
@@ -40,22 +43,26 @@ void SheetPainter::Draw(HDC dc, const SheetBand& band, int y) const {
     }
     case BandKind::Sample:
       if (band.Index >= 100) {
-        DrawGlyphLine(dc, band, y, kAlphabetLines[static_cast<size_t>(band.Index - 100)], margin + metrics_.LabelWidth);
+        DrawGlyphLine(dc, band, y, kAlphabetLines[static_cast<size_t>(band.Index - 100)],
+                      margin + metrics_.LabelWidth);
       } else {
         DrawGlyphLine(dc, band, y, kSampleText, margin + metrics_.LabelWidth);
         TEXTMETRICA tm;
         GetTextMetricsA(dc, &tm);
-        Text(dc, margin, y + band.Baseline - tm.tmAscent, std::to_string(kSamplePoints[static_cast<size_t>(band.Index)]) + " pt");
+        Text(dc, margin, y + band.Baseline - tm.tmAscent,
+             std::to_string(kSamplePoints[static_cast<size_t>(band.Index)]) + " pt");
       }
       break;
     case BandKind::Heading:
-      Text(dc, margin, y, "Character map: " + std::to_string(document_.Map().size()) + " characters");
+      Text(dc, margin, y,
+           "Character map: " + std::to_string(document_.Map().size()) + " characters");
       break;
     case BandKind::GridRow: DrawGridRow(dc, band, y); break;
   }
 }
 
-void SheetPainter::DrawGlyphLine(HDC dc, const SheetBand& band, int y, const char* text, int x) const {
+void SheetPainter::DrawGlyphLine(HDC dc, const SheetBand& band, int y, const char* text,
+                                 int x) const {
   const FontRaster& raster = document_.Raster();
   if (!raster.Drawable()) return;
   CoveragePicture picture(metrics_.Width - x, band.Height, AsPixel(ink_.Back));
@@ -67,10 +74,11 @@ void SheetPainter::DrawGlyphLine(HDC dc, const SheetBand& band, int y, const cha
     const GlyphMask& mask = document_.Mask(glyph, band.PixelsPerEm);
     if (mask.Failed) {
       const int height = static_cast<int>(raster.Ascent() * scale);
-      DrawEmptyBox(picture, static_cast<int>(pen) + 1, band.Baseline - height, std::max(advance - 2, 2), height,
-                   AsPixel(ink_.Text));
+      DrawEmptyBox(picture, static_cast<int>(pen) + 1, band.Baseline - height,
+                   std::max(advance - 2, 2), height, AsPixel(ink_.Text));
     } else {
-      BlendMask(picture, mask, static_cast<int>(std::lround(pen)), band.Baseline, AsPixel(ink_.Back), AsPixel(ink_.Text));
+      BlendMask(picture, mask, static_cast<int>(std::lround(pen)), band.Baseline,
+                AsPixel(ink_.Back), AsPixel(ink_.Text));
     }
     pen += raster.Advance(glyph) * scale;
   }

@@ -16,7 +16,8 @@ struct SheetInk {
 
 class SheetPainter {
  public:
-  SheetPainter(FontDocument& document, const SheetLayout& layout, const SheetMetrics& metrics, SheetInk ink)
+  SheetPainter(FontDocument& document, const SheetLayout& layout, const SheetMetrics& metrics,
+               SheetInk ink)
       : document_(document), layout_(layout), metrics_(metrics), ink_(ink) {}
   // Draws band with its top at y; the text font is selected in dc.
   void Draw(HDC dc, const SheetBand& band, int y) const;

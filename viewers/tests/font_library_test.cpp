@@ -55,8 +55,8 @@ TEST(FontLibraryTest, ShowsTheFontFindsItsCharactersAndCopiesItsFacts) {
   const struct {
     const char* text;
     LRESULT answer;
-  } finds[] = {{"A", 1}, {"A", kFindNoFurther}, {"U+0043", 1}, {"42", 1}, {"Zebra", kFindNoMatch},
-               {"U+12345678", kFindNoMatch}};
+  } finds[] = {{"A", 1},  {"A", kFindNoFurther},   {"U+0043", 1},
+               {"42", 1}, {"Zebra", kFindNoMatch}, {"U+12345678", kFindNoMatch}};
   for (const auto& f : finds)
     EXPECT_EQ(LOWORD(host.Send(ZV_FIND, 0, reinterpret_cast<LPARAM>(f.text))), f.answer) << f.text;
   EXPECT_TRUE(PaintsInkBlock(host.child(), 12)) << "B's cell shown, a square";
@@ -78,7 +78,8 @@ TEST(FontLibraryTest, HostileFontsAreShownPartlyOrDeclined) {
   cyclic.Put16(cyclic.Table("glyf") + 36 + 12, 2);  // glyph 2's component is itself
   ASSERT_NE(host.Open(dir.Write("cyclic.ttf", AsString(cyclic.Bytes)), 28), 0);
   EXPECT_EQ(host.Send(ZV_FIND, 0, reinterpret_cast<LPARAM>("A")), 1);
-  EXPECT_TRUE(PaintsInkBlock(host.child(), 12)) << "the square is still drawn, beside the cycle's box";
+  EXPECT_TRUE(PaintsInkBlock(host.child(), 12))
+      << "the square is still drawn, beside the cycle's box";
 
   TestFont many = MakeTestFont();
   many.Put16(many.Table("maxp") + 4, 65535);

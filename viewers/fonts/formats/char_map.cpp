@@ -59,7 +59,8 @@ void ReadFormat12(const FontFile& f, uint32_t at, uint32_t end, Collector& c) {
   const uint32_t groups = f.U32(at + 12);
   for (uint32_t g = 0; g < groups && Within(at + 16, (uint64_t{g} + 1) * 12, end); ++g) {
     const uint32_t group = at + 16 + g * 12;
-    const uint32_t first = f.U32(group), last = std::min(f.U32(group + 4), 0x10FFFFu), glyph = f.U32(group + 8);
+    const uint32_t first = f.U32(group), last = std::min(f.U32(group + 4), 0x10FFFFu),
+                   glyph = f.U32(group + 8);
     for (uint32_t code = first; code <= last; ++code)
       if (!c.Add(code, glyph + (code - first))) return;
   }
@@ -100,9 +101,12 @@ CharMap ReadCharMap(const FontFile& font, uint32_t glyphCount) {
     case 6: ReadFormat6(font, best, end, collector); break;
     case 12: ReadFormat12(font, best, end, collector); break;
   }
-  std::stable_sort(map.begin(), map.end(), [](const CharMapEntry& a, const CharMapEntry& b) { return a.Code < b.Code; });
-  map.erase(std::unique(map.begin(), map.end(), [](const CharMapEntry& a, const CharMapEntry& b) { return a.Code == b.Code; }),
-            map.end());
+  std::stable_sort(map.begin(), map.end(),
+                   [](const CharMapEntry& a, const CharMapEntry& b) { return a.Code < b.Code; });
+  map.erase(
+      std::unique(map.begin(), map.end(),
+                  [](const CharMapEntry& a, const CharMapEntry& b) { return a.Code == b.Code; }),
+      map.end());
   return map;
 }
 

@@ -14,12 +14,14 @@ uint32_t Mix(uint32_t back, uint32_t ink, unsigned coverage) {
 }
 
 void Put(CoveragePicture& p, int x, int y, uint32_t colour) {
-  if (x >= 0 && y >= 0 && x < p.Width && y < p.Height) p.Pixels[static_cast<size_t>(y) * p.Width + x] = colour;
+  if (x >= 0 && y >= 0 && x < p.Width && y < p.Height)
+    p.Pixels[static_cast<size_t>(y) * p.Width + x] = colour;
 }
 
 }  // namespace
 
-void BlendMask(CoveragePicture& picture, const GlyphMask& mask, int x, int baseline, uint32_t back, uint32_t ink) {
+void BlendMask(CoveragePicture& picture, const GlyphMask& mask, int x, int baseline, uint32_t back,
+               uint32_t ink) {
   const int left = x + mask.Left, top = baseline + mask.Top;
   const int fromY = std::max(0, -top), toY = std::min(mask.Height, picture.Height - top);
   const int fromX = std::max(0, -left), toX = std::min(mask.Width, picture.Width - left);
@@ -31,7 +33,10 @@ void BlendMask(CoveragePicture& picture, const GlyphMask& mask, int x, int basel
   }
 }
 
-void DrawEmptyBox(CoveragePicture& picture, int left, int top, int width, int height, uint32_t ink) {
-  for (int i = 0; i < width; ++i) Put(picture, left + i, top, ink), Put(picture, left + i, top + height - 1, ink);
-  for (int i = 0; i < height; ++i) Put(picture, left, top + i, ink), Put(picture, left + width - 1, top + i, ink);
+void DrawEmptyBox(CoveragePicture& picture, int left, int top, int width, int height,
+                  uint32_t ink) {
+  for (int i = 0; i < width; ++i)
+    Put(picture, left + i, top, ink), Put(picture, left + i, top + height - 1, ink);
+  for (int i = 0; i < height; ++i)
+    Put(picture, left, top + i, ink), Put(picture, left + width - 1, top + i, ink);
 }

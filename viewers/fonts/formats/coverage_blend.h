@@ -15,6 +15,7 @@ struct CoveragePicture {
 };
 
 // The mask with its pen at (x, baseline); what falls outside is clipped.
-void BlendMask(CoveragePicture& picture, const GlyphMask& mask, int x, int baseline, uint32_t back, uint32_t ink);
+void BlendMask(CoveragePicture& picture, const GlyphMask& mask, int x, int baseline, uint32_t back,
+               uint32_t ink);
 // The outline of a box from (left, top), width by height.
 void DrawEmptyBox(CoveragePicture& picture, int left, int top, int width, int height, uint32_t ink);

@@ -11,7 +11,8 @@ enum NameId : uint16_t { kCopyright = 0, kFamily = 1, kStyle = 2, kFullName = 4,
 // How well a name record serves: Windows Unicode names in US English first,
 // then other Windows names, then Macintosh Roman; 0 for those not read.
 int NameRank(uint16_t platform, uint16_t encoding, uint16_t language) {
-  if (platform == 3 && (encoding == 1 || encoding == 0 || encoding == 10)) return language == 0x409 ? 4 : 3;
+  if (platform == 3 && (encoding == 1 || encoding == 0 || encoding == 10))
+    return language == 0x409 ? 4 : 3;
   if (platform == 1 && encoding == 0) return language == 0 ? 2 : 1;
   return 0;
 }
@@ -31,14 +32,16 @@ void ReadNames(const FontFile& font, FontFacts& facts) {
   const FontTable name = font.Find("name");
   if (!Within(0, 6, name.Length)) return;
   const uint32_t count = font.U16(name.Offset + 2), storage = font.U16(name.Offset + 4);
-  std::string* fields[6] = {&facts.Copyright, &facts.Family, &facts.Style, nullptr, &facts.FullName, &facts.Version};
+  std::string* fields[6] = {&facts.Copyright, &facts.Family,   &facts.Style,
+                            nullptr,          &facts.FullName, &facts.Version};
   int ranks[6] = {};
   for (uint32_t i = 0; i < count && Within(6 + i * 12, 12, name.Length); ++i) {
     const uint32_t record = name.Offset + 6 + i * 12;
     const uint16_t id = font.U16(record + 6);
     if (id > kVersion || !fields[id]) continue;
     const int rank = NameRank(font.U16(record), font.U16(record + 2), font.U16(record + 4));
-    const uint32_t length = font.U16(record + 8), offset = storage + uint32_t{font.U16(record + 10)};
+    const uint32_t length = font.U16(record + 8),
+                   offset = storage + uint32_t{font.U16(record + 10)};
     if (rank <= ranks[id] || !Within(offset, length, name.Length)) continue;
     ranks[id] = rank;
     *fields[id] = NameText(font, name.Offset + offset, length, font.U16(record) == 3);
@@ -71,8 +74,10 @@ FontFacts ReadFontFacts(const FontFile& font) {
     facts.EmbeddingFlags = font.U16(os2.Offset + 8);
   }
   ReadEncodings(font, facts);
-  if (font.Find("glyf").Present() && font.Find("loca").Present()) facts.Outlines = SfntKind::TrueType;
-  else if (font.Find("CFF ").Present() || font.Find("CFF2").Present()) facts.Outlines = SfntKind::Cff;
+  if (font.Find("glyf").Present() && font.Find("loca").Present())
+    facts.Outlines = SfntKind::TrueType;
+  else if (font.Find("CFF ").Present() || font.Find("CFF2").Present())
+    facts.Outlines = SfntKind::Cff;
   return facts;
 }
 
@@ -80,10 +85,14 @@ std::string DescribeEmbedding(const FontFacts& facts) {
   if (!facts.HasEmbedding) return "not stated";
   const uint16_t flags = facts.EmbeddingFlags;
   std::string text;
-  if (flags & 0x0008) text = "editable embedding";
-  else if (flags & 0x0004) text = "preview and print embedding";
-  else if (flags & 0x0002) text = "restricted: may not be embedded";
-  else text = "installable embedding";
+  if (flags & 0x0008)
+    text = "editable embedding";
+  else if (flags & 0x0004)
+    text = "preview and print embedding";
+  else if (flags & 0x0002)
+    text = "restricted: may not be embedded";
+  else
+    text = "installable embedding";
   if (flags & 0x0100) text += ", no subsetting";
   if (flags & 0x0200) text += ", bitmaps only";
   return text;
@@ -99,18 +108,20 @@ std::string DescribeFont(const FontFacts& facts) {
 }
 
 std::vector<FactLine> FontFactLines(const FontFacts& facts) {
-  std::vector<FactLine> lines = {{"Family", facts.Family},       {"Style", facts.Style},
-                                 {"Full name", facts.FullName},  {"Version", facts.Version},
-                                 {"Copyright", facts.Copyright}, {"Glyphs", std::to_string(facts.GlyphCount)}};
+  std::vector<FactLine> lines = {
+      {"Family", facts.Family},       {"Style", facts.Style},
+      {"Full name", facts.FullName},  {"Version", facts.Version},
+      {"Copyright", facts.Copyright}, {"Glyphs", std::to_string(facts.GlyphCount)}};
   const char* outlines = facts.Outlines == SfntKind::TrueType ? "TrueType"
-                         : facts.Outlines == SfntKind::Cff    ? "CFF (PostScript); outlines are not drawn"
-                                                              : "none";
+                         : facts.Outlines == SfntKind::Cff
+                             ? "CFF (PostScript); outlines are not drawn"
+                             : "none";
   lines.push_back({"Outlines", outlines});
   std::string encodings;
   for (const CmapEncoding& e : facts.Encodings) {
     char text[48];
-    std::snprintf(text, sizeof text, "%s%u/%u format %u", encodings.empty() ? "" : "; ", e.Platform, e.Encoding,
-                  e.Format);
+    std::snprintf(text, sizeof text, "%s%u/%u format %u", encodings.empty() ? "" : "; ", e.Platform,
+                  e.Encoding, e.Format);
     encodings += text;
   }
   lines.push_back({"Encodings", encodings.empty() ? "none" : encodings});

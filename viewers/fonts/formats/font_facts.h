@@ -9,14 +9,15 @@
 #include "viewers/fonts/formats/font_file.h"
 
 struct CmapEncoding {
-  uint16_t Platform = 0, Encoding = 0, Format = 0;  // Format 0: the subtable is not within the table
+  uint16_t Platform = 0, Encoding = 0,
+           Format = 0;  // Format 0: the subtable is not within the table
 };
 
 struct FontFacts {
   std::string Family, Style, FullName, Version, Copyright;  // Latin-1
-  uint32_t GlyphCount = 0;       // as maxp says
-  bool HasEmbedding = false;     // an OS/2 table gives the permission
-  uint16_t EmbeddingFlags = 0;   // its fsType
+  uint32_t GlyphCount = 0;                                  // as maxp says
+  bool HasEmbedding = false;                                // an OS/2 table gives the permission
+  uint16_t EmbeddingFlags = 0;                              // its fsType
   std::vector<CmapEncoding> Encodings;
   SfntKind Outlines = SfntKind::None;
   uint32_t FaceCount = 1;

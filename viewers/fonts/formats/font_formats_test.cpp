@@ -19,7 +19,9 @@ namespace {
 // Wine's own Tahoma, from the fonts-wine package the install script brings.
 constexpr const char* kTahoma = "/usr/share/wine/fonts/tahoma.ttf";
 
-int Ink(const GlyphMask& mask) { return std::accumulate(mask.Coverage.begin(), mask.Coverage.end(), 0); }
+int Ink(const GlyphMask& mask) {
+  return std::accumulate(mask.Coverage.begin(), mask.Coverage.end(), 0);
+}
 
 TEST(FontFacts, OfWinesTahoma) {
   std::ifstream in(kTahoma, std::ios::binary);
@@ -70,7 +72,8 @@ TEST(FontFacts, EmbeddingPermissions) {
                {0x0004, "preview and print embedding"},
                {0x0308, "editable embedding, no subsetting, bitmaps only"}};
   for (const auto& c : cases)
-    EXPECT_EQ(DescribeEmbedding(ReadFontFacts(ParseFontFile(MakeTestFont(c.fsType).Bytes))), c.text) << c.fsType;
+    EXPECT_EQ(DescribeEmbedding(ReadFontFacts(ParseFontFile(MakeTestFont(c.fsType).Bytes))), c.text)
+        << c.fsType;
 }
 
 TEST(FontFacts, CollectionShowsItsFirstFaceAndCount) {
@@ -83,7 +86,7 @@ TEST(FontFacts, CollectionShowsItsFirstFaceAndCount) {
 
 TEST(FontFacts, CffOutlinesAreNamedAndNotDrawn) {
   TestFont cff = MakeTestFont();
-  cff.Put32(0, 0x4F54544F);                          // 'OTTO'
+  cff.Put32(0, 0x4F54544F);  // 'OTTO'
   std::copy_n("CFF ", 4, cff.Bytes.begin() + cff.Record("glyf"));
   const FontFile font = ParseFontFile(cff.Bytes);
   const FontFacts facts = ReadFontFacts(font);
@@ -100,7 +103,9 @@ TEST(FontRaster, DrawsTheSquareWhereItsOutlineIs) {
   EXPECT_EQ(raster.Ascent(), 800);
   const GlyphMask square = raster.Render(1, 100);  // 10 to 60 across, 0 to 70 up
   ASSERT_FALSE(square.Failed);
-  const auto at = [&](int x, int y) { return square.Coverage[(y - square.Top) * square.Width + x - square.Left]; };
+  const auto at = [&](int x, int y) {
+    return square.Coverage[(y - square.Top) * square.Width + x - square.Left];
+  };
   EXPECT_EQ(at(35, -35), 255) << "inside";
   EXPECT_EQ(at(11, -1), 255) << "inside, at a corner";
   EXPECT_EQ(at(9, -35), 0) << "left of it";
@@ -121,19 +126,31 @@ TEST(FontHostile, DeclinedOrShownPartly) {
     size_t mapped;
   } cases[] = {
       {"sound", [](TestFont&) {}, true, true, true, 3},
-      {"glyf past the end", [](TestFont& f) { f.Put32(f.Record("glyf") + 12, 0x7FFFFFF0); }, true, false, false, 3},
+      {"glyf past the end", [](TestFont& f) { f.Put32(f.Record("glyf") + 12, 0x7FFFFFF0); }, true,
+       false, false, 3},
       {"directory past the end", [](TestFont& f) { f.Put16(4, 4000); }, false, false, false, 0},
-      {"glyf over cmap", [](TestFont& f) { f.Put32(f.Record("glyf") + 8, f.Table("cmap")); }, true, true, true, 3},
-      {"loca over glyf", [](TestFont& f) { f.Put32(f.Record("loca") + 8, f.Table("glyf")); }, true, true, false, 3},
-      {"maxp of 65535", [](TestFont& f) { f.Put16(f.Table("maxp") + 4, 65535); }, true, true, true, 3},
-      {"loca descending", [](TestFont& f) { f.Put32(f.Table("loca") + 8, 0x100); }, true, true, false, 3},
-      {"square with 30000 contours", [](TestFont& f) { f.Put16(f.Table("glyf"), 30000); }, true, true, false, 3},
-      {"square's points past it", [](TestFont& f) { f.Put16(f.Table("glyf") + 10, 400); }, true, true, false, 3},
-      {"cmap segments past the table", [](TestFont& f) { f.Put16(f.Table("cmap") + 12 + 6, 0xFFFE); }, true, true, true, 0},
-      {"cmap subtable past the table", [](TestFont& f) { f.Put32(f.Table("cmap") + 8, 0xFFFFFF00); }, true, true, true, 0},
-      {"cmap record count past the table", [](TestFont& f) { f.Put16(f.Table("cmap") + 2, 65535); }, true, true, true, 3},
-      {"name counts past the table", [](TestFont& f) { f.Put16(f.Table("name") + 2, 65535); }, true, true, true, 3},
-      {"units per em 0", [](TestFont& f) { f.Put16(f.Table("head") + 18, 0); }, true, false, false, 3},
+      {"glyf over cmap", [](TestFont& f) { f.Put32(f.Record("glyf") + 8, f.Table("cmap")); }, true,
+       true, true, 3},
+      {"loca over glyf", [](TestFont& f) { f.Put32(f.Record("loca") + 8, f.Table("glyf")); }, true,
+       true, false, 3},
+      {"maxp of 65535", [](TestFont& f) { f.Put16(f.Table("maxp") + 4, 65535); }, true, true, true,
+       3},
+      {"loca descending", [](TestFont& f) { f.Put32(f.Table("loca") + 8, 0x100); }, true, true,
+       false, 3},
+      {"square with 30000 contours", [](TestFont& f) { f.Put16(f.Table("glyf"), 30000); }, true,
+       true, false, 3},
+      {"square's points past it", [](TestFont& f) { f.Put16(f.Table("glyf") + 10, 400); }, true,
+       true, false, 3},
+      {"cmap segments past the table",
+       [](TestFont& f) { f.Put16(f.Table("cmap") + 12 + 6, 0xFFFE); }, true, true, true, 0},
+      {"cmap subtable past the table",
+       [](TestFont& f) { f.Put32(f.Table("cmap") + 8, 0xFFFFFF00); }, true, true, true, 0},
+      {"cmap record count past the table", [](TestFont& f) { f.Put16(f.Table("cmap") + 2, 65535); },
+       true, true, true, 3},
+      {"name counts past the table", [](TestFont& f) { f.Put16(f.Table("name") + 2, 65535); }, true,
+       true, true, 3},
+      {"units per em 0", [](TestFont& f) { f.Put16(f.Table("head") + 18, 0); }, true, false, false,
+       3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

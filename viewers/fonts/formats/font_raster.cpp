@@ -74,8 +74,10 @@ GlyphMask FontRaster::Render(uint16_t glyph, float pixelsPerEm) const {
   }
   // The mask covers every point with a pixel to spare, so the rasteriser
   // never meets an edge outside it.
-  const int left = static_cast<int>(std::floor(minX * scale)) - 1, top = static_cast<int>(std::floor(-maxY * scale)) - 1;
-  const int right = static_cast<int>(std::ceil(maxX * scale)) + 1, bottom = static_cast<int>(std::ceil(-minY * scale)) + 1;
+  const int left = static_cast<int>(std::floor(minX * scale)) - 1,
+            top = static_cast<int>(std::floor(-maxY * scale)) - 1;
+  const int right = static_cast<int>(std::ceil(maxX * scale)) + 1,
+            bottom = static_cast<int>(std::ceil(-minY * scale)) + 1;
   if (right - left > kMostGlyphPixels || bottom - top > kMostGlyphPixels) {
     stbtt_FreeShape(&stb_->Info, vertices);
     mask.Failed = true;

@@ -9,14 +9,17 @@ constexpr int kGap = 4;
 
 SheetBand GlyphBand(const SheetMetrics& m, int index, int top, float ppem) {
   const float scale = ppem / static_cast<float>(m.UnitsPerEm);
-  const int above = static_cast<int>(std::ceil(m.Ascent * scale)), below = static_cast<int>(std::ceil(m.Descent * scale));
+  const int above = static_cast<int>(std::ceil(m.Ascent * scale)),
+            below = static_cast<int>(std::ceil(m.Descent * scale));
   const int height = std::max(above + below, m.TextHeight) + kGap;
   return {BandKind::Sample, index, top, height, ppem, kGap / 2 + std::max(above, m.TextHeight)};
 }
 
 }  // namespace
 
-float PixelsPerEm(const SheetMetrics& m, int points) { return static_cast<float>(points) * m.Dpi / 72.0f * m.Zoom; }
+float PixelsPerEm(const SheetMetrics& m, int points) {
+  return static_cast<float>(points) * m.Dpi / 72.0f * m.Zoom;
+}
 
 SheetLayout LayOutSheet(const SheetMetrics& m) {
   SheetLayout layout;
@@ -31,7 +34,8 @@ SheetLayout LayOutSheet(const SheetMetrics& m) {
   }
   y += m.TextHeight;
   for (size_t i = 0; i < kAlphabetLines.size(); ++i) {
-    layout.Bands.push_back(GlyphBand(m, 100 + static_cast<int>(i), y, PixelsPerEm(m, kAlphabetPoints)));
+    layout.Bands.push_back(
+        GlyphBand(m, 100 + static_cast<int>(i), y, PixelsPerEm(m, kAlphabetPoints)));
     y += layout.Bands.back().Height;
   }
   if (m.MapEntries > 0) {
@@ -40,7 +44,8 @@ SheetLayout LayOutSheet(const SheetMetrics& m) {
     y += m.TextHeight + kGap;
     const float ppem = PixelsPerEm(m, kGridPoints);
     const float scale = ppem / static_cast<float>(m.UnitsPerEm);
-    const int above = static_cast<int>(std::ceil(m.Ascent * scale)), below = static_cast<int>(std::ceil(m.Descent * scale));
+    const int above = static_cast<int>(std::ceil(m.Ascent * scale)),
+              below = static_cast<int>(std::ceil(m.Descent * scale));
     layout.CellPixelsPerEm = ppem;
     layout.CellWidth = std::max(static_cast<int>(ppem * 1.5f), m.CodeWidth + 2 * kGap);
     layout.CellHeight = above + below + m.TextHeight + 3 * kGap;

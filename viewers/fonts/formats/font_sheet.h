@@ -8,7 +8,8 @@
 #include <vector>
 
 inline constexpr std::array<int, 9> kSamplePoints = {8, 10, 12, 14, 18, 24, 36, 48, 72};
-inline constexpr const char* kSampleText = "The quick brown fox jumps over the lazy dog. 0123456789";
+inline constexpr const char* kSampleText =
+    "The quick brown fox jumps over the lazy dog. 0123456789";
 inline constexpr std::array<const char*, 4> kAlphabetLines = {
     "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "abcdefghijklmnopqrstuvwxyz", "0123456789",
     "!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~"};

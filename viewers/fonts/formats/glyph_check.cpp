@@ -7,7 +7,7 @@
 namespace {
 
 constexpr int kMostNesting = 6;
-constexpr int kMostComponents = 512;     // in one glyph, at every depth
+constexpr int kMostComponents = 512;      // in one glyph, at every depth
 constexpr uint32_t kMostPoints = 200000;  // the same
 constexpr float kMostCoordinate = 32767;
 
@@ -39,7 +39,8 @@ bool GlyphBytes(const GlyphTables& t, uint32_t glyph, uint32_t& from, uint32_t& 
 
 // A simple glyph read as the rasteriser reads it; bound gets the largest
 // coordinate's magnitude.
-bool SimpleIsSound(const FontFile& f, uint32_t at, uint32_t end, int contours, Budget& budget, float& bound) {
+bool SimpleIsSound(const FontFile& f, uint32_t at, uint32_t end, int contours, Budget& budget,
+                   float& bound) {
   uint32_t p = at + 10;
   if (!Within(p, uint64_t(contours) * 2 + 2, end)) return false;
   int previous = -1;
@@ -95,7 +96,8 @@ bool SimpleIsSound(const FontFile& f, uint32_t at, uint32_t end, int contours, B
 
 bool IsSound(const GlyphTables& t, uint32_t glyph, int depth, Budget& budget, float& bound);
 
-bool CompositeIsSound(const GlyphTables& t, uint32_t at, uint32_t end, int depth, Budget& budget, float& bound) {
+bool CompositeIsSound(const GlyphTables& t, uint32_t at, uint32_t end, int depth, Budget& budget,
+                      float& bound) {
   const FontFile& f = *t.Font;
   uint32_t p = at + 10;
   bound = 0;
@@ -105,7 +107,10 @@ bool CompositeIsSound(const GlyphTables& t, uint32_t at, uint32_t end, int depth
     p += 4;
     if (!(flags & 2)) return false;  // points matched instead of offsets: not drawn
     float m[6] = {1, 0, 0, 1, 0, 0};
-    const uint32_t argBytes = (flags & 1) ? 4 : 2, scaleBytes = (flags & 8) ? 2 : (flags & 64) ? 4 : (flags & 128) ? 8 : 0;
+    const uint32_t argBytes = (flags & 1) ? 4 : 2, scaleBytes = (flags & 8)     ? 2
+                                                                : (flags & 64)  ? 4
+                                                                : (flags & 128) ? 8
+                                                                                : 0;
     if (end - p < argBytes + scaleBytes) return false;
     if (flags & 1) {
       m[4] = f.S16(p), m[5] = f.S16(p + 2);
@@ -125,7 +130,8 @@ bool CompositeIsSound(const GlyphTables& t, uint32_t at, uint32_t end, int depth
     float inner = 0;
     if (!IsSound(t, child, depth + 1, budget, inner)) return false;
     // The rasteriser's own scaling of a component, bounded.
-    const float sx = std::sqrt(m[0] * m[0] + m[1] * m[1]), sy = std::sqrt(m[2] * m[2] + m[3] * m[3]);
+    const float sx = std::sqrt(m[0] * m[0] + m[1] * m[1]),
+                sy = std::sqrt(m[2] * m[2] + m[3] * m[3]);
     const float x = sx * ((std::fabs(m[0]) + std::fabs(m[2])) * inner + std::fabs(m[4]));
     const float y = sy * ((std::fabs(m[1]) + std::fabs(m[3])) * inner + std::fabs(m[5]));
     if (!(x <= kMostCoordinate && y <= kMostCoordinate)) return false;
@@ -152,13 +158,14 @@ bool IsSound(const GlyphTables& t, uint32_t glyph, int depth, Budget& budget, fl
 bool FindGlyphTables(const FontFile& font, GlyphTables& tables) {
   const FontTable head = font.Find("head"), loca = font.Find("loca"), glyf = font.Find("glyf"),
                   maxp = font.Find("maxp");
-  if (font.Kind != SfntKind::TrueType || head.Length < 54 || !glyf.Present() || maxp.Length < 6) return false;
+  if (font.Kind != SfntKind::TrueType || head.Length < 54 || !glyf.Present() || maxp.Length < 6)
+    return false;
   const int format = font.S16(head.Offset + 50);
   if (format != 0 && format != 1) return false;
   const uint32_t entry = format == 0 ? 2 : 4, entries = loca.Length / entry;
   if (entries < 2) return false;
-  tables = {&font, loca.Offset, glyf.Offset, glyf.Length, format,
-            std::min<uint32_t>(font.U16(maxp.Offset + 4), entries - 1)};
+  tables = {&font,       loca.Offset, glyf.Offset,
+            glyf.Length, format,      std::min<uint32_t>(font.U16(maxp.Offset + 4), entries - 1)};
   return true;
 }
 

@@ -10,7 +10,7 @@
 struct GlyphTables {
   const FontFile* Font = nullptr;
   uint32_t Loca = 0, Glyf = 0, GlyfLength = 0;  // file offsets, glyf's length
-  int LocaFormat = 0;                            // 0: 16-bit halves, 1: 32-bit offsets
+  int LocaFormat = 0;                           // 0: 16-bit halves, 1: 32-bit offsets
   // Glyphs below it have both loca entries within the table; the
   // rasteriser draws nothing for the others.
   uint32_t GlyphCount = 0;

@@ -15,7 +15,7 @@ std::vector<uint8_t> Square() {
   Bytes g;
   g.u16(1).u16(100).u16(0).u16(600).u16(700).u16(3).u16(0);
   for (int i = 0; i < 4; ++i) g.b.push_back(0x01);
-  g.u16(100).u16(0).u16(500).u16(0);           // x
+  g.u16(100).u16(0).u16(500).u16(0);             // x
   g.u16(0).u16(700).u16(0).u16(uint16_t(-700));  // y
   return g.b;
 }
@@ -39,7 +39,12 @@ std::vector<uint8_t> CompositeOfSquare() {
 std::vector<uint8_t> Name(const std::map<uint16_t, std::string>& names) {
   Bytes strings, records;
   for (const auto& [id, text] : names) {
-    records.u16(3).u16(1).u16(0x409).u16(id).u16(uint16_t(text.size() * 2)).u16(uint16_t(strings.b.size()));
+    records.u16(3)
+        .u16(1)
+        .u16(0x409)
+        .u16(id)
+        .u16(uint16_t(text.size() * 2))
+        .u16(uint16_t(strings.b.size()));
     for (char c : text) strings.u16(static_cast<uint8_t>(c));
   }
   Bytes t;
@@ -87,10 +92,21 @@ TestFont MakeTestFont(uint16_t embedding) {
   Bytes cmap;
   cmap.u16(0).u16(1).u16(3).u16(1).u32(12);
   cmap.u16(4).u16(32).u16(0).u16(4).u16(4).u16(1).u16(0);
-  cmap.u16(0x43).u16(0xFFFF).u16(0).u16(0x41).u16(0xFFFF).u16(uint16_t(1 - 0x41)).u16(1).u16(0).u16(0);
+  cmap.u16(0x43)
+      .u16(0xFFFF)
+      .u16(0)
+      .u16(0x41)
+      .u16(0xFFFF)
+      .u16(uint16_t(1 - 0x41))
+      .u16(1)
+      .u16(0)
+      .u16(0);
   tables["cmap"] = cmap.b;
-  tables["name"] = Name({{0, "Made for the tests"}, {1, kTestFontFamily}, {2, "Regular"},
-                         {4, "Quadrat Sans Regular"}, {5, "Version 1.0"}});
+  tables["name"] = Name({{0, "Made for the tests"},
+                         {1, kTestFontFamily},
+                         {2, "Regular"},
+                         {4, "Quadrat Sans Regular"},
+                         {5, "Version 1.0"}});
 
   TestFont font;
   Bytes out;
@@ -143,7 +159,9 @@ std::vector<uint8_t> MakeTestCollection(uint32_t faceCount) {
   const uint32_t count = uint32_t(face[4] << 8 | face[5]);
   for (uint32_t i = 0; i < count; ++i) {
     const uint32_t at = 12 + i * 16 + 8;
-    shifted.Put32(at, uint32_t(face[at] << 24 | face[at + 1] << 16 | face[at + 2] << 8 | face[at + 3]) + header);
+    shifted.Put32(
+        at,
+        uint32_t(face[at] << 24 | face[at + 1] << 16 | face[at + 2] << 8 | face[at + 3]) + header);
   }
   out.b.insert(out.b.end(), shifted.Bytes.begin(), shifted.Bytes.end());
   return out.b;
