@@ -14,7 +14,7 @@ struct ViewerMenu {
 };
 
 extern const ViewerMenu kTextMenu, kHexMenu, kBitmapMenu, kGraphMenu, kWordProMenu, kGridMenu,
-    kSpreadsheetMenu, kSoundMenu;
+    kSpreadsheetMenu, kSoundMenu, kFontMenu;
 // A type with no menu of its own keeps the window's menu and offers none of
 // the commands the menus decide.
 extern const ViewerMenu kKeptMenu;

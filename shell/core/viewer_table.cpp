@@ -60,7 +60,7 @@ const std::array<ViewerRow, kViewerTypeCount> ViewerTable = {
     kDatabase,                                   // kTypeWdbCompound
     kWordPro,                                    // kTypeBeDocument
     Row(kDrawingLibrary, kKeptMenu),             // kTypeDwg
-    Row(kFontLibrary, kHexMenu),                 // kTypeTrueType: no go-to
+    Row(kFontLibrary, kFontMenu, G::HexOffset),  // kTypeTrueType: goes to a character code
     kWordPro,                                    // kTypeCompound
     kText,                                       // kTypeRichText
 };

@@ -20,7 +20,9 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 #include "viewers/archives/formats/test_archives.h"
+#include "viewers/contract/viewer_messages.h"
 #include "viewers/contract/viewer_names.h"
+#include "viewers/fonts/formats/test_fonts.h"
 #include "viewers/tables/formats/test_tables.h"
 #include "viewers/graphics/formats/picture_writers.h"
 
@@ -517,6 +519,62 @@ TEST_F(Skimmet, ListsAZipASelfExtractingProgramAndAnLzhAndCopiesEachListing) {
       EXPECT_EQ(cells[1], std::to_string(entry.SizeOf())) << c.File << " " << name;
       EXPECT_EQ(cells[2], std::to_string(entry.Packed.size())) << c.File << " " << name;
     }
+    Close(shown);
+  }
+}
+
+TEST_F(Skimmet, ShowsAFontNamedInTheStatusWithItsGlyphsAndGoesToACharacter) {
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  const std::vector<uint8_t> bytes = MakeTestFont().Bytes;
+  Shown shown = Show(dir_.Write("quadrat.ttf", std::string(bytes.begin(), bytes.end())), "quadrat.TTF");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND font = FindWindowExA(shown.Viewer, nullptr, kFontLibrary.WindowClass, nullptr);
+  ASSERT_NE(font, nullptr) << "not shown by the font library";
+  EXPECT_EQ(ChildText(shown.Viewer, "ZRBUTTON"), "Quadrat Sans Regular, 4 glyphs");
+
+  // Go To U+0041: its cell comes to the top left of the window, the
+  // font's square in it.
+  HWND dialog = OpenDialog(shown, 5);
+  ASSERT_NE(dialog, nullptr);
+  Type(GetDlgItem(dialog, 453), "41");
+  EXPECT_TRUE(WaitFor([&] { return WindowText(GetDlgItem(dialog, 453)) == "41"; }));
+  CloseDialog(dialog, IDOK);
+  RECT cell;
+  GetWindowRect(font, &cell);
+  cell = {cell.left + 8, cell.top + 8, cell.left + 8 + 48, cell.top + 8 + 30};
+  const COLORREF ink = GetSysColor(COLOR_WINDOWTEXT);
+  const auto inkInCell = [&] {
+    const std::vector<BYTE> pixels = ScreenPixels(cell);
+    int count = 0;
+    for (size_t i = 0; i + 3 < pixels.size(); i += 4) count += RGB(pixels[i + 2], pixels[i + 1], pixels[i]) == ink;
+    return count;
+  };
+  EXPECT_TRUE(WaitFor([&] { return inkInCell() >= 15 * 20; })) << inkInCell() << " pixels of the square";
+  Shot(shown.Viewer, "skimmet-font-cell.png");
+  Close(shown);
+
+  // Wine's own Tahoma, for a sample sheet worth looking at.
+  const std::string tahoma = dir_ / "tahoma.ttf";
+  if (CopyFileA("Z:\\usr\\share\\wine\\fonts\\tahoma.ttf", tahoma.c_str(), FALSE)) {
+    shown = Show(tahoma, "tahoma.TTF");
+    ASSERT_NE(shown.Viewer, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return ChildText(shown.Viewer, "ZRBUTTON") == "Tahoma Regular, 988 glyphs"; }))
+        << ChildText(shown.Viewer, "ZRBUTTON");
+    SetWindowPos(shown.Viewer, nullptr, 0, 0, 1000, 1000, SWP_NOZORDER);
+    HWND sheet = FindWindowExA(shown.Viewer, nullptr, kFontLibrary.WindowClass, nullptr);
+    RECT area;
+    EXPECT_TRUE(WaitFor([&] { return GetClientRect(sheet, &area) && area.bottom > 900; }));
+    GetWindowRect(sheet, &area);
+    const auto inkShown = [&] {
+      const std::vector<BYTE> pixels = ScreenPixels(area);
+      int count = 0;
+      for (size_t i = 0; i + 3 < pixels.size(); i += 4) count += RGB(pixels[i + 2], pixels[i + 1], pixels[i]) == ink;
+      return count;
+    };
+    EXPECT_TRUE(WaitFor([&] { return inkShown() > 20000; })) << "the samples drawn: " << inkShown();
+    Shot(shown.Viewer, "skimmet-font.png");
+    PostMessageA(sheet, ZV_GOTO, 0, 'A');
+    Shot(shown.Viewer, "skimmet-font-map.png");
     Close(shown);
   }
 }

@@ -16,6 +16,7 @@
 #include "viewers/archives/formats/test_archives.h"
 #include "viewers/contract/viewer_messages.h"
 #include "viewers/contract/viewer_names.h"
+#include "viewers/fonts/formats/test_fonts.h"
 #include "viewers/tables/formats/test_tables.h"
 #include "viewers/tests/viewer_host.h"
 
@@ -38,8 +39,8 @@ constexpr LRESULT kFileSize = -1;  // stands for the size of the file the librar
 
 // The file each library is given: a picture for the graphics viewer, an
 // icon for the icon viewer, an archive of one entry for the archive
-// viewer, a sound for the sound viewer, a table for the table viewer,
-// text for the others.
+// viewer, a sound for the sound viewer, a table for the table viewer, a
+// font for the font viewer, text for the others.
 std::string SampleOf(const char* dll) {
   if (std::string(dll) == kGraphicsLibrary.Library) return kBitmap;
   if (std::string(dll) == kIconLibrary.Library) return IconFileBytes({{1, 1, 255, 0, 0, 255}});
@@ -47,6 +48,10 @@ std::string SampleOf(const char* dll) {
   if (std::string(dll) == kSoundLibrary.Library)  // a sound without samples, which cannot play
     return std::string("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x10\0", 36);
   if (std::string(dll) == kDatabaseLibrary.Library) return DbfFileBytes({{"WORD", 'C', 6}}, {{false, {"needle"}}});
+  if (std::string(dll) == kFontLibrary.Library) {
+    const std::vector<uint8_t> font = MakeTestFont().Bytes;
+    return std::string(font.begin(), font.end());
+  }
   return kText;
 }
 
@@ -80,6 +85,7 @@ const Answers kAnswers[] = {
     {kArchiveLibrary.Library,
      {{"file size", kFileSize}, {"record count", 1}, {"font", 1}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
     {kSoundLibrary.Library, {{"font", 1}}},
+    {kFontLibrary.Library, {{"file size", kFileSize}, {"font", 1}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
     {kDatabaseLibrary.Library,
      {{"file size", kFileSize}, {"record count", 1}, {"font", 1}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
 };
