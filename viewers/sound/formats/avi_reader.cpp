@@ -1,7 +1,6 @@
 #include "viewers/sound/formats/sound_readers.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
 #include "viewers/sound/formats/riff_chunks.h"
@@ -12,7 +11,7 @@ namespace {
 std::string CodeText(const uint8_t* code) {
   std::string text;
   for (int i = 0; i < 4; ++i)
-    if (std::isprint(code[i]) && code[i] != ' ') text += static_cast<char>(code[i]);
+    if (code[i] > ' ' && code[i] < 0x7F) text += static_cast<char>(code[i]);
   return text;
 }
 
