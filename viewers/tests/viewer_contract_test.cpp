@@ -44,6 +44,8 @@ std::string SampleOf(const char* dll) {
   if (std::string(dll) == kArchiveLibrary.Library) return ZipBytes({{.Name = "needle", .Packed = "x"}});
   if (std::string(dll) == kSoundLibrary.Library)  // a sound without samples, which cannot play
     return std::string("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x10\0", 36);
+  if (std::string(dll) == kFilterLibrary.Library)  // a Windows metafile with nothing in it
+    return std::string("\x01\0\x09\0\0\x03\x0c\0\0\0\0\0\x03\0\0\0\0\0\x03\0\0\0\0\0", 24);
   return kText;
 }
 
@@ -77,6 +79,7 @@ const Answers kAnswers[] = {
     {kArchiveLibrary.Library,
      {{"file size", kFileSize}, {"record count", 1}, {"font", 1}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
     {kSoundLibrary.Library, {{"font", 1}}},
+    {kFilterLibrary.Library, {{"file size", kFileSize}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
 };
 
 const LOGFONTA kFont = [] {
