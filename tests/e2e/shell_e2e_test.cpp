@@ -14,6 +14,7 @@
 #include "suite_files.h"
 #include "tests/e2e/screen_shot.h"
 #include "tests/support/clipboard_text.h"
+#include "tests/support/drawing_bytes.h"
 #include "tests/support/icon_bytes.h"
 #include "tests/support/program_under_test.h"
 #include "tests/support/sound_bytes.h"
@@ -220,6 +221,58 @@ TEST_F(Skimmet, ShowsAWavsFactsInTheStatusAndItsWaveformWhereTheSoundIs) {
   EXPECT_TRUE(WaitFor([&] { return inkAt(0.75) > (client.bottom - client.top) / 5; })) << inkAt(0.75);
   EXPECT_LE(inkAt(0.25), 2) << "the silent half is a flat line";
   Shot(shown.Viewer, "skimmet-wave.png");
+  Close(shown);
+}
+
+// The colour on the screen at a fraction of the window's client area.
+COLORREF ScreenColourAt(HWND window, double fx, double fy) {
+  RECT client;
+  GetClientRect(window, &client);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  const int x = client.left + static_cast<int>((client.right - client.left) * fx);
+  const int y = client.top + static_cast<int>((client.bottom - client.top) * fy);
+  const std::vector<BYTE> pixel = ScreenPixels({x, y, x + 1, y + 1});
+  return pixel.size() < 4 ? CLR_INVALID : RGB(pixel[2], pixel[1], pixel[0]);
+}
+
+TEST_F(Skimmet, ShowsAMetafileAndAnHpglDrawingFittedToTheWindow) {
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  Shown shown = Show(dir_.Write("box.wmf", PlaceableWmfBytes(RGB(255, 0, 0))), "box.WMF");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND drawing = FindWindowExA(shown.Viewer, nullptr, kFilterLibrary.WindowClass, nullptr);
+  ASSERT_NE(drawing, nullptr) << "not shown by the drawing library";
+  EXPECT_TRUE(WaitFor([&] { return ScreenColourAt(drawing, 0.5, 0.5) == RGB(255, 0, 0); }))
+      << "the filled rectangle in the middle: " << std::hex << ScreenColourAt(drawing, 0.5, 0.5);
+  EXPECT_EQ(ChildText(shown.Viewer, "ZRBUTTON"), "WMF  96 x 96 pixels  100%");
+  Close(shown);
+
+  shown = Show(dir_.Write("square.plt", kHpglSquare), "square.PLT");
+  ASSERT_NE(shown.Viewer, nullptr);
+  drawing = FindWindowExA(shown.Viewer, nullptr, kFilterLibrary.WindowClass, nullptr);
+  ASSERT_NE(drawing, nullptr) << "not shown by the drawing library";
+  RECT client;
+  GetClientRect(drawing, &client);
+  // The square as high as the window, centred: its top side along the top.
+  const double side = static_cast<double>(client.bottom) / client.right;
+  const auto redNear = [&](double fx, double fy) {
+    for (int d = -3; d <= 3; ++d)
+      if (ScreenColourAt(drawing, fx, fy + static_cast<double>(d) / client.bottom) == RGB(255, 0, 0)) return true;
+    return false;
+  };
+  EXPECT_TRUE(WaitFor([&] { return redNear(0.5, 0.0) && redNear(0.5, 1.0 - 1.0 / client.bottom); }))
+      << "the top and bottom sides";
+  EXPECT_NE(ScreenColourAt(drawing, 0.5 - side / 4, 0.5), RGB(255, 0, 0)) << "nothing inside";
+  EXPECT_EQ(ChildText(shown.Viewer, "ZRBUTTON"), "HPGL  25 x 25 mm  100%");
+  Shot(shown.Viewer, "skimmet-drawing.png");
+  Close(shown);
+}
+
+TEST_F(Skimmet, ShowsADrawingKindTheLibraryDeclinesAsText) {
+  Shown shown = Show(dir_.Write("chart.cgm", "BEGMF 'chart'; ENDMF;\r\n"), "chart.CGM");
+  ASSERT_NE(shown.Viewer, nullptr);
+  EXPECT_TRUE(WaitFor([&] {
+    return FindWindowExA(shown.Viewer, nullptr, kTextLibrary.WindowClass, nullptr) != nullptr;
+  })) << "the drawing library declines it and the text viewer shows it";
   Close(shown);
 }
 

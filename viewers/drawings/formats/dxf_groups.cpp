@@ -53,6 +53,12 @@ double DxfEntity::Number(int code, double otherwise) const {
   return otherwise;
 }
 
+int DxfEntity::Integer(int code, int otherwise) const {
+  for (const DxfGroup& g : Groups)
+    if (g.Code == code) return DxfInteger(g.Value);
+  return otherwise;
+}
+
 std::string DxfEntity::Text(int code) const {
   for (const DxfGroup& g : Groups)
     if (g.Code == code) return g.Value;
@@ -62,6 +68,10 @@ std::string DxfEntity::Text(int code) const {
 double DxfNumber(const std::string& value) {
   const double n = std::strtod(value.c_str(), nullptr);
   return std::isfinite(n) ? std::clamp(n, -1e12, 1e12) : 0;
+}
+
+int DxfInteger(const std::string& value) {
+  return static_cast<int>(std::clamp(DxfNumber(value), -2147483647.0, 2147483647.0));
 }
 
 std::string UpperCase(std::string text) {
@@ -161,7 +171,7 @@ DxfFile ReadDxfGroups(ByteSource& file, int64_t mostGroups) {
     }
     if (section == Section::Tables && inLayer) {
       if (group.Code == 2) layer = group.Value;
-      else if (group.Code == 62) layerColour = static_cast<int>(DxfNumber(group.Value));
+      else if (group.Code == 62) layerColour = DxfInteger(group.Value);
       continue;
     }
     if (section == Section::Blocks && block && !entity) {

@@ -22,6 +22,8 @@ struct DxfEntity {
 
   // The first group of code, or otherwise.
   double Number(int code, double otherwise = 0) const;
+  // The same as a whole number within the range of int.
+  int Integer(int code, int otherwise = 0) const;
   std::string Text(int code) const;
 };
 
@@ -48,4 +50,5 @@ DxfFile ReadDxfGroups(ByteSource& file, int64_t mostGroups = kMostDxfGroups);
 uint32_t DxfColour(int number);
 // A value as a number, 0 when it is none; never infinite.
 double DxfNumber(const std::string& value);
+int DxfInteger(const std::string& value);
 std::string UpperCase(std::string text);

@@ -66,7 +66,7 @@ class DxfReader {
 
  private:
   uint32_t ColourOf(const DxfEntity& e, const Placement& at) const {
-    int number = static_cast<int>(e.Number(62, kByLayer));
+    int number = e.Integer(62, kByLayer);
     if (number == kByBlock) return at.BlockColour;
     if (number == kByLayer || number < 0 || number > 255) {
       const auto layer = dxf_.LayerColours.find(UpperCase(e.Text(8)));
@@ -123,12 +123,12 @@ class DxfReader {
         if (g.Code == 10) x = DxfNumber(g.Value), haveX = true;
         else if (g.Code == 20 && haveX) shape.Points.push_back(at.Apply(x, DxfNumber(g.Value))), haveX = false;
       }
-      shape.Closed = (static_cast<int>(e.Number(70)) & 1) != 0;
+      shape.Closed = (e.Integer(70) & 1) != 0;
       shape.Width = std::fabs(e.Number(43)) * std::fabs(at.Sx);
       Add(page, std::move(shape));
     } else if (type == "POLYLINE") {
       for (const DxfEntity& v : e.Vertices) shape.Points.push_back(at.Apply(v.Number(10), v.Number(20)));
-      shape.Closed = (static_cast<int>(e.Number(70)) & 1) != 0;
+      shape.Closed = (e.Integer(70) & 1) != 0;
       Add(page, std::move(shape));
     } else if (type == "POINT") {
       shape.Kind = ShapeKind::Point;
