@@ -170,6 +170,10 @@ TEST(DxfReaderTest, HostileFilesEnd) {
   ByteSource endless("endless");
   EXPECT_TRUE(ReadDxfGroups(endless, 100000).Entities.empty()) << "ends at the bound on groups";
 
+  const Drawing absurd = Read(Dxf("", "0\nLINE\n62\n-1e300\n70\n1e300\n11\n1e400\n"), true);
+  ASSERT_EQ(absurd.Pages[0].Shapes.size(), 1u) << "absurd numbers are clamped";
+  EXPECT_EQ(absurd.Pages[0].Shapes[0].Colour, kInkColour);
+
   EXPECT_TRUE(Read("just some words\n", true).Pages.empty());
 }
 
