@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -224,13 +225,15 @@ TEST_F(Skimmet, ShowsAWavsFactsInTheStatusAndItsWaveformWhereTheSoundIs) {
   Close(shown);
 }
 
-// The colour on the screen at a fraction of the window's client area.
-COLORREF ScreenColourAt(HWND window, double fx, double fy) {
+// The colour on the screen at a fraction of the window's client area,
+// dy pixels further down and kept within it.
+COLORREF ScreenColourAt(HWND window, double fx, double fy, int dy = 0) {
   RECT client;
   GetClientRect(window, &client);
   MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
   const int x = client.left + static_cast<int>((client.right - client.left) * fx);
-  const int y = client.top + static_cast<int>((client.bottom - client.top) * fy);
+  const int y = std::clamp(static_cast<int>(client.top + (client.bottom - client.top) * fy) + dy,
+                           static_cast<int>(client.top), static_cast<int>(client.bottom) - 1);
   const std::vector<BYTE> pixel = ScreenPixels({x, y, x + 1, y + 1});
   return pixel.size() < 4 ? CLR_INVALID : RGB(pixel[2], pixel[1], pixel[0]);
 }
@@ -250,18 +253,15 @@ TEST_F(Skimmet, ShowsAMetafileAndAnHpglDrawingFittedToTheWindow) {
   ASSERT_NE(shown.Viewer, nullptr);
   drawing = FindWindowExA(shown.Viewer, nullptr, kFilterLibrary.WindowClass, nullptr);
   ASSERT_NE(drawing, nullptr) << "not shown by the drawing library";
-  RECT client;
-  GetClientRect(drawing, &client);
-  // The square as high as the window, centred: its top side along the top.
-  const double side = static_cast<double>(client.bottom) / client.right;
-  const auto redNear = [&](double fx, double fy) {
-    for (int d = -3; d <= 3; ++d)
-      if (ScreenColourAt(drawing, fx, fy + static_cast<double>(d) / client.bottom) == RGB(255, 0, 0)) return true;
+  // The square as high as the window, centred: its top and bottom sides
+  // along the window's edges, nothing inside.
+  const auto redNear = [&](double fy) {
+    for (int dy = -3; dy <= 3; ++dy)
+      if (ScreenColourAt(drawing, 0.5, fy, dy) == RGB(255, 0, 0)) return true;
     return false;
   };
-  EXPECT_TRUE(WaitFor([&] { return redNear(0.5, 0.0) && redNear(0.5, 1.0 - 1.0 / client.bottom); }))
-      << "the top and bottom sides";
-  EXPECT_NE(ScreenColourAt(drawing, 0.5 - side / 4, 0.5), RGB(255, 0, 0)) << "nothing inside";
+  EXPECT_TRUE(WaitFor([&] { return redNear(0.0) && redNear(1.0); })) << "the top and bottom sides";
+  EXPECT_NE(ScreenColourAt(drawing, 0.5, 0.5), RGB(255, 0, 0)) << "nothing inside";
   EXPECT_EQ(ChildText(shown.Viewer, "ZRBUTTON"), "HPGL  25 x 25 mm  100%");
   Shot(shown.Viewer, "skimmet-drawing.png");
   Close(shown);
