@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -124,6 +125,20 @@ TEST(DrawingLibraryTest, DeclinesWhatItCannotRead) {
   EXPECT_EQ(host.Open(dir.Write("chart.cgm", "BEGMF 'chart';\r\n"), 21), 0) << "a kind it does not read";
   EXPECT_EQ(host.Open(dir.Write("words.plt", std::string(200, '\x01')), 21), 0) << "no plotter instructions";
   EXPECT_EQ(host.Open(dir.Write("words.dxf", "plain words\r\n"), 21), 0) << "no DXF groups";
+}
+
+// Run with the test printer writing to $TARVO_PRINT_OUT (DrawingPrintTest.OnTheTestPrinter).
+TEST(DrawingPrintTest, PrintsTheDrawingAsLinesOnOnePage) {
+  const char* out = std::getenv("TARVO_PRINT_OUT");
+  if (!out) GTEST_SKIP() << "DrawingPrintTest.OnTheTestPrinter runs it with the test printer";
+  TempFolder dir;
+  ViewerHost host(kFilterLibrary);
+  ASSERT_NE(host.Open(dir.Write("square.plt", kHpglSquare), 21), 0);
+  const std::string ps = host.PrintOnTestPrinter(out);
+  EXPECT_NE(ps.find("%%Pages: 1"), std::string::npos) << "one page";
+  EXPECT_EQ(ps.find("image"), std::string::npos) << "lines, not a bitmap of them";
+  EXPECT_NE(ps.find("1.00 0.00 0.00 setrgbcolor"), std::string::npos) << "in the pen's red";
+  EXPECT_NE(ps.find("lineto"), std::string::npos);
 }
 
 }  // namespace
