@@ -18,7 +18,8 @@ void Check(const Drawing& drawing) {
       if (shape.Kind == ShapeKind::Polyline || shape.Kind == ShapeKind::Polygon) {
         for (const DrawPoint& p : shape.Points) {
           if (!std::isfinite(p.X) || !std::isfinite(p.Y)) std::abort();
-          if (p.X < page.Bounds.Left || p.X > page.Bounds.Right || p.Y < page.Bounds.Bottom || p.Y > page.Bounds.Top)
+          if (p.X < page.Bounds.Left || p.X > page.Bounds.Right || p.Y < page.Bounds.Bottom ||
+              p.Y > page.Bounds.Top)
             std::abort();
         }
       }

@@ -20,9 +20,12 @@ Mapping MappingFor(const DrawBounds& bounds, const RECT& into) {
   const double width = into.right - into.left, height = into.bottom - into.top;
   const double bw = bounds.Width(), bh = bounds.Height();
   Mapping m;
-  if (bw > 0 && bh > 0) m.Scale = std::min(width / bw, height / bh);
-  else if (bw > 0) m.Scale = width / bw;
-  else if (bh > 0) m.Scale = height / bh;
+  if (bw > 0 && bh > 0)
+    m.Scale = std::min(width / bw, height / bh);
+  else if (bw > 0)
+    m.Scale = width / bw;
+  else if (bh > 0)
+    m.Scale = height / bh;
   m.Left = bounds.Left;
   m.Top = bounds.Top;
   m.X0 = into.left + (width - bw * m.Scale) / 2;
@@ -39,8 +42,9 @@ void DrawText(HDC dc, const Shape& shape, const Mapping& m, COLORREF colour) {
   const int height = m.Length(shape.Height);
   if (height < 2 || shape.Points.empty()) return;
   const int tenths = static_cast<int>(std::lround(std::fmod(shape.AngleDegrees, 360.0) * 10));
-  HFONT font = CreateFontA(-height, 0, tenths, tenths, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_TT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial");
+  HFONT font = CreateFontA(-height, 0, tenths, tenths, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                           OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                           VARIABLE_PITCH | FF_SWISS, "Arial");
   HGDIOBJ old = SelectObject(dc, font);
   SetTextColor(dc, colour);
   const POINT at = m.Map(shape.Points[0]);
@@ -67,12 +71,15 @@ void DrawDisplayList(HDC dc, const DrawingPage& page, const RECT& into, COLORREF
     HPEN pen = CreatePen(shape.Dashed && width == 1 ? PS_DASH : PS_SOLID, width, colour);
     HBRUSH brush = shape.Kind == ShapeKind::Polygon ? CreateSolidBrush(colour) : nullptr;
     HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, brush ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH));
+    HGDIOBJ oldBrush =
+        SelectObject(dc, brush ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH));
     points.clear();
-    const std::vector<DrawPoint> arc = shape.Kind == ShapeKind::Arc && !shape.Points.empty()
-        ? ArcPoints(shape.Points[0], shape.Radius, shape.StartDegrees, shape.SweepDegrees)
-        : std::vector<DrawPoint>{};
-    for (const DrawPoint& p : shape.Kind == ShapeKind::Arc ? arc : shape.Points) points.push_back(m.Map(p));
+    const std::vector<DrawPoint> arc =
+        shape.Kind == ShapeKind::Arc && !shape.Points.empty()
+            ? ArcPoints(shape.Points[0], shape.Radius, shape.StartDegrees, shape.SweepDegrees)
+            : std::vector<DrawPoint>{};
+    for (const DrawPoint& p : shape.Kind == ShapeKind::Arc ? arc : shape.Points)
+      points.push_back(m.Map(p));
     if (shape.Closed && !points.empty()) points.push_back(points[0]);
     const int count = static_cast<int>(points.size());
     switch (shape.Kind) {

@@ -7,7 +7,8 @@ HENHMETAFILE RecordMetafile(SIZE size, const std::function<void(HDC, const RECT&
   // The frame in hundredths of a millimetre, the pixels as the screen's.
   const int mmWide = GetDeviceCaps(screen, HORZSIZE), pixelsWide = GetDeviceCaps(screen, HORZRES);
   const int mmHigh = GetDeviceCaps(screen, VERTSIZE), pixelsHigh = GetDeviceCaps(screen, VERTRES);
-  const RECT frame = {0, 0, MulDiv(size.cx, mmWide * 100, pixelsWide), MulDiv(size.cy, mmHigh * 100, pixelsHigh)};
+  const RECT frame = {0, 0, MulDiv(size.cx, mmWide * 100, pixelsWide),
+                      MulDiv(size.cy, mmHigh * 100, pixelsHigh)};
   HDC dc = CreateEnhMetaFileA(screen, nullptr, &frame, "Skimmet\0Drawing\0");
   ReleaseDC(nullptr, screen);
   if (!dc) return nullptr;

@@ -41,7 +41,8 @@ std::string Extension(const char* path) {
 SIZE Fitted(double width, double height, double boxWidth, double boxHeight) {
   if (width <= 0 || height <= 0 || boxWidth <= 0 || boxHeight <= 0) return {1, 1};
   const double scale = std::min(boxWidth / width, boxHeight / height);
-  return {std::max<LONG>(1, static_cast<LONG>(width * scale)), std::max<LONG>(1, static_cast<LONG>(height * scale))};
+  return {std::max<LONG>(1, static_cast<LONG>(width * scale)),
+          std::max<LONG>(1, static_cast<LONG>(height * scale))};
 }
 
 }  // namespace
@@ -63,8 +64,10 @@ bool DrawingWindow::Open(const char* path, int, bool) {
     // declined, so that the shell shows them as text.
     const std::string ext = Extension(path);
     ByteSource file(path);
-    if (ext == "PLT" || ext == "HGL" || ext == "HPG") drawing = ReadHpgl(file);
-    else if (ext == "DXF") drawing = ReadDxf(file);
+    if (ext == "PLT" || ext == "HGL" || ext == "HPG")
+      drawing = ReadHpgl(file);
+    else if (ext == "DXF")
+      drawing = ReadDxf(file);
     if (drawing.Pages.empty()) return false;
   }
   Close();
@@ -86,7 +89,8 @@ bool DrawingWindow::Open(const char* path, int, bool) {
 SIZE DrawingWindow::NaturalSize() const {
   if (metafile_) return MetafileSize(metafile_, kLargestMetafileSide);
   const DrawBounds& bounds = drawing_.Pages[page_].Bounds;
-  const double w = std::max(bounds.Width(), bounds.Height() / 100), h = std::max(bounds.Height(), bounds.Width() / 100);
+  const double w = std::max(bounds.Width(), bounds.Height() / 100),
+               h = std::max(bounds.Height(), bounds.Width() / 100);
   return Fitted(w > 0 ? w : 1, h > 0 ? h : 1, kLargestSide, kLargestSide);
 }
 
@@ -96,13 +100,16 @@ SIZE DrawingWindow::FittedSize() const {
 }
 
 void DrawingWindow::DrawInto(HDC dc, const RECT& into, COLORREF ink) const {
-  if (metafile_) PlayEnhMetaFile(dc, metafile_, &into);
-  else DrawDisplayList(dc, drawing_.Pages[page_], into, ink);
+  if (metafile_)
+    PlayEnhMetaFile(dc, metafile_, &into);
+  else
+    DrawDisplayList(dc, drawing_.Pages[page_], into, ink);
 }
 
 bool DrawingWindow::RenderNatural(Picture& out) const {
   const SIZE size = NaturalSize();
-  return RenderPicture(size.cx, size.cy, [this](HDC dc, const RECT& all) { DrawInto(dc, all, RGB(0, 0, 0)); }, out);
+  return RenderPicture(
+      size.cx, size.cy, [this](HDC dc, const RECT& all) { DrawInto(dc, all, RGB(0, 0, 0)); }, out);
 }
 
 void DrawingWindow::UpdateStatus() {
@@ -111,13 +118,13 @@ void DrawingWindow::UpdateStatus() {
   const int percent = zoom.Times * 100 / zoom.Parts;
   if (metafile_) {
     const SIZE size = NaturalSize();
-    std::snprintf(text, sizeof text, "%s  %ld x %ld pixels  %d%%", metafileKind_, static_cast<long>(size.cx),
-                  static_cast<long>(size.cy), percent);
+    std::snprintf(text, sizeof text, "%s  %ld x %ld pixels  %d%%", metafileKind_,
+                  static_cast<long>(size.cx), static_cast<long>(size.cy), percent);
   } else {
     const DrawBounds& bounds = drawing_.Pages[page_].Bounds;
     const double per = drawing_.UnitsPerMillimetre > 0 ? drawing_.UnitsPerMillimetre : 1;
-    std::snprintf(text, sizeof text, "%s  %.4g x %.4g %s  %d%%", drawing_.Format, bounds.Width() / per,
-                  bounds.Height() / per, drawing_.Unit, percent);
+    std::snprintf(text, sizeof text, "%s  %.4g x %.4g %s  %d%%", drawing_.Format,
+                  bounds.Width() / per, bounds.Height() / per, drawing_.Unit, percent);
   }
   SetStatus(text);
 }
@@ -125,7 +132,8 @@ void DrawingWindow::UpdateStatus() {
 void DrawingWindow::UpdateScrollBars() {
   const SIZE client = ClientSize(Window()), fitted = FittedSize();
   const ZoomRatio zoom = ZoomOf(zoom_);
-  const int64_t limits[2] = {ScrollLimit(fitted.cx, zoom, client.cx), ScrollLimit(fitted.cy, zoom, client.cy)};
+  const int64_t limits[2] = {ScrollLimit(fitted.cx, zoom, client.cx),
+                             ScrollLimit(fitted.cy, zoom, client.cy)};
   left_ = std::clamp<int64_t>(left_, 0, limits[0]);
   top_ = std::clamp<int64_t>(top_, 0, limits[1]);
   const int bars[2] = {SB_HORZ, SB_VERT};
@@ -192,9 +200,10 @@ bool DrawingWindow::ShowPage(unsigned page) {
 bool DrawingWindow::Copy() {
   if (!Shown()) return false;
   const SIZE size = NaturalSize();
-  HENHMETAFILE copy = metafile_ ? CopyEnhMetaFileA(metafile_, nullptr) : RecordMetafile(size, [this](HDC dc, const RECT& all) {
-    DrawInto(dc, all, RGB(0, 0, 0));
-  });
+  HENHMETAFILE copy = metafile_ ? CopyEnhMetaFileA(metafile_, nullptr)
+                                : RecordMetafile(size, [this](HDC dc, const RECT& all) {
+                                    DrawInto(dc, all, RGB(0, 0, 0));
+                                  });
   Picture picture;
   if (!RenderNatural(picture)) picture = Picture{};
   return PutOnClipboard(Window(), copy, picture);
@@ -210,10 +219,11 @@ bool DrawingWindow::Print(const PRINTDLGA* record) {
   if (!Shown()) return false;
   const SIZE natural = NaturalSize();
   return RunPrintJob(*this, record, path_, [this, natural](PrintJob& job) {
-    const int pageWidth = GetDeviceCaps(job.Dc(), HORZRES), pageHeight = GetDeviceCaps(job.Dc(), VERTRES);
+    const int pageWidth = GetDeviceCaps(job.Dc(), HORZRES),
+              pageHeight = GetDeviceCaps(job.Dc(), VERTRES);
     const SIZE size = Fitted(natural.cx, natural.cy, pageWidth, pageHeight);
-    const RECT into = {(pageWidth - size.cx) / 2, (pageHeight - size.cy) / 2, (pageWidth + size.cx) / 2,
-                       (pageHeight + size.cy) / 2};
+    const RECT into = {(pageWidth - size.cx) / 2, (pageHeight - size.cy) / 2,
+                       (pageWidth + size.cx) / 2, (pageHeight + size.cy) / 2};
     DrawInto(job.Dc(), into, RGB(0, 0, 0));
     return true;
   });
@@ -222,7 +232,8 @@ bool DrawingWindow::Print(const PRINTDLGA* record) {
 bool DrawingWindow::SaveAs(unsigned kind, const char* name) {
   if (kind > static_cast<unsigned>(SaveKind::Tga) || !Shown()) return false;
   Picture picture;
-  if (RenderNatural(picture) && SavePictureFile(picture, static_cast<SaveKind>(kind), name)) return true;
+  if (RenderNatural(picture) && SavePictureFile(picture, static_cast<SaveKind>(kind), name))
+    return true;
   char text[400];
   std::snprintf(text, sizeof text, "Unable to save %s.", name);
   MessageBoxA(GetParent(Window()), text, "Skimmet", MB_OK | MB_ICONSTOP);
@@ -239,13 +250,13 @@ bool DrawingWindow::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT* re
       return true;
     case WM_KEYDOWN: {
       const bool horizontal = wParam == VK_LEFT || wParam == VK_RIGHT;
-      const WORD code = wParam == VK_UP || wParam == VK_LEFT ? SB_LINEUP
+      const WORD code = wParam == VK_UP || wParam == VK_LEFT      ? SB_LINEUP
                         : wParam == VK_DOWN || wParam == VK_RIGHT ? SB_LINEDOWN
-                        : wParam == VK_PRIOR ? SB_PAGEUP
-                        : wParam == VK_NEXT ? SB_PAGEDOWN
-                        : wParam == VK_HOME ? SB_TOP
-                        : wParam == VK_END ? SB_BOTTOM
-                                           : 0xFFFF;
+                        : wParam == VK_PRIOR                      ? SB_PAGEUP
+                        : wParam == VK_NEXT                       ? SB_PAGEDOWN
+                        : wParam == VK_HOME                       ? SB_TOP
+                        : wParam == VK_END                        ? SB_BOTTOM
+                                                                  : 0xFFFF;
       if (code == 0xFFFF) return false;
       OnScrollBar(horizontal ? SB_HORZ : SB_VERT, code);
       return true;
@@ -254,9 +265,7 @@ bool DrawingWindow::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT* re
       UpdateScrollBars();
       InvalidateRect(Window(), nullptr, FALSE);
       return false;
-    case WM_ERASEBKGND:
-      *result = 1;
-      return true;
+    case WM_ERASEBKGND: *result = 1; return true;
   }
   return false;
 }
@@ -270,7 +279,8 @@ void DrawingWindow::Paint(HDC dc, const RECT& area) {
   const int64_t width = Zoomed(fitted.cx, zoom), height = Zoomed(fitted.cy, zoom);
   const int64_t x = width < client.cx ? (client.cx - width) / 2 : -left_;
   const int64_t y = height < client.cy ? (client.cy - height) / 2 : -top_;
-  const RECT into = {static_cast<LONG>(x), static_cast<LONG>(y), static_cast<LONG>(x + width), static_cast<LONG>(y + height)};
+  const RECT into = {static_cast<LONG>(x), static_cast<LONG>(y), static_cast<LONG>(x + width),
+                     static_cast<LONG>(y + height)};
   HDC memory = CreateCompatibleDC(dc);
   HBITMAP bitmap = CreateCompatibleBitmap(dc, client.cx, client.cy);
   HGDIOBJ old = SelectObject(memory, bitmap);
@@ -278,7 +288,8 @@ void DrawingWindow::Paint(HDC dc, const RECT& area) {
   HBRUSH back = CreateSolidBrush(AskBackColor(Window()));
   FillRect(memory, &all, back);
   DeleteObject(back);
-  if (metafile_) FillRect(memory, &into, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));  // its paper
+  if (metafile_)
+    FillRect(memory, &into, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));  // its paper
   DrawInto(memory, into, AskTextColor(Window()));
   BitBlt(dc, 0, 0, client.cx, client.cy, memory, 0, 0, SRCCOPY);
   SelectObject(memory, old);

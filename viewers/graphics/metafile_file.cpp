@@ -28,8 +28,10 @@ HENHMETAFILE FromWindowsMetafile(const char* path) {
   METAFILEPICT picture = {MM_ANISOTROPIC, 0, 0, nullptr};
   if (placeable) {
     const int inch = std::max<int>(Le16(bytes.data() + 14), 1);
-    const int width = static_cast<int16_t>(Le16(bytes.data() + 10)) - static_cast<int16_t>(Le16(bytes.data() + 6));
-    const int height = static_cast<int16_t>(Le16(bytes.data() + 12)) - static_cast<int16_t>(Le16(bytes.data() + 8));
+    const int width = static_cast<int16_t>(Le16(bytes.data() + 10)) -
+                      static_cast<int16_t>(Le16(bytes.data() + 6));
+    const int height = static_cast<int16_t>(Le16(bytes.data() + 12)) -
+                       static_cast<int16_t>(Le16(bytes.data() + 8));
     picture.xExt = std::abs(width) * 2540 / inch;  // hundredths of a millimetre
     picture.yExt = std::abs(height) * 2540 / inch;
   }
@@ -53,7 +55,8 @@ SIZE MetafileSize(HENHMETAFILE metafile, LONG largestSide) {
   ENHMETAHEADER header = {};
   GetEnhMetaFileHeader(metafile, sizeof header, &header);
   const RECTL& frame = header.rclFrame;
-  LONG width = (frame.right - frame.left) * 96 / 2540, height = (frame.bottom - frame.top) * 96 / 2540;
+  LONG width = (frame.right - frame.left) * 96 / 2540,
+       height = (frame.bottom - frame.top) * 96 / 2540;
   if (width <= 0 || height <= 0) {
     width = header.rclBounds.right - header.rclBounds.left;
     height = header.rclBounds.bottom - header.rclBounds.top;
@@ -61,7 +64,8 @@ SIZE MetafileSize(HENHMETAFILE metafile, LONG largestSide) {
   return {std::clamp<LONG>(width, 1, largestSide), std::clamp<LONG>(height, 1, largestSide)};
 }
 
-bool RenderPicture(int width, int height, const std::function<void(HDC, const RECT&)>& draw, Picture& out) {
+bool RenderPicture(int width, int height, const std::function<void(HDC, const RECT&)>& draw,
+                   Picture& out) {
   BITMAPINFO info = {};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;

@@ -18,4 +18,5 @@ HENHMETAFILE OpenMetafileFile(const char* path, bool* enhanced);
 SIZE MetafileSize(HENHMETAFILE metafile, LONG largestSide);
 // A picture of width x height opaque pixels on white paper, drawn by draw
 // into the rectangle (0, 0, width, height) of a memory device context.
-bool RenderPicture(int width, int height, const std::function<void(HDC, const RECT&)>& draw, Picture& out);
+bool RenderPicture(int width, int height, const std::function<void(HDC, const RECT&)>& draw,
+                   Picture& out);

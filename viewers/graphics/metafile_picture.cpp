@@ -13,9 +13,9 @@ PictureDocument OpenMetafile(const char* path) {
   if (!metafile) return document;
   const SIZE size = MetafileSize(metafile, kLargestSide);
   Picture picture;
-  const bool drawn = RenderPicture(size.cx, size.cy, [metafile](HDC dc, const RECT& all) {
-    PlayEnhMetaFile(dc, metafile, &all);
-  }, picture);
+  const bool drawn = RenderPicture(
+      size.cx, size.cy,
+      [metafile](HDC dc, const RECT& all) { PlayEnhMetaFile(dc, metafile, &all); }, picture);
   document.Status = drawn ? DecodeStatus::Decoded : DecodeStatus::Declined;
   DeleteEnhMetaFile(metafile);
   if (!drawn) return document;

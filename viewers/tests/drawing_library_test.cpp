@@ -60,7 +60,8 @@ TEST(DrawingLibraryTest, MetafilesFillTheWindowWhereTheirRectangleIs) {
     COLORREF fill;
     const char* status;
   } cases[] = {
-      {"placeable WMF", dir.Write("box.wmf", PlaceableWmfBytes(kRed)), kRed, "WMF  96 x 96 pixels  100%"},
+      {"placeable WMF", dir.Write("box.wmf", PlaceableWmfBytes(kRed)), kRed,
+       "WMF  96 x 96 pixels  100%"},
       {"EMF", dir / "box.emf", kBlue, "EMF  96 x 96 pixels  100%"},
   };
   ASSERT_TRUE(WriteEmfFile(cases[1].path, kBlue));
@@ -70,8 +71,10 @@ TEST(DrawingLibraryTest, MetafilesFillTheWindowWhereTheirRectangleIs) {
     Painted painted(host.child());
     const int cx = painted.area.right / 2, cy = painted.area.bottom / 2, side = std::min(cx, cy);
     EXPECT_EQ(painted.At(cx, cy), c.fill) << c.name << ": the middle";
-    EXPECT_EQ(painted.At(cx - side / 2 + 4, cy - side / 2 + 4), c.fill) << c.name << ": scaled up to the window";
-    EXPECT_EQ(painted.At(cx - side + 4, cy), RGB(255, 255, 255)) << c.name << ": paper outside the rectangle";
+    EXPECT_EQ(painted.At(cx - side / 2 + 4, cy - side / 2 + 4), c.fill)
+        << c.name << ": scaled up to the window";
+    EXPECT_EQ(painted.At(cx - side + 4, cy), RGB(255, 255, 255))
+        << c.name << ": paper outside the rectangle";
   }
 }
 
@@ -122,8 +125,10 @@ TEST(DrawingLibraryTest, AnHpglSquareIsFittedZoomedCopiedAndSaved) {
 TEST(DrawingLibraryTest, DeclinesWhatItCannotRead) {
   TempFolder dir;
   ViewerHost host(kFilterLibrary);
-  EXPECT_EQ(host.Open(dir.Write("chart.cgm", "BEGMF 'chart';\r\n"), 21), 0) << "a kind it does not read";
-  EXPECT_EQ(host.Open(dir.Write("words.plt", std::string(200, '\x01')), 21), 0) << "no plotter instructions";
+  EXPECT_EQ(host.Open(dir.Write("chart.cgm", "BEGMF 'chart';\r\n"), 21), 0)
+      << "a kind it does not read";
+  EXPECT_EQ(host.Open(dir.Write("words.plt", std::string(200, '\x01')), 21), 0)
+      << "no plotter instructions";
   EXPECT_EQ(host.Open(dir.Write("words.dxf", "plain words\r\n"), 21), 0) << "no DXF groups";
 }
 

@@ -62,7 +62,8 @@ bool Drawing::Add(DrawingPage& page, Shape shape) {
   return true;
 }
 
-std::vector<DrawPoint> ArcPoints(DrawPoint centre, double radius, double startDegrees, double sweepDegrees) {
+std::vector<DrawPoint> ArcPoints(DrawPoint centre, double radius, double startDegrees,
+                                 double sweepDegrees) {
   const double sweep = std::clamp(sweepDegrees, -360.0, 360.0);
   const int steps = std::max(2, static_cast<int>(std::ceil(std::fabs(sweep) / 5)));
   std::vector<DrawPoint> points;

@@ -23,11 +23,12 @@ struct Shape {
   double Width = 0;     // of the line in drawing units; 0 is the thinnest line
   bool Dashed = false;  // a line type other than solid
   bool Closed = false;  // a polyline whose last point joins its first
-  std::vector<DrawPoint> Points;  // polyline and polygon corners; the centre, the point or the text's start
-  double Radius = 0;              // circles and arcs
+  std::vector<DrawPoint>
+      Points;         // polyline and polygon corners; the centre, the point or the text's start
+  double Radius = 0;  // circles and arcs
   double StartDegrees = 0, SweepDegrees = 0;  // arcs, anticlockwise from the x axis
-  std::string Text;               // in Windows-1252
-  double Height = 0, AngleDegrees = 0;  // texts: the capital height and the baseline's angle
+  std::string Text;                           // in Windows-1252
+  double Height = 0, AngleDegrees = 0;        // texts: the capital height and the baseline's angle
 };
 
 struct DrawBounds {
@@ -51,7 +52,7 @@ inline constexpr size_t kMostPoints = 4000000;
 
 struct Drawing {
   const char* Format = "";
-  const char* Unit = "units";  // of the status text's size
+  const char* Unit = "units";     // of the status text's size
   double UnitsPerMillimetre = 0;  // 0 when the drawing's units are not lengths
   std::vector<DrawingPage> Pages;
   size_t Points = 0;  // of every shape, against kMostPoints
@@ -63,4 +64,5 @@ struct Drawing {
 };
 
 // Points along an arc, as many as its sweep needs to look round.
-std::vector<DrawPoint> ArcPoints(DrawPoint centre, double radius, double startDegrees, double sweepDegrees);
+std::vector<DrawPoint> ArcPoints(DrawPoint centre, double radius, double startDegrees,
+                                 double sweepDegrees);

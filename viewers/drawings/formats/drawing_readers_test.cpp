@@ -27,7 +27,8 @@ struct Expected {
   std::string Text = {};
 };
 
-void ExpectShapes(const DrawingPage& page, const std::vector<Expected>& expected, const std::string& name) {
+void ExpectShapes(const DrawingPage& page, const std::vector<Expected>& expected,
+                  const std::string& name) {
   ASSERT_EQ(page.Shapes.size(), expected.size()) << name;
   for (size_t i = 0; i < expected.size(); ++i) {
     const Shape& s = page.Shapes[i];
@@ -51,22 +52,33 @@ TEST(HpglReaderTest, DrawsWhatTheInstructionsSay) {
     std::string file;
     std::vector<Expected> shapes;
   } cases[] = {
-      {"square", "IN;SP1;PU0,0;PD0,1000,1000,1000,1000,0,0,0;PU;",
+      {"square",
+       "IN;SP1;PU0,0;PD0,1000,1000,1000,1000,0,0,0;PU;",
        {{ShapeKind::Polyline, kInkColour, {{0, 0}, {0, 1000}, {1000, 1000}, {1000, 0}, {0, 0}}}}},
-      {"circle in pen 2", "IN;SP2;PA500,500;CI250;", {{ShapeKind::Circle, kRed, {{500, 500}}, 250}}},
-      {"relative moves", "IN;SP3;PA100,100;PR;PD50,0,0,50;", {{ShapeKind::Polyline, kGreen, {{100, 100}, {150, 100}, {150, 150}}}}},
+      {"circle in pen 2",
+       "IN;SP2;PA500,500;CI250;",
+       {{ShapeKind::Circle, kRed, {{500, 500}}, 250}}},
+      {"relative moves",
+       "IN;SP3;PA100,100;PR;PD50,0,0,50;",
+       {{ShapeKind::Polyline, kGreen, {{100, 100}, {150, 100}, {150, 150}}}}},
       {"no pen draws nothing", "IN;SP0;PD0,0,10,10;", {}},
-      {"filled and open rectangles", "IN;PA10,10;RA110,60;ER-10,-10;",
+      {"filled and open rectangles",
+       "IN;PA10,10;RA110,60;ER-10,-10;",
        {{ShapeKind::Polygon, kInkColour, {{10, 10}, {110, 10}, {110, 60}, {10, 60}}},
         {ShapeKind::Polyline, kInkColour, {{10, 10}, {0, 10}, {0, 0}, {10, 0}}}}},
-      {"an arc ends where the pen moves on", "IN;PA100,0;PD;AA0,0,90;PD0,200;",
-       {{ShapeKind::Arc, kInkColour, {{0, 0}}, 100}, {ShapeKind::Polyline, kInkColour, {{0, 100}, {0, 200}}}}},
-      {"labels with their terminator", "IN;PA100,100;LBHello\x03;DT*;LBabc*",
+      {"an arc ends where the pen moves on",
+       "IN;PA100,0;PD;AA0,0,90;PD0,200;",
+       {{ShapeKind::Arc, kInkColour, {{0, 0}}, 100},
+        {ShapeKind::Polyline, kInkColour, {{0, 100}, {0, 200}}}}},
+      {"labels with their terminator",
+       "IN;PA100,100;LBHello\x03;DT*;LBabc*",
        {{ShapeKind::Text, kInkColour, {{100, 100}}, 0, "Hello"},
         {ShapeKind::Text, kInkColour, {{100 + 5 * 1.5 * 76, 100}}, 0, "abc"}}},
-      {"unknown instructions are skipped", "IN;ZZ1,2,3;PA0,0;XX;PD10,10;",
+      {"unknown instructions are skipped",
+       "IN;ZZ1,2,3;PA0,0;XX;PD10,10;",
        {{ShapeKind::Polyline, kInkColour, {{0, 0}, {10, 10}}}}},
-      {"huge coordinates are clamped", "IN;PA0,0;PD99999999999999999999999,-99999999999999999999999;",
+      {"huge coordinates are clamped",
+       "IN;PA0,0;PD99999999999999999999999,-99999999999999999999999;",
        {{ShapeKind::Polyline, kInkColour, {{0, 0}, {1e7, -1e7}}}}},
   };
   for (const auto& c : cases) {
@@ -91,16 +103,24 @@ TEST(HpglReaderTest, DeclinesWhatIsNoPlotterFile) {
   EXPECT_TRUE(Read("", false).Pages.empty());
 }
 
-std::string Dxf(const std::string& blocks, const std::string& entities, const std::string& tables = "") {
+std::string Dxf(const std::string& blocks, const std::string& entities,
+                const std::string& tables = "") {
   return "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n0\nENDSEC\n"
-         "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n" + tables + "0\nENDTAB\n0\nENDSEC\n"
-         "0\nSECTION\n2\nBLOCKS\n" + blocks + "0\nENDSEC\n"
-         "0\nSECTION\n2\nENTITIES\n" + entities + "0\nENDSEC\n0\nEOF\n";
+         "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n" +
+         tables +
+         "0\nENDTAB\n0\nENDSEC\n"
+         "0\nSECTION\n2\nBLOCKS\n" +
+         blocks +
+         "0\nENDSEC\n"
+         "0\nSECTION\n2\nENTITIES\n" +
+         entities + "0\nENDSEC\n0\nEOF\n";
 }
 
 TEST(DxfReaderTest, ReadsEachEntity) {
   const std::string tables = "0\nLAYER\n2\nWALLS\n70\n0\n62\n1\n0\nLAYER\n2\nHIDDEN\n62\n-3\n";
-  const std::string blocks = "0\nBLOCK\n2\nMARK\n10\n1\n20\n1\n0\nLINE\n8\n0\n62\n0\n10\n1\n20\n1\n11\n2\n21\n1\n0\nENDBLK\n";
+  const std::string blocks =
+      "0\nBLOCK\n2\nMARK\n10\n1\n20\n1\n0\nLINE\n8\n0\n62\n0\n10\n1\n20\n1\n11\n2\n21\n1\n0\nENDBLK"
+      "\n";
   const std::string entities =
       "0\nLINE\n8\nWALLS\n10\n0\n20\n0\n11\n100\n21\n0\n"
       "0\nLINE\n8\nHIDDEN\n10\n0\n20\n0\n11\n5\n21\n5\n"
@@ -125,7 +145,8 @@ TEST(DxfReaderTest, ReadsEachEntity) {
                 {ShapeKind::Text, kInkColour, {{5, 6}}, 0, "90\xB0"},
                 {ShapeKind::Text, kInkColour, {{0, 38}}, 0, "Big"},
                 {ShapeKind::Text, kInkColour, {{0, 38 - 3.2}}, 0, "line"},
-                // the block's line from its base point, twice as large, a quarter turn, in the insert's colour
+                // the block's line from its base point, twice as large, a quarter turn, in the
+                // insert's colour
                 {ShapeKind::Polyline, 0x00FF00, {{10, 20}, {10, 22}}},
                 {ShapeKind::Polygon, kInkColour, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}}},
                "each entity");
@@ -136,7 +157,8 @@ TEST(DxfReaderTest, ReadsEachEntity) {
 TEST(DxfReaderTest, PaperSpaceLayoutsArePages) {
   const std::string blocks =
       "0\nBLOCK\n2\n*Paper_Space0\n10\n0\n20\n0\n0\nCIRCLE\n10\n0\n20\n0\n40\n1\n0\nENDBLK\n";
-  const std::string entities = "0\nLINE\n10\n0\n20\n0\n11\n1\n21\n1\n0\nLINE\n67\n1\n10\n0\n20\n0\n11\n2\n21\n2\n";
+  const std::string entities =
+      "0\nLINE\n10\n0\n20\n0\n11\n1\n21\n1\n0\nLINE\n67\n1\n10\n0\n20\n0\n11\n2\n21\n2\n";
   const Drawing drawing = Read(Dxf(blocks, entities), true);
   ASSERT_EQ(drawing.Pages.size(), 3u);
   EXPECT_EQ(drawing.Pages[0].Name, "Model");
@@ -162,11 +184,13 @@ TEST(DxfReaderTest, HostileFilesEnd) {
     for (int i = 0; i < 10; ++i) bomb += "0\nINSERT\n2\nB" + std::to_string(level - 1) + "\n";
     bomb += "0\nENDBLK\n";
   }
-  const Drawing many = Read(Dxf("0\nBLOCK\n2\nB0\n" + line + "0\nENDBLK\n" + bomb, "0\nINSERT\n2\nB15\n"), true);
+  const Drawing many =
+      Read(Dxf("0\nBLOCK\n2\nB0\n" + line + "0\nENDBLK\n" + bomb, "0\nINSERT\n2\nB15\n"), true);
   EXPECT_EQ(many.Pages[0].Shapes.size(), kMostShapes);
 
   MemoryFileSystem& fs = UseMemoryFiles();
-  fs.SparseFiles["endless"] = {FileOffset{1} << 32, "999\nagain\n", {{0, "0\nSECTION\n2\nENTITIES\n"}}};
+  fs.SparseFiles["endless"] = {
+      FileOffset{1} << 32, "999\nagain\n", {{0, "0\nSECTION\n2\nENTITIES\n"}}};
   ByteSource endless("endless");
   EXPECT_TRUE(ReadDxfGroups(endless, 100000).Entities.empty()) << "ends at the bound on groups";
 

@@ -83,7 +83,8 @@ std::string UpperCase(std::string text) {
 // 8 and 9 greys, 10-249 24 hues in five shades each, full and half
 // strength, and 250-255 greys.
 uint32_t DxfColour(int number) {
-  static constexpr uint32_t kFirst[] = {0x000000, 0xFF0000, 0xFFFF00, 0x00FF00, 0x00FFFF, 0x0000FF, 0xFF00FF, 0xFFFFFF, 0x414141, 0x808080};
+  static constexpr uint32_t kFirst[] = {0x000000, 0xFF0000, 0xFFFF00, 0x00FF00, 0x00FFFF,
+                                        0x0000FF, 0xFF00FF, 0xFFFFFF, 0x414141, 0x808080};
   static constexpr int kShades[] = {255, 165, 127, 76, 38};
   static constexpr int kGreys[] = {51, 91, 132, 173, 214, 255};
   if (number < 0 || number > 255) return 0xFFFFFF;
@@ -114,10 +115,10 @@ DxfFile ReadDxfGroups(ByteSource& file, int64_t mostGroups) {
   DxfGroup group;
   Section section = Section::None;
   bool expectName = false;
-  DxfEntity* entity = nullptr;   // the entity whose groups follow
-  DxfBlock* block = nullptr;     // the block being read
-  DxfEntity* polyline = nullptr; // the POLYLINE whose vertices follow
-  DxfBlock unnamed;              // a block until its name comes
+  DxfEntity* entity = nullptr;    // the entity whose groups follow
+  DxfBlock* block = nullptr;      // the block being read
+  DxfEntity* polyline = nullptr;  // the POLYLINE whose vertices follow
+  DxfBlock unnamed;               // a block until its name comes
   int64_t stored = 0;
   bool inLayer = false;  // reading a LAYER's groups
   std::string layer;
@@ -133,8 +134,10 @@ DxfFile ReadDxfGroups(ByteSource& file, int64_t mostGroups) {
       expectName = false;
       if (group.Code == 2) {
         const std::string name = UpperCase(group.Value);
-        section = name == "TABLES" ? Section::Tables : name == "BLOCKS" ? Section::Blocks
-                  : name == "ENTITIES" ? Section::Entities : Section::Other;
+        section = name == "TABLES"     ? Section::Tables
+                  : name == "BLOCKS"   ? Section::Blocks
+                  : name == "ENTITIES" ? Section::Entities
+                                       : Section::Other;
         continue;
       }
     }
@@ -143,17 +146,23 @@ DxfFile ReadDxfGroups(ByteSource& file, int64_t mostGroups) {
       const std::string type = UpperCase(group.Value);
       endLayer();
       entity = nullptr;
-      if (type == "SECTION") expectName = true, block = nullptr, polyline = nullptr;
-      else if (type == "ENDSEC" || type == "EOF") section = Section::None, block = nullptr, polyline = nullptr;
-      else if (section == Section::Tables && type == "LAYER") inLayer = true;
+      if (type == "SECTION")
+        expectName = true, block = nullptr, polyline = nullptr;
+      else if (type == "ENDSEC" || type == "EOF")
+        section = Section::None, block = nullptr, polyline = nullptr;
+      else if (section == Section::Tables && type == "LAYER")
+        inLayer = true;
       else if (section == Section::Blocks && type == "BLOCK") {
         unnamed = DxfBlock{};
         block = &unnamed;  // named by its group 2 below
         polyline = nullptr;
-      } else if (section == Section::Blocks && type == "ENDBLK") block = nullptr, polyline = nullptr;
-      else if (type == "SEQEND") polyline = nullptr;
+      } else if (section == Section::Blocks && type == "ENDBLK")
+        block = nullptr, polyline = nullptr;
+      else if (type == "SEQEND")
+        polyline = nullptr;
       else if (section == Section::Entities || (section == Section::Blocks && block)) {
-        std::vector<DxfEntity>& list = section == Section::Entities ? dxf.Entities : block->Entities;
+        std::vector<DxfEntity>& list =
+            section == Section::Entities ? dxf.Entities : block->Entities;
         if (++stored > kMostStoredGroups) break;
         if (type == "VERTEX" && polyline) {
           if (polyline->Vertices.size() < kMostDxfGroupsPerEntity) {
@@ -170,8 +179,10 @@ DxfFile ReadDxfGroups(ByteSource& file, int64_t mostGroups) {
       continue;
     }
     if (section == Section::Tables && inLayer) {
-      if (group.Code == 2) layer = group.Value;
-      else if (group.Code == 62) layerColour = DxfInteger(group.Value);
+      if (group.Code == 2)
+        layer = group.Value;
+      else if (group.Code == 62)
+        layerColour = DxfInteger(group.Value);
       continue;
     }
     if (section == Section::Blocks && block && !entity) {
@@ -181,8 +192,10 @@ DxfFile ReadDxfGroups(ByteSource& file, int64_t mostGroups) {
           dxf.Blocks[name] = *block;
           block = &dxf.Blocks[name];
         }
-      } else if (group.Code == 10) block->BaseX = DxfNumber(group.Value);
-      else if (group.Code == 20) block->BaseY = DxfNumber(group.Value);
+      } else if (group.Code == 10)
+        block->BaseX = DxfNumber(group.Value);
+      else if (group.Code == 20)
+        block->BaseY = DxfNumber(group.Value);
       continue;
     }
     if (entity && entity->Groups.size() < kMostDxfGroupsPerEntity) {

@@ -40,21 +40,22 @@ struct Placement {
 
 class DxfReader {
  public:
-  explicit DxfReader(DxfFile dxf) : dxf_(std::move(dxf)) {
-    drawing_.Format = "DXF";
-  }
+  explicit DxfReader(DxfFile dxf) : dxf_(std::move(dxf)) { drawing_.Format = "DXF"; }
 
   Drawing Read() {
     drawing_.Pages.push_back({"Model", {}, {}});
     DrawingPage paper{"Layout 1", {}, {}};
     for (const DxfEntity& e : dxf_.Entities) {
-      if (e.Number(67) == 1) Entity(e, {}, paper, 0);
-      else Entity(e, {}, drawing_.Pages[0], 0);
+      if (e.Number(67) == 1)
+        Entity(e, {}, paper, 0);
+      else
+        Entity(e, {}, drawing_.Pages[0], 0);
     }
     if (!paper.Shapes.empty()) drawing_.Pages.push_back(std::move(paper));
     // The other layouts' paper space is kept in blocks *PAPER_SPACE0, 1, ...
     for (const auto& [name, block] : dxf_.Blocks) {
-      if (name.rfind("*PAPER_SPACE", 0) != 0 || name.size() == 12 || block.Entities.empty()) continue;
+      if (name.rfind("*PAPER_SPACE", 0) != 0 || name.size() == 12 || block.Entities.empty())
+        continue;
       DrawingPage page{"Layout " + std::to_string(drawing_.Pages.size()), {}, {}};
       Placement at;
       at.BaseX = block.BaseX, at.BaseY = block.BaseY;
@@ -84,7 +85,8 @@ class DxfReader {
 
   // A circle or an arc: as one where the placement keeps circles round,
   // else as the points of one.
-  void Round(const DxfEntity& e, const Placement& at, DrawingPage& page, Shape shape, double start, double sweep) {
+  void Round(const DxfEntity& e, const Placement& at, DrawingPage& page, Shape shape, double start,
+             double sweep) {
     const double x = e.Number(10), y = e.Number(20), r = std::fabs(e.Number(40));
     if (at.Uniform()) {
       shape.Points.push_back(at.Apply(x, y));
@@ -95,7 +97,8 @@ class DxfReader {
     }
     shape.Closed = shape.Kind == ShapeKind::Circle;
     shape.Kind = ShapeKind::Polyline;
-    for (const DrawPoint& p : ArcPoints({x, y}, r, start, sweep)) shape.Points.push_back(at.Apply(p.X, p.Y));
+    for (const DrawPoint& p : ArcPoints({x, y}, r, start, sweep))
+      shape.Points.push_back(at.Apply(p.X, p.Y));
     Add(page, std::move(shape));
   }
 
@@ -120,14 +123,17 @@ class DxfReader {
       double x = 0;
       bool haveX = false;
       for (const DxfGroup& g : e.Groups) {
-        if (g.Code == 10) x = DxfNumber(g.Value), haveX = true;
-        else if (g.Code == 20 && haveX) shape.Points.push_back(at.Apply(x, DxfNumber(g.Value))), haveX = false;
+        if (g.Code == 10)
+          x = DxfNumber(g.Value), haveX = true;
+        else if (g.Code == 20 && haveX)
+          shape.Points.push_back(at.Apply(x, DxfNumber(g.Value))), haveX = false;
       }
       shape.Closed = (e.Integer(70) & 1) != 0;
       shape.Width = std::fabs(e.Number(43)) * std::fabs(at.Sx);
       Add(page, std::move(shape));
     } else if (type == "POLYLINE") {
-      for (const DxfEntity& v : e.Vertices) shape.Points.push_back(at.Apply(v.Number(10), v.Number(20)));
+      for (const DxfEntity& v : e.Vertices)
+        shape.Points.push_back(at.Apply(v.Number(10), v.Number(20)));
       shape.Closed = (e.Integer(70) & 1) != 0;
       Add(page, std::move(shape));
     } else if (type == "POINT") {
@@ -160,7 +166,8 @@ class DxfReader {
     if (multi && e.Number(11) != 0 && e.Number(50) == 0)
       degrees = std::atan2(e.Number(21), e.Number(11)) * 180 / kPi;
     const double height = std::fabs(e.Number(40, 1)) * std::fabs(at.Sy);
-    const std::vector<std::string> lines = multi ? PlainMtextLines(raw) : std::vector<std::string>{PlainText(raw)};
+    const std::vector<std::string> lines =
+        multi ? PlainMtextLines(raw) : std::vector<std::string>{PlainText(raw)};
     // An MTEXT's point is the top left of its first line by default.
     double x = e.Number(10), y = e.Number(20) - (multi ? height : 0);
     const double a = degrees * kPi / 180;
@@ -177,7 +184,8 @@ class DxfReader {
     }
   }
 
-  void Insert(const DxfEntity& e, const Placement& at, DrawingPage& page, int depth, uint32_t colour) {
+  void Insert(const DxfEntity& e, const Placement& at, DrawingPage& page, int depth,
+              uint32_t colour) {
     const std::string name = UpperCase(e.Text(2));
     const auto found = dxf_.Blocks.find(name);
     if (found == dxf_.Blocks.end() || depth >= kDeepestInsert || inside_.count(name)) return;

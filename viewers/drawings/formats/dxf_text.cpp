@@ -9,10 +9,14 @@ std::string PlainText(const std::string& text) {
     if (text.compare(i, 2, "%%") == 0 && i + 2 < text.size()) {
       const char code = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i + 2])));
       i += 2;
-      if (code == 'd') out += '\xB0';
-      else if (code == 'p') out += '\xB1';
-      else if (code == 'c') out += '\xD8';
-      else if (code == '%') out += '%';
+      if (code == 'd')
+        out += '\xB0';
+      else if (code == 'p')
+        out += '\xB1';
+      else if (code == 'c')
+        out += '\xD8';
+      else if (code == '%')
+        out += '%';
       // %%u, %%o and the others switch a style: nothing to show
       continue;
     }
@@ -33,7 +37,9 @@ std::vector<std::string> PlainMtextLines(const std::string& text) {
     const char code = text[++i];
     switch (code) {
       case 'P': lines.emplace_back(); break;
-      case '\\': case '{': case '}': lines.back() += code; break;
+      case '\\':
+      case '{':
+      case '}': lines.back() += code; break;
       case '~': lines.back() += ' '; break;
       case 'U':  // \U+hhhh: a character by its code, shown where Windows-1252 has it
         if (i + 5 < text.size() + 0 && text[i + 1] == '+') {
@@ -42,7 +48,13 @@ std::vector<std::string> PlainMtextLines(const std::string& text) {
           i += 5;
         }
         break;
-      case 'L': case 'l': case 'O': case 'o': case 'K': case 'k': case 'N': break;
+      case 'L':
+      case 'l':
+      case 'O':
+      case 'o':
+      case 'K':
+      case 'k':
+      case 'N': break;
       case 'S': {  // a stacked fraction up to ';': its parts side by side
         for (++i; i < text.size() && text[i] != ';'; ++i)
           lines.back() += text[i] == '^' || text[i] == '#' ? '/' : text[i];

@@ -14,7 +14,7 @@
 namespace {
 
 constexpr double kUnitsPerMm = 40;
-constexpr double kFarthest = 1e7;  // plotter units: 250 m either way
+constexpr double kFarthest = 1e7;   // plotter units: 250 m either way
 constexpr int kMostNumbers = 4096;  // of one instruction; the rest are skipped
 constexpr size_t kLongestLabel = 1024;
 constexpr double kPi = 3.14159265358979323846;
@@ -104,12 +104,15 @@ class HpglReader {
   }
 
   void Number(std::string& text) {
-    if (!text.empty() && text != "-" && text != "+" && text != "." && numbers_.size() < kMostNumbers)
+    if (!text.empty() && text != "-" && text != "+" && text != "." &&
+        numbers_.size() < kMostNumbers)
       numbers_.push_back(std::clamp(std::strtod(text.c_str(), nullptr), -kFarthest, kFarthest));
     text.clear();
   }
 
-  double Arg(size_t i, double otherwise) const { return i < numbers_.size() ? numbers_[i] : otherwise; }
+  double Arg(size_t i, double otherwise) const {
+    return i < numbers_.size() ? numbers_[i] : otherwise;
+  }
 
   void Reset() {
     Flush();
@@ -160,11 +163,13 @@ class HpglReader {
   }
 
   void Moves() {
-    for (size_t i = 0; i + 1 < numbers_.size(); i += 2) MoveTo(Target(numbers_[i], numbers_[i + 1]));
+    for (size_t i = 0; i + 1 < numbers_.size(); i += 2)
+      MoveTo(Target(numbers_[i], numbers_[i + 1]));
   }
 
   void ArcAbout(DrawPoint centre, double sweep) {
-    const double radius = std::sqrt((at_.X - centre.X) * (at_.X - centre.X) + (at_.Y - centre.Y) * (at_.Y - centre.Y));
+    const double radius = std::sqrt((at_.X - centre.X) * (at_.X - centre.X) +
+                                    (at_.Y - centre.Y) * (at_.Y - centre.Y));
     const double start = std::atan2(at_.Y - centre.Y, at_.X - centre.X) * 180 / kPi;
     sweep = std::clamp(sweep, -360.0, 360.0);
     if (penDown_) {
@@ -183,7 +188,8 @@ class HpglReader {
 
   void Rectangle(bool relative, bool filled) {
     if (numbers_.size() < 2) return;
-    const DrawPoint to = relative ? DrawPoint{at_.X + numbers_[0], at_.Y + numbers_[1]} : DrawPoint{numbers_[0], numbers_[1]};
+    const DrawPoint to = relative ? DrawPoint{at_.X + numbers_[0], at_.Y + numbers_[1]}
+                                  : DrawPoint{numbers_[0], numbers_[1]};
     Shape box = Styled(filled ? ShapeKind::Polygon : ShapeKind::Polyline);
     box.Points = {at_, {to.X, at_.Y}, to, {at_.X, to.Y}};
     box.Closed = true;
@@ -221,12 +227,18 @@ class HpglReader {
 
   // Carries out one instruction; 1 when it was one of those known.
   int Do(const std::string& name) {
-    if (name == "IN" || name == "DF") Reset();
-    else if (name == "SP") Flush(), pen_ = static_cast<int>(Arg(0, 0));
-    else if (name == "PU") penDown_ = false, Moves();
-    else if (name == "PD") penDown_ = true, Moves();
-    else if (name == "PA") relative_ = false, Moves();
-    else if (name == "PR") relative_ = true, Moves();
+    if (name == "IN" || name == "DF")
+      Reset();
+    else if (name == "SP")
+      Flush(), pen_ = static_cast<int>(Arg(0, 0));
+    else if (name == "PU")
+      penDown_ = false, Moves();
+    else if (name == "PD")
+      penDown_ = true, Moves();
+    else if (name == "PA")
+      relative_ = false, Moves();
+    else if (name == "PR")
+      relative_ = true, Moves();
     else if (name == "CI") {
       if (numbers_.empty()) return 1;
       Shape circle = Styled(ShapeKind::Circle);
@@ -238,12 +250,18 @@ class HpglReader {
       const DrawPoint centre = name == "AR" ? DrawPoint{at_.X + numbers_[0], at_.Y + numbers_[1]}
                                             : DrawPoint{numbers_[0], numbers_[1]};
       ArcAbout(centre, numbers_[2]);
-    } else if (name == "EA") Rectangle(false, false);
-    else if (name == "ER") Rectangle(true, false);
-    else if (name == "RA") Rectangle(false, true);
-    else if (name == "RR") Rectangle(true, true);
-    else if (name == "LT") Flush(), dashed_ = !numbers_.empty() && numbers_[0] != 0;
-    else if (name == "PW") Flush(), width_ = std::clamp(Arg(0, 0.35), 0.0, 100.0) * kUnitsPerMm;
+    } else if (name == "EA")
+      Rectangle(false, false);
+    else if (name == "ER")
+      Rectangle(true, false);
+    else if (name == "RA")
+      Rectangle(false, true);
+    else if (name == "RR")
+      Rectangle(true, true);
+    else if (name == "LT")
+      Flush(), dashed_ = !numbers_.empty() && numbers_[0] != 0;
+    else if (name == "PW")
+      Flush(), width_ = std::clamp(Arg(0, 0.35), 0.0, 100.0) * kUnitsPerMm;
     else if (name == "SI") {
       if (numbers_.size() >= 2) {
         charWidth_ = std::clamp(std::fabs(numbers_[0]), 0.01, 100.0) * 10 * kUnitsPerMm;
@@ -253,10 +271,10 @@ class HpglReader {
       angle_ = numbers_.size() >= 2 && (numbers_[0] != 0 || numbers_[1] != 0)
                    ? std::atan2(numbers_[1], numbers_[0]) * 180 / kPi
                    : 0;
-    } else return 0;
+    } else
+      return 0;
     return 1;
   }
-
 
   ByteSource& file_;
   Drawing drawing_;
