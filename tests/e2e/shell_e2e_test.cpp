@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@
 #include "suite_files.h"
 #include "tests/e2e/screen_shot.h"
 #include "tests/support/clipboard_text.h"
+#include "tests/support/drawing_bytes.h"
 #include "tests/support/icon_bytes.h"
 #include "tests/support/program_under_test.h"
 #include "tests/support/sound_bytes.h"
@@ -223,6 +225,57 @@ TEST_F(Skimmet, ShowsAWavsFactsInTheStatusAndItsWaveformWhereTheSoundIs) {
   EXPECT_TRUE(WaitFor([&] { return inkAt(0.75) > (client.bottom - client.top) / 5; })) << inkAt(0.75);
   EXPECT_LE(inkAt(0.25), 2) << "the silent half is a flat line";
   Shot(shown.Viewer, "skimmet-wave.png");
+  Close(shown);
+}
+
+// The colour on the screen at a fraction of the window's client area,
+// dy pixels further down and kept within it.
+COLORREF ScreenColourAt(HWND window, double fx, double fy, int dy = 0) {
+  RECT client;
+  GetClientRect(window, &client);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  const int x = client.left + static_cast<int>((client.right - client.left) * fx);
+  const int y = std::clamp(static_cast<int>(client.top + (client.bottom - client.top) * fy) + dy,
+                           static_cast<int>(client.top), static_cast<int>(client.bottom) - 1);
+  const std::vector<BYTE> pixel = ScreenPixels({x, y, x + 1, y + 1});
+  return pixel.size() < 4 ? CLR_INVALID : RGB(pixel[2], pixel[1], pixel[0]);
+}
+
+TEST_F(Skimmet, ShowsAMetafileAndAnHpglDrawingFittedToTheWindow) {
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+  Shown shown = Show(dir_.Write("box.wmf", PlaceableWmfBytes(RGB(255, 0, 0))), "box.WMF");
+  ASSERT_NE(shown.Viewer, nullptr);
+  HWND drawing = FindWindowExA(shown.Viewer, nullptr, kFilterLibrary.WindowClass, nullptr);
+  ASSERT_NE(drawing, nullptr) << "not shown by the drawing library";
+  EXPECT_TRUE(WaitFor([&] { return ScreenColourAt(drawing, 0.5, 0.5) == RGB(255, 0, 0); }))
+      << "the filled rectangle in the middle: " << std::hex << ScreenColourAt(drawing, 0.5, 0.5);
+  EXPECT_EQ(ChildText(shown.Viewer, "ZRBUTTON"), "WMF  96 x 96 pixels  100%");
+  Close(shown);
+
+  shown = Show(dir_.Write("square.plt", kHpglSquare), "square.PLT");
+  ASSERT_NE(shown.Viewer, nullptr);
+  drawing = FindWindowExA(shown.Viewer, nullptr, kFilterLibrary.WindowClass, nullptr);
+  ASSERT_NE(drawing, nullptr) << "not shown by the drawing library";
+  // The square as high as the window, centred: its top and bottom sides
+  // along the window's edges, nothing inside.
+  const auto redNear = [&](double fy) {
+    for (int dy = -3; dy <= 3; ++dy)
+      if (ScreenColourAt(drawing, 0.5, fy, dy) == RGB(255, 0, 0)) return true;
+    return false;
+  };
+  EXPECT_TRUE(WaitFor([&] { return redNear(0.0) && redNear(1.0); })) << "the top and bottom sides";
+  EXPECT_NE(ScreenColourAt(drawing, 0.5, 0.5), RGB(255, 0, 0)) << "nothing inside";
+  EXPECT_EQ(ChildText(shown.Viewer, "ZRBUTTON"), "HPGL  25 x 25 mm  100%");
+  Shot(shown.Viewer, "skimmet-drawing.png");
+  Close(shown);
+}
+
+TEST_F(Skimmet, ShowsADrawingKindTheLibraryDeclinesAsText) {
+  Shown shown = Show(dir_.Write("chart.cgm", "BEGMF 'chart'; ENDMF;\r\n"), "chart.CGM");
+  ASSERT_NE(shown.Viewer, nullptr);
+  EXPECT_TRUE(WaitFor([&] {
+    return FindWindowExA(shown.Viewer, nullptr, kTextLibrary.WindowClass, nullptr) != nullptr;
+  })) << "the drawing library declines it and the text viewer shows it";
   Close(shown);
 }
 

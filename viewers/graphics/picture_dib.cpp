@@ -29,10 +29,10 @@ void StretchPicture(HDC dc, const RECT& into, const Picture& picture) {
                 SRCCOPY);
 }
 
-bool CopyPictureToClipboard(HWND owner, const Picture& picture) {
+HGLOBAL DibOfPicture(const Picture& picture) {
   const size_t bytes = picture.Pixels.size() * 4;
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, sizeof(BITMAPINFOHEADER) + bytes);
-  if (!memory) return false;
+  if (!memory) return nullptr;
   auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(memory));
   *header = HeaderFor(picture.Width, picture.Height);
   header->biHeight = picture.Height;  // the clipboard's readers expect the bottom row first
@@ -41,6 +41,12 @@ bool CopyPictureToClipboard(HWND owner, const Picture& picture) {
     std::memcpy(rows + static_cast<size_t>(picture.Height - 1 - y) * picture.Width * 4, picture.Row(y),
                 static_cast<size_t>(picture.Width) * 4);
   GlobalUnlock(memory);
+  return memory;
+}
+
+bool CopyPictureToClipboard(HWND owner, const Picture& picture) {
+  HGLOBAL memory = DibOfPicture(picture);
+  if (!memory) return false;
   // Another program may hold the clipboard for a moment.
   bool open = false;
   for (int attempt = 0; attempt < 10 && !(open = OpenClipboard(owner)); ++attempt) Sleep(20);

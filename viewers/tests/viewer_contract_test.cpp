@@ -52,6 +52,8 @@ std::string SampleOf(const char* dll) {
     const std::vector<uint8_t> font = MakeTestFont().Bytes;
     return std::string(font.begin(), font.end());
   }
+  if (std::string(dll) == kFilterLibrary.Library)  // a Windows metafile with nothing in it
+    return std::string("\x01\0\x09\0\0\x03\x0c\0\0\0\0\0\x03\0\0\0\0\0\x03\0\0\0\0\0", 24);
   return kText;
 }
 
@@ -88,6 +90,7 @@ const Answers kAnswers[] = {
     {kFontLibrary.Library, {{"file size", kFileSize}, {"font", 1}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
     {kDatabaseLibrary.Library,
      {{"file size", kFileSize}, {"record count", 1}, {"font", 1}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
+    {kFilterLibrary.Library, {{"file size", kFileSize}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
 };
 
 const LOGFONTA kFont = [] {
