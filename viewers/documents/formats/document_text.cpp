@@ -1,6 +1,7 @@
 #include "viewers/documents/formats/document_text.h"
 
 #include "viewers/documents/formats/paragraph_builder.h"
+#include "viewers/documents/formats/piece_table_text.h"
 #include "viewers/documents/formats/text_span.h"
 #include "viewers/documents/formats/wpc_text.h"
 
@@ -13,10 +14,11 @@ struct FormatRow {
 // left to the text viewer, which shows their text as it stands.
 constexpr FormatRow kFormats[] = {
     {4, "Word-processor document"}, {5, "WPC document"},    {19, "WPS document"},
-    {22, "WPC document"},           {26, "BE AB document"},
+    {22, "WPC document"},           {26, "BE AB document"}, {29, "Compound document"},
 };
 
-bool ReadAs(ByteSource& file, int type, ParagraphBuilder& text) {
+bool ReadAs(const char* path, ByteSource& file, int type, ParagraphBuilder& text) {
+  if (type == 29) return ReadPieceTableText(path, text);
   if (type == 5 || type == 22) return ReadWpcText(file, type, text);
   TextSpan span;
   if (!HeaderedSpan(file, type, span)) return false;
@@ -34,7 +36,7 @@ bool ReadDocumentText(const char* path, int type, DocumentText& out) {
     bool read;
     {
       ParagraphBuilder text(out.Paragraphs);
-      read = ReadAs(file, type, text);
+      read = ReadAs(path, file, type, text);
     }
     out.FormatName = row.Name;
     return read;

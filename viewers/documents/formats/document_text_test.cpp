@@ -3,12 +3,20 @@
 #include <gtest/gtest.h>
 
 #include "viewer/buffer/memory_files.h"
+#include "viewers/compound/formats/test_compound.h"
+#include "viewers/documents/formats/piece_table_text.h"
 #include "viewers/documents/formats/test_documents.h"
 
 namespace {
 
 const Paragraphs kText = {"First paragraph of the letter.", "", "Tab\tand more words here",
                           "Last one"};
+
+DocumentBytes StreamsFile(const PieceTableStreams& s) {
+  const std::string file =
+      MakeCompound({{"WordDocument", s.WordDocument}, {"1Table", s.Table}}).Bytes;
+  return DocumentBytes(file.begin(), file.end());
+}
 
 DocumentText Read(const DocumentBytes& bytes, int type, bool* ok = nullptr) {
   UseMemoryFiles().Files["doc"] = bytes;
@@ -28,6 +36,7 @@ TEST(DocumentText, EveryParagraphAsWritten) {
       {"BE AB header", MakeBeAbDocument(kText), 26},
       {"WPC version 0", MakeWpcDocument(kText, false), 5},
       {"WPC version 2", MakeWpcDocument(kText, true), 22},
+      {"pieces of 8 and 16 bits", MakePieceTableDocument(kText), 29},
   };
   for (const Case& c : cases) {
     bool ok = false;
@@ -55,7 +64,32 @@ TEST(DocumentText, HeaderBoundsOfTheOtherKinds) {
   EXPECT_EQ(Read(works, 19).Paragraphs, (Paragraphs{"Ab", "c"}));
 }
 
+TEST(DocumentText, PieceTableFieldsAndCellsAndWideCharacters) {
+  // A field's code is left out and its result kept; a cell's end is a tab.
+  const Paragraphs written = {
+      "Page \x13 PAGE \x14"
+      "7\x15 of \x13NUMPAGES\x15!\x07"
+      "cell",
+      "caf\xE9 na\xEFve \xE9t\xE9"};
+  EXPECT_EQ(Read(MakePieceTableDocument(written), 29).Paragraphs,
+            (Paragraphs{"Page 7 of !\tcell", "caf\xE9 na\xEFve \xE9t\xE9"}));
+  EXPECT_EQ(LatinByteOf(u'\u2019'), 0x92);
+  EXPECT_EQ(LatinByteOf(u'\u0416'), '?');
+}
+
 TEST(DocumentText, HostileFilesAsFarAsTheyAreSound) {
+  // A piece table outside its stream: nothing to show; a piece outside
+  // the text stream: the pieces before it.
+  PieceTableStreams outside = MakePieceTableStreams(kText);
+  outside.WordDocument[0x1A3] = 0x70;
+  bool ok = true;
+  Read(StreamsFile(outside), 29, &ok);
+  EXPECT_FALSE(ok);
+  PieceTableStreams shortText = MakePieceTableStreams(kText);
+  shortText.WordDocument.resize(shortText.WordDocument.size() - 1);
+  EXPECT_EQ(Read(StreamsFile(shortText), 29).Paragraphs,
+            (Paragraphs{"First paragraph of the letter.", ""}));
+
   // An end of text past the file: the text up to the end of the file.
   DocumentBytes cut = MakeBeAbDocument(kText);
   cut.resize(128 + 10);
@@ -71,7 +105,6 @@ TEST(DocumentText, HostileFilesAsFarAsTheyAreSound) {
   six.insert(six.end(), {0xD1, 0, 0, 0, 'B', 0xCC});
   EXPECT_EQ(Read(six, 22).Paragraphs, (Paragraphs{"A", "B"}));
 
-  bool ok = true;
   DocumentBytes lying = MakeWpcDocument(kText, false);
   lying[6] = 0x7F;  // the document area far past the end
   Read(lying, 5, &ok);

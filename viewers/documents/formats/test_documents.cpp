@@ -1,5 +1,7 @@
 #include "viewers/documents/formats/test_documents.h"
 
+#include "viewers/compound/formats/test_compound.h"
+
 namespace {
 void Le(DocumentBytes& out, uint32_t v, int n) {
   for (int i = 0; i < n; ++i) out.push_back(static_cast<uint8_t>(v >> 8 * i));
@@ -60,4 +62,39 @@ DocumentBytes MakeWpcDocument(const Paragraphs& paragraphs, bool sixth) {
     out.push_back(sixth ? 0xCC : 0x0A);
   }
   return out;
+}
+
+PieceTableStreams MakePieceTableStreams(const Paragraphs& paragraphs) {
+  std::string text;
+  for (const std::string& p : paragraphs) text += p + '\r';
+  const uint32_t half = static_cast<uint32_t>(text.size() / 2);
+  DocumentBytes main(0x400, 0);
+  main[0] = 0xEC, main[1] = 0xA5, main[0x0B] = 0x02;  // the table is "1Table"
+  for (int i = 0; i < 4; ++i) main[0x4C + i] = static_cast<uint8_t>(text.size() >> 8 * i);
+  const uint32_t eightAt = static_cast<uint32_t>(main.size());
+  main.insert(main.end(), text.begin(), text.begin() + half);
+  const uint32_t wideAt = static_cast<uint32_t>(main.size());
+  for (size_t i = half; i < text.size(); ++i) Le(main, static_cast<uint8_t>(text[i]), 2);
+
+  DocumentBytes table(16, 0);  // something before the piece table
+  const uint32_t clxAt = static_cast<uint32_t>(table.size());
+  table.insert(table.end(), {1, 2, 0, 0xAA, 0xBB});  // shared formatting, skipped
+  table.push_back(2);
+  Le(table, 3 * 4 + 2 * 8, 4);
+  Le(table, 0, 4), Le(table, half, 4), Le(table, static_cast<uint32_t>(text.size()), 4);
+  Le(table, 0, 2), Le(table, (eightAt * 2) | 0x40000000, 4), Le(table, 0, 2);
+  Le(table, 0, 2), Le(table, wideAt, 4), Le(table, 0, 2);
+  const uint32_t clxLength = static_cast<uint32_t>(table.size() - clxAt);
+  for (int i = 0; i < 4; ++i) {
+    main[0x1A2 + i] = static_cast<uint8_t>(clxAt >> 8 * i);
+    main[0x1A6 + i] = static_cast<uint8_t>(clxLength >> 8 * i);
+  }
+  return {std::string(main.begin(), main.end()), std::string(table.begin(), table.end())};
+}
+
+DocumentBytes MakePieceTableDocument(const Paragraphs& paragraphs) {
+  const PieceTableStreams streams = MakePieceTableStreams(paragraphs);
+  const std::string file =
+      MakeCompound({{"WordDocument", streams.WordDocument}, {"1Table", streams.Table}}).Bytes;
+  return DocumentBytes(file.begin(), file.end());
 }

@@ -15,3 +15,15 @@ DocumentBytes MakeBeAbDocument(const Paragraphs& paragraphs);
 // paragraphs with hard returns; in each, spaces become soft returns every
 // other time and a format code of every kind stands before the text.
 DocumentBytes MakeWpcDocument(const Paragraphs& paragraphs, bool sixth);
+
+// The streams of a document in a compound file: "WordDocument" with the
+// paragraphs (each ended by 0D) at byte 0x400, the first half of the
+// characters in an 8-bit piece and the rest in a 16-bit one, and "1Table"
+// with the piece table.
+struct PieceTableStreams {
+  std::string WordDocument;
+  std::string Table;
+};
+PieceTableStreams MakePieceTableStreams(const Paragraphs& paragraphs);
+// Those streams in a compound file.
+DocumentBytes MakePieceTableDocument(const Paragraphs& paragraphs);
