@@ -49,6 +49,7 @@ TEST_F(DocumentLibraryTest, ShowsEveryParagraphAndCopiesThemAll) {
       {"a.wri", MakeBeAbDocument(kLetter), 26, "BE AB document, 4 paragraphs"},
       {"b.wp", MakeWpcDocument(kLetter, false), 5, "WPC document, 4 paragraphs"},
       {"c.wp", MakeWpcDocument(kLetter, true), 22, "WPC document, 4 paragraphs"},
+      {"d.doc", MakePieceTableDocument(kLetter), 29, "Compound document, 4 paragraphs"},
   };
   for (const Case& c : cases) {
     ASSERT_NE(host.Open(dir.Write(c.Name, AsText(c.Bytes)), c.Type), 0) << c.Name;
