@@ -46,7 +46,7 @@ TEST_F(DocumentLibraryTest, ShowsEveryParagraphAndCopiesThemAll) {
     const char* Status;
   };
   const Case cases[] = {
-      {"a.wri", MakeBeAbDocument(kLetter), 26, "BE AB document, 4 paragraphs"},
+      {"a.txd", MakeBeAbDocument(kLetter), 26, "BE AB document, 4 paragraphs"},
       {"b.wp", MakeWpcDocument(kLetter, false), 5, "WPC document, 4 paragraphs"},
       {"c.wp", MakeWpcDocument(kLetter, true), 22, "WPC document, 4 paragraphs"},
       {"d.doc", MakePieceTableDocument(kLetter), 29, "Compound document, 4 paragraphs"},
@@ -63,7 +63,7 @@ TEST_F(DocumentLibraryTest, ShowsEveryParagraphAndCopiesThemAll) {
 
 TEST_F(DocumentLibraryTest, WrapsToTheWindowAndZoomedWrapsToMoreLines) {
   const Paragraphs one = {std::string(400, 'w') + " " + std::string(60, 'x')};
-  ASSERT_NE(host.Open(dir.Write("long.wri", AsText(MakeBeAbDocument(one))), 26), 0);
+  ASSERT_NE(host.Open(dir.Write("long.txd", AsText(MakeBeAbDocument(one))), 26), 0);
   const int plain = ScrollLines(host.child());
   EXPECT_GT(plain, 1) << "a paragraph wider than the window takes several lines";
   EXPECT_EQ(host.Send(ZV_ZOOM, kZoom5X), 1);
@@ -73,7 +73,7 @@ TEST_F(DocumentLibraryTest, WrapsToTheWindowAndZoomedWrapsToMoreLines) {
 }
 
 TEST_F(DocumentLibraryTest, FindsFromTheLastMatchOnWithOrWithoutCase) {
-  ASSERT_NE(host.Open(dir.Write("a.wri", AsText(MakeBeAbDocument(kLetter))), 26), 0);
+  ASSERT_NE(host.Open(dir.Write("a.txd", AsText(MakeBeAbDocument(kLetter))), 26), 0);
   auto find = [&](bool matchCase, const char* text) {
     return host.Send(ZV_FIND, matchCase, reinterpret_cast<LPARAM>(text));
   };

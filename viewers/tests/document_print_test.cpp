@@ -32,7 +32,7 @@ TEST(DocumentPrintTest, WrapsAParagraphToThePageAcrossPages) {
   std::string words;
   for (int i = 0; i < 3000; ++i) words += "word" + std::to_string(i) + " ";
   const DocumentBytes doc = MakeBeAbDocument({words});
-  ASSERT_NE(host.Open(dir.Write("long.wri", std::string(doc.begin(), doc.end())), 26), 0);
+  ASSERT_NE(host.Open(dir.Write("long.txd", std::string(doc.begin(), doc.end())), 26), 0);
   EXPECT_EQ(host.Send(ZV_PRINT, 0, reinterpret_cast<LPARAM>(&record)), 1);
   std::string ps;
   WaitFor([&] { return (ps = ReadFileText(output)).find("%%EOF") != std::string::npos; });
