@@ -25,6 +25,7 @@
 #include "viewers/contract/viewer_messages.h"
 #include "viewers/contract/viewer_names.h"
 #include "viewers/fonts/formats/test_fonts.h"
+#include "viewers/documents/formats/test_documents.h"
 #include "viewers/tables/formats/test_tables.h"
 #include "viewers/graphics/formats/picture_writers.h"
 
@@ -782,6 +783,24 @@ TEST_F(Skimmet, GoToNamesTheRecordCountAndFindFindsACellOfATable) {
   CloseDialog(dialog, IDCANCEL);
   EXPECT_EQ(Copied(shown.Viewer), heading + "\tDev Hale\t\t\r\n")
       << "the record found is selected";
+  Close(shown);
+}
+
+TEST_F(Skimmet, ShowsADocumentInACompoundFileAndCopiesItsText) {
+  const Paragraphs letter = {"Dear committee,", "",
+                             "The minutes of the meeting held on the third are attached; the "
+                             "figures in the second table are those the treasurer read out.",
+                             "Yours faithfully,\tR. Mendes"};
+  const DocumentBytes doc = MakePieceTableDocument(letter);
+  Shown shown = Show(dir_.Write("minutes.doc", std::string(doc.begin(), doc.end())), "minutes.DOC");
+  ASSERT_NE(shown.Viewer, nullptr);
+  ASSERT_NE(FindWindowExA(shown.Viewer, nullptr, kWordProLibrary.WindowClass, nullptr), nullptr)
+      << "not shown by the document library";
+  EXPECT_EQ(ChildText(shown.Viewer, "ZRBUTTON"), "Compound document, 4 paragraphs");
+  Shot(shown.Viewer, "skimmet-document.png");
+  DWORD_PTR result;
+  SendMessageTimeoutA(shown.Viewer, WM_COMMAND, 2, 0, SMTO_NORMAL, 10000, &result);  // Select All
+  EXPECT_EQ(Copied(shown.Viewer), letter[0] + "\r\n\r\n" + letter[2] + "\r\n" + letter[3]);
   Close(shown);
 }
 

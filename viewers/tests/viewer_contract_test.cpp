@@ -17,6 +17,7 @@
 #include "viewers/contract/viewer_messages.h"
 #include "viewers/contract/viewer_names.h"
 #include "viewers/fonts/formats/test_fonts.h"
+#include "viewers/documents/formats/test_documents.h"
 #include "viewers/tables/formats/test_tables.h"
 #include "viewers/tests/viewer_host.h"
 
@@ -36,12 +37,20 @@ const std::string kBitmap("BM\x3e\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x02\0\0\0\x0
                           "\xff\0\0\0\xff\0\0\0",
                           62);
 constexpr LRESULT kFileSize = -1;  // stands for the size of the file the library was given
+// The viewer type each library is given its sample as: the document viewer
+// reads only the types of documents.
+int TypeOf(const char* dll) { return std::string(dll) == kWordProLibrary.Library ? 26 : 0; }
 
 // The file each library is given: a picture for the graphics viewer, an
 // icon for the icon viewer, an archive of one entry for the archive
 // viewer, a sound for the sound viewer, a table for the table viewer, a
-// font for the font viewer, text for the others.
+// font for the font viewer, a document for the document viewer, text for
+// the others.
 std::string SampleOf(const char* dll) {
+  if (std::string(dll) == kWordProLibrary.Library) {
+    const DocumentBytes doc = MakeBeAbDocument({"one needle", "two"});
+    return std::string(doc.begin(), doc.end());
+  }
   if (std::string(dll) == kGraphicsLibrary.Library) return kBitmap;
   if (std::string(dll) == kIconLibrary.Library) return IconFileBytes({{1, 1, 255, 0, 0, 255}});
   if (std::string(dll) == kArchiveLibrary.Library) return ZipBytes({{.Name = "needle", .Packed = "x"}});
@@ -91,6 +100,7 @@ const Answers kAnswers[] = {
     {kDatabaseLibrary.Library,
      {{"file size", kFileSize}, {"record count", 1}, {"font", 1}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
     {kFilterLibrary.Library, {{"file size", kFileSize}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
+    {kWordProLibrary.Library, {{"file size", kFileSize}, {"font", 1}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
 };
 
 const LOGFONTA kFont = [] {
@@ -158,7 +168,7 @@ TEST_P(ViewerContract, AnswersEveryMessageAsDocumentedOrAsTheBaseDoes) {
   ASSERT_TRUE(host.child()) << "no window of class " << GetParam().Class;
   EXPECT_EQ(host.Send(ZV_STATUSTEXT), 0) << "no status before a file";
   EXPECT_EQ(host.Open(dir / "missing.txt", 0), 0) << "a missing file is refused";
-  ASSERT_NE(host.Open(file, 0), 0);
+  ASSERT_NE(host.Open(file, TypeOf(GetParam().Dll)), 0);
   const std::string sample = SampleOf(GetParam().Dll);
   EXPECT_TRUE(WriteFileText(file, sample)) << "the file is held open after opening";
   for (const Step& step : kSequence) {
@@ -177,10 +187,10 @@ TEST_P(ViewerContract, AnswersEveryMessageAsDocumentedOrAsTheBaseDoes) {
 }
 
 TEST_P(ViewerContract, AFaultInTheLibraryIsARefusal) {
-  ASSERT_NE(host.Open(file, 0), 0);
+  ASSERT_NE(host.Open(file, TypeOf(GetParam().Dll)), 0);
   EXPECT_EQ(host.Send(ZV_PLAY), 0);
   EXPECT_TRUE(IsWindow(host.child()));
-  EXPECT_NE(host.Send(ZV_OPEN, 0, reinterpret_cast<LPARAM>(file.c_str())), 0)
+  EXPECT_NE(host.Send(ZV_OPEN, TypeOf(GetParam().Dll), reinterpret_cast<LPARAM>(file.c_str())), 0)
       << "the window still works";
 }
 
