@@ -16,6 +16,7 @@
 #include "viewers/archives/formats/test_archives.h"
 #include "viewers/contract/viewer_messages.h"
 #include "viewers/contract/viewer_names.h"
+#include "viewers/sheets/formats/test_sheets.h"
 #include "viewers/tables/formats/test_tables.h"
 #include "viewers/tests/viewer_host.h"
 
@@ -38,8 +39,8 @@ constexpr LRESULT kFileSize = -1;  // stands for the size of the file the librar
 
 // The file each library is given: a picture for the graphics viewer, an
 // icon for the icon viewer, an archive of one entry for the archive
-// viewer, a sound for the sound viewer, a table for the table viewer,
-// text for the others.
+// viewer, a sound for the sound viewer, a table for the table viewer, a
+// WK1 sheet for the sheet viewer, text for the others.
 std::string SampleOf(const char* dll) {
   if (std::string(dll) == kGraphicsLibrary.Library) return kBitmap;
   if (std::string(dll) == kIconLibrary.Library) return IconFileBytes({{1, 1, 255, 0, 0, 255}});
@@ -47,6 +48,7 @@ std::string SampleOf(const char* dll) {
   if (std::string(dll) == kSoundLibrary.Library)  // a sound without samples, which cannot play
     return std::string("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x10\0", 36);
   if (std::string(dll) == kDatabaseLibrary.Library) return DbfFileBytes({{"WORD", 'C', 6}}, {{false, {"needle"}}});
+  if (std::string(dll) == kSpreadsheetLibrary.Library) return sheet_bytes::Wk1Sheet();
   return kText;
 }
 
@@ -82,6 +84,9 @@ const Answers kAnswers[] = {
     {kSoundLibrary.Library, {{"font", 1}}},
     {kDatabaseLibrary.Library,
      {{"file size", kFileSize}, {"record count", 1}, {"font", 1}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
+    {kSpreadsheetLibrary.Library,
+     {{"record count", 6}, {"last cell", 27 | 5 << 16}, {"font", 1}, {"zoom 2X", 1}, {"show page", 1},
+      {"select all", 1}, {"copy", 1}}},
 };
 
 const LOGFONTA kFont = [] {
