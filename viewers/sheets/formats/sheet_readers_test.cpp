@@ -102,6 +102,7 @@ TEST_F(SheetReadersTest, DamagedStreamsShowWhatIsSound) {
       {"biff8 first sheet nowhere", boundNowhere, 10, 2},
       {"biff8 cut in the first sheet", biff8.substr(0, biff8.size() - 60), 10, 5},
       {"not a worksheet", Bytes(600, 'x'), 10, std::string::npos},
+      {"a notebook is not read", wk1, 14, std::string::npos},
   };
   for (const Case& c : cases) {
     auto book = Read(c.File, c.Type);
