@@ -27,6 +27,8 @@
 #include "viewers/fonts/formats/test_fonts.h"
 #include "viewers/documents/formats/test_documents.h"
 #include "viewers/tables/formats/test_tables.h"
+#include "viewers/compound/formats/test_compound.h"
+#include "viewers/sheets/formats/test_sheets.h"
 #include "viewers/graphics/formats/picture_writers.h"
 
 namespace {
@@ -801,6 +803,67 @@ TEST_F(Skimmet, ShowsADocumentInACompoundFileAndCopiesItsText) {
   DWORD_PTR result;
   SendMessageTimeoutA(shown.Viewer, WM_COMMAND, 2, 0, SMTO_NORMAL, 10000, &result);  // Select All
   EXPECT_EQ(Copied(shown.Viewer), letter[0] + "\r\n\r\n" + letter[2] + "\r\n" + letter[3]);
+  Close(shown);
+}
+
+// The cells of the test's WK1 sheet as copied: the column letters, then
+// each row's number and cells, tab-separated.
+std::string Wk1Copied() {
+  std::string text;
+  for (char c = 'A'; c <= 'Z'; ++c) text += std::string("\t") + c;
+  return text + "\tAA\tAB\r\n" + "1\tName\tTotal" + std::string(26, '\t') + "\r\n" +
+         "2\t-42\t3.14\t12.5%\t($1,234.50)\t31-Dec-99" + std::string(23, '\t') + "\r\n" + "3" +
+         std::string(28, '\t') + "\r\n" + "4" + std::string(28, '\t') + "\r\n" + "5\t\t\t7" +
+         std::string(25, '\t') + "\r\n" + "6" + std::string(27, '\t') + "\tMade\r\n";
+}
+
+TEST_F(Skimmet, ShowsAWk1SheetAsAGridAndCopiesEveryCell) {
+  Shown shown = Show(dir_.Write("grades.wk1", sheet_bytes::Wk1Sheet()), "grades.WK1");
+  ASSERT_NE(shown.Viewer, nullptr);
+  ASSERT_NE(FindWindowExA(shown.Viewer, nullptr, kSpreadsheetLibrary.WindowClass, nullptr), nullptr)
+      << "not shown by the sheet library";
+  Shot(shown.Viewer, "skimmet-wk1.png");
+  DWORD_PTR result;
+  SendMessageTimeoutA(shown.Viewer, WM_COMMAND, 2, 0, SMTO_NORMAL, 10000, &result);  // Select All
+  EXPECT_EQ(Copied(shown.Viewer), Wk1Copied());
+  Close(shown);
+}
+
+TEST_F(Skimmet, ShowsAWorkbooksTwoSheetsAsPagesAndGoesToACell) {
+  const std::string book = MakeCompound({{"Workbook", sheet_bytes::Biff8Book()}}).Bytes;
+  Shown shown = Show(dir_.Write("BOOK.XLS", book), "BOOK.XLS");
+  ASSERT_NE(shown.Viewer, nullptr);
+  ASSERT_NE(FindWindowExA(shown.Viewer, nullptr, kSpreadsheetLibrary.WindowClass, nullptr), nullptr)
+      << "not shown by the sheet library";
+  Shot(shown.Viewer, "skimmet-xls.png");
+
+  const std::string heading = "\tA\tB\tC\tD\r\n";
+  DWORD_PTR result;
+  SendMessageTimeoutA(shown.Viewer, WM_COMMAND, 2, 0, SMTO_NORMAL, 10000, &result);  // Select All
+  EXPECT_EQ(Copied(shown.Viewer),
+            heading + "1\tRegion\t\t\t\r\n2\tNorth\t17\t\t\r\n3\t\t\t\tContinued!\r\n4\tInline\t\t\t\r\n");
+
+  HWND dialog = OpenDialogTitled(*shown.Shell, shown.Viewer, 5, "Skimmet for Win32 - Go To");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_STRCASEEQ(DialogText(dialog, 454).c_str(),
+                   "BOOK.XLS has columns ranging from A - D and rows ranging from 1 - 4.");
+  Type(GetDlgItem(dialog, 453), "a2");
+  CloseDialog(dialog, IDOK);
+  EXPECT_TRUE(WaitFor([&] { return Copied(shown.Viewer) == heading + "2\tNorth\t17\t\t\r\n"; }))
+      << "gone to A2: " << Copied(shown.Viewer);
+
+  // The Page popup's second item (its menu cannot be read from another
+  // process under Wine; the item's command shows the second sheet).
+  PostMessageA(shown.Viewer, WM_COMMAND, 901 + 1, 0);
+  EXPECT_TRUE(WaitFor([&] {
+    SendMessageTimeoutA(shown.Viewer, WM_COMMAND, 2, 0, SMTO_NORMAL, 10000, &result);
+    return Copied(shown.Viewer) ==
+           "\tA\tB\tC\r\n1\tTRUE\t\t\r\n" + [] {
+             std::string rows;
+             for (int r = 2; r <= 9; ++r) rows += std::to_string(r) + "\t\t\t\r\n";
+             return rows;
+           }() + "10\t\t\t5000%\r\n";
+  })) << Copied(shown.Viewer);
   Close(shown);
 }
 

@@ -18,6 +18,7 @@
 #include "viewers/contract/viewer_names.h"
 #include "viewers/fonts/formats/test_fonts.h"
 #include "viewers/documents/formats/test_documents.h"
+#include "viewers/sheets/formats/test_sheets.h"
 #include "viewers/tables/formats/test_tables.h"
 #include "viewers/tests/viewer_host.h"
 
@@ -44,8 +45,8 @@ int TypeOf(const char* dll) { return std::string(dll) == kWordProLibrary.Library
 // The file each library is given: a picture for the graphics viewer, an
 // icon for the icon viewer, an archive of one entry for the archive
 // viewer, a sound for the sound viewer, a table for the table viewer, a
-// font for the font viewer, a document for the document viewer, text for
-// the others.
+// font for the font viewer, a document for the document viewer, a WK1
+// sheet for the sheet viewer, text for the others.
 std::string SampleOf(const char* dll) {
   if (std::string(dll) == kWordProLibrary.Library) {
     const DocumentBytes doc = MakeBeAbDocument({"one needle", "two"});
@@ -63,6 +64,7 @@ std::string SampleOf(const char* dll) {
   }
   if (std::string(dll) == kFilterLibrary.Library)  // a Windows metafile with nothing in it
     return std::string("\x01\0\x09\0\0\x03\x0c\0\0\0\0\0\x03\0\0\0\0\0\x03\0\0\0\0\0", 24);
+  if (std::string(dll) == kSpreadsheetLibrary.Library) return sheet_bytes::Wk1Sheet();
   return kText;
 }
 
@@ -101,6 +103,9 @@ const Answers kAnswers[] = {
      {{"file size", kFileSize}, {"record count", 1}, {"font", 1}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
     {kFilterLibrary.Library, {{"file size", kFileSize}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
     {kWordProLibrary.Library, {{"file size", kFileSize}, {"font", 1}, {"zoom 2X", 1}, {"select all", 1}, {"copy", 1}}},
+    {kSpreadsheetLibrary.Library,
+     {{"record count", 6}, {"last cell", 27 | 5 << 16}, {"font", 1}, {"zoom 2X", 1}, {"show page", 1},
+      {"select all", 1}, {"copy", 1}}},
 };
 
 const LOGFONTA kFont = [] {

@@ -23,12 +23,17 @@ void CivilDate(long n, int* year, int* month, int* day) {
   *year = static_cast<int>(yoe + era * 400 + (*month <= 2));
 }
 
-std::string WithSeparators(std::string digits) {
-  size_t point = digits.find('.');
-  size_t end = point == std::string::npos ? digits.size() : point;
-  size_t start = digits[0] == '-' ? 1 : 0;
-  for (size_t i = end; i > start + 3; i -= 3) digits.insert(i - 3, ",");
-  return digits;
+std::string WithSeparators(const std::string& digits) {
+  const size_t point = digits.find('.');
+  const size_t end = point == std::string::npos ? digits.size() : point;
+  const size_t start = !digits.empty() && digits[0] == '-' ? 1 : 0;
+  std::string shown(digits, 0, start);
+  for (size_t i = start; i < end; ++i) {
+    shown += digits[i];
+    const size_t left = end - i - 1;
+    if (left && left % 3 == 0) shown += ',';
+  }
+  return shown.append(digits, end, std::string::npos);
 }
 
 std::string General(double value) {

@@ -24,6 +24,7 @@ Sheet& Workbook::Current(const char* name) {
 }
 
 std::unique_ptr<Workbook> ReadWorkbook(const char* path, int type) {
+  if (type == 14) return nullptr;  // notebooks' records are not read
   std::vector<uint8_t> bytes;
   {
     ByteSource file(path);

@@ -28,5 +28,5 @@ struct Workbook {
 };
 
 // Reads the worksheet file of viewer type at path; nullptr when it is not
-// one the readers know (or holds no sheet at all).
+// one the readers know (notebooks among them) or holds no sheet at all.
 std::unique_ptr<Workbook> ReadWorkbook(const char* path, int type);
