@@ -21,7 +21,7 @@ struct Reference {
 
 Reference Iconv(const char* from, const uint8_t* data, size_t size) {
   static iconv_t handles[3] = {};
-  const int which = from[4] == '8' ? 0 : (from[7] == 'L' ? 1 : 2);
+  const int which = from[4] == '8' ? 0 : (from[6] == 'L' ? 1 : 2);
   if (!handles[which]) handles[which] = iconv_open("UTF-32LE", from);
   iconv_t cd = handles[which];
   iconv(cd, nullptr, nullptr, nullptr, nullptr);
@@ -58,8 +58,11 @@ void Check(uint32_t code, const char* name, const uint8_t* data, size_t size) {
     pos += c.Bytes;
   }
   if (chars != ref.chars || pos != ref.stop) std::abort();
-  const int expected = pos == size ? 0 : (last == UtfStep::Cut ? EINVAL : EILSEQ);
-  if (ref.error != expected) std::abort();
+  // glibc calls an end after a lead byte "incomplete" even where no byte
+  // could complete it (F8, or E0 80): that counts as invalid here.
+  if ((pos == size) != (ref.error == 0)) std::abort();
+  if (last == UtfStep::Cut && ref.error != EINVAL) std::abort();
+  if (last == UtfStep::Invalid && ref.error == EINVAL && ref.stop + 4 < size) std::abort();
 }
 }  // namespace
 

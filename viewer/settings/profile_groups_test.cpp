@@ -101,6 +101,29 @@ TEST_F(ProfileGroups, CharCodeSetsTheCodeBitsOfEveryWord) {
   EXPECT_EQ(gViewOptions.CurrentFlags, 0x81u);
 }
 
+TEST_F(ProfileGroups, UnicodeCodesAndDetection) {
+  struct Case {
+    const char* profile;
+    int code;
+    uint32_t bits;
+    int detect;
+  };
+  const Case cases[] = {
+      {"[Tarvo]\nFormat=1\n", CODE_ANSI, 0, 1},  // detection is on for a new profile
+      {"[Tarvo]\nCharCode=0\n", CODE_ANSI, 0, 0},  // a code chosen before keeps it
+      {"[Tarvo]\nCharCode=4\n", CODE_UTF8, FMT_UTF8, 0},
+      {"[Tarvo]\nCharCode=5\nDetectCode=1\n", CODE_UTF16LE, FMT_UTF16LE, 1},
+      {"[Tarvo]\nCharCode=6\nOptions0=64\n", CODE_UTF16BE, FMT_UTF16BE, 0},
+      {"[Tarvo]\nCharCode=7\n", CODE_NONE, 0, 0},
+  };
+  for (const Case& c : cases) {
+    LoadDisplay(c.profile);
+    EXPECT_EQ(gViewOptions.CharCode, c.code) << c.profile;
+    EXPECT_EQ(gViewOptions.FormatFlags[0] & FMT_CODE_MASK, c.bits) << c.profile;
+    EXPECT_EQ(gViewOptions.DetectCode, c.detect) << c.profile;
+  }
+}
+
 TEST_F(ProfileGroups, WindowPosIsTopLeftHeightWidth) {
   Use("[Tarvo]\nWindowPos=10,20,300,400\n");
   LoadProfileGroups(kMainSection, SAVE_WINDOW_POS);
