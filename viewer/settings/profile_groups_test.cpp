@@ -81,7 +81,7 @@ TEST_F(ProfileGroups, GarbageAndEmptyValuesReadAsZero) {
   EXPECT_EQ(vo.LineLength, 8);
   EXPECT_EQ(vo.TabLength, 12);
   EXPECT_EQ(vo.FormatFlags[0], 0x220u) << "an empty flag word keeps its value";
-  EXPECT_EQ(vo.FormatFlags[1], 0xFFFFFFFFu & ~0xC0u) << "signed parse, then the code bits";
+  EXPECT_EQ(vo.FormatFlags[1], 0xFFFFFFFFu & ~FMT_CODE_MASK) << "signed parse, then the code bits";
   EXPECT_EQ(vo.FormatFlags[2], 0u);
   EXPECT_STREQ(vo.FontName, "");
   EXPECT_EQ(vo.FontSize, 10);
@@ -186,7 +186,7 @@ TEST_F(ProfileGroups, SaveWritesEveryKeyAndNothingWhenReadOnly) {
   gViewOptions.SavePos = 1;
   ScreenRect r{20, 10, 420, 310};
   ASSERT_TRUE(SaveViewOptions("Setup: x", &r));
-  EXPECT_EQ(profile_.Get("Setup: x", "Options0"), "4294967103");
+  EXPECT_EQ(profile_.Get("Setup: x", "Options0"), std::to_string(0xFFFFFFFFu & ~FMT_CODE_MASK));
   EXPECT_EQ(profile_.Get("Setup: x", "VertScroll"), "0");
   EXPECT_EQ(profile_.Get("Setup: x", "Font"), "Courier New,10");
   EXPECT_EQ(profile_.Get("Setup: x", "WindowPos"), "10,20,300,400");
