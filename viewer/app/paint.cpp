@@ -128,8 +128,8 @@ void PaintTextRow(const Grid& g, int y, const LineEntry& e, FileOffset nextOffse
   int x = g.right;
   if (showBackground || showNote) {
     const int width = TextWidth(g.dc, chars, s.start, s.count);
-    int padded = PaddedWidth(gSetupSettings.PadLineLength, g.frozen, gView.HScroll, g.charWidth,
-                             g.right);
+    int padded =
+        PaddedWidth(gSetupSettings.PadLineLength, g.frozen, gView.HScroll, g.charWidth, g.right);
     x = g.edge + ((flags & LF_PAGE_GAP) ? 0 : std::max<int>(width, padded));
     if (x > 0) x += 2;
   }

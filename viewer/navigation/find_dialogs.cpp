@@ -98,7 +98,7 @@ bool AcceptFindText(HWND dlg, bool markAll) {
       SF_TEXT | ButtonFlags(dlg, IDC_CASE, SF_CASE) | ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP);
   int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
   char pattern[kRecentSearchSlotSize] = "";
-  int32_t length = -1;  // the converted text's, which may hold zero bytes
+  int32_t converted = -1;  // the converted text's length: UTF-16 holds zero bytes
   if (selected < 0 || selected >= R().Recent.TextCount) {
     selected = -1;
     char typed[kSearchTextChars + 1];
@@ -107,10 +107,10 @@ bool AcceptFindText(HWND dlg, bool markAll) {
     int n = TypedTextToFileCode(typed, R().CharCode, reinterpret_cast<uint8_t*>(pattern),
                                 kSearchTextChars);
     pattern[n] = '\0';
-    length = n;
+    converted = n;
   }
   Promote(R().Recent.Texts, R().Recent.TextCount, selected, pattern);
-  R().Search.SearchLength = length >= 0 ? length : static_cast<int32_t>(std::strlen(pattern));
+  R().Search.SearchLength = converted >= 0 ? converted : static_cast<int32_t>(std::strlen(pattern));
   std::memcpy(R().Search.SearchPattern, pattern, R().Search.SearchLength);
   if (markAll) R().Search.SearchFlags |= SF_MARK_ALL;
   return true;
@@ -145,7 +145,8 @@ SavedPattern gPatternBeforeHex;
 // Shows the search bytes as characters of the file's code.
 void ShowHexBytes(HWND dlg) {
   char shown[kSearchPatternBytes + 1];
-  int n = R().Search.SearchLength > kSearchPatternBytes ? kSearchPatternBytes : R().Search.SearchLength;
+  int n =
+      R().Search.SearchLength > kSearchPatternBytes ? kSearchPatternBytes : R().Search.SearchLength;
   ToDisplay(R().Search.SearchPattern, n, shown);
   SetDlgItemTextA(dlg, IDC_HEX_BYTES, shown);
 }

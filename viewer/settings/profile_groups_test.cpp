@@ -109,7 +109,7 @@ TEST_F(ProfileGroups, UnicodeCodesAndDetection) {
     int detect;
   };
   const Case cases[] = {
-      {"[Tarvo]\nFormat=1\n", CODE_ANSI, 0, 1},  // detection is on for a new profile
+      {"[Tarvo]\nFormat=1\n", CODE_ANSI, 0, 1},    // detection is on for a new profile
       {"[Tarvo]\nCharCode=0\n", CODE_ANSI, 0, 0},  // a code chosen before keeps it
       {"[Tarvo]\nCharCode=4\n", CODE_UTF8, FMT_UTF8, 0},
       {"[Tarvo]\nCharCode=5\nDetectCode=1\n", CODE_UTF16LE, FMT_UTF16LE, 1},
