@@ -104,12 +104,14 @@ TextPiece UnicodeRules::Format(int32_t pos, int32_t end, char* out, int32_t& fil
     if (!Wide16()) {
       int32_t run = std::min({end - pos, L - w, (cap - fill) / 2});
       int32_t i = 0;
-      while (i < run && data[pos + i] >= 0x20 && data[pos + i] < 0x7F) ++i;
-      if constexpr (kWrite)
-        for (int32_t j = 0; j < i; ++j) {
-          const uint16_t unit = data[pos + j];
-          std::memcpy(out + fill + 2 * j, &unit, 2);
+      for (; i < run; ++i) {
+        const uint8_t b = data[pos + i];
+        if (b < 0x20 || b >= 0x7F) break;
+        if constexpr (kWrite) {
+          const uint16_t unit = b;
+          std::memcpy(out + fill + 2 * i, &unit, 2);
         }
+      }
       pos += i, fill += 2 * i, w += i;
       if (pos >= end) {
         dataEnd = true;
