@@ -4,6 +4,7 @@
 // sanitizer sees any write past them; the lines made must lie inside the
 // window, in file order, within the line length.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -52,7 +53,7 @@ inline int32_t LineLengthFrom(uint32_t raw) {
 inline void CheckTextBothWays(const uint8_t* bytes, int32_t n, uint32_t flags, int32_t L,
                               int32_t tab) {
   if (n > 1000 || L < 1 || L > 300) return;
-  const int32_t capacity = n + 2, room = n * (L < 255 ? L : 255) + 1;
+  const int32_t capacity = n + 2, room = 2 * n * (L < 255 ? L : 255) + 2;
   std::vector<LineEntry> fwd(capacity), back(capacity);
   std::vector<char> fwdText(room), backText(room);
   LineArray f{fwd.data(), capacity, 0}, b{back.data(), capacity, capacity};
@@ -63,7 +64,8 @@ inline void CheckTextBothWays(const uint8_t* bytes, int32_t n, uint32_t flags, i
   for (int32_t i = 0; i < f.Count; ++i) {
     const LineEntry &x = fwd[i], &y = back[b.Count + i];
     FUZZ_CHECK(x.Offset == y.Offset && x.Length == y.Length && x.Flags == y.Flags);
-    FUZZ_CHECK(std::memcmp(&fwdText[x.TextOffset], &backText[y.TextOffset], x.Length) == 0);
+    const int32_t bytes = (x.Flags & LF_WIDE) ? 2 * x.Length : x.Length;
+    FUZZ_CHECK(std::memcmp(&fwdText[x.TextOffset], &backText[y.TextOffset], bytes) == 0);
   }
 }
 
@@ -110,8 +112,11 @@ inline void FuzzFormatter(Formatter format, bool hex, const uint8_t* data, size_
   FileOffset previous = -1;
   for (int32_t i = from; i < to; ++i) {
     const LineEntry& e = entries[i];
-    FUZZ_CHECK(e.Length >= 0 && e.Length <= maxLength);
-    FUZZ_CHECK(e.TextOffset >= 0 && e.TextOffset + e.Length <= t.Fill);
+    // A surrogate pair wider than the whole line stands alone on it.
+    const bool wide = (e.Flags & LF_WIDE) != 0;
+    FUZZ_CHECK(wide == (!hex && format != FormatRawText && (flags & FMT_UTF_MASK) != 0));
+    FUZZ_CHECK(e.Length >= 0 && e.Length <= (wide ? std::max(maxLength, 2) : maxLength));
+    FUZZ_CHECK(e.TextOffset >= 0 && e.TextOffset + (wide ? 2 : 1) * e.Length <= t.Fill);
     FUZZ_CHECK(e.Offset > previous);
     if (direction == FORMAT_FORWARD)
       FUZZ_CHECK(e.Offset >= offset && e.Offset < windowStart + n);

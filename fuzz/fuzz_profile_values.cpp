@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   LoadProfile();
   ReadRecentList("Text", gRecent.Texts);
   const ViewOptions& vo = gViewOptions;
-  bool ok = vo.Format >= 0 && vo.Format <= 3 && vo.CharCode >= 0 && vo.CharCode <= 3 &&
+  bool ok = vo.Format >= 0 && vo.Format <= 3 && vo.CharCode >= 0 && vo.CharCode <= CODE_UTF16BE &&
             vo.LineLength >= 8 && vo.TabLength >= 1 && vo.TabLength <= 255 && vo.VertScroll >= 0 &&
             vo.VertScroll <= 2 && vo.HorzScroll >= 0 && vo.HorzScroll <= 2 && vo.FontSize >= 1 &&
             vo.FontSize <= 240 && vo.FontWeight >= 0 && vo.FontWeight <= 900 &&

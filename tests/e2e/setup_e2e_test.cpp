@@ -37,7 +37,8 @@ Keys HexDisplayKeys() {
           {"Format", "1"},      {"CharCode", "0"},     {"LineLength", "127"},
           {"TabLength", "8"},   {"VertScroll", "2"},   {"HorzScroll", "0"},
           {"EscExit", "0"},     {"SavePos", "0"},      {"Font", "Courier New,10"},
-          {"FontWeight", "0"},  {"FontItalic", "0"},   {"FreezeColumns", "0"}};
+          {"FontWeight", "0"},  {"FontItalic", "0"},   {"FreezeColumns", "0"},
+          {"DetectCode", "1"}};
 }
 
 // Pixels of one colour (0x00BBGGRR) in a row of the window's client area.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/line_walk.h"
 #include "viewer/buffer/read_block.h"
 #include "viewer/services/ui_seam.h"
@@ -36,6 +37,21 @@ struct CopyBlocks {
   }
 };
 
+// The system code page's form of the UTF-16 text in block (NUL-ended).
+HGLOBAL AnsiCopyOf(HGLOBAL block) {
+  const wchar_t* units = static_cast<const wchar_t*>(GlobalLock(block));
+  if (!units) return nullptr;
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, units, -1, nullptr, 0, nullptr, nullptr);
+  HGLOBAL ansi = bytes > 0 ? GlobalAlloc(GMEM_MOVEABLE, bytes) : nullptr;
+  char* text = ansi ? static_cast<char*>(GlobalLock(ansi)) : nullptr;
+  if (text) {
+    WideCharToMultiByte(CP_ACP, 0, units, -1, text, bytes, nullptr, nullptr);
+    GlobalUnlock(ansi);
+  }
+  GlobalUnlock(block);
+  return ansi;
+}
+
 void Fail(HWND hwnd, const char* text) {
   char title[128] = "";
   GetWindowTextA(hwnd, title, sizeof title);
@@ -52,18 +68,23 @@ int CopySelection(HWND hwnd, FileOffset start, FileOffset end, const FileRef& fi
     return 0;
   }
   char* clip = static_cast<char*>(blocks.data[3]);
+  // Text in a Unicode code is copied as UTF-16 units, two bytes each.
+  const bool wide = formatter == FormatText && (flags & FMT_UTF_MASK);
+  const int32_t unit = wide ? 2 : 1;
+  const char* lineEnd = wide ? reinterpret_cast<const char*>(L"\r\n") : "\r\n";
   int32_t used = 0, lines = 0;
   bool cut = false;  // the selection did not fit the block
   // Each line with CR LF and a NUL after it, the text cut where the block
   // fills.
   auto append = [&](const LineEntry&, std::string_view text) {
-    if (used >= kClipboardBytes - 3) return !(cut = true);
-    int32_t n = std::min(static_cast<int32_t>(text.size()), kClipboardBytes - used - 3);
+    const int32_t room = kClipboardBytes - used - 3 * unit;
+    if (room <= 0) return !(cut = true);
+    int32_t n = std::min(static_cast<int32_t>(text.size()), room) / unit * unit;
     cut = n < static_cast<int32_t>(text.size());
     if (n > 0) std::memcpy(clip + used, text.data(), n);
     used += std::max(n, 0);
-    std::memcpy(clip + used, "\r\n", 3);
-    used += 2;
+    std::memcpy(clip + used, lineEnd, 3 * unit);
+    used += 2 * unit;
     ++lines;
     return !cut;
   };
@@ -83,14 +104,18 @@ int CopySelection(HWND hwnd, FileOffset start, FileOffset end, const FileRef& fi
 
   GlobalUnlock(blocks.handles[3]);
   blocks.data[3] = nullptr;
-  HGLOBAL shrunk = GlobalReAlloc(blocks.handles[3], used + 1, GMEM_MOVEABLE);
+  HGLOBAL shrunk = GlobalReAlloc(blocks.handles[3], used + unit, GMEM_MOVEABLE);
   if (shrunk) blocks.handles[3] = shrunk;
+  // Windows 95 makes no CF_TEXT of its own from CF_UNICODETEXT.
+  HGLOBAL ansi = wide ? AnsiCopyOf(blocks.handles[3]) : nullptr;
   if (OpenClipboard(hwnd)) {
     EmptyClipboard();
-    if (SetClipboardData(CF_TEXT, blocks.handles[3]))
+    if (SetClipboardData(wide ? CF_UNICODETEXT : CF_TEXT, blocks.handles[3]))
       blocks.handles[3] = nullptr;  // the clipboard owns it
+    if (ansi && SetClipboardData(CF_TEXT, ansi)) ansi = nullptr;
     CloseClipboard();
   }
+  if (ansi) GlobalFree(ansi);
   if (cut) {
     // Nobody should paste half a selection believing it whole.
     char text[160];

@@ -10,7 +10,9 @@
 #include "viewer/app/main_window.h"
 #include "viewer/app/selection.h"
 #include "viewer/buffer/file_access.h"
+#include "viewer/buffer/file_code.h"
 #include "viewer/services/ui_seam.h"
+#include "viewer/settings/profile_groups.h"
 #include "viewer/settings/recent_lists.h"
 #include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
@@ -137,6 +139,18 @@ void OnDropFiles(HWND hwnd, HDROP drop) {
   PostMessageA(hwnd, VW_OPENFILE, 0, reinterpret_cast<LPARAM>(gApp.DialogFile));
 }
 
+// A file's byte-order mark or its first block chooses its Unicode code; a
+// file that says nothing is not shown in UTF-16 that another file chose.
+static void DetectCode(const char* path) {
+  ViewOptions& vo = gViewOptions;
+  const CharCode code = DetectFileCode(path);
+  if (code != CODE_NONE)
+    vo.CharCode = code;
+  else if (vo.CharCode == CODE_UTF16LE || vo.CharCode == CODE_UTF16BE)
+    vo.CharCode = CODE_ANSI;
+  ApplyCharCode(vo);
+}
+
 void OnOpenFile(HWND hwnd, const char* path) {
   SendMessageA(hwnd, PG_STOP, 0, 0);
   CopyText(gFile.Path, path ? path : "");
@@ -149,6 +163,7 @@ void OnOpenFile(HWND hwnd, const char* path) {
   gFile.Flen = QueryFileSize(gFile.Path);
   gFile.Fcur = 0;
   gTags.Count = 0;
+  if (gViewOptions.DetectCode) DetectCode(gFile.Path);
   PostMessageA(hwnd, VW_REFORMAT, 0, 0);
   SetCaption(hwnd);
   if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);

@@ -38,8 +38,31 @@ void FillSolid(HDC dc, const RECT& r, int color) {
   DeleteObject(brush);
 }
 
-void DrawCells(HDC dc, int x, const RECT& r, const char* text, int count) {
-  ExtTextOutA(dc, x, r.top, ETO_OPAQUE | ETO_CLIPPED, &r, text, static_cast<UINT>(count), nullptr);
+// A line's characters in the arena: bytes, or UTF-16 units (LF_WIDE).
+struct Cells {
+  const char* base;
+  bool wide;
+  const wchar_t* Units(int from) const { return reinterpret_cast<const wchar_t*>(base) + from; }
+};
+Cells LineCells(const char* arena, const LineEntry& e) {
+  return {arena + e.TextOffset, (e.Flags & LF_WIDE) != 0};
+}
+
+void DrawCells(HDC dc, int x, const RECT& r, Cells text, int from, int count) {
+  const UINT options = ETO_OPAQUE | ETO_CLIPPED;
+  if (text.wide)
+    ExtTextOutW(dc, x, r.top, options, &r, text.Units(from), static_cast<UINT>(count), nullptr);
+  else
+    ExtTextOutA(dc, x, r.top, options, &r, text.base + from, static_cast<UINT>(count), nullptr);
+}
+
+int TextWidth(HDC dc, Cells text, int from, int count) {
+  SIZE extent{};
+  if (text.wide)
+    GetTextExtentPoint32W(dc, text.Units(from), count, &extent);
+  else
+    GetTextExtentPoint32A(dc, text.base + from, count, &extent);
+  return extent.cx;
 }
 
 // S and n: where the scrolled part of a line starts and how long it is.
@@ -51,11 +74,11 @@ Span ScrolledSpan(int length, int frozen) {
   return {std::min(frozen + gView.HScroll, length), std::max(length - frozen - gView.HScroll, 0)};
 }
 
-void DrawFrozenPart(const Grid& g, int y, const char* text, int length) {
+void DrawFrozenPart(const Grid& g, int y, Cells text, int length) {
   if (g.frozen <= 0) return;
   UseColors(g.dc, CLR_TITLE, CLR_TITLE_BGND);
   RECT r{0, y, g.edge - 1, y + g.lineHeight};
-  DrawCells(g.dc, 0, r, text, std::min(std::max(length, 0), g.frozen));
+  DrawCells(g.dc, 0, r, text, 0, std::min(std::max(length, 0), g.frozen));
 }
 
 void DrawDottedLine(const Grid& g, int y) {
@@ -76,11 +99,11 @@ int PaintTitles(const Grid& g, const RECT& update, int titles) {
   int y = 0;
   for (int i = gTitles.Acur; i < gTitles.Alast && y < g.bottom; ++i, y += g.lineHeight) {
     const LineEntry& e = gTitles.Entries[i];
-    const char* text = gTitleText.Base + e.TextOffset;
+    const Cells text = LineCells(gTitleText.Base, e);
     DrawFrozenPart(g, y, text, e.Length);
     Span s = ScrolledSpan(e.Length, g.frozen);
     UseColors(g.dc, CLR_TITLE, CLR_TITLE_BGND);
-    DrawCells(g.dc, g.edge, RECT{g.edge, y, g.right, y + g.lineHeight}, text + s.start, s.count);
+    DrawCells(g.dc, g.edge, RECT{g.edge, y, g.right, y + g.lineHeight}, text, s.start, s.count);
     ++gRowsPainted;
   }
   FillSolid(g.dc, RECT{0, titlesBottom - 1, g.right, titlesBottom}, CLR_TEXT);
@@ -97,25 +120,24 @@ void PaintTextRow(const Grid& g, int y, const LineEntry& e, FileOffset nextOffse
     text = CLR_TAG;
     back = CLR_TAG_BGND;
   }
-  const char* chars = gText.Base + e.TextOffset;
+  const Cells chars = LineCells(gText.Base, e);
   Span s = ScrolledSpan(e.Length, g.frozen);
   bool showBackground = (gViewOptions.CurrentFlags & FMT_SHOW_BACKGROUND) != 0;
   bool showNote = gSetupSettings.ShowMessages && (flags & kNoteFlags);
   // X: where the row's text (or its padding) ends; needed only for these two.
   int x = g.right;
   if (showBackground || showNote) {
-    SIZE extent{};
-    GetTextExtentPoint32A(g.dc, chars + s.start, s.count, &extent);
-    int padded = PaddedWidth(gSetupSettings.PadLineLength, g.frozen, gView.HScroll, g.charWidth,
-                             g.right);
-    x = g.edge + ((flags & LF_PAGE_GAP) ? 0 : std::max<int>(extent.cx, padded));
+    const int width = TextWidth(g.dc, chars, s.start, s.count);
+    int padded =
+        PaddedWidth(gSetupSettings.PadLineLength, g.frozen, gView.HScroll, g.charWidth, g.right);
+    x = g.edge + ((flags & LF_PAGE_GAP) ? 0 : std::max<int>(width, padded));
     if (x > 0) x += 2;
   }
 
   DrawFrozenPart(g, y, chars, e.Length);
   UseColors(g.dc, text, back);
   RECT cells{g.edge, y, showBackground ? std::min(x + 1, g.right) : g.right, y + g.lineHeight};
-  DrawCells(g.dc, g.edge + 1, cells, chars + s.start, s.count);
+  DrawCells(g.dc, g.edge + 1, cells, chars, s.start, s.count);
   if (showBackground && x < g.right) {
     RECT rest{x, y, g.right, y + g.lineHeight};
     FillRect(g.dc, &rest, g.background);

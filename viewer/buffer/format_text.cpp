@@ -6,42 +6,47 @@
 #include "viewer/buffer/code_tables.h"
 #include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/formatters.h"
+#include "viewer/buffer/text_lines.h"
 
 namespace {
 constexpr uint8_t kCR = 0x0D, kLF = 0x0A, kTab = 0x09, kFormFeed = 0x0C, kEofMark = 0x1A;
 
 inline bool IsLineEnd(uint8_t b) { return b == kCR || b == kLF; }
 
-struct TextContext {
+struct ByteRules {
+  static constexpr int32_t kUnitBytes = 1;
   const uint8_t* data;
   CodeTable table;
   uint32_t flags;
   int32_t lineLength;
   int32_t tabLength;
   bool expandTabs;
+
+  template <bool kWrite>
+  TextPiece Format(int32_t pos, int32_t end, char* out, int32_t& fill, int32_t cap,
+                   uint16_t& status) const;
+  int32_t LineStart(int32_t pos) const;
+  int32_t DataEnd(int32_t size) const {
+    const uint8_t* d = data;
+    return size >= 2 && d[size - 1] == kEofMark && IsLineEnd(d[size - 2]) ? size - 1 : size;
+  }
 };
 
-void InitContext(TextContext& c, const ReadWindow& w, uint32_t flags, int32_t lineLength,
-                 int32_t tabLength) {
-  c.data = w.Data;
-  c.table = SelectCodeTable(flags);
-  c.flags = flags;
-  c.lineLength = std::max<int32_t>(lineLength, 1);
-  c.tabLength = std::clamp(tabLength, 1, 255);
-  c.expandTabs = (flags & FMT_EXPAND_TABS) != 0;
+ByteRules MakeRules(const ReadWindow& w, uint32_t flags, int32_t lineLength, int32_t tabLength) {
+  return ByteRules{w.Data,
+                   SelectCodeTable(flags),
+                   flags,
+                   std::max<int32_t>(lineLength, 1),
+                   std::clamp(tabLength, 1, 255),
+                   (flags & FMT_EXPAND_TABS) != 0};
 }
-
-struct Piece {
-  int32_t next;   // position after the piece
-  int32_t flags;  // LF_* bits
-  bool ended;     // false: cut off by the full text buffer
-};
 
 // Formats one line (or one wrapped piece of a line) that starts at pos and
 // may run up to end. Without kWrite only the characters are counted.
 template <bool kWrite>
-Piece FormatPiece(const TextContext& c, int32_t pos, int32_t end, char* out, int32_t& fill,
-                  int32_t cap, uint16_t& status) {
+TextPiece ByteRules::Format(int32_t pos, int32_t end, char* out, int32_t& fill, int32_t cap,
+                            uint16_t& status) const {
+  const ByteRules& c = *this;
   const uint8_t* d = c.data;
   int32_t flags = 0;
   if (pos < end && d[pos] == kFormFeed && (c.flags & FMT_FORM_FEEDS)) {
@@ -100,32 +105,10 @@ Piece FormatPiece(const TextContext& c, int32_t pos, int32_t end, char* out, int
   return {pos, flags, ended};
 }
 
-LineEntry Entry(FileOffset offset, int32_t textOffset, int32_t length, int32_t flags) {
-  return LineEntry{offset, textOffset, length, 0, flags};
-}
-
-uint16_t Forward(const TextContext& c, const ReadWindow& w, LineArray& lines, TextBuffer& text,
-                 FileOffset offset) {
-  uint16_t status = 0;
-  int32_t pos = w.Position;
-  while (lines.Count < lines.Capacity - 1 && pos < w.Size && text.Fill < text.Capacity) {
-    int32_t start = text.Fill;
-    Piece p = FormatPiece<true>(c, pos, w.Size, text.Base, text.Fill, text.Capacity, status);
-    if (!p.ended) {
-      text.Fill = start;
-      break;
-    }
-    lines.Entries[lines.Count++] =
-        Entry(offset + (pos - w.Position), start, text.Fill - start, p.flags);
-    pos = p.next;
-  }
-  lines.Entries[lines.Count] = LineEntry{offset + (pos - w.Position), 0, -1, 0, 0};
-  return status;
-}
-
 // Start of the line that ends at pos. A run of line-end bytes is paired
 // from its first byte, as the forward pass pairs it.
-int32_t LineStart(const uint8_t* d, int32_t pos) {
+int32_t ByteRules::LineStart(int32_t pos) const {
+  const uint8_t* d = data;
   int32_t run = pos;
   while (run > 0 && IsLineEnd(d[run - 1])) --run;
   if (run < pos) {
@@ -137,75 +120,14 @@ int32_t LineStart(const uint8_t* d, int32_t pos) {
   return byte_scan::FindLastLineEnd(d, run);
 }
 
-// Formats [from, end) into slots Count-1, Count-2, ... and puts the pieces
-// back in file order. False (nothing kept) when they do not all fit.
-bool PlaceLine(const TextContext& c, int32_t from, int32_t end, LineArray& lines, TextBuffer& text,
-               FileOffset offsetOfZero, uint16_t& status) {
-  int32_t fill = text.Fill, n = 0;
-  for (int32_t p = from; p < end;) {
-    if (n == lines.Count) return false;
-    int32_t start = fill;
-    Piece piece = FormatPiece<true>(c, p, end, text.Base, fill, text.Capacity, status);
-    if (!piece.ended) return false;
-    lines.Entries[lines.Count - 1 - n] = Entry(offsetOfZero + p, start, fill - start, piece.flags);
-    ++n;
-    p = piece.next;
-  }
-  std::reverse(lines.Entries + lines.Count - n, lines.Entries + lines.Count);
-  lines.Count -= n;
-  text.Fill = fill;
-  return true;
-}
-
-// Where the longest tail of the line [from, end) that fits in the slots
-// and the text room begins; end when not even its last piece fits.
-int32_t FittingTail(const TextContext& c, int32_t from, int32_t end, int32_t slots, int32_t room) {
-  uint16_t ignored = 0;
-  int32_t pieces = 0, total = 0;
-  for (int32_t p = from; p < end; ++pieces)
-    p = FormatPiece<false>(c, p, end, nullptr, total, INT32_MAX, ignored).next;
-  int32_t chars = 0, i = 0;
-  for (int32_t p = from; p < end; ++i) {
-    if (i >= pieces - slots && total - chars <= room) return p;
-    p = FormatPiece<false>(c, p, end, nullptr, chars, INT32_MAX, ignored).next;
-  }
-  return end;
-}
-
-uint16_t Backward(const TextContext& c, const ReadWindow& w, LineArray& lines, TextBuffer& text,
-                  FileOffset offset) {
-  const uint8_t* d = w.Data;
-  const FileOffset offsetOfZero = offset - w.Position;
-  uint16_t status = 0;
-  int32_t pos = w.Position;
-  // An end-of-file mark after the last line end is no line of its own.
-  if (pos == w.Size && pos >= 2 && d[pos - 1] == kEofMark && IsLineEnd(d[pos - 2])) --pos;
-  while (lines.Count > 0 && text.Fill < text.Capacity && pos > 0) {
-    int32_t start = LineStart(d, pos);
-    // A caller may hand in a table whose slot below count still holds a
-    // line (the line buffer rebuilds it): it stays when nothing fits.
-    const LineEntry kept = lines.Entries[lines.Count - 1];
-    if (PlaceLine(c, start, pos, lines, text, offsetOfZero, status)) {
-      pos = start;
-      continue;
-    }
-    lines.Entries[lines.Count - 1] = kept;
-    // The whole line does not fit: keep as much of its end as fits, so the
-    // lines shown stay contiguous.
-    int32_t tail = FittingTail(c, start, pos, lines.Count, text.Capacity - text.Fill);
-    if (tail < pos && !PlaceLine(c, tail, pos, lines, text, offsetOfZero, status))
-      lines.Entries[lines.Count - 1] = kept;
-    break;
-  }
-  return status;
-}
 }  // namespace
 
 uint16_t FormatText(const ReadWindow& window, LineArray& lines, TextBuffer& text, FileOffset offset,
                     int direction, uint32_t flags, int32_t lineLength, int32_t tabLength) {
   if (!FormatterArgumentsValid(window, lines, text, direction)) return ST_FAILED;
-  TextContext c;
-  InitContext(c, window, flags, lineLength, tabLength);
-  return direction == FORMAT_FORWARD ? Forward(c, window, lines, text, offset)
-                                     : Backward(c, window, lines, text, offset);
+  if (flags & FMT_UTF_MASK)
+    return FormatUnicodeText(window, lines, text, offset, direction, flags, lineLength, tabLength);
+  const ByteRules r = MakeRules(window, flags, lineLength, tabLength);
+  return direction == FORMAT_FORWARD ? text_lines::Forward(r, window, lines, text, offset)
+                                     : text_lines::Backward(r, window, lines, text, offset);
 }

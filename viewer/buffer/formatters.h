@@ -40,6 +40,12 @@ using Formatter = uint16_t (*)(const ReadWindow& window, LineArray& lines, TextB
 
 uint16_t FormatText(const ReadWindow& window, LineArray& lines, TextBuffer& text, FileOffset offset,
                     int direction, uint32_t flags, int32_t lineLength, int32_t tabLength);
+// FormatText's work under FMT_UTF8, FMT_UTF16LE or FMT_UTF16BE: each display
+// character takes two bytes of the text buffer (a UTF-16 unit in the host's
+// order) and a line's Length counts units; its lines carry LF_WIDE.
+uint16_t FormatUnicodeText(const ReadWindow& window, LineArray& lines, TextBuffer& text,
+                           FileOffset offset, int direction, uint32_t flags, int32_t lineLength,
+                           int32_t tabLength);
 uint16_t FormatHexDump(const ReadWindow& window, LineArray& lines, TextBuffer& text,
                        FileOffset offset, int direction, uint32_t flags, int32_t lineLength,
                        int32_t tabLength);

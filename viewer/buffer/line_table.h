@@ -23,6 +23,7 @@ constexpr int32_t LF_PAGE_BREAK = 0x40;
 constexpr int32_t LF_TRUNCATED = 0x100;
 constexpr int32_t LF_INCOMPLETE = 0x200;
 constexpr int32_t LF_PAGE_GAP = 0x1000;
+constexpr int32_t LF_WIDE = 0x2000;  // characters are UTF-16 units, two bytes each
 
 // A fixed array of lines. Valid entries are Afirst .. Alast-1; Alast is the
 // end entry. Acur is the top line shown.

@@ -41,8 +41,8 @@ WalkResult WalkFormattedLines(const FileRef& file, FileOffset start, FileOffset 
     }
     for (int32_t i = 0; i < count; ++i) {
       const LineEntry& line = blocks.Lines[i];
-      if (!visit(line, std::string_view(blocks.Text + line.TextOffset, line.Length)))
-        return WALK_DONE;
+      const int32_t bytes = (line.Flags & LF_WIDE) ? 2 * line.Length : line.Length;
+      if (!visit(line, std::string_view(blocks.Text + line.TextOffset, bytes))) return WALK_DONE;
       if (blocks.Lines[i + 1].Offset >= stopAt) return WALK_DONE;
     }
     next = blocks.Lines[count].Offset;  // the cut line, or where the pass stopped

@@ -37,6 +37,7 @@ struct WalkBlocks {
 enum WalkResult { WALK_DONE, WALK_READ_FAILED, WALK_FORMAT_FAILED };
 
 // Called for each line with its characters; false ends the walk.
+// text holds the line's characters: two bytes each for a LF_WIDE line.
 using LineVisitor = std::function<bool(const LineEntry& line, std::string_view text)>;
 
 // Visits the line formatted from start (< 0: the file start) and each line

@@ -71,7 +71,7 @@ int TagApplyToLines(LineTable& table, TagList& list) {
     e.Flags &= ~LF_TAG_MASK;
     while (t < count && list.Entries[t].Offset < e.Offset) ++t;
     while (t < count && list.Entries[t].Offset < next) {
-      if (e.Flags == 0) ++landed;
+      if ((e.Flags & ~LF_WIDE) == 0) ++landed;
       e.Flags |= list.Entries[t].Kinds & LF_TAG_MASK;
       ++t;
     }

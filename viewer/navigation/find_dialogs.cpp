@@ -24,6 +24,10 @@ void BindConversions() {
       CharToOemBuffA(ansi, oem, static_cast<DWORD>(length));
     });
     SetEbcdicReverseTable(EbcdicReverseTable());
+    SetAnsiToWide([](const char* ansi, int length, uint16_t* wide, int capacity) {
+      return MultiByteToWideChar(CP_ACP, 0, ansi, length, reinterpret_cast<wchar_t*>(wide),
+                                 capacity);
+    });
     return true;
   }();
   (void)bound;
@@ -94,6 +98,7 @@ bool AcceptFindText(HWND dlg, bool markAll) {
       SF_TEXT | ButtonFlags(dlg, IDC_CASE, SF_CASE) | ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP);
   int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
   char pattern[kRecentSearchSlotSize] = "";
+  int32_t converted = -1;  // the converted text's length: UTF-16 holds zero bytes
   if (selected < 0 || selected >= R().Recent.TextCount) {
     selected = -1;
     char typed[kSearchTextChars + 1];
@@ -102,9 +107,10 @@ bool AcceptFindText(HWND dlg, bool markAll) {
     int n = TypedTextToFileCode(typed, R().CharCode, reinterpret_cast<uint8_t*>(pattern),
                                 kSearchTextChars);
     pattern[n] = '\0';
+    converted = n;
   }
   Promote(R().Recent.Texts, R().Recent.TextCount, selected, pattern);
-  R().Search.SearchLength = static_cast<int32_t>(std::strlen(pattern));
+  R().Search.SearchLength = converted >= 0 ? converted : static_cast<int32_t>(std::strlen(pattern));
   std::memcpy(R().Search.SearchPattern, pattern, R().Search.SearchLength);
   if (markAll) R().Search.SearchFlags |= SF_MARK_ALL;
   return true;
@@ -139,7 +145,8 @@ SavedPattern gPatternBeforeHex;
 // Shows the search bytes as characters of the file's code.
 void ShowHexBytes(HWND dlg) {
   char shown[kSearchPatternBytes + 1];
-  int n = R().Search.SearchLength > kSearchPatternBytes ? kSearchPatternBytes : R().Search.SearchLength;
+  int n =
+      R().Search.SearchLength > kSearchPatternBytes ? kSearchPatternBytes : R().Search.SearchLength;
   ToDisplay(R().Search.SearchPattern, n, shown);
   SetDlgItemTextA(dlg, IDC_HEX_BYTES, shown);
 }

@@ -12,10 +12,17 @@ using AnsiToOemConversion = void (*)(const char* ansi, char* oem, int length);
 // The program installs the platform's conversion at start-up; without one
 // the text stays as typed.
 void SetAnsiToOem(AnsiToOemConversion convert);
+// Converts length bytes of ANSI text into at most capacity UTF-16 units;
+// returns the count (the platform's call).
+using AnsiToWideConversion = int (*)(const char* ansi, int length, uint16_t* wide, int capacity);
+// Without one, each byte is the Latin-1 character of its value.
+void SetAnsiToWide(AnsiToWideConversion convert);
 // 256 entries: display character -> EBCDIC byte (the display placeholder of
 // undisplayable bytes maps back to 0). nullptr: the text stays as typed.
 void SetEbcdicReverseTable(const uint8_t* reverse);
 
 // Converts typed (cut to capacity) for charCode (CODE_ANSI, CODE_ASCII,
-// CODE_EBCDIC; CODE_NONE counts as ANSI). Returns the number of bytes stored.
+// CODE_EBCDIC, the Unicode codes; CODE_NONE counts as ANSI). A UTF-16 text
+// holds zero bytes: its length is the count returned, never a NUL. Returns
+// the number of bytes stored; a character that does not fit is left out.
 int TypedTextToFileCode(std::string_view typed, int charCode, uint8_t* out, int capacity);

@@ -40,3 +40,17 @@ TEST(TypedTextToFileCode, EbcdicGoesThroughTheReverseTable) {
   EXPECT_EQ(Convert("Aa", CODE_EBCDIC), "Aa");
 }
 }  // namespace
+
+TEST(TypedTextToFileCode, UnicodeCodesTakeTheTypedCharacters) {
+  SetAnsiToWide(nullptr);  // Latin-1 stands in for the system's code page
+  EXPECT_EQ(Convert("Andr\xE9s", CODE_UTF8), "Andr\xC3\xA9s");
+  EXPECT_EQ(Convert("\xE9z", CODE_UTF16LE), std::string("\xE9\0z\0", 4));
+  EXPECT_EQ(Convert("\xE9z", CODE_UTF16BE), std::string("\0\xE9\0z", 4));
+  EXPECT_EQ(Convert("ab\xE9", CODE_UTF8, 3), "ab");  // a character is never cut
+  SetAnsiToWide([](const char*, int, uint16_t* wide, int) {
+    wide[0] = 0xD83D, wide[1] = 0xDE00;  // one character as a surrogate pair
+    return 2;
+  });
+  EXPECT_EQ(Convert("?", CODE_UTF8), "\xF0\x9F\x98\x80");
+  SetAnsiToWide(nullptr);
+}

@@ -5,7 +5,9 @@
 #include <cstring>
 #include <strings.h>
 
+#include "viewer/buffer/format_flags.h"
 #include "viewer/navigation/hex_text.h"
+#include "viewer/navigation/search_text_code.h"
 
 #include "viewer/resources/resource_ids.h"
 
@@ -107,7 +109,7 @@ DdeFindOptions FindOptionsOf(const DdeCommand& c) {
   return o;
 }
 
-int TakeDdeFind(const DdeCommand& c, SearchState& search) {
+int TakeDdeFind(const DdeCommand& c, SearchState& search, int charCode) {
   const std::string& text = c.Tokens[1];
   if (text.empty()) return 0;
   const DdeFindOptions o = FindOptionsOf(c);
@@ -121,7 +123,11 @@ int TakeDdeFind(const DdeCommand& c, SearchState& search) {
   } else {
     constexpr size_t kTextChars = 33;
     length = static_cast<int>(std::min(text.size(), kTextChars));
-    std::memcpy(pattern, text.data(), static_cast<size_t>(length));
+    if (CodeFlagBits(charCode) & FMT_UTF_MASK)
+      length = TypedTextToFileCode(std::string_view(text).substr(0, kTextChars), charCode, pattern,
+                                   kSearchPatternBytes);
+    else
+      std::memcpy(pattern, text.data(), static_cast<size_t>(length));
   }
   if (length <= 0) return 0;
   search.SearchFlags =

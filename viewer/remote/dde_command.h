@@ -66,7 +66,8 @@ DdeFindOptions FindOptionsOf(const DdeCommand& command);
 // the text as sent, a hex search reads it as hex text) and returns the menu
 // command to run, Find Next or Mark All; 0 when there is nothing to search
 // for, the search then left as it was.
-int TakeDdeFind(const DdeCommand& command, SearchState& search);
+// A text for a Unicode charCode is converted into it, as a typed one is.
+int TakeDdeFind(const DdeCommand& command, SearchState& search, int charCode = 0);
 
 // Setup: the section of the named setup in section; false, changing
 // nothing, for a name that no setup can have (empty, beginning with a space

@@ -11,6 +11,7 @@
 #include "viewer/services/print_job_guard.h"
 #include "viewer/services/ui_seam.h"
 #include "viewer/settings/named_setups.h"
+#include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
 
 namespace {
@@ -55,7 +56,8 @@ bool Carry(const DdeCommand& c) {
     case DdeAction::kMaximize: ShowWindow(main, SW_SHOWMAXIMIZED); return true;
     case DdeAction::kRestore: ShowWindow(main, SW_SHOWNORMAL); return true;
     case DdeAction::kFind:
-      if (const int command = TakeDdeFind(c, gSearch)) Post(WM_COMMAND, command, 1);
+      if (const int command = TakeDdeFind(c, gSearch, gViewOptions.CharCode))
+        Post(WM_COMMAND, command, 1);
       return true;
     case DdeAction::kSetup:
       // A name too long for the current setup is refused, never cut into

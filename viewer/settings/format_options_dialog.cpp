@@ -55,6 +55,11 @@ void Fill(HWND dlg, int list, std::initializer_list<const char*> items, int sele
   SendDlgItemMessageA(dlg, list, CB_SETCURSEL, selected < 3 ? selected : -1, 0);
 }
 
+// The code list holds the Unicode codes after EBCDIC; their numbers follow
+// 3, which stands for no code.
+int CodeOfItem(int item) { return item < 3 ? item : item + 1; }
+int ItemOfCode(int code) { return code < 3 ? code : (code > 3 ? code - 1 : -1); }
+
 void Open(HWND dlg) {
   ViewOptions& vo = *gWork.options;
   for (int i = 0; i < 3; ++i) gWork.flags[i] = vo.FormatFlags[i];
@@ -70,7 +75,8 @@ void Open(HWND dlg) {
   SetDlgItemInt(dlg, IDC_TAB_LENGTH, static_cast<UINT>(vo.TabLength), FALSE);
   SetDlgItemInt(dlg, IDC_LINE_LENGTH, static_cast<UINT>(vo.LineLength), FALSE);
   Fill(dlg, IDC_FORMAT_LIST, {"Text", "Hex Dump", "Raw Text"}, vo.Format);
-  Fill(dlg, IDC_CODE_LIST, {"ANSI", "ASCII", "EBCDIC"}, vo.CharCode);
+  Fill(dlg, IDC_CODE_LIST, {"ANSI", "ASCII", "EBCDIC", "UTF-8", "UTF-16 LE", "UTF-16 BE"}, 3);
+  SendDlgItemMessageA(dlg, IDC_CODE_LIST, CB_SETCURSEL, ItemOfCode(vo.CharCode), 0);
   EnableWindow(GetDlgItem(dlg, IDC_SAVE_DEFAULTS), !gWork.setup->ProfileReadOnly);
   if (gWork.setup->DiagMode) SetDlgItemTextA(dlg, IDC_PROFILE_PATH, gWork.setup->ProfilePath);
 }
@@ -98,7 +104,7 @@ bool Commit(HWND dlg, bool save) {
   vo.EscExit = IsDlgButtonChecked(dlg, IDC_ESC_EXIT) == BST_CHECKED;
   vo.SavePos = IsDlgButtonChecked(dlg, IDC_SAVE_POS) == BST_CHECKED;
   vo.Format = Selection(dlg, IDC_FORMAT_LIST);
-  vo.CharCode = Selection(dlg, IDC_CODE_LIST);
+  vo.CharCode = CodeOfItem(Selection(dlg, IDC_CODE_LIST));
   vo.CurrentFlags = vo.FormatFlags[vo.Format] = ComposeFlags(dlg);
   ApplyCharCode(vo);
   if (save) {

@@ -17,6 +17,7 @@ namespace {
 int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 int ClampCode(int v) { return (v >= 0 && v <= 2) ? v : 3; }
+int ClampCharCode(int v) { return (v >= CODE_UTF8 && v <= CODE_UTF16BE) ? v : ClampCode(v); }
 
 void ReadDisplayOptions(const char* section) {
   ViewOptions& vo = gViewOptions;
@@ -32,7 +33,10 @@ void ReadDisplayOptions(const char* section) {
 
   vo.Format = ClampCode(p.GetInt(section, "Format", 0));
   vo.CurrentFlags = vo.FormatFlags[vo.Format];
-  vo.CharCode = ClampCode(p.GetInt(section, "CharCode", 0));
+  vo.CharCode = ClampCharCode(p.GetInt(section, "CharCode", 0));
+  // A profile that chose a code before detection existed keeps it.
+  const bool codeSet = p.GetString(section, "CharCode", "", text, sizeof text) > 0;
+  vo.DetectCode = p.GetInt(section, "DetectCode", codeSet ? 0 : 1) != 0;
   vo.LineLength = p.GetInt(section, "LineLength", 127);
   if (vo.LineLength < 8) vo.LineLength = 8;
   vo.TabLength = Clamp(p.GetInt(section, "TabLength", 8), 1, 255);
@@ -152,6 +156,7 @@ bool SaveViewOptions(const char* section, const ScreenRect* window) {
   p.WriteInt(section, "FontWeight", vo.FontWeight);
   p.WriteInt(section, "FontItalic", vo.FontItalic);
   p.WriteInt(section, "FreezeColumns", vo.FreezeColumns);
+  p.WriteInt(section, "DetectCode", vo.DetectCode);
   if (vo.SavePos && window) {
     std::snprintf(text, sizeof text, "%d,%d,%d,%d", window->Top, window->Left,
                   window->Bottom - window->Top, window->Right - window->Left);
@@ -161,11 +166,9 @@ bool SaveViewOptions(const char* section, const ScreenRect* window) {
 }
 
 void ApplyCharCode(ViewOptions& vo) {
-  uint32_t code =
-      vo.CharCode == CODE_ASCII ? FMT_OEM : (vo.CharCode == CODE_EBCDIC ? FMT_EBCDIC : 0);
-  for (int i = 0; i < 3; ++i)
-    vo.FormatFlags[i] = (vo.FormatFlags[i] & ~(FMT_OEM | FMT_EBCDIC)) | code;
-  vo.CurrentFlags = (vo.CurrentFlags & ~(FMT_OEM | FMT_EBCDIC)) | code;
+  const uint32_t code = CodeFlagBits(vo.CharCode);
+  for (int i = 0; i < 3; ++i) vo.FormatFlags[i] = (vo.FormatFlags[i] & ~FMT_CODE_MASK) | code;
+  vo.CurrentFlags = (vo.CurrentFlags & ~FMT_CODE_MASK) | code;
 }
 
 void ApplySwitches(const char switches[26]) {

@@ -81,7 +81,7 @@ TEST_F(ProfileGroups, GarbageAndEmptyValuesReadAsZero) {
   EXPECT_EQ(vo.LineLength, 8);
   EXPECT_EQ(vo.TabLength, 12);
   EXPECT_EQ(vo.FormatFlags[0], 0x220u) << "an empty flag word keeps its value";
-  EXPECT_EQ(vo.FormatFlags[1], 0xFFFFFFFFu & ~0xC0u) << "signed parse, then the code bits";
+  EXPECT_EQ(vo.FormatFlags[1], 0xFFFFFFFFu & ~FMT_CODE_MASK) << "signed parse, then the code bits";
   EXPECT_EQ(vo.FormatFlags[2], 0u);
   EXPECT_STREQ(vo.FontName, "");
   EXPECT_EQ(vo.FontSize, 10);
@@ -99,6 +99,29 @@ TEST_F(ProfileGroups, CharCodeSetsTheCodeBitsOfEveryWord) {
     EXPECT_EQ(gViewOptions.FormatFlags[i] & 0xC0u, 0x80u);
   }
   EXPECT_EQ(gViewOptions.CurrentFlags, 0x81u);
+}
+
+TEST_F(ProfileGroups, UnicodeCodesAndDetection) {
+  struct Case {
+    const char* profile;
+    int code;
+    uint32_t bits;
+    int detect;
+  };
+  const Case cases[] = {
+      {"[Tarvo]\nFormat=1\n", CODE_ANSI, 0, 1},    // detection is on for a new profile
+      {"[Tarvo]\nCharCode=0\n", CODE_ANSI, 0, 0},  // a code chosen before keeps it
+      {"[Tarvo]\nCharCode=4\n", CODE_UTF8, FMT_UTF8, 0},
+      {"[Tarvo]\nCharCode=5\nDetectCode=1\n", CODE_UTF16LE, FMT_UTF16LE, 1},
+      {"[Tarvo]\nCharCode=6\nOptions0=64\n", CODE_UTF16BE, FMT_UTF16BE, 0},
+      {"[Tarvo]\nCharCode=7\n", CODE_NONE, 0, 0},
+  };
+  for (const Case& c : cases) {
+    LoadDisplay(c.profile);
+    EXPECT_EQ(gViewOptions.CharCode, c.code) << c.profile;
+    EXPECT_EQ(gViewOptions.FormatFlags[0] & FMT_CODE_MASK, c.bits) << c.profile;
+    EXPECT_EQ(gViewOptions.DetectCode, c.detect) << c.profile;
+  }
 }
 
 TEST_F(ProfileGroups, WindowPosIsTopLeftHeightWidth) {
@@ -163,7 +186,7 @@ TEST_F(ProfileGroups, SaveWritesEveryKeyAndNothingWhenReadOnly) {
   gViewOptions.SavePos = 1;
   ScreenRect r{20, 10, 420, 310};
   ASSERT_TRUE(SaveViewOptions("Setup: x", &r));
-  EXPECT_EQ(profile_.Get("Setup: x", "Options0"), "4294967103");
+  EXPECT_EQ(profile_.Get("Setup: x", "Options0"), std::to_string(0xFFFFFFFFu & ~FMT_CODE_MASK));
   EXPECT_EQ(profile_.Get("Setup: x", "VertScroll"), "0");
   EXPECT_EQ(profile_.Get("Setup: x", "Font"), "Courier New,10");
   EXPECT_EQ(profile_.Get("Setup: x", "WindowPos"), "10,20,300,400");

@@ -55,6 +55,7 @@ inline int PointSizeToHeight(int pointSize, int dpiY) {
 struct ViewOptions {
   int Format = FORMAT_TEXT;
   int CharCode = CODE_ANSI;
+  int DetectCode = 1;  // a file's byte-order mark or bytes choose its Unicode code
   uint32_t FormatFlags[4] = {0x60, 0x3, 0x41, 0};
   uint32_t CurrentFlags = 0x60;
   int LineLength = 256;

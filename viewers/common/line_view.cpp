@@ -7,6 +7,7 @@
 
 #include "common/text_copy.h"
 #include "viewer/buffer/file_access.h"
+#include "viewer/buffer/file_code.h"
 #include "viewers/common/line_view_parts.h"
 
 namespace {
@@ -38,6 +39,9 @@ bool LineViewWindow::Open(const char* path, int, bool wrap) {
   if (size < 0) return false;
   LineView& v = view_;
   CopyText(v.File.Path, path);
+  // Text in UTF-8 or UTF-16 is told by its byte-order mark or its first block.
+  if (v.Kind.Format == FORMAT_TEXT)
+    v.Kind.Flags = (v.Kind.Flags & ~FMT_UTF_MASK) | CodeFlagBits(DetectFileCode(path));
   v.File.Flen = size;
   v.File.Fcur = 0;
   v.Open = true;

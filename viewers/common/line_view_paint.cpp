@@ -11,8 +11,13 @@ constexpr int kLeftMargin = 2;
 void PaintRow(const LineView& v, HDC dc, int y, int right, const LineEntry& line, FileOffset next) {
   RECT row{0, y, right, y + v.LineHeight};
   int skip = std::min(v.HScroll, std::max(0, line.Length));
-  ExtTextOutA(dc, kLeftMargin, y, ETO_OPAQUE, &row, v.Arena.Base + line.TextOffset + skip,
-              static_cast<UINT>(std::max(0, line.Length - skip)), nullptr);
+  const char* text = v.Arena.Base + line.TextOffset;
+  const UINT count = static_cast<UINT>(std::max(0, line.Length - skip));
+  if (line.Flags & LF_WIDE)  // UTF-16 units
+    ExtTextOutW(dc, kLeftMargin, y, ETO_OPAQUE, &row, reinterpret_cast<const wchar_t*>(text) + skip,
+                count, nullptr);
+  else
+    ExtTextOutA(dc, kLeftMargin, y, ETO_OPAQUE, &row, text + skip, count, nullptr);
   bool message = (line.Flags & LF_MESSAGE) != 0;
   if (!message && HasSelection(v) && line.Offset < v.SelEnd && next > v.SelStart)
     InvertRect(dc, &row);
