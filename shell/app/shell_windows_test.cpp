@@ -79,6 +79,11 @@ TEST_F(ShellWindows, ATextFileOpensInTheTextViewerWithTitleListAndStatus) {
 }
 
 TEST_F(ShellWindows, AMissingLibraryIsReportedAndTheTextViewerShowsTheFile) {
+  // A program folder that lacks the document library.
+  TempFolder folder;
+  for (const char* dll : {kTextLibrary.Library, kHexLibrary.Library, kGraphicsLibrary.Library})
+    ASSERT_TRUE(CopyFileA((std::string(ShellState.ProgramDirSlash) + dll).c_str(), (folder / dll).c_str(), FALSE));
+  CopyText(ShellState.ProgramDirSlash, folder.path() + "\\");
   std::vector<std::string> texts;
   DialogDriver driver([&](HWND box) {
     texts.push_back(WindowText(box) + ": " + MessageBoxText(box));

@@ -31,6 +31,15 @@ int32_t HeadingLines(const PrintPlan& plan) {
 namespace {
 constexpr char kFormFeed = '\f';
 
+// Where the first form feed stands in a line's text: a byte, or in a wide
+// line a two-byte unit, never the high half of another character.
+size_t FormFeedAt(std::string_view text, bool wide) {
+  if (!wide) return text.find(kFormFeed);
+  for (size_t i = 0; i + 1 < text.size(); i += 2)
+    if (text[i] == kFormFeed && text[i + 1] == 0) return i;
+  return std::string_view::npos;
+}
+
 class Composer {
  public:
   Composer(PrintSource& source, const PrintPlan& plan, const PageGeometry& g, PageSink& sink)
@@ -90,7 +99,7 @@ class Composer {
       if (!left.empty()) sink_.DrawText(g_.Left, y_, left, PrintColors::kNormal);
       if (!right.empty()) {
         int32_t columns =
-            g_.CharWidth > 0 ? (g_.UsableWidth - sink_.TextWidth(right)) / g_.CharWidth : 0;
+            g_.CharWidth > 0 ? (g_.UsableWidth - sink_.TextWidth(right, false)) / g_.CharWidth : 0;
         sink_.DrawText(g_.Left + g_.CharWidth * columns, y_, right, PrintColors::kNormal);
       }
     }
@@ -102,7 +111,7 @@ class Composer {
         plan_.Options & PO_SHADE_TAGS ? PrintColors::kHeading : PrintColors::kNormal;
     for (const std::string& title : source_.Titles) {
       if (!Fits()) break;
-      if (printed_) sink_.DrawLine(g_.Left, y_, title, colors, false);
+      if (printed_) sink_.DrawLine(g_.Left, y_, title, colors, false, false);
       y_ += g_.LineHeight;
     }
   }
@@ -128,22 +137,24 @@ class Composer {
     const bool tagged = line.Flags & LF_TAG_MASK;
     if (tagsOnly && !tagged) return true;
     const bool eject = plan_.Options & PO_EJECT_ON_FF;
+    const bool wide = line.Flags & LF_WIDE;
+    const size_t unit = wide ? 2 : 1;
     std::string_view text = line.Text;
     int32_t flags = line.Flags;
     for (;;) {
       if (!open_ && !OpenPage()) return false;
       bool endsPage = false;
-      if (eject && first_ && !text.empty() && text[0] == kFormFeed) {
-        text.remove_prefix(1);
+      if (eject && first_ && FormFeedAt(text, wide) == 0) {
+        text.remove_prefix(unit);
       } else if (eject && (flags & LF_PAGE_BREAK) && !first_) {
         if (printed_) sink_.DrawBand(y_);
         if (!ClosePage()) return false;
         continue;  // the line opens the next page
       }
       std::string_view rest;
-      if (size_t ff = eject ? text.find(kFormFeed) : std::string_view::npos;
+      if (size_t ff = eject ? FormFeedAt(text, wide) : std::string_view::npos;
           ff != std::string_view::npos) {
-        rest = text.substr(ff + 1);
+        rest = text.substr(ff + unit);
         text = text.substr(0, ff);
         endsPage = true;
       }
@@ -153,7 +164,7 @@ class Composer {
       if ((endsPage || !Fits()) && !ClosePage()) return false;
       if (!endsPage || rest.empty()) return true;
       text = rest;  // what follows the form feed opens the next page
-      flags = 0;
+      flags = wide ? LF_WIDE : 0;
     }
   }
 
@@ -164,9 +175,10 @@ class Composer {
         shadeTags && shadeTagged ? PrintColors::kTagged : PrintColors::kNormal;
     const bool inverted = (plan_.Options & PO_SHADE_SELECTION) && plan_.SelStart >= 0 &&
                           plan_.SelEnd >= 0 && plan_.SelStart < next && line.Offset < plan_.SelEnd;
-    sink_.DrawLine(g_.Left, y_, text, colors, inverted);
+    const bool wide = flags & LF_WIDE;
+    sink_.DrawLine(g_.Left, y_, text, colors, inverted, wide);
     if (!plan_.LineNotes || !(flags & (LF_TRUNCATED | LF_INCOMPLETE))) return;
-    const int32_t width = sink_.TextWidth(text);
+    const int32_t width = sink_.TextWidth(text, wide);
     if (width >= g_.UsableWidth - 2) return;
     sink_.DrawText(g_.Left + width + 2, y_,
                    flags & LF_TRUNCATED ? " [Truncated...]" : " [Incomplete Line...]",

@@ -24,14 +24,15 @@ class PageSink {
   virtual bool StartPage() = 0;
   virtual bool EndPage() = 0;
   // A line of text at (x, y), opaque and clipped from x to the text's right
-  // edge over one line's height; inverted: the colours complemented.
+  // edge over one line's height; inverted: the colours complemented; wide:
+  // the text is UTF-16 units, two bytes each.
   virtual void DrawLine(int32_t x, int32_t y, std::string_view text, PrintColors colors,
-                        bool inverted) = 0;
+                        bool inverted, bool wide) = 0;
   // Text at (x, y) taking only its own width.
   virtual void DrawText(int32_t x, int32_t y, std::string_view text, PrintColors colors) = 0;
   // An empty line's band in the normal background.
   virtual void DrawBand(int32_t y) = 0;
-  virtual int32_t TextWidth(std::string_view text) = 0;
+  virtual int32_t TextWidth(std::string_view text, bool wide) = 0;
   // The user cancelled: composing stops at once.
   virtual bool Cancelled() = 0;
 };

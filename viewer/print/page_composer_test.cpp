@@ -33,16 +33,18 @@ struct RecordingSink : PageSink {
            : c == PrintColors::kComment ? "/comment"
                                         : "";
   }
-  void DrawLine(int32_t x, int32_t y, std::string_view text, PrintColors c, bool inv) override {
+  void DrawLine(int32_t x, int32_t y, std::string_view text, PrintColors c, bool inv, bool wide) override {
     pages.back().push_back(std::to_string(x) + "," + std::to_string(y) + ":" + std::string(text) +
-                           Colors(c) + (inv ? "/inverted" : ""));
+                           Colors(c) + (inv ? "/inverted" : "") + (wide ? "/wide" : ""));
   }
   void DrawText(int32_t x, int32_t y, std::string_view text, PrintColors c) override {
     pages.back().push_back(std::to_string(x) + "," + std::to_string(y) + "=" + std::string(text) +
                            Colors(c));
   }
   void DrawBand(int32_t y) override { pages.back().push_back("band " + std::to_string(y)); }
-  int32_t TextWidth(std::string_view text) override { return static_cast<int32_t>(text.size()); }
+  int32_t TextWidth(std::string_view text, bool wide) override {
+    return static_cast<int32_t>(text.size() / (wide ? 2 : 1));
+  }
   bool Cancelled() override { return cancelAfterPages >= 0 && ended >= cancelAfterPages; }
 };
 
@@ -179,6 +181,16 @@ TEST_F(PageComposer, FormFeedsEjectPagesWhenAsked) {
   sink_ = RecordingSink{};
   Compose(text, PrintPlan{}, FMT_FORM_FEEDS);  // no ejects: one page
   EXPECT_EQ(sink_.pages.size(), 1u);
+}
+
+TEST_F(PageComposer, AWideLineIsDrawnWideAndEjectsAtAFormFeedUnitOnly) {
+  // In UTF-16 LE: "a", U+0C41 (whose high byte is a form feed's), a form feed, "b".
+  const std::string text("a\0\x41\x0c\f\0b\0\r\0\n\0", 12);
+  PrintPlan plan;
+  plan.Options = PO_EJECT_ON_FF;
+  Compose(text, plan, FMT_FORM_FEEDS | FMT_UTF16LE);
+  EXPECT_EQ(sink_.pages, (std::vector<std::vector<std::string>>{{"5,0:" + std::string("a\0\x41\x0c", 4) + "/wide"},
+                                                                {"5,0:" + std::string("b\0", 2) + "/wide"}}));
 }
 
 TEST_F(PageComposer, TagsOnlyLeavesNoGapsAndIgnoresFormFeeds) {

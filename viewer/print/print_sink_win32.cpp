@@ -14,6 +14,9 @@ int TextEntry(PrintColors colors) {
 }
 COLORREF Complement(COLORREF c) { return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c)); }
 int Length(std::string_view text) { return static_cast<int>(text.size()); }
+// A wide line's UTF-16 units.
+const wchar_t* Units(std::string_view text) { return reinterpret_cast<const wchar_t*>(text.data()); }
+int UnitCount(std::string_view text) { return static_cast<int>(text.size() / 2); }
 }  // namespace
 
 void GdiPageSink::Progress(int page, bool printed) { ShowPrintProgress(page, printed); }
@@ -49,10 +52,13 @@ void GdiPageSink::UseColors(PrintColors colors, bool inverted) {
 }
 
 void GdiPageSink::DrawLine(int32_t x, int32_t y, std::string_view text, PrintColors colors,
-                           bool inverted) {
+                           bool inverted, bool wide) {
   UseColors(colors, inverted);
   const RECT band{x, y, page_.Left + page_.UsableWidth, y + page_.LineHeight};
-  ExtTextOutA(device_.Dc, x, y, ETO_OPAQUE | ETO_CLIPPED, &band, text.data(), Length(text), nullptr);
+  if (wide)
+    ExtTextOutW(device_.Dc, x, y, ETO_OPAQUE | ETO_CLIPPED, &band, Units(text), UnitCount(text), nullptr);
+  else
+    ExtTextOutA(device_.Dc, x, y, ETO_OPAQUE | ETO_CLIPPED, &band, text.data(), Length(text), nullptr);
   UseColors(PrintColors::kNormal, false);
 }
 
@@ -67,9 +73,12 @@ void GdiPageSink::DrawBand(int32_t y) {
   ExtTextOutA(device_.Dc, page_.Left, y, ETO_OPAQUE, &band, "", 0, nullptr);
 }
 
-int32_t GdiPageSink::TextWidth(std::string_view text) {
+int32_t GdiPageSink::TextWidth(std::string_view text, bool wide) {
   SIZE size = {};
-  GetTextExtentPoint32A(device_.Dc, text.data(), Length(text), &size);
+  if (wide)
+    GetTextExtentPoint32W(device_.Dc, Units(text), UnitCount(text), &size);
+  else
+    GetTextExtentPoint32A(device_.Dc, text.data(), Length(text), &size);
   return size.cx;
 }
 

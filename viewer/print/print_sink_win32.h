@@ -13,10 +13,10 @@ class GdiPageSink : public PageSink {
   bool StartPage() override;
   bool EndPage() override;
   void DrawLine(int32_t x, int32_t y, std::string_view text, PrintColors colors,
-                bool inverted) override;
+                bool inverted, bool wide) override;
   void DrawText(int32_t x, int32_t y, std::string_view text, PrintColors colors) override;
   void DrawBand(int32_t y) override;
-  int32_t TextWidth(std::string_view text) override;
+  int32_t TextWidth(std::string_view text, bool wide) override;
   bool Cancelled() override;
   // What the spooler answered when it refused a page; 0 while it has not.
   int SpoolerError() const { return spoolerError_; }

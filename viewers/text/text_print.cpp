@@ -37,14 +37,18 @@ bool PrintLines(const LineView& v, PrintJob& job) {
   bool ok = true;
   int row = 0;
   WalkFormattedLines(v.File, 0, -1, FormatOf(v, lineLength), storage.Blocks(),
-                     [&](const LineEntry&, std::string_view text) {
+                     [&](const LineEntry& line, std::string_view text) {
                        if (row == linesPerPage) {
                          ok = job.NextPage();
                          row = 0;
                        }
                        if (!ok) return false;
-                       TextOutA(dc, 0, row++ * lineHeight, text.data(),
-                                static_cast<int>(text.size()));
+                       const int y = row++ * lineHeight;
+                       if (line.Flags & LF_WIDE)  // UTF-16 units, two bytes each
+                         ExtTextOutW(dc, 0, y, 0, nullptr, reinterpret_cast<const wchar_t*>(text.data()),
+                                     static_cast<UINT>(text.size() / 2), nullptr);
+                       else
+                         TextOutA(dc, 0, y, text.data(), static_cast<int>(text.size()));
                        return true;
                      });
   return ok;
