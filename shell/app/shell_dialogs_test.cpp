@@ -240,6 +240,9 @@ TEST_F(ShellDialogs, NoAssociationDialogRecordsThePickedProgramForTheExtension) 
         return;
       }
       const int field = newShell ? kFileNameField : kOldFileNameField;
+      // Another program's window may hold the foreground while tests run side
+      // by side; activated, the dialog gives the focus back where it put it.
+      SetForegroundWindow(dialog);
       focusInName = GetFocus() == GetDlgItem(dialog, field);
       seen.push_back(WindowText(dialog));
       SetDlgItemTextA(dialog, field, program.c_str());
