@@ -165,7 +165,12 @@ TextPiece UnicodeRules::Format(int32_t pos, int32_t end, char* out, int32_t& fil
     pos += c.Bytes;
   }
   if (w >= L) ended = true;
-  if (!ended && dataEnd) {
+  // A full line may still run on when the data ends in a character cut in
+  // two: without wrapping it is cut short after it, and half a UTF-16 unit
+  // may be the line end that belongs to it.
+  const bool mayRunOn =
+      pos < end && (!(this->flags & FMT_WRAP) || (Wide16() && end - pos < kUnitBytes));
+  if (dataEnd && (!ended || mayRunOn)) {
     flags |= LF_INCOMPLETE;
     status |= ST_EOF;
     ended = true;

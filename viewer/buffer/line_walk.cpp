@@ -6,10 +6,13 @@
 
 namespace {
 // The lines of a pass that are whole. The last one is only a piece when it
-// ran into the end of a block that is not the end of the file.
+// ran into the end of a block that is not the end of the file: it reaches
+// the block's end, or it stops short of it at a character that the block
+// cuts in two (UTF-8 and UTF-16 leave those bytes for the next block).
 int32_t WholeLines(const LineArray& lines, FileOffset blockEnd, uint16_t readStatus) {
-  const bool cut =
-      lines.Count > 1 && !(readStatus & ST_EOF) && lines.Entries[lines.Count].Offset >= blockEnd;
+  if (lines.Count <= 1 || (readStatus & ST_EOF)) return lines.Count;
+  const bool cut = lines.Entries[lines.Count].Offset >= blockEnd ||
+                   (lines.Entries[lines.Count - 1].Flags & LF_INCOMPLETE);
   return cut ? lines.Count - 1 : lines.Count;
 }
 }  // namespace

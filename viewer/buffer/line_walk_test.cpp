@@ -51,6 +51,7 @@ WalkResult RunWalk(MemoryFileSystem& fs, const Case& c, Lines& lines,
 
 TEST(WalkFormattedLines, LinesComeWholeAcrossBlocksAndStopAtTheEnd) {
   const LineFormat plain{FormatText, FMT_FORM_FEEDS, 80, 8}, wrap{FormatText, FMT_WRAP, 6, 8};
+  const LineFormat utf8{FormatText, FMT_UTF8, 80, 8};
   const std::string pair = "ab\r\ncdef\r\nxy", abc = "a\nb\nc\n";
   const std::string x20 = std::string(20, 'x') + "\ny\n", x8(8, 'x'), x6(6, 'x');
   const Case cases[] = {
@@ -63,6 +64,11 @@ TEST(WalkFormattedLines, LinesComeWholeAcrossBlocksAndStopAtTheEnd) {
       {"the visitor ends the walk", abc, plain, {{0, "a"}, {2, "b"}}, 64, 0, -1, 99, 2},
       {"a line longer than a block", x20, plain, {{0, x8}, {8, x8}, {16, "xxxx"}, {21, "y"}}, 8},
       {"its wrapped pieces", x20, wrap, {{0, x6}, {6, x6}, {12, x6}, {18, "xx"}, {21, "y"}}, 8},
+      {"a UTF-8 character cut by the block end",
+       "ab\nx\xC3\xA9\nyz",
+       utf8,
+       {{0, std::string("a\0b\0", 4)}, {3, std::string("x\0\xE9\0", 4)}, {7, std::string("y\0z\0", 4)}},
+       5},
   };
   MemoryFileSystem& fs = UseMemoryFiles();
   for (const Case& c : cases) {
