@@ -195,6 +195,18 @@ void ApplySwitches(const char switches[26]) {
     vo.CharCode = CODE_EBCDIC;
     ApplyCharCode();
   }
+  // U, I and K name a Unicode code (UTF-8, UTF-16 in Intel and in big-endian
+  // byte order); the code named stays, so files are no longer tested for one.
+  const struct {
+    char letter;
+    CharCode code;
+  } unicodeSwitches[] = {{'U', CODE_UTF8}, {'I', CODE_UTF16LE}, {'K', CODE_UTF16BE}};
+  for (const auto& u : unicodeSwitches) {
+    if (!sw(u.letter)) continue;
+    vo.CharCode = u.code;
+    vo.DetectCode = 0;
+    ApplyCharCode();
+  }
   if (sw('T')) vo.Format = FORMAT_TEXT;
   if (sw('H')) vo.Format = FORMAT_HEX;
   if (sw('R')) vo.Format = FORMAT_RAW;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "common/memory_profile.h"
 #include "viewer/settings/program_profile.h"
 #include "viewer/settings/view_options.h"
@@ -179,6 +181,20 @@ TEST_F(ProfileGroups, SwitchesSetAndClearFlagsAndChooseFormats) {
   uint32_t before = vo.CurrentFlags;
   ApplySwitches(none);
   EXPECT_EQ(vo.CurrentFlags, before);
+
+  const struct {
+    char letter;
+    int code;
+  } unicode[] = {{'u', CODE_UTF8}, {'I', CODE_UTF16LE}, {'K', CODE_UTF16BE}};
+  for (const auto& u : unicode) {
+    char one[26] = {};
+    one[std::toupper(u.letter) - 'A'] = u.letter;
+    gViewOptions.DetectCode = 1;
+    ApplySwitches(one);
+    EXPECT_EQ(vo.CharCode, u.code) << u.letter;
+    EXPECT_EQ(vo.CurrentFlags & FMT_CODE_MASK, CodeFlagBits(u.code)) << u.letter;
+    EXPECT_EQ(vo.DetectCode, 0) << "a code named on the command line stays";
+  }
 }
 
 TEST_F(ProfileGroups, SaveWritesEveryKeyAndNothingWhenReadOnly) {
