@@ -17,11 +17,14 @@
 #include "viewer/buffer/memory_files.h"
 #include "viewer/navigation/find_in_file.h"
 #include "viewer/navigation/pattern_scan.h"
+#include "viewer/navigation/search_state.h"
 
 namespace {
 // Few distinct bytes, with letters of both cases and their bit-0x20
-// neighbours, so that matches and near-matches are frequent.
-constexpr uint8_t kSmallAlphabet[] = {'a', 'A', 'b', 'B', '@', '`', 'z', 'Z'};
+// neighbours, so that matches and near-matches are frequent; the second half
+// has zero bytes, the UTF-8 lead byte of Latin-1 and Latin-1 letters and signs.
+constexpr uint8_t kSmallAlphabet[] = {'a',  'A',  'b',  'B',  '@',  '`',  'z',  'Z',
+                                      0x00, 0xC3, 0x89, 0xA9, 0xC9, 0xE9, 0xD7, 0xF7};
 
 int32_t Small(const uint8_t*& p, const uint8_t* end, int32_t limit) {
   uint16_t v = 0;
@@ -46,13 +49,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int32_t sizeDelta = (mode & 16) ? Small(p, end, 64) - 32 : 0;
   int32_t startChoice = Small(p, end, 4096);
   const size_t stopAfter = (mode & 64) ? 1 + static_cast<size_t>(Small(p, end, 16)) : SIZE_MAX;
+  // A Unicode code: its letters fold, and UTF-16 matches start on a unit.
+  const CaseFold fold = (mode & 128) ? static_cast<CaseFold>(Small(p, end, 4)) : CaseFold::kAscii;
+  const uint16_t codeFlag = fold == CaseFold::kUtf8      ? SF_UTF8
+                            : fold == CaseFold::kUtf16LE ? SF_UTF16LE
+                            : fold == CaseFold::kUtf16BE ? SF_UTF16BE
+                                                         : 0;
+  const uint16_t flags = static_cast<uint16_t>((matchCase ? SF_CASE : 0) | codeFlag);
 
   std::string pattern(static_cast<size_t>(std::max(length, 0)), '\0');
   for (char& c : pattern) c = p < end ? static_cast<char>(*p++) : 'a';
   std::string content(reinterpret_cast<const char*>(p), static_cast<size_t>(end - p));
   if (smallAlphabet) {
-    for (char& c : pattern) c = static_cast<char>(kSmallAlphabet[static_cast<uint8_t>(c) % 8]);
-    for (char& c : content) c = static_cast<char>(kSmallAlphabet[static_cast<uint8_t>(c) % 8]);
+    for (char& c : pattern) c = static_cast<char>(kSmallAlphabet[static_cast<uint8_t>(c) % ((mode & 128) ? 16 : 8)]);
+    for (char& c : content) c = static_cast<char>(kSmallAlphabet[static_cast<uint8_t>(c) % ((mode & 128) ? 16 : 8)]);
   }
 
   MemoryFileSystem& files = UseMemoryFiles();
@@ -64,9 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FileOffset start = (mode & 32) ? file.Flen - startChoice % 48 + 8 : startChoice % (file.Flen + 2);
   const uint8_t* pat = reinterpret_cast<const uint8_t*>(pattern.data());
 
-  FileOffset expected = ReferenceFind(file, start, length, pat, matchCase, referenceWindow);
+  FileOffset expected = ReferenceFind(file, start, length, pat, matchCase, referenceWindow, fold);
   files.ReadLimit = maxRead;
-  FileOffset got = FindBytes(file, start, length, pat, matchCase ? SF_CASE : 0, engineRead);
+  FileOffset got = FindBytes(file, start, length, pat, flags, engineRead);
   if (got != expected || files.Opens != files.Closes) {
     std::fprintf(
         stderr, "start %lld length %d case %d Flen %lld size %zu: got %lld, expected %lld\n",
@@ -85,13 +95,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const FileOffset readable =
       std::min<FileOffset>(file.Flen, static_cast<FileOffset>(content.size()));
   for (FileOffset i = start; start >= 0 && length > 0 && i + length <= readable; ++i)
-    if (ReferenceScan(bytes + i, pattern.size(), pat, pattern.size(), matchCase) == 0)
+    if (i % MatchAlignment(fold) == 0 &&
+        ReferenceMatch(bytes + i, pat, pattern.size(), matchCase, fold))
       all.push_back(i);
   const size_t wantCount = std::min(all.size(), stopAfter);
   for (ScanPath path : {ScanPath::kScalar, ScanPath::kSse2, ScanPath::kAvx2}) {
     std::vector<FileOffset> taken;
     const FileOffset result = FindAllBytes(
-        file, start, length, pat, matchCase ? SF_CASE : 0,
+        file, start, length, pat, flags,
         [&](FileOffset at) {
           taken.push_back(at);
           return taken.size() < stopAfter;
@@ -114,9 +125,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (length > 0) {
     const size_t from = static_cast<size_t>(startChoice) % (content.size() + 1);
     const ptrdiff_t want =
-        ReferenceScan(bytes + from, content.size() - from, pat, pattern.size(), matchCase);
+        ReferenceScan(bytes + from, content.size() - from, pat, pattern.size(), matchCase, fold);
     for (ScanPath path : {ScanPath::kScalar, ScanPath::kSse2, ScanPath::kAvx2}) {
-      const PatternScanner scanner(pat, pattern.size(), matchCase, path);
+      const PatternScanner scanner(pat, pattern.size(), matchCase, path, fold);
       if (scanner.Find(bytes + from, content.size() - from) != want) {
         std::fprintf(stderr, "path %d from %zu length %d case %d: scan differs, expected %td\n",
                      static_cast<int>(path), from, length, matchCase, want);

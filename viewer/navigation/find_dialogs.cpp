@@ -5,6 +5,7 @@
 
 #include "viewer/buffer/code_tables.h"
 #include "viewer/navigation/hex_text.h"
+#include "viewer/navigation/search_conversions.h"
 #include "viewer/navigation/search_state.h"
 #include "viewer/navigation/search_text_code.h"
 #include "viewer/resources/resource_ids.h"
@@ -16,22 +17,6 @@ namespace {
 // The records of the dialog that runs (one at a time: they are modal).
 const FindDialogRecords* gRecords = nullptr;
 const FindDialogRecords& R() { return *gRecords; }
-
-// Typed text reaches the file's code through the platform's conversions.
-void BindConversions() {
-  static const bool bound = [] {
-    SetAnsiToOem([](const char* ansi, char* oem, int length) {
-      CharToOemBuffA(ansi, oem, static_cast<DWORD>(length));
-    });
-    SetEbcdicReverseTable(EbcdicReverseTable());
-    SetAnsiToWide([](const char* ansi, int length, uint16_t* wide, int capacity) {
-      return MultiByteToWideChar(CP_ACP, 0, ansi, length, reinterpret_cast<wchar_t*>(wide),
-                                 capacity);
-    });
-    return true;
-  }();
-  (void)bound;
-}
 
 void LoadList(const char* name, char (*slots)[kRecentSearchSlotSize], int& count) {
   if (count != -1) return;
@@ -85,8 +70,8 @@ void OpenFindText(HWND dlg) {
 
 bool AcceptFindText(HWND dlg, bool markAll) {
   HWND combo = GetDlgItem(dlg, IDC_TEXT_COMBO);
-  int length = GetWindowTextLengthA(combo);
-  if (length < 1 || length > kSearchTextChars) {
+  const int typedLength = GetWindowTextLengthA(combo);
+  if (typedLength < 1 || typedLength > kSearchTextChars) {
     char text[96];
     std::snprintf(text, sizeof text, "%s length must be a number between %d and %d!", "Search text",
                   1, kSearchTextChars);
@@ -94,24 +79,37 @@ bool AcceptFindText(HWND dlg, bool markAll) {
     gMessageBeep(MB_ICONASTERISK);
     return false;
   }
-  R().Search.SearchFlags =
-      SF_TEXT | ButtonFlags(dlg, IDC_CASE, SF_CASE) | ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP);
+  const uint16_t unicode = SearchCodeFlag(R().CharCode);
+  R().Search.SearchFlags = SF_TEXT | ButtonFlags(dlg, IDC_CASE, SF_CASE) |
+                           ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP) | unicode;
   int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
-  char pattern[kRecentSearchSlotSize] = "";
-  int32_t converted = -1;  // the converted text's length: UTF-16 holds zero bytes
-  if (selected < 0 || selected >= R().Recent.TextCount) {
-    selected = -1;
+  if (selected >= R().Recent.TextCount) selected = -1;
+  // In the byte codes the recent list keeps the converted bytes, which a
+  // chosen entry gives again; in UTF-8 and UTF-16 it keeps the typed text,
+  // converted each time (UTF-16 holds zero bytes).
+  char kept[kRecentSearchSlotSize] = "";
+  uint8_t* pattern = R().Search.SearchPattern;
+  int32_t length;
+  if (selected < 0 || unicode) {
     char typed[kSearchTextChars + 1];
-    GetWindowTextA(combo, typed, sizeof typed);
-    BindConversions();
-    int n = TypedTextToFileCode(typed, R().CharCode, reinterpret_cast<uint8_t*>(pattern),
-                                kSearchTextChars);
-    pattern[n] = '\0';
-    converted = n;
+    if (selected < 0)
+      GetWindowTextA(combo, typed, sizeof typed);
+    else
+      lstrcpynA(typed, R().Recent.Texts[selected], sizeof typed);
+    BindSearchConversions();
+    length = TypedTextToFileCode(typed, R().CharCode, pattern,
+                                 unicode ? kSearchPatternBytes : kSearchTextChars);
+    if (unicode)
+      lstrcpynA(kept, typed, sizeof kept);
+    else
+      std::memcpy(kept, pattern, static_cast<size_t>(length));
+  } else {
+    lstrcpynA(kept, R().Recent.Texts[selected], sizeof kept);
+    length = static_cast<int32_t>(std::strlen(kept));
+    std::memcpy(pattern, kept, static_cast<size_t>(length));
   }
-  Promote(R().Recent.Texts, R().Recent.TextCount, selected, pattern);
-  R().Search.SearchLength = converted >= 0 ? converted : static_cast<int32_t>(std::strlen(pattern));
-  std::memcpy(R().Search.SearchPattern, pattern, R().Search.SearchLength);
+  Promote(R().Recent.Texts, R().Recent.TextCount, selected, kept);
+  R().Search.SearchLength = length;
   if (markAll) R().Search.SearchFlags |= SF_MARK_ALL;
   return true;
 }

@@ -39,7 +39,13 @@ FileOffset FindAllBytes(const FileRef& file, FileOffset start, int32_t length,
   if (in.handle == kNoFile) return kFindCannotOpen;
   if (!fs.Seek(in.handle, start)) return kFindSeekFailed;
 
-  const PatternScanner scanner(pattern, static_cast<size_t>(length), (flags & SF_CASE) != 0, path);
+  const CaseFold fold = (flags & SF_UTF8)      ? CaseFold::kUtf8
+                        : (flags & SF_UTF16LE) ? CaseFold::kUtf16LE
+                        : (flags & SF_UTF16BE) ? CaseFold::kUtf16BE
+                                               : CaseFold::kAscii;
+  const FileOffset align = MatchAlignment(fold);
+  const PatternScanner scanner(pattern, static_cast<size_t>(length), (flags & SF_CASE) != 0, path,
+                               fold);
   FileOffset bufferOffset = start;  // file offset of buffer[0]
   FileOffset matches = 0;
   size_t kept = 0;
@@ -58,6 +64,10 @@ FileOffset FindAllBytes(const FileRef& file, FileOffset start, int32_t length,
       const ptrdiff_t hit = scanner.Find(buffer.get() + from, filled - from);
       if (hit < 0) break;
       from += static_cast<size_t>(hit);
+      if ((bufferOffset + static_cast<FileOffset>(from)) % align != 0) {  // inside a unit
+        ++from;
+        continue;
+      }
       ++matches;
       if (!found(bufferOffset + static_cast<FileOffset>(from))) return matches;
       ++from;

@@ -29,7 +29,9 @@ using MatchFound = std::function<bool(FileOffset)>;
 // past the last), until found says stop. The file is opened and read once,
 // in a single pass. Returns how many matches found took, kFindNotFound for
 // none, or another negative result when the search could not start. Without
-// SF_CASE in flags 'A'-'Z' match 'a'-'z'; every other byte matches exactly.
+// SF_CASE in flags 'A'-'Z' match 'a'-'z', and under an SF_UTF* code also the
+// Latin-1 letters of both cases; every other byte matches exactly. Under
+// SF_UTF16LE and SF_UTF16BE a match starts on an even offset.
 FileOffset FindAllBytes(const FileRef& file, FileOffset start, int32_t length,
                         const uint8_t* pattern, uint16_t flags, const MatchFound& found,
                         int32_t readBytes = kSearchReadBytes, ScanPath path = BestScanPath());

@@ -164,6 +164,34 @@ TEST_F(FindInFileTest, CaseFoldingPairsOnlyAsciiLetters) {
   EXPECT_EQ(Find(ebcdic, 0, "\x81\x82\x61\x5A", 0), 2);
 }
 
+// In UTF-8 and UTF-16 the Latin-1 letters pair too, only within their own
+// characters, and a UTF-16 match starts on a unit.
+TEST_F(FindInFileTest, UnicodeCodesFoldLatin1LettersAndKeepUnits) {
+  // U+4120 U+2000 (the bytes "A" and 0 at offset 1), É t é × ß U+4141.
+  const std::string u16("\x20\x41\x00\x20\xC9\x00t\x00\xE9\x00\xD7\x00\xDF\x00\x41\x41", 16);
+  const FileRef le = Put(u16, "le");
+  const struct {
+    std::string pattern;
+    uint16_t flags;
+    FileOffset at;
+  } cases[] = {
+      {std::string("\xE9\x00T\x00\xC9\x00", 6), SF_UTF16LE, 4},  // éTÉ finds Été
+      {std::string("\xE9\x00T\x00\xC9\x00", 6), SF_UTF16LE | SF_CASE, kFindNotFound},
+      {std::string("\xF7\x00", 2), SF_UTF16LE, kFindNotFound},   // the sign × has no case
+      {std::string("\xFF\x00", 2), SF_UTF16LE, kFindNotFound},   // ß is not ÿ
+      {std::string("aa", 2), SF_UTF16LE, kFindNotFound},           // high bytes compare exactly
+      {std::string("A\x00", 2), SF_UTF16LE, kFindNotFound},       // at offset 1: inside units
+      {std::string("A\x00", 2), 0, 1},                             // the byte search finds it
+  };
+  for (const auto& c : cases) EXPECT_EQ(Find(le, 0, c.pattern, c.flags), c.at) << c.flags;
+
+  const FileRef u8 = Put("x \xC3\x89t\xC3\xA9 \xC4\x89 \xC3\x97", "u8");
+  EXPECT_EQ(Find(u8, 0, "\xC3\xA9T\xC3\x89", SF_UTF8), 2);
+  EXPECT_EQ(Find(u8, 0, "\xC3\xA9T\xC3\x89", 0), kFindNotFound);
+  EXPECT_EQ(Find(u8, 0, "\xC4\xA9", SF_UTF8), kFindNotFound);  // another lead byte: exact
+  EXPECT_EQ(Find(u8, 0, "\xC3\xB7", SF_UTF8), kFindNotFound);  // ÷ is not ×
+}
+
 TEST_F(FindInFileTest, ResultCodes) {
   FileRef ref = Put("hello");
   EXPECT_EQ(Find(ref, 0, "", 0), kFindBadLength);

@@ -7,18 +7,11 @@
 #include "viewer/navigation/byte_rank.h"
 
 namespace {
-bool IsSmallLetter(uint8_t c) { return c >= 'a' && c <= 'z'; }
-
-bool HasLetter(const uint8_t* p, size_t n) {
-  return std::any_of(p, p + n, [](uint8_t c) { return IsSmallLetter(FoldCase(c)); });
-}
-
 // A probe standing for both cases of a letter is as common as the more
 // common case.
-int Commonness(uint8_t c, bool caseless) {
-  uint8_t lower = FoldCase(c);
-  if (caseless && IsSmallLetter(lower))
-    return std::max(ByteRank(lower), ByteRank(static_cast<uint8_t>(lower - 0x20)));
+int Commonness(uint8_t c, uint8_t fold) {
+  if (fold)
+    return std::max(ByteRank(static_cast<uint8_t>(c | 0x20)), ByteRank(static_cast<uint8_t>(c & ~0x20)));
   return ByteRank(c);
 }
 
@@ -33,10 +26,8 @@ constexpr int kNeighbourCost = 32;
 // before one they do, then the lowest rank (raised next to a probe), then
 // the one furthest from them. A pattern shorter than the probes repeats
 // its last.
-void ChooseProbes(const uint8_t* p, size_t n, bool caseless, size_t probe[kProbes]) {
-  auto same = [&](size_t i, size_t j) {
-    return caseless ? FoldCase(p[i]) == FoldCase(p[j]) : p[i] == p[j];
-  };
+void ChooseProbes(const uint8_t* p, const uint8_t* folds, size_t n, size_t probe[kProbes]) {
+  auto same = [&](size_t i, size_t j) { return (p[i] | folds[i]) == (p[j] | folds[j]); };
   for (int taken = 0; taken < kProbes; ++taken) {
     auto key = [&](size_t j) {
       bool repeats = false;
@@ -45,7 +36,7 @@ void ChooseProbes(const uint8_t* p, size_t n, bool caseless, size_t probe[kProbe
         repeats = repeats || same(probe[k], j);
         nearest = std::min(nearest, j > probe[k] ? j - probe[k] : probe[k] - j);
       }
-      int cost = Commonness(p[j], caseless) + (nearest == 1 ? kNeighbourCost : 0);
+      int cost = Commonness(p[j], folds[j]) + (nearest == 1 ? kNeighbourCost : 0);
       return std::make_tuple(repeats, cost, n - nearest);
     };
     bool found = false;
@@ -67,25 +58,27 @@ ScanPath BestScanPath() {
   return ScanPath::kScalar;
 }
 
-PatternScanner::PatternScanner(const uint8_t* pattern, size_t length, bool matchCase, ScanPath path)
+PatternScanner::PatternScanner(const uint8_t* pattern, size_t length, bool matchCase, ScanPath path,
+                               CaseFold fold)
     : pattern_(pattern),
       length_(length),
-      exact_(matchCase || !HasLetter(pattern, length)),
+      folds_(length, 0),
       path_(std::min(path, BestScanPath())) {
-  ChooseProbes(pattern, length, !exact_, plan_.Probe);
+  if (!matchCase) CaseFoldBits(pattern, length, fold, folds_.data());
+  exact_ = std::none_of(folds_.begin(), folds_.end(), [](uint8_t f) { return f != 0; });
+  ChooseProbes(pattern, folds_.data(), length, plan_.Probe);
   plan_.Folds = 0;
   for (int k = 0; k < kProbes; ++k) {
-    uint8_t b = pattern[plan_.Probe[k]];
-    bool folds = !exact_ && IsSmallLetter(FoldCase(b));
-    plan_.Folds |= folds ? 1u << k : 0;
-    plan_.ProbeByte[k] = folds ? FoldCase(b) : b;
+    const uint8_t fold = folds_[plan_.Probe[k]];
+    plan_.Folds |= fold ? 1u << k : 0;
+    plan_.ProbeByte[k] = static_cast<uint8_t>(pattern[plan_.Probe[k]] | fold);
   }
 }
 
 bool PatternScanner::MatchesAt(const uint8_t* at) const {
   if (exact_) return std::memcmp(at, pattern_, length_) == 0;
   for (size_t j = 0; j < length_; ++j)
-    if (FoldCase(at[j]) != FoldCase(pattern_[j])) return false;
+    if ((at[j] | folds_[j]) != (pattern_[j] | folds_[j])) return false;
   return true;
 }
 

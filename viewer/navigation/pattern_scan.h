@@ -1,6 +1,6 @@
 // Finds a search pattern in a block of memory, exactly or with the search's
-// letter-case folding (only 'A'-'Z' pair with 'a'-'z', whatever the file's
-// character code). Candidates are the positions where three probe bytes of
+// letter-case folding (the letters of the pattern's code pair by bit 0x20,
+// see case_fold.h). Candidates are the positions where three probe bytes of
 // the pattern show up, its rarest bytes placed apart, found 64 positions
 // per step with AVX2 or SSE2, or with memchr on the rarest probe; each is
 // then checked whole.
@@ -8,6 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include <vector>
+
+#include "viewer/navigation/case_fold.h"
 #include "viewer/navigation/scan_candidates.h"
 
 inline uint8_t FoldCase(uint8_t c) {
@@ -25,7 +28,7 @@ class PatternScanner {
   // pattern must stay valid while the scanner is used; length > 0. A path
   // the processor does not have gives way to the best one it has.
   PatternScanner(const uint8_t* pattern, size_t length, bool matchCase,
-                 ScanPath path = BestScanPath());
+                 ScanPath path = BestScanPath(), CaseFold fold = CaseFold::kAscii);
   // Position of the first match in data[0 .. size), or -1.
   ptrdiff_t Find(const uint8_t* data, size_t size) const;
   size_t Length() const { return length_; }
@@ -41,7 +44,8 @@ class PatternScanner {
 
   const uint8_t* pattern_;
   size_t length_;
-  bool exact_;  // also set for caseless patterns without letters
+  std::vector<uint8_t> folds_;  // 0x20 at the bytes that stand for both cases
+  bool exact_;                  // also set for caseless patterns without letters
   ScanPath path_;
   ScanPlan plan_;
 };

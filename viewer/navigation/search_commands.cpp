@@ -5,7 +5,9 @@
 #include "viewer/buffer/tag_list.h"
 #include "viewer/navigation/find_dialogs.h"
 #include "viewer/navigation/find_in_file.h"
+#include "viewer/navigation/search_conversions.h"
 #include "viewer/navigation/search_state.h"
+#include "viewer/navigation/search_text_code.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/services/ui_seam.h"
 #include "viewer/services/wait_cursor.h"
@@ -20,10 +22,18 @@
 
 namespace {
 // Find Next right after start-up repeats the newest stored search text.
+// In UTF-8 and UTF-16 the list holds typed text, converted here.
 bool TakeNewestStoredText() {
   gRecent.TextCount = ReadRecentList("Text", gRecent.Texts);
   int n = static_cast<int>(std::strlen(gRecent.Texts[0]));
-  std::memcpy(gSearch.SearchPattern, gRecent.Texts[0], n);
+  if (const uint16_t unicode = SearchCodeFlag(gViewOptions.CharCode)) {
+    BindSearchConversions();
+    n = TypedTextToFileCode(std::string_view(gRecent.Texts[0], n), gViewOptions.CharCode,
+                            gSearch.SearchPattern, kSearchPatternBytes);
+    gSearch.SearchFlags = static_cast<uint16_t>((gSearch.SearchFlags & ~SF_UTF_CODES) | unicode);
+  } else {
+    std::memcpy(gSearch.SearchPattern, gRecent.Texts[0], n);
+  }
   gSearch.SearchLength = n;
   return n > 0;
 }

@@ -132,7 +132,8 @@ int TakeDdeFind(const DdeCommand& c, SearchState& search, int charCode) {
   if (length <= 0) return 0;
   search.SearchFlags =
       static_cast<uint16_t>((o.FromTop ? SF_FROM_TOP : 0) | (o.Hex ? SF_HEX : 0) |
-                            (o.Case ? SF_CASE : 0) | (o.Text || !o.Hex ? SF_TEXT : 0));
+                            (o.Case ? SF_CASE : 0) | (o.Text || !o.Hex ? SF_TEXT : 0) |
+                            (o.Hex ? 0 : SearchCodeFlag(charCode)));
   if (o.FromTop) search.NextSearchStart = 0;
   std::memcpy(search.SearchPattern, pattern, sizeof pattern);
   search.SearchLength = length;

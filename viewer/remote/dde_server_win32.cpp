@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "viewer/navigation/search_conversions.h"
 #include "viewer/remote/dde_command.h"
 #include "viewer/remote/dde_names.h"
 #include "viewer/resources/resource_ids.h"
@@ -56,6 +57,7 @@ bool Carry(const DdeCommand& c) {
     case DdeAction::kMaximize: ShowWindow(main, SW_SHOWMAXIMIZED); return true;
     case DdeAction::kRestore: ShowWindow(main, SW_SHOWNORMAL); return true;
     case DdeAction::kFind:
+      BindSearchConversions();
       if (const int command = TakeDdeFind(c, gSearch, gViewOptions.CharCode))
         Post(WM_COMMAND, command, 1);
       return true;

@@ -6,6 +6,8 @@
 #include "viewer/buffer/file_access.h"
 #include "viewer/navigation/find_in_file.h"
 #include "viewer/navigation/hex_text.h"
+#include "viewer/navigation/search_conversions.h"
+#include "viewer/navigation/search_text_code.h"
 #include "viewers/common/line_view_parts.h"
 #include "viewers/contract/viewer_messages.h"
 
@@ -18,7 +20,16 @@ void SelectTopLine(LineView& v) {
   SelectLines(v, v.AnchorStart, v.AnchorEnd);
 }
 
-// The bytes to look for; 0 when there are none.
+// The Unicode code the file is shown in, or ANSI.
+int CodeOf(const LineView& v) {
+  const uint32_t utf = v.Kind.Flags & FMT_UTF_MASK;
+  return utf == FMT_UTF8      ? CODE_UTF8
+         : utf == FMT_UTF16LE ? CODE_UTF16LE
+         : utf == FMT_UTF16BE ? CODE_UTF16BE
+                              : CODE_ANSI;
+}
+
+// The bytes to look for; 0 when there are none. Typed text is ANSI.
 int PatternOf(const LineView& v, const char* text, uint8_t* pattern, int capacity) {
   if (v.Kind.FindsHexDigits) {
     int n = ParseHexText(text, pattern, capacity);
@@ -26,6 +37,10 @@ int PatternOf(const LineView& v, const char* text, uint8_t* pattern, int capacit
   }
   int n = static_cast<int>(strnlen(text, capacity + 1));
   if (n > capacity) return 0;
+  if (CodeOf(v) != CODE_ANSI) {
+    BindSearchConversions();
+    return TypedTextToFileCode(std::string_view(text, n), CodeOf(v), pattern, capacity);
+  }
   std::memcpy(pattern, text, n);
   return n;
 }
@@ -36,7 +51,8 @@ LRESULT OnFind(LineView& v, bool matchCase, const char* text) {
   int length = text && v.Open ? PatternOf(v, text, pattern, sizeof pattern) : 0;
   if (length <= 0) return kFindNoMatch;
   if (FileOffset now = QueryFileSize(v.File.Path); now > 0) v.File.Flen = now;
-  uint16_t flags = SF_TEXT | ((matchCase || v.Kind.FindsHexDigits) ? SF_CASE : 0);
+  const uint16_t flags = SF_TEXT | ((matchCase || v.Kind.FindsHexDigits) ? SF_CASE : 0) |
+                        (v.Kind.FindsHexDigits ? 0 : SearchCodeFlag(CodeOf(v)));
   FileOffset found = FindBytes(v.File, v.FindFrom, length, pattern, flags);
   if (found < 0) {
     bool before = v.FindFrom > 0 && FindBytes(v.File, 0, length, pattern, flags) >= 0;
