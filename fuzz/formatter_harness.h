@@ -112,10 +112,12 @@ inline void FuzzFormatter(Formatter format, bool hex, const uint8_t* data, size_
   FileOffset previous = -1;
   for (int32_t i = from; i < to; ++i) {
     const LineEntry& e = entries[i];
-    // A surrogate pair wider than the whole line stands alone on it.
+    // A surrogate pair wider than the whole line stands alone on it; in a
+    // hex dump one on the line's last byte takes a unit past its width.
     const bool wide = (e.Flags & LF_WIDE) != 0;
-    FUZZ_CHECK(wide == (!hex && format != FormatRawText && (flags & FMT_UTF_MASK) != 0));
-    FUZZ_CHECK(e.Length >= 0 && e.Length <= (wide ? std::max(maxLength, 2) : maxLength));
+    FUZZ_CHECK(wide == FormatsWide(format, flags));
+    FUZZ_CHECK(e.Length >= 0 &&
+               e.Length <= (wide ? std::max(maxLength + (hex ? 1 : 0), 2) : maxLength));
     FUZZ_CHECK(e.TextOffset >= 0 && e.TextOffset + (wide ? 2 : 1) * e.Length <= t.Fill);
     FUZZ_CHECK(e.Offset > previous);
     if (direction == FORMAT_FORWARD)

@@ -68,8 +68,8 @@ int CopySelection(HWND hwnd, FileOffset start, FileOffset end, const FileRef& fi
     return 0;
   }
   char* clip = static_cast<char*>(blocks.data[3]);
-  // Text in a Unicode code is copied as UTF-16 units, two bytes each.
-  const bool wide = formatter == FormatText && (flags & FMT_UTF_MASK);
+  // Lines in a Unicode code are copied as UTF-16 units, two bytes each.
+  const bool wide = FormatsWide(formatter, flags);
   const int32_t unit = wide ? 2 : 1;
   const char* lineEnd = wide ? reinterpret_cast<const char*>(L"\r\n") : "\r\n";
   int32_t used = 0, lines = 0;

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 
+#include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/line_table.h"
 
 // What a formatter reads: the byte at Position is the byte at the file
@@ -46,12 +47,19 @@ uint16_t FormatText(const ReadWindow& window, LineArray& lines, TextBuffer& text
 uint16_t FormatUnicodeText(const ReadWindow& window, LineArray& lines, TextBuffer& text,
                            FileOffset offset, int direction, uint32_t flags, int32_t lineLength,
                            int32_t tabLength);
+// Hex Dump under those codes writes its lines in units too (LF_WIDE).
 uint16_t FormatHexDump(const ReadWindow& window, LineArray& lines, TextBuffer& text,
                        FileOffset offset, int direction, uint32_t flags, int32_t lineLength,
                        int32_t tabLength);
 uint16_t FormatRawText(const ReadWindow& window, LineArray& lines, TextBuffer& text,
                        FileOffset offset, int direction, uint32_t flags, int32_t lineLength,
                        int32_t tabLength);
+
+// Whether the formatter's lines under flags are UTF-16 units (LF_WIDE):
+// Text and Hex Dump in UTF-8 and UTF-16; Raw Text always shows bytes.
+inline bool FormatsWide(Formatter formatter, uint32_t flags) {
+  return (flags & FMT_UTF_MASK) && formatter != FormatRawText;
+}
 
 // Indexed by the Format of the view options (Text, Hex Dump, Raw Text).
 extern const Formatter Formatters[3];

@@ -72,7 +72,7 @@ void CopySelection(LineView& v) {
   if (!v.Open || !HasSelection(v)) return;
   std::string text;
   const LineFormat format = FormatOf(v, LineLengthOf(v));
-  const bool wide = format.Format == FormatText && (format.Flags & FMT_UTF_MASK);
+  const bool wide = FormatsWide(format.Format, format.Flags);
   bool complete = SelectedText(v, wide, text);
   if (!PutOnClipboard(v.Window, std::move(text), wide)) {
     MessageBeep(MB_ICONEXCLAMATION);
