@@ -22,11 +22,14 @@ void CopyLinesAsTitles() {
     const LineEntry& line = gLines.Entries[i];
     FileOffset next = gLines.Entries[i + 1].Offset;
     if (line.Offset >= gSel.SelEnd || next <= gSel.SelStart) continue;
-    int length = line.Length > 0 ? line.Length : 0;
-    if (length > gTitleText.Tlen - gTitleText.Tend) break;
-    gTitles.Entries[count++] = {line.Offset, gTitleText.Tend, length, 0, 0};
-    std::memcpy(gTitleText.Base + gTitleText.Tend, gText.Base + line.TextOffset, length);
-    gTitleText.Tend += length;
+    // A wide line's units are copied whole and stay on even bytes.
+    const bool wide = (line.Flags & LF_WIDE) != 0;
+    const int length = line.Length > 0 ? line.Length : 0, bytes = wide ? 2 * length : length;
+    if (wide) gTitleText.Tend += gTitleText.Tend & 1;
+    if (bytes > gTitleText.Tlen - gTitleText.Tend) break;
+    gTitles.Entries[count++] = {line.Offset, gTitleText.Tend, length, 0, wide ? LF_WIDE : 0};
+    std::memcpy(gTitleText.Base + gTitleText.Tend, gText.Base + line.TextOffset, bytes);
+    gTitleText.Tend += bytes;
   }
   FileOffset closing = count ? gTitles.Entries[count - 1].Offset + 1 : 0;
   gTitles.Entries[count] = {closing, gTitleText.Tend, -1, 0, 0};
@@ -60,7 +63,11 @@ void FreezeColumns(HWND hwnd) {
     if (view.ok() && gLines.Acur < gLines.Alast) {
       const LineEntry& top = gLines.Entries[gLines.Acur];
       int length = top.Length < 515 ? top.Length : 515;
-      if (length > 0) std::memcpy(line, gText.Base + top.TextOffset, length);
+      if (length > 0 && (top.Flags & LF_WIDE))  // the dialog shows the line in ANSI
+        WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(gText.Base + top.TextOffset),
+                            length, line, 515, nullptr, nullptr);
+      else if (length > 0)
+        std::memcpy(line, gText.Base + top.TextOffset, length);
     }
   }
   if (FreezeColumnsDialog(hwnd, line, gViewOptions)) InvalidateRect(hwnd, nullptr, FALSE);

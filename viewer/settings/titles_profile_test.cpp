@@ -85,3 +85,31 @@ TEST(Titles, AHugeStoredCountCostsNoMoreWritesThanTheTableHolds) {
   EXPECT_LE(profile.writes, 17);
   EXPECT_TRUE(profile.Has("Titles", "Title16")) << "no title table holds sixteen titles";
 }
+
+// A title frozen from UTF-8 or UTF-16 text is kept as UTF-8 after a mark
+// and reads back as the same units; a plain title stays as it was.
+TEST(Titles, WideTitlesReadBackWhole) {
+  MemoryProfile profile("");
+  SetProfileStore(&profile);
+  Titles t(16, 100);
+  const std::u16string wide = u"K\u00E4se \u4E2D\U0001F600";
+  std::memcpy(t.text.data(), "Plain", 5);
+  std::memcpy(t.text.data() + 6, wide.data(), 2 * wide.size());
+  t.entries[0] = {0, 0, 5, 0, 0};
+  t.entries[1] = {1, 6, static_cast<int32_t>(wide.size()), 0, LF_WIDE};
+  t.table.Alast = 2;
+  SaveTitles("Titles", &t.table, &t.arena);
+  EXPECT_EQ(profile.Get("Titles", "Title2"), "\xEF\xBB\xBFK\xC3\xA4se \xE4\xB8\xAD\xF0\x9F\x98\x80");
+
+  Titles back(16, 100);
+  ASSERT_TRUE(ReadTitles("Titles", &back.table, &back.arena));
+  ASSERT_EQ(back.table.Alast, 2);
+  EXPECT_EQ(back.Line(0), "Plain");
+  EXPECT_EQ(back.entries[0].Flags, 0);
+  EXPECT_EQ(back.entries[1].Flags, LF_WIDE);
+  EXPECT_EQ(back.entries[1].TextOffset % 2, 0);
+  EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(back.arena.Base +
+                                                             back.entries[1].TextOffset),
+                           back.entries[1].Length),
+            wide);
+}
