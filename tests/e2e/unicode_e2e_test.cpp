@@ -9,11 +9,12 @@
 
 #include "tests/e2e/screen_shot.h"
 #include "tests/support/program_under_test.h"
+#include "tests/support/remote_viewer.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_polling.h"
 
 namespace {
-constexpr int kSelectAll = 172, kCopy = 171;
+constexpr int kSelectAll = 172, kCopy = 171, kHexDump = 312;
 
 // Latin, Greek, CJK and emoji lines, as they are shown and copied.
 const std::u16string kLines[] = {u"Andrés Ñandú", u"Καλημέρα κόσμε", u"日本語のテキスト",
@@ -108,6 +109,8 @@ TEST_F(UnicodeE2E, Utf8FileWithoutAMarkIsShownAndCopiedAsUnicode) {
   ASSERT_NE(main, nullptr);
   Shot(main, "unicode-utf8.png");
   EXPECT_EQ(CopyAll(main), AllLines());
+  ASSERT_TRUE(Send(main, kHexDump));
+  Shot(main, "unicode-utf8-hex.png");  // the characters column decoded
 }
 
 TEST_F(UnicodeE2E, Utf16LeFileWithAMarkIsShownAndCopiedAsUnicode) {
@@ -136,4 +139,27 @@ TEST_F(UnicodeE2E, FindSelectsAWordOutsideAscii) {
   ASSERT_TRUE(WaitFor([&] { return WindowText(main) == "Tarvo - find.txt"; }));
   ASSERT_TRUE(Send(main, kCopy));
   EXPECT_EQ(ClipboardUnicode(), u"Ñandú und mehr\r\n") << "the selection starts at the word";
+}
+
+// Go To a byte offset inside the CJK line (inside one of its characters)
+// brings that line to the top.
+TEST_F(UnicodeE2E, GoToAByteOffsetLandsOnItsLine) {
+  std::string text;
+  for (int i = 0; i < 80; ++i) text += "filler line " + std::to_string(i) + "\r\n";
+  const size_t cjk = text.size() + Utf8Of(kLines[0] + u"\r\n" + kLines[1] + u"\r\n").size();
+  text += Utf8Of(AllLines());
+  HWND main = Start("goto.txt", text);
+  ASSERT_NE(main, nullptr);
+  PostMessageA(main, WM_COMMAND, 155, 0);  // Go To
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (dialog = FindWindowA("#32770", "Go To")) != nullptr; }));
+  SendMessageA(GetDlgItem(dialog, 193), BM_CLICK, 0, 0);  // File byte position
+  SetWindowTextA(GetDlgItem(dialog, 195), std::to_string(cjk + 4).c_str());
+  SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+  EXPECT_TRUE(WaitFor([&] {
+    RemoteViewer viewer(main);
+    viewer.TopLine();
+    return ClipboardUnicode() == kLines[2] + u"\r\n";
+  })) << "the top line is the CJK line";
 }
