@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
   const int utfLength = TypedTextToFileCode(typed, CODE_UTF8, utfPattern, 64);
   for (uint16_t flags : {uint16_t(SF_TEXT | SF_CASE), uint16_t(SF_TEXT)}) {
     const double a = Find(path, ansiPattern, ansiLength, flags);
-    const double u = Find(path, utfPattern, utfLength, flags);
+    const double u = Find(path, utfPattern, utfLength, static_cast<uint16_t>(flags | SF_UTF8));
     std::printf("Find over 1 GiB (%s): ANSI %.2f s, UTF-8 %.2f s: UTF-8/ANSI %.2f\n",
                 (flags & SF_CASE) ? "Match Case" : "any case", a, u, u / a);
   }

@@ -43,9 +43,11 @@ const HexPairs kPairs;
 
 // One line: bytes [first, first + count) of data, cells of bytes outside
 // [0, size) left blank. Writes Width characters (units when wide) at out;
-// returns the length of the line up to its last byte's character.
+// returns the length of the line up to its last byte's character. cut: a
+// character of the line runs past the window, which is not the file's end.
 int32_t PrintLine(const HexContext& c, char* out, uint64_t shownOffset, const uint8_t* data,
-                  int32_t first, int32_t count, int32_t size) {
+                  int32_t first, int32_t count, int32_t size, bool& cut) {
+  cut = false;
   std::memset(out, ' ', c.layout.Width);
   PrintOffset(out, shownOffset);
   int32_t from = first < 0 ? -first : 0;
@@ -68,7 +70,7 @@ int32_t PrintLine(const HexContext& c, char* out, uint64_t shownOffset, const ui
   const int32_t n = to > from ? DecodeHexChars(c.unicode,
                                                {data, size, c.windowStart, c.atFileEnd,
                                                 first + from, first + to},
-                                               units)
+                                               units, cut)
                               : 0;
   std::memcpy(out + 2 * (c.charColumn + from), units, 2 * static_cast<size_t>(n));
   return std::max(c.charColumn + count, c.charColumn + from + n);
@@ -92,8 +94,12 @@ void Forward(const HexContext& c, const ReadWindow& w, LineArray& lines, TextBuf
          text.Capacity - text.Fill >= c.LineBytes()) {
     int32_t count = w.Size - pos < n ? w.Size - pos : n;
     FileOffset lineOffset = offset + (pos - w.Position);
+    bool cut;
     const int32_t length = PrintLine(c, text.Base + text.Fill, static_cast<uint64_t>(lineOffset),
-                                     w.Data, pos, count, w.Size);
+                                     w.Data, pos, count, w.Size, cut);
+    // A line whose last character the window cuts is left for the next
+    // window, which reads it whole, unless no line came before it.
+    if (cut && pos > w.Position) break;
     lines.Entries[lines.Count++] = Entry(c, lineOffset, text.Fill, length);
     text.Fill += unit * length;
     pos += count;
@@ -117,8 +123,9 @@ void Backward(const HexContext& c, const ReadWindow& w, LineArray& lines, TextBu
     // negative start.
     uint64_t shown = lineOffset >= 0 ? static_cast<uint64_t>(lineOffset)
                                      : static_cast<uint64_t>(lineOffset) & 0xFFFFFF;
+    bool cut;
     const int32_t length = std::max(
-        c.layout.Width, PrintLine(c, text.Base + text.Fill, shown, w.Data, pos, n, w.Size));
+        c.layout.Width, PrintLine(c, text.Base + text.Fill, shown, w.Data, pos, n, w.Size, cut));
     lines.Entries[--lines.Count] = Entry(c, std::max<FileOffset>(lineOffset, 0), text.Fill, length);
     text.Fill += unit * length;
   }

@@ -30,7 +30,8 @@ bool InsideUtf8Char(const HexCharBytes& line, int32_t p) {
 }
 }  // namespace
 
-int32_t DecodeHexChars(uint32_t code, const HexCharBytes& line, uint16_t* out) {
+int32_t DecodeHexChars(uint32_t code, const HexCharBytes& line, uint16_t* out, bool& cut) {
+  cut = false;
   const bool utf8 = (code & FMT_UTF8) != 0;
   const int32_t count = line.to - line.from;
   int32_t written = count;
@@ -46,7 +47,10 @@ int32_t DecodeHexChars(uint32_t code, const HexCharBytes& line, uint16_t* out) {
     // The second half of a pair that starts on the line before.
     if (!utf8 && j == 0 && c.Step == UtfStep::Invalid && IsLowSurrogate(code, at)) continue;
     if (c.Step == UtfStep::Cut) {
-      if (line.atFileEnd) out[j] = kReplacementChar;
+      if (line.atFileEnd)
+        out[j] = kReplacementChar;
+      else
+        cut = true;
       continue;
     }
     uint16_t units[2];

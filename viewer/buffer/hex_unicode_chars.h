@@ -22,4 +22,5 @@ struct HexCharBytes {
 // Writes a unit for each byte to out[0 .. to - from), and one more when the
 // last character is a surrogate pair that starts on the line's last byte.
 // Returns the units written. code: FMT_UTF8, FMT_UTF16LE or FMT_UTF16BE.
-int32_t DecodeHexChars(uint32_t code, const HexCharBytes& line, uint16_t* out);
+// cut: whether a character ran into the window's end before the file's.
+int32_t DecodeHexChars(uint32_t code, const HexCharBytes& line, uint16_t* out, bool& cut);

@@ -15,7 +15,8 @@ std::u16string Column(uint32_t code, const std::string& bytes, int32_t from, int
   std::vector<uint16_t> out(bytes.size() + 2, 0);
   const HexCharBytes line{reinterpret_cast<const uint8_t*>(bytes.data()),
                           static_cast<int32_t>(bytes.size()), dataOffset, atFileEnd, from, to};
-  const int32_t n = DecodeHexChars(code, line, out.data());
+  bool cut = false;
+  const int32_t n = DecodeHexChars(code, line, out.data(), cut);
   return std::u16string(out.begin(), out.begin() + n);
 }
 }  // namespace
