@@ -44,6 +44,31 @@ TEST_F(SheetReadersTest, Wk1CellsShowTheirValuesInTheirFormats) {
                                            {"C5", "7"}, {"AB6", "Made"}}));
   EXPECT_EQ(book->Sheets[0].LastColumn, 27);
   EXPECT_EQ(book->Sheets[0].LastRow, 5u);
+  // Numbers, dates, percents and currency at the right of their cells,
+  // labels at the left, the row numbers at the right.
+  SheetSource source(book->Sheets[0]);
+  struct Case {
+    uint32_t Row;
+    size_t Column;
+    GridAlign Align;
+  } cases[] = {{0, 1, GridAlign::Left},  {1, 1, GridAlign::Right}, {1, 3, GridAlign::Right},
+               {1, 5, GridAlign::Right}, {5, 28, GridAlign::Left}, {2, 2, GridAlign::Left},
+               {0, 0, GridAlign::Right}};
+  for (const Case& c : cases) EXPECT_EQ(source.CellAlign(c.Row, c.Column), c.Align) << c.Row << "," << c.Column;
+}
+
+TEST_F(SheetReadersTest, Wk3SheetsByTheirNamesWithEveryKindOfNumber) {
+  auto book = Read(Wk3Book(), 11);
+  ASSERT_TRUE(book);
+  ASSERT_EQ(book->Sheets.size(), 3u);
+  EXPECT_EQ(book->Sheets[0].Name, "Budget");
+  EXPECT_EQ(book->Sheets[1].Name, "Notes");
+  EXPECT_EQ(book->Sheets[2].Name, "C") << "not named by the file";
+  EXPECT_EQ(Shown(book->Sheets[0]), (Cells{{"A1", "Region"}, {"A2", "123"}, {"B2", "35000"}, {"C2", "1.25"},
+                                           {"D2", "-0.015"}, {"A3", "123.45"}, {"B3", "-7000"}, {"C3", "2.5"},
+                                           {"A4", "ERR"}, {"B4", "NA"}}));
+  EXPECT_TRUE(book->Sheets[1].Cells.empty());
+  EXPECT_EQ(Shown(book->Sheets[2]), (Cells{{"B2", "9"}}));
 }
 
 TEST_F(SheetReadersTest, Biff5StreamCellsAndFormulaResults) {
