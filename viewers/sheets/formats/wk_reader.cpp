@@ -50,8 +50,9 @@ std::string Label(const uint8_t* p, size_t n) {
 double SmallNumber(int16_t n) {
   if (!(n & 1)) return n >> 1;
   static const int kFactors[8] = {5000, 500, -20, -200, -2000, -20000, -16, -64};
-  const int factor = kFactors[n >> 1 & 7], mantissa = n >> 4;
-  return factor > 0 ? double{mantissa} * factor : double{mantissa} / -factor;
+  const int factor = kFactors[n >> 1 & 7];
+  const double mantissa = n >> 4;
+  return factor > 0 ? mantissa * factor : mantissa / -factor;
 }
 
 // The 32-bit packed number: a 26-bit magnitude, its sign in bit 5, and a
