@@ -42,7 +42,7 @@ TEST_F(SheetLibraryTest, ShowsAWk1SheetsCellsUnderColumnLettersWithRowNumbers) {
             "3" + std::string(28, '\t') + "\r\n"
             "4" + std::string(28, '\t') + "\r\n"
             "5\t\t\t7" + std::string(25, '\t') + "\r\n"
-            "6" + std::string(27, '\t') + "\tMade\r\n");
+            "6" + std::string(25, '\t') + "\t1,234.50\t25%\tMade\r\n");
 }
 
 TEST_F(SheetLibraryTest, ShowsAWorkbooksSheetsAsPages) {

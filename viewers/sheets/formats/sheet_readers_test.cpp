@@ -41,7 +41,7 @@ TEST_F(SheetReadersTest, Wk1CellsShowTheirValuesInTheirFormats) {
   ASSERT_EQ(book->Sheets.size(), 1u);
   EXPECT_EQ(Shown(book->Sheets[0]), (Cells{{"A1", "Name"}, {"B1", "Total"}, {"A2", "-42"}, {"B2", "3.14"},
                                            {"C2", "12.5%"}, {"D2", "($1,234.50)"}, {"E2", "31-Dec-99"},
-                                           {"C5", "7"}, {"AB6", "Made"}}));
+                                           {"C5", "7"}, {"Z6", "1,234.50"}, {"AA6", "25%"}, {"AB6", "Made"}}));
   EXPECT_EQ(book->Sheets[0].LastColumn, 27);
   EXPECT_EQ(book->Sheets[0].LastRow, 5u);
   // Numbers, dates, percents and currency at the right of their cells,

@@ -23,7 +23,7 @@ Bytes Cell(uint16_t id, int row, int column, int xf, const Bytes& value);
 Bytes U16(const std::string& s, bool wide);  // a string of the eighth layout
 
 // A1 Name, B1 Total, A2 -42, B2 3.14, C2 12.5%, D2 ($1,234.50), E2 31-Dec-99,
-// C5 7, AB6 Made.
+// C5 7, Z6 1,234.50, AA6 25%, AB6 Made.
 Bytes Wk1Sheet();
 // Sheets "Budget" and "Notes" (named by the file) and a third left
 // unnamed: Budget's A1 Region, row 2 small numbers 123, 35000, 1.25,
