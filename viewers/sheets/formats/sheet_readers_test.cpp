@@ -120,7 +120,15 @@ TEST_F(SheetReadersTest, DamagedStreamsShowWhatIsSound) {
   sstPastEnd.replace(sst + 6, 4, Le(1000000, 4));  // more strings than the table holds
   Bytes boundNowhere = biff8;
   boundNowhere.replace(boundNowhere.find(Bytes("\x85\x00", 2)) + 4, 4, Le(0x7FFFFFF0, 4));
+  // A shared string whose header (its count of formatting runs) goes on
+  // in the CONTINUE record, before far fewer 16-bit characters than it
+  // counts.
+  const Bytes splitHeader =
+      BiffBook(true, {{"S", Cell(0x00FD, 0, 0, 0, Le(0, 4))}},
+               Xf(0) + Rec(0x00FC, Le(1, 4) + Le(1, 4) + Le(1000, 2) + Le(9, 1) + Le(0, 1)) +
+                   Rec(0x003C, Le(0, 1) + "abc"));
   const std::vector<Case> cases = {
+      {"biff8 string header across a continue", splitHeader, 10, 1},
       {"wk1 record past the end", cut, 9, 1},
       {"wk1 without records", "", 9, std::string::npos},
       {"biff8 shared strings claim more", sstPastEnd, 10, 7},
