@@ -54,7 +54,7 @@ class GridViewWindow : public ViewerWindow {
   void PaintHeading(HDC dc, int right);
   void PaintCurrentCell(HDC dc, int y, HBRUSH ink);
   RECT CellRect(int y, size_t column) const;
-  // grid_view_move.cpp: scrolling and the current row
+  // grid_view_move.cpp: scrolling and the current row or cell
   int RowsShown() const;
   unsigned CharsShown() const;
   uint32_t LineCount() const;  // rows and footer lines
@@ -79,8 +79,8 @@ class GridViewWindow : public ViewerWindow {
   int zoom_ = 1;
   int rowHeight_ = 16;
   int charWidth_ = 8;
-  uint32_t top_ = 0;   // first row shown under the heading
-  unsigned left_ = 0;  // characters scrolled off to the left
+  uint32_t top_ = 0;    // first row shown under the heading
+  unsigned left_ = 0;   // characters the scrolling columns moved to the left
   bool cells_ = false;  // the source selects cells, not rows
   GridPlace current_;
   GridPlace anchor_;  // where a shift-extended selection began

@@ -21,12 +21,12 @@ void PaintText(HDC dc, int x, int y, const RECT& clip, const std::string& text) 
 // The cell's rectangle in the window, cut where the fixed columns end.
 RECT GridViewWindow::CellRect(int y, size_t column) const {
   const auto at = [&](unsigned chars) {
-    return kLeftMargin +
-           static_cast<int>(ShownAt(layout_, column, chars, left_)) * charWidth_;
+    return kLeftMargin + static_cast<int>(ShownAt(layout_, column, chars, left_)) * charWidth_;
   };
   RECT cell{at(layout_.Starts[column]), y, at(layout_.Starts[column + 1]), y + rowHeight_};
   if (column >= layout_.Fixed)
-    cell.left = std::max<LONG>(cell.left, kLeftMargin + static_cast<int>(layout_.Starts[layout_.Fixed]) * charWidth_);
+    cell.left = std::max<LONG>(
+        cell.left, kLeftMargin + static_cast<int>(layout_.Starts[layout_.Fixed]) * charWidth_);
   return cell;
 }
 

@@ -19,7 +19,8 @@ GridLayout LayOutGrid(const GridSource& source) {
 
 unsigned LineWidth(const GridLayout& layout) { return layout.Starts.back(); }
 
-unsigned CellTextStart(const GridLayout& layout, size_t column, size_t textLength, GridAlign align) {
+unsigned CellTextStart(const GridLayout& layout, size_t column, size_t textLength,
+                       GridAlign align) {
   const GridColumn& c = layout.Columns[column];
   const unsigned start = layout.Starts[column];
   if (align == GridAlign::Left || textLength >= c.Width) return start;

@@ -85,7 +85,8 @@ TEST(GridText, ABlockOfCellsAloneWithoutTheHeadingLine) {
   TableSource source;
   bool complete = false;
   EXPECT_EQ(GridCellsText(source, {1, 1, 1, 1}, 1000, &complete), "200\r\n");
-  EXPECT_EQ(GridCellsText(source, {0, 9, 1, 2}, 1000, &complete), "10\tbeta\r\n200\tx\r\n3\talpha\r\n");
+  EXPECT_EQ(GridCellsText(source, {0, 9, 1, 2}, 1000, &complete),
+            "10\tbeta\r\n200\tx\r\n3\talpha\r\n");
   EXPECT_TRUE(complete);
   EXPECT_EQ(GridCellsText(source, {0, 2, 0, 0}, 14, &complete), "alpha\r\nBeta\r\n");
   EXPECT_FALSE(complete);
@@ -98,18 +99,19 @@ TEST(GridCursor, TheCurrentCellMovesWithinTheCellsAndNeverIntoFixedColumns) {
     GridMove Move;
     GridPlace To;
   } cases[] = {
-      {{3, 2}, GridMove::Up, {2, 2}},        {{0, 2}, GridMove::Up, {0, 2}},
-      {{9, 2}, GridMove::Down, {9, 2}},      {{3, 2}, GridMove::PageDown, {7, 2}},
-      {{8, 2}, GridMove::PageDown, {9, 2}},  {{2, 2}, GridMove::PageUp, {0, 2}},
-      {{3, 2}, GridMove::Left, {3, 1}},      {{3, 1}, GridMove::Left, {3, 1}},
-      {{3, 4}, GridMove::Right, {3, 4}},     {{3, 3}, GridMove::RowStart, {3, 1}},
-      {{3, 1}, GridMove::RowEnd, {3, 4}},    {{5, 3}, GridMove::First, {0, 1}},
-      {{5, 3}, GridMove::Last, {9, 4}},      {{40, 0}, GridMove::Right, {9, 2}},  // brought in first
+      {{3, 2}, GridMove::Up, {2, 2}},       {{0, 2}, GridMove::Up, {0, 2}},
+      {{9, 2}, GridMove::Down, {9, 2}},     {{3, 2}, GridMove::PageDown, {7, 2}},
+      {{8, 2}, GridMove::PageDown, {9, 2}}, {{2, 2}, GridMove::PageUp, {0, 2}},
+      {{3, 2}, GridMove::Left, {3, 1}},     {{3, 1}, GridMove::Left, {3, 1}},
+      {{3, 4}, GridMove::Right, {3, 4}},    {{3, 3}, GridMove::RowStart, {3, 1}},
+      {{3, 1}, GridMove::RowEnd, {3, 4}},   {{5, 3}, GridMove::First, {0, 1}},
+      {{5, 3}, GridMove::Last, {9, 4}},     {{40, 0}, GridMove::Right, {9, 2}},  // brought in first
   };
   for (const Case& c : cases) {
     const GridPlace to = MovedPlace(c.From, c.Move, 4, sheet);
     EXPECT_EQ(to.Row, c.To.Row) << c.From.Row << "," << c.From.Column << " move " << int(c.Move);
-    EXPECT_EQ(to.Column, c.To.Column) << c.From.Row << "," << c.From.Column << " move " << int(c.Move);
+    EXPECT_EQ(to.Column, c.To.Column)
+        << c.From.Row << "," << c.From.Column << " move " << int(c.Move);
   }
   const GridPlace none = MovedPlace({3, 3}, GridMove::Down, 4, {0, 5, 1});
   EXPECT_EQ(none.Row, 0u) << "an empty grid";
@@ -145,7 +147,8 @@ TEST(GridLayout, ColumnsScrollUnderTheFixedOnesToShowTheCurrentCell) {
       {3, 0, 3, 15},    // a window narrower than the fixed columns
   };
   for (const Case& c : cases)
-    EXPECT_EQ(LeftShowing(layout, c.Column, c.Left, c.Shown), c.Expected) << c.Column << " from " << c.Left;
+    EXPECT_EQ(LeftShowing(layout, c.Column, c.Left, c.Shown), c.Expected)
+        << c.Column << " from " << c.Left;
   EXPECT_EQ(ShownAt(layout, 0, 1, 10), 1) << "fixed";
   EXPECT_EQ(ShownAt(layout, 2, 14, 10), 4);
   EXPECT_EQ(ColumnAt(layout, 2, 10), 0u) << "over the row numbers";
