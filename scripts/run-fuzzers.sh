@@ -1,16 +1,26 @@
 #!/usr/bin/env bash
-# Runs every fuzz target of a fuzz build for a number of executions each.
-#   run-fuzzers.sh BUILD_DIR RUNS
+# Runs the fuzz targets of a fuzz build for a number of executions each,
+# every one from the files the tests make for it (write_fuzz_seeds) where
+# there are any.
+#   run-fuzzers.sh BUILD_DIR RUNS [TARGET...]   (no target: all of them)
 set -u
 build=$1
 runs=$2
+shift 2
 passed=0
 failed=0
-for f in "$build"/fuzz/fuzz_*; do
+seeds="$build/fuzz/seeds"
+rm -rf "$seeds"
+[ -x "$build/fuzz/write_fuzz_seeds" ] && "$build/fuzz/write_fuzz_seeds" "$seeds"
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=($(cd "$build/fuzz" && ls fuzz_*))
+for name in "${targets[@]}"; do
+  f="$build/fuzz/$name"
   [ -x "$f" ] || continue
-  name=$(basename "$f")
   corpus=$(mktemp -d)
-  if "$f" -runs="$runs" -max_len=70000 "$corpus" >"$build/$name.log" 2>&1; then
+  inputs=("$corpus")
+  [ -d "$seeds/$name" ] && inputs+=("$seeds/$name")
+  if "$f" -runs="$runs" -max_len=70000 "${inputs[@]}" >"$build/$name.log" 2>&1; then
     passed=$((passed + 1))
     echo "fuzz: $name: $runs runs, no findings"
   else

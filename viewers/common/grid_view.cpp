@@ -35,12 +35,17 @@ void GridViewWindow::ShowSource(std::unique_ptr<GridSource> source, const char* 
   source_ = std::move(source);
   layout_ = LayOutGrid(*source_);
   footer_ = GridFooterLines(*source_);
+  cells_ = source_->SelectsCells();
   CopyText(path_, path);
   top_ = 0;
   left_ = 0;
-  current_ = 0;
-  findFrom_ = {};
-  SelectRows(-1, -1);
+  current_ = {0, layout_.Fixed};
+  anchor_ = current_;
+  findFrom_ = current_;
+  if (cells_ && source_->RowCount() && layout_.Fixed < layout_.Columns.size())
+    Select(true, {0, 0, current_.Column, current_.Column});
+  else
+    Select(false, {});
   UpdateScrollBars();
   InvalidateRect(Window(), nullptr, FALSE);
 }
@@ -55,15 +60,21 @@ unsigned GridViewWindow::Find(bool matchCase, const char* text) {
         (findFrom_.Row || findFrom_.Column) && FindInGrid(*source_, {}, text, matchCase, &found);
     return before ? kFindNoFurther : kFindNoMatch;
   }
+  MoveCurrent(found, false);
   findFrom_ = {found.Row, found.Column + 1};
-  MoveCurrent(found.Row, false);
   return 1;
 }
 
-void GridViewWindow::FindOpening() { findFrom_ = {current_, 0}; }
+void GridViewWindow::FindOpening() {
+  if (!cells_) findFrom_ = {current_.Row, 0};
+}
 
 void GridViewWindow::GoTo(uint32_t row) {
-  if (source_ && source_->RowCount()) MoveCurrent(std::max<uint32_t>(row, 1) - 1, false);
+  if (source_ && source_->RowCount()) MoveCurrent({std::max<uint32_t>(row, 1) - 1, 0}, false);
+}
+
+void GridViewWindow::GoToCell(GridPlace cell) {
+  if (source_ && source_->RowCount()) MoveCurrent(cell, false);
 }
 
 bool GridViewWindow::SetFont(const LOGFONTA& font) {
@@ -80,9 +91,9 @@ bool GridViewWindow::Zoom(unsigned command) {
 }
 
 bool GridViewWindow::SelectAll() {
-  if (!source_ || !source_->RowCount()) return false;
-  anchor_ = 0;
-  SelectRows(0, source_->RowCount() - 1);
+  if (!source_ || !source_->RowCount() || layout_.Columns.empty()) return false;
+  selectionReported_ = false;  // told again, though a current cell was selected already
+  Select(true, {0, source_->RowCount() - 1, 0, layout_.Columns.size() - 1});
   return true;
 }
 

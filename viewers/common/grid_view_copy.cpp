@@ -1,6 +1,6 @@
-// Copying the selected rows to the clipboard as tab-separated text under
-// the heading line. A selection whose text would pass kCopyLimitBytes is
-// cut there, and a message box says so.
+// Copying the selection to the clipboard as tab-separated text: whole rows
+// under the heading line, a block of cells alone. A selection whose text
+// would pass kCopyLimitBytes is cut there, and a message box says so.
 #include <cstring>
 
 #include "viewers/common/grid_view.h"
@@ -35,11 +35,13 @@ bool PutOnClipboard(HWND owner, const std::string& text) {
 }  // namespace
 
 bool GridViewWindow::Copy() {
-  if (!source_ || selFirst_ < 0) return false;
+  if (!source_ || !selected_) return false;
   bool complete = true;
   const std::string text =
-      GridRowsText(*source_, static_cast<uint32_t>(selFirst_), static_cast<uint32_t>(selLast_),
-                   kCopyLimitBytes, &complete);
+      selection_.FirstColumn == 0
+          ? GridRowsText(*source_, selection_.FirstRow, selection_.LastRow, kCopyLimitBytes,
+                         &complete)
+          : GridCellsText(*source_, selection_, kCopyLimitBytes, &complete);
   if (!PutOnClipboard(Window(), text)) {
     MessageBeep(MB_ICONEXCLAMATION);
     return false;

@@ -1,6 +1,7 @@
-// Scrolling the grid and moving its current row: the scroll bars, the keys
-// and the wheel. The heading line stays at the top; rows scroll under it
-// and the footer's lines follow the last row.
+// Scrolling the grid and moving its current row or cell: the scroll bars,
+// the keys and the wheel. The heading line stays at the top; rows scroll
+// under it and the footer's lines follow the last row; sideways, columns
+// scroll under the fixed ones.
 #include <algorithm>
 
 #include "viewers/common/grid_view.h"
@@ -17,14 +18,23 @@ int GridViewWindow::RowsShown() const {
   return RowsPerPage(client.bottom - client.top, rowHeight_);
 }
 
+unsigned GridViewWindow::CharsShown() const {
+  RECT client;
+  GetClientRect(Window(), &client);
+  return static_cast<unsigned>(std::max<int>(1, (client.right - client.left) / charWidth_));
+}
+
+GridExtent GridViewWindow::Extent() const {
+  if (!source_) return {};
+  return {source_->RowCount(), layout_.Columns.size(), cells_ ? layout_.Fixed : 0};
+}
+
 uint32_t GridViewWindow::LineCount() const {
   return source_ ? source_->RowCount() + static_cast<uint32_t>(footer_.size()) : 0;
 }
 
 void GridViewWindow::UpdateScrollBars() {
-  RECT client;
-  GetClientRect(Window(), &client);
-  const int columnsShown = std::max<int>(1, (client.right - client.left) / charWidth_);
+  const int columnsShown = static_cast<int>(CharsShown());
   const unsigned width = source_ ? LineWidth(layout_) : 0;
   top_ = ClampTopRow(top_, LineCount(), RowsShown());
   left_ = static_cast<unsigned>(
@@ -51,44 +61,65 @@ void GridViewWindow::ScrollTo(int64_t top, int64_t left) {
   if (top_ != oldTop || left_ != oldLeft) InvalidateRect(Window(), nullptr, FALSE);
 }
 
-void GridViewWindow::MoveCurrent(int64_t row, bool extend) {
-  if (!source_ || !source_->RowCount()) return;
-  const uint32_t rows = source_->RowCount();
-  current_ = static_cast<uint32_t>(std::clamp<int64_t>(row, 0, rows - 1));
-  if (extend && anchor_ >= 0) {
-    SelectRows(std::min<int64_t>(anchor_, current_), std::max<int64_t>(anchor_, current_));
+void GridViewWindow::MoveCurrent(GridPlace to, bool extend) {
+  const GridExtent extent = Extent();
+  if (!extent.Rows || extent.Fixed >= extent.Columns) return;
+  current_.Row = std::min(to.Row, extent.Rows - 1);
+  current_.Column = cells_ ? std::clamp(to.Column, extent.Fixed, extent.Columns - 1) : 0;
+  if (!extend) anchor_ = current_;
+  const GridPlace& a = anchor_;
+  const GridPlace& c = current_;
+  if (cells_) {
+    Select(true, {std::min(a.Row, c.Row), std::max(a.Row, c.Row), std::min(a.Column, c.Column),
+                  std::max(a.Column, c.Column)});
+    findFrom_ = {c.Row, c.Column + 1};
   } else {
-    anchor_ = current_;
-    SelectRows(current_, current_);
+    Select(true, {std::min(a.Row, c.Row), std::max(a.Row, c.Row), 0, extent.Columns - 1});
   }
-  ScrollTo(TopRowShowing(current_, top_, RowsShown()), left_);
+  const unsigned left = cells_ ? LeftShowing(layout_, c.Column, left_, CharsShown()) : left_;
+  ScrollTo(TopRowShowing(c.Row, top_, RowsShown()), left);
 }
 
 void GridViewWindow::OnKey(WPARAM key) {
-  const bool shift = KeyDown(VK_SHIFT);
-  const int64_t page = RowsShown();
-  const int64_t last = source_ ? int64_t{source_->RowCount()} - 1 : 0;
+  const bool shift = KeyDown(VK_SHIFT), control = KeyDown(VK_CONTROL);
+  const auto move = [&](GridMove m) {
+    MoveCurrent(MovedPlace(current_, m, RowsShown(), Extent()), shift);
+  };
   switch (key) {
-    case VK_UP: MoveCurrent(int64_t{current_} - 1, shift); break;
-    case VK_DOWN: MoveCurrent(int64_t{current_} + 1, shift); break;
-    case VK_PRIOR: MoveCurrent(int64_t{current_} - page, shift); break;
-    case VK_NEXT: MoveCurrent(int64_t{current_} + page, shift); break;
+    case VK_UP: move(GridMove::Up); break;
+    case VK_DOWN: move(GridMove::Down); break;
+    case VK_PRIOR: move(GridMove::PageUp); break;
+    case VK_NEXT: move(GridMove::PageDown); break;
     case VK_HOME:
-      if (KeyDown(VK_CONTROL))
-        MoveCurrent(0, shift);
+      if (control)
+        move(GridMove::First);
+      else if (cells_)
+        move(GridMove::RowStart);
       else
         ScrollTo(top_, 0);
       break;
     case VK_END:
-      if (KeyDown(VK_CONTROL)) {
-        MoveCurrent(last, shift);
-        ScrollTo(LineCount(), left_);  // the footer's lines come into view too
+      if (control) {
+        move(GridMove::Last);
+        if (!cells_) ScrollTo(LineCount(), left_);  // the footer's lines come into view too
+      } else if (cells_) {
+        move(GridMove::RowEnd);
       } else {
         ScrollTo(top_, source_ ? LineWidth(layout_) : 0);
       }
       break;
-    case VK_LEFT: ScrollTo(top_, int64_t{left_} - kSideStep); break;
-    case VK_RIGHT: ScrollTo(top_, int64_t{left_} + kSideStep); break;
+    case VK_LEFT:
+      if (cells_)
+        move(GridMove::Left);
+      else
+        ScrollTo(top_, int64_t{left_} - kSideStep);
+      break;
+    case VK_RIGHT:
+      if (cells_)
+        move(GridMove::Right);
+      else
+        ScrollTo(top_, int64_t{left_} + kSideStep);
+      break;
   }
 }
 

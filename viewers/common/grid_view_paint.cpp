@@ -1,8 +1,10 @@
 // Painting the grid in the parent's colours: the heading line with a rule
 // under it, then only the rows that fall in the area to paint, each cell
-// clipped to its column, selected rows inverted and the current row
-// framed; the footer's lines after the last row. WM_PAINT and
-// WM_PRINTCLIENT share it.
+// clipped to its column and aligned as its source says; the fixed columns
+// stay while the others scroll sideways under them. Selected rows or cells
+// are inverted; the current row is framed with the focus frame, the
+// current cell with a solid frame. The footer's lines follow the last row.
+// WM_PAINT and WM_PRINTCLIENT share it.
 #include <algorithm>
 
 #include "viewers/base/viewer_parent.h"
@@ -16,16 +18,29 @@ void PaintText(HDC dc, int x, int y, const RECT& clip, const std::string& text) 
 }
 }  // namespace
 
+// The cell's rectangle in the window, cut where the fixed columns end.
+RECT GridViewWindow::CellRect(int y, size_t column) const {
+  const auto at = [&](unsigned chars) {
+    return kLeftMargin + static_cast<int>(ShownAt(layout_, column, chars, left_)) * charWidth_;
+  };
+  RECT cell{at(layout_.Starts[column]), y, at(layout_.Starts[column + 1]), y + rowHeight_};
+  if (column >= layout_.Fixed)
+    cell.left = std::max<LONG>(
+        cell.left, kLeftMargin + static_cast<int>(layout_.Starts[layout_.Fixed]) * charWidth_);
+  return cell;
+}
+
 void GridViewWindow::PaintHeading(HDC dc, int right) {
   RECT line{0, 0, right, rowHeight_};
   ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &line, "", 0, nullptr);
-  const int origin = kLeftMargin - static_cast<int>(left_) * charWidth_;
   for (size_t c = 0; c < layout_.Columns.size(); ++c) {
-    const std::string& heading = layout_.Columns[c].Heading;
-    RECT clip{origin + static_cast<int>(layout_.Starts[c]) * charWidth_, 0,
-              origin + static_cast<int>(layout_.Starts[c + 1]) * charWidth_, rowHeight_ - 1};
-    PaintText(dc, origin + static_cast<int>(CellTextStart(layout_, c, heading.size())) * charWidth_,
-              0, clip, heading);
+    const GridColumn& column = layout_.Columns[c];
+    RECT clip = CellRect(0, c);
+    clip.bottom = rowHeight_ - 1;
+    if (clip.right <= clip.left || clip.left >= right) continue;
+    const unsigned at = CellTextStart(layout_, c, column.Heading.size(), column.Align);
+    PaintText(dc, kLeftMargin + static_cast<int>(ShownAt(layout_, c, at, left_)) * charWidth_, 0,
+              clip, column.Heading);
   }
   MoveToEx(dc, 0, rowHeight_ - 1, nullptr);
   LineTo(dc, right, rowHeight_ - 1);
@@ -34,24 +49,32 @@ void GridViewWindow::PaintHeading(HDC dc, int right) {
 void GridViewWindow::PaintRow(HDC dc, int y, int right, uint32_t row) {
   RECT line{0, y, right, y + rowHeight_};
   ExtTextOutA(dc, 0, y, ETO_OPAQUE, &line, "", 0, nullptr);
-  const int origin = kLeftMargin - static_cast<int>(left_) * charWidth_;
   const uint32_t rows = source_->RowCount();
   if (row >= rows) {  // a footer line
     const std::string& text = footer_[row - rows];
-    PaintText(dc, origin, y, line, text);
+    PaintText(dc, kLeftMargin - static_cast<int>(left_) * charWidth_, y, line, text);
     return;
   }
   for (size_t c = 0; c < layout_.Columns.size(); ++c) {
-    const int x0 = origin + static_cast<int>(layout_.Starts[c]) * charWidth_;
-    const int x1 = origin + static_cast<int>(layout_.Starts[c + 1]) * charWidth_;
-    if (x1 <= 0 || x0 >= right) continue;
+    const RECT cell = CellRect(y, c);
+    if (cell.right <= cell.left || cell.right <= 0 || cell.left >= right) continue;
     const std::string text = source_->Cell(row, c);
-    RECT clip{x0, y, x1, y + rowHeight_};
-    PaintText(dc, origin + static_cast<int>(CellTextStart(layout_, c, text.size())) * charWidth_, y,
-              clip, text);
+    const unsigned at = CellTextStart(layout_, c, text.size(), source_->CellAlign(row, c));
+    PaintText(dc, kLeftMargin + static_cast<int>(ShownAt(layout_, c, at, left_)) * charWidth_, y,
+              cell, text);
+    const bool current = row == current_.Row && c == current_.Column;
+    if (cells_ && Selected(row, c) && !current) InvertRect(dc, &cell);
   }
-  if (selFirst_ >= 0 && row >= selFirst_ && row <= selLast_) InvertRect(dc, &line);
-  if (row == current_) DrawFocusRect(dc, &line);
+  if (!cells_ && Selected(row, 0)) InvertRect(dc, &line);
+  if (!cells_ && row == current_.Row) DrawFocusRect(dc, &line);
+}
+
+void GridViewWindow::PaintCurrentCell(HDC dc, int y, HBRUSH ink) {
+  RECT cell = CellRect(y, current_.Column);
+  if (cell.right <= cell.left) return;
+  FrameRect(dc, &cell, ink);
+  const RECT inner{cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
+  FrameRect(dc, &inner, ink);
 }
 
 void GridViewWindow::Paint(HDC dc, const RECT& area) {
@@ -60,6 +83,7 @@ void GridViewWindow::Paint(HDC dc, const RECT& area) {
   const COLORREF backColor = AskBackColor(Window());
   const COLORREF textColor = AskTextColor(Window());
   HBRUSH back = CreateSolidBrush(backColor);
+  HBRUSH ink = CreateSolidBrush(textColor);
   HPEN pen = CreatePen(PS_SOLID, 1, textColor);
   HGDIOBJ oldFont = SelectObject(dc, font_);
   HGDIOBJ oldPen = SelectObject(dc, pen);
@@ -72,7 +96,9 @@ void GridViewWindow::Paint(HDC dc, const RECT& area) {
     y = rowHeight_;
     const uint32_t lines = LineCount();
     for (uint32_t row = top_; row < lines && y < area.bottom; ++row, y += rowHeight_) {
-      if (y + rowHeight_ > area.top) PaintRow(dc, y, client.right, row);
+      if (y + rowHeight_ <= area.top) continue;
+      PaintRow(dc, y, client.right, row);
+      if (cells_ && row == current_.Row && row < source_->RowCount()) PaintCurrentCell(dc, y, ink);
     }
   }
   RECT rest{0, std::max<int>(y, area.top), client.right, client.bottom};
@@ -80,5 +106,6 @@ void GridViewWindow::Paint(HDC dc, const RECT& area) {
   SelectObject(dc, oldPen);
   SelectObject(dc, oldFont);
   DeleteObject(pen);
+  DeleteObject(ink);
   DeleteObject(back);
 }

@@ -28,11 +28,12 @@ HFONT PrinterFont(HWND window, LOGFONTA lf, HDC printer) {
 }
 
 void PrintCells(const PaperGrid& paper, const GridLayout& layout, int y,
-                const std::vector<std::string>& cells) {
+                const std::vector<std::string>& cells, const std::vector<GridAlign>& aligns) {
   for (size_t c = 0; c < cells.size(); ++c) {
     RECT clip{static_cast<int>(layout.Starts[c]) * paper.CharWidth, y,
               static_cast<int>(layout.Starts[c + 1]) * paper.CharWidth, y + paper.RowHeight};
-    const int x = static_cast<int>(CellTextStart(layout, c, cells[c].size())) * paper.CharWidth;
+    const int x =
+        static_cast<int>(CellTextStart(layout, c, cells[c].size(), aligns[c])) * paper.CharWidth;
     ExtTextOutA(paper.Dc, x, y, ETO_CLIPPED, &clip, cells[c].data(),
                 static_cast<UINT>(cells[c].size()), nullptr);
   }
@@ -40,8 +41,12 @@ void PrintCells(const PaperGrid& paper, const GridLayout& layout, int y,
 
 void PrintHeading(const PaperGrid& paper, const GridLayout& layout) {
   std::vector<std::string> headings;
-  for (const GridColumn& column : layout.Columns) headings.push_back(column.Heading);
-  PrintCells(paper, layout, 0, headings);
+  std::vector<GridAlign> aligns;
+  for (const GridColumn& column : layout.Columns) {
+    headings.push_back(column.Heading);
+    aligns.push_back(column.Align);
+  }
+  PrintCells(paper, layout, 0, headings, aligns);
   MoveToEx(paper.Dc, 0, paper.RowHeight - 1, nullptr);
   LineTo(paper.Dc, paper.Width, paper.RowHeight - 1);
 }
@@ -63,6 +68,7 @@ bool GridViewWindow::Print(const PRINTDLGA* record) {
     const uint32_t rows = source_->RowCount();
     const uint32_t lines = rows + static_cast<uint32_t>(footer_.size());
     std::vector<std::string> cells(layout_.Columns.size());
+    std::vector<GridAlign> aligns(cells.size());
     bool ok = true;
     for (uint32_t line = 0; ok && line < lines; ++line) {
       const int slot = static_cast<int>(line % static_cast<uint32_t>(perPage));
@@ -71,8 +77,11 @@ bool GridViewWindow::Print(const PRINTDLGA* record) {
       if (slot == 0) PrintHeading(paper, layout_);
       const int y = (slot + 1) * paper.RowHeight;
       if (line < rows) {
-        for (size_t c = 0; c < cells.size(); ++c) cells[c] = source_->Cell(line, c);
-        PrintCells(paper, layout_, y, cells);
+        for (size_t c = 0; c < cells.size(); ++c) {
+          cells[c] = source_->Cell(line, c);
+          aligns[c] = source_->CellAlign(line, c);
+        }
+        PrintCells(paper, layout_, y, cells, aligns);
       } else {
         const std::string& text = footer_[line - rows];
         TextOutA(job.Dc(), 0, y, text.data(), static_cast<int>(text.size()));

@@ -1,6 +1,7 @@
 // ZRSP32.DLL: the sheet viewer. Its window is the shared grid view over one
-// sheet of a workbook read by the portable readers of formats/; the other
-// sheets are pages the parent lists, and go to takes a cell.
+// sheet of a workbook read by the portable readers of formats/, with a
+// current cell; the other sheets are pages the parent lists, and go to
+// makes a cell current.
 #include <windows.h>
 
 #include <cstdio>
@@ -40,8 +41,9 @@ class SheetWindow : public GridViewWindow {
     return sheet.LastColumn | std::min<uint32_t>(sheet.LastRow, 0xFFFF) << 16;
   }
 
-  // cell: row << 16 | column, both from 0; the grid counts rows from 1.
-  void GoTo(uint32_t cell) override { GridViewWindow::GoTo((cell >> 16) + 1); }
+  // cell: row << 16 | column, both from 0; the grid's first column holds
+  // the row numbers.
+  void GoTo(uint32_t cell) override { GoToCell({cell >> 16, (cell & 0xFFFF) + 1u}); }
 
  private:
   void ShowSheet(unsigned page) {

@@ -1,7 +1,7 @@
 // ZRSP32.DLL in a stand-in viewer window: a WK1 sheet's cells under their
 // column letters with row numbers; a workbook in a compound document shows
-// its sheets as pages; the last cell, go to a cell and Find from the
-// current cell on.
+// its sheets as pages; the last cell, go to a cell, the keys that move
+// the current cell and Find from the cell after it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -42,7 +42,7 @@ TEST_F(SheetLibraryTest, ShowsAWk1SheetsCellsUnderColumnLettersWithRowNumbers) {
             "3" + std::string(28, '\t') + "\r\n"
             "4" + std::string(28, '\t') + "\r\n"
             "5\t\t\t7" + std::string(25, '\t') + "\r\n"
-            "6" + std::string(27, '\t') + "\tMade\r\n");
+            "6" + std::string(25, '\t') + "\t1,234.50\t25%\tMade\r\n");
 }
 
 TEST_F(SheetLibraryTest, ShowsAWorkbooksSheetsAsPages) {
@@ -58,15 +58,21 @@ TEST_F(SheetLibraryTest, ShowsAWorkbooksSheetsAsPages) {
   EXPECT_EQ(host.Send(ZV_SHOWPAGE, 2), 0) << "there is no third sheet";
 }
 
-TEST_F(SheetLibraryTest, GoesToACellAndFindsFromTheCurrentCellOn) {
+TEST_F(SheetLibraryTest, GoesToACellMovesItWithTheKeysAndFindsFromTheCellAfterIt) {
   ASSERT_NE(host.Open(book, 24), 0);
-  host.Post(ZV_GOTO, 0, 2 << 16 | 3);  // D3
-  EXPECT_EQ(host.Copy(), Columns('D') + "3\t\t\t\tContinued!\r\n");
-  host.Send(ZV_FINDOPENING);
   const char inline_[] = "inline", region[] = "Region";
+  EXPECT_EQ(host.Send(ZV_FIND, 0, reinterpret_cast<LPARAM>(region)), 1) << "a sheet just shown: from A1 on";
+  EXPECT_EQ(host.Copy(), "Region\r\n");
+  host.Post(ZV_GOTO, 0, 2 << 16 | 3);  // D3
+  EXPECT_EQ(host.Copy(), "Continued!\r\n") << "the current cell is copied";
+  host.Send(ZV_FINDOPENING);
   EXPECT_EQ(host.Send(ZV_FIND, 0, reinterpret_cast<LPARAM>(inline_)), 1);
-  EXPECT_EQ(host.Copy(), Columns('D') + "4\tInline\t\t\t\r\n");
+  EXPECT_EQ(host.Copy(), "Inline\r\n");
   EXPECT_EQ(host.Send(ZV_FIND, 0, reinterpret_cast<LPARAM>(region)), kFindNoFurther);
+  for (WPARAM key : {VK_UP, VK_UP, VK_RIGHT, VK_LEFT, VK_LEFT, VK_RIGHT}) host.Post(WM_KEYDOWN, key);
+  EXPECT_EQ(host.Copy(), "17\r\n") << "up twice from A4, then B2 (Left stops at A)";
+  host.Post(WM_KEYDOWN, VK_END);
+  EXPECT_EQ(host.Copy(), "\r\n") << "D2, the row's last cell, is empty";
 }
 
 TEST_F(SheetLibraryTest, RefusesWhatItCannotRead) {

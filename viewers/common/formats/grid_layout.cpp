@@ -13,16 +13,40 @@ GridLayout LayOutGrid(const GridSource& source) {
     layout.Columns.push_back(std::move(column));
   }
   layout.Starts.push_back(x);
+  layout.Fixed = std::min(source.FixedColumns(), layout.Columns.size());
   return layout;
 }
 
 unsigned LineWidth(const GridLayout& layout) { return layout.Starts.back(); }
 
-unsigned CellTextStart(const GridLayout& layout, size_t column, size_t textLength) {
+unsigned CellTextStart(const GridLayout& layout, size_t column, size_t textLength,
+                       GridAlign align) {
   const GridColumn& c = layout.Columns[column];
   const unsigned start = layout.Starts[column];
-  if (c.Align == GridAlign::Left || textLength >= c.Width) return start;
+  if (align == GridAlign::Left || textLength >= c.Width) return start;
   return start + c.Width - static_cast<unsigned>(textLength);
+}
+
+int64_t ShownAt(const GridLayout& layout, size_t column, unsigned at, unsigned left) {
+  return column < layout.Fixed ? at : int64_t{at} - left;
+}
+
+size_t ColumnAt(const GridLayout& layout, int64_t x, unsigned left) {
+  if (x < 0) return layout.Columns.size();
+  if (x >= layout.Starts[layout.Fixed]) x += left;
+  auto after = std::upper_bound(layout.Starts.begin(), layout.Starts.end(), x);
+  const size_t column = static_cast<size_t>(after - layout.Starts.begin()) - 1;
+  return std::min(column, layout.Columns.size());
+}
+
+unsigned LeftShowing(const GridLayout& layout, size_t column, unsigned left, unsigned shown) {
+  if (column < layout.Fixed || column >= layout.Columns.size()) return left;
+  const unsigned fixed = layout.Starts[layout.Fixed];
+  const unsigned start = layout.Starts[column] - fixed, end = layout.Starts[column + 1] - fixed;
+  const unsigned room = shown > fixed ? shown - fixed : 0;
+  if (start < left || end - start >= room) return start;
+  if (end > left + room) return end - room;
+  return left;
 }
 
 int RowsPerPage(int height, int rowHeight) {

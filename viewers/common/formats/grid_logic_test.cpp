@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "viewers/common/formats/grid_cursor.h"
 #include "viewers/common/formats/grid_layout.h"
 #include "viewers/common/formats/grid_text.h"
 
@@ -74,9 +75,86 @@ TEST(GridLayout, ColumnsAtLeastTheirHeadingWithNumbersRightAligned) {
   GridLayout layout = LayOutGrid(source);
   EXPECT_EQ(layout.Starts, (std::vector<unsigned>{0, 8, 14, 20})) << "Note widens to its heading";
   EXPECT_EQ(LineWidth(layout), 20u);
-  EXPECT_EQ(CellTextStart(layout, 0, 3), 0u);
-  EXPECT_EQ(CellTextStart(layout, 1, 3), 9u);
-  EXPECT_EQ(CellTextStart(layout, 1, 9), 8u) << "too long: from the left edge";
+  EXPECT_EQ(CellTextStart(layout, 0, 3, GridAlign::Left), 0u);
+  EXPECT_EQ(CellTextStart(layout, 1, 3, GridAlign::Right), 9u);
+  EXPECT_EQ(CellTextStart(layout, 0, 3, GridAlign::Right), 3u) << "a number in a text column";
+  EXPECT_EQ(CellTextStart(layout, 1, 9, GridAlign::Right), 8u) << "too long: from the left edge";
+}
+
+TEST(GridText, ABlockOfCellsAloneWithoutTheHeadingLine) {
+  TableSource source;
+  bool complete = false;
+  EXPECT_EQ(GridCellsText(source, {1, 1, 1, 1}, 1000, &complete), "200\r\n");
+  EXPECT_EQ(GridCellsText(source, {0, 9, 1, 2}, 1000, &complete),
+            "10\tbeta\r\n200\tx\r\n3\talpha\r\n");
+  EXPECT_TRUE(complete);
+  EXPECT_EQ(GridCellsText(source, {0, 2, 0, 0}, 14, &complete), "alpha\r\nBeta\r\n");
+  EXPECT_FALSE(complete);
+}
+
+TEST(GridCursor, TheCurrentCellMovesWithinTheCellsAndNeverIntoFixedColumns) {
+  const GridExtent sheet{10, 5, 1};  // rows 0-9, columns 1-4 (0 holds row numbers)
+  struct Case {
+    GridPlace From;
+    GridMove Move;
+    GridPlace To;
+  } cases[] = {
+      {{3, 2}, GridMove::Up, {2, 2}},       {{0, 2}, GridMove::Up, {0, 2}},
+      {{9, 2}, GridMove::Down, {9, 2}},     {{3, 2}, GridMove::PageDown, {7, 2}},
+      {{8, 2}, GridMove::PageDown, {9, 2}}, {{2, 2}, GridMove::PageUp, {0, 2}},
+      {{3, 2}, GridMove::Left, {3, 1}},     {{3, 1}, GridMove::Left, {3, 1}},
+      {{3, 4}, GridMove::Right, {3, 4}},    {{3, 3}, GridMove::RowStart, {3, 1}},
+      {{3, 1}, GridMove::RowEnd, {3, 4}},   {{5, 3}, GridMove::First, {0, 1}},
+      {{5, 3}, GridMove::Last, {9, 4}},     {{40, 0}, GridMove::Right, {9, 2}},  // brought in first
+  };
+  for (const Case& c : cases) {
+    const GridPlace to = MovedPlace(c.From, c.Move, 4, sheet);
+    EXPECT_EQ(to.Row, c.To.Row) << c.From.Row << "," << c.From.Column << " move " << int(c.Move);
+    EXPECT_EQ(to.Column, c.To.Column)
+        << c.From.Row << "," << c.From.Column << " move " << int(c.Move);
+  }
+  const GridPlace none = MovedPlace({3, 3}, GridMove::Down, 4, {0, 5, 1});
+  EXPECT_EQ(none.Row, 0u) << "an empty grid";
+}
+
+// A sheet's layout: a fixed column of row numbers 2 wide, then columns of
+// widths 8, 3 and 20, two characters apart.
+class WideSource : public TableSource {
+ public:
+  WideSource() {
+    Columns = {{"", 2, GridAlign::Right, false}, {"A", 8}, {"B", 3}, {"C", 20}};
+    Rows.clear();
+  }
+  size_t FixedColumns() const override { return 1; }
+};
+
+TEST(GridLayout, ColumnsScrollUnderTheFixedOnesToShowTheCurrentCell) {
+  WideSource source;
+  const GridLayout layout = LayOutGrid(source);
+  ASSERT_EQ(layout.Starts, (std::vector<unsigned>{0, 4, 14, 19, 41}));
+  ASSERT_EQ(layout.Fixed, 1u);
+  // 20 characters of window: 16 of them for the scrolling columns.
+  struct Case {
+    size_t Column;
+    unsigned Left, Shown, Expected;
+  } cases[] = {
+      {1, 0, 20, 0},    // A is shown
+      {2, 0, 14, 5},    // B ends at 15 (scroll coordinates), 10 shown: five more
+      {3, 0, 20, 15},   // C, 22 wide with its gap, is wider than 16: its start
+      {1, 15, 20, 0},   // back to A
+      {2, 10, 20, 10},  // B already shown
+      {0, 7, 20, 7},    // a fixed column never scrolls
+      {3, 0, 3, 15},    // a window narrower than the fixed columns
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(LeftShowing(layout, c.Column, c.Left, c.Shown), c.Expected)
+        << c.Column << " from " << c.Left;
+  EXPECT_EQ(ShownAt(layout, 0, 1, 10), 1) << "fixed";
+  EXPECT_EQ(ShownAt(layout, 2, 14, 10), 4);
+  EXPECT_EQ(ColumnAt(layout, 2, 10), 0u) << "over the row numbers";
+  EXPECT_EQ(ColumnAt(layout, 4, 10), 2u) << "B, scrolled under the row numbers' edge";
+  EXPECT_EQ(ColumnAt(layout, 9, 10), 3u);
+  EXPECT_EQ(ColumnAt(layout, 40, 10), 4u) << "past the last column";
 }
 
 TEST(GridLayout, ScrollingKeepsTheLastPageFullAndTheRowInView) {

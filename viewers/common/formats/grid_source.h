@@ -2,9 +2,9 @@
 // window asks for a row's cells only when it paints, finds, copies or
 // prints that row, so a listing or a table of any size opens at once and
 // a source keeps no more than a small record per row (or reads its rows
-// from the file as they are asked for). Archive listings and tables
-// implement it; the grid window draws, selects, finds, copies and prints
-// whatever implements it.
+// from the file as they are asked for). Archive listings, tables and
+// worksheets implement it; the grid window draws, selects, finds, copies
+// and prints whatever implements it.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -27,6 +27,15 @@ class GridSource {
   virtual uint32_t RowCount() const = 0;
   // A cell's text as shown; a row that cannot be read gives empty cells.
   virtual std::string Cell(uint32_t row, size_t column) = 0;
+  // Where a cell's text sits in its column; the column's alignment unless
+  // the source tells its cells apart (a worksheet's numbers and labels).
+  virtual GridAlign CellAlign(uint32_t, size_t column) const { return Column(column).Align; }
+  // Whether the grid has a current cell that moves across the columns
+  // (a worksheet) rather than a current row (a listing, a table).
+  virtual bool SelectsCells() const { return false; }
+  // Columns at the left that stay in place when the others scroll
+  // sideways and that the current cell never enters (row numbers).
+  virtual size_t FixedColumns() const { return 0; }
   // Lines shown under the last row (an archive's total, its comment),
   // separated by '\n'; empty for none. Printed, never copied.
   virtual std::string FooterLine() { return {}; }

@@ -12,12 +12,34 @@ bool Holds(std::string_view cell, std::string_view text, bool matchCase) {
   return at != cell.end();
 }
 
-void AppendLine(std::string& out, GridSource& source, uint32_t row) {
-  for (size_t c = 0; c < source.ColumnCount(); ++c) {
-    if (c) out += '\t';
+void AppendLine(std::string& out, GridSource& source, uint32_t row, size_t first, size_t last) {
+  for (size_t c = first; c <= last; ++c) {
+    if (c > first) out += '\t';
     out += source.Cell(row, c);
   }
   out += "\r\n";
+}
+
+// Appends the lines of range to text while they fit in limitBytes.
+void AppendRange(std::string& text, GridSource& source, GridRange range, size_t limitBytes,
+                 bool* complete) {
+  *complete = true;
+  const uint32_t rows = source.RowCount();
+  const size_t columns = source.ColumnCount();
+  if (!rows || !columns || range.FirstColumn > range.LastColumn) return;
+  const uint32_t last = std::min(range.LastRow, rows - 1);
+  const size_t lastColumn = std::min(range.LastColumn, columns - 1);
+  std::string line;
+  for (uint32_t row = range.FirstRow; row <= last; ++row) {
+    line.clear();
+    AppendLine(line, source, row, range.FirstColumn, lastColumn);
+    if (text.size() + line.size() > limitBytes) {
+      *complete = false;
+      break;
+    }
+    text += line;
+    if (row == last) break;  // last may be the largest row number
+  }
 }
 }  // namespace
 
@@ -51,19 +73,14 @@ std::string GridHeadingLine(GridSource& source) {
 std::string GridRowsText(GridSource& source, uint32_t first, uint32_t last, size_t limitBytes,
                          bool* complete) {
   std::string text = GridHeadingLine(source) + "\r\n";
-  *complete = true;
-  last = std::min(last, source.RowCount() ? source.RowCount() - 1 : 0);
-  std::string line;
-  for (uint32_t row = first; source.RowCount() && row <= last; ++row) {
-    line.clear();
-    AppendLine(line, source, row);
-    if (text.size() + line.size() > limitBytes) {
-      *complete = false;
-      break;
-    }
-    text += line;
-    if (row == last) break;  // last may be the largest row number
-  }
+  const size_t columns = source.ColumnCount();
+  AppendRange(text, source, {first, last, 0, columns ? columns - 1 : 0}, limitBytes, complete);
+  return text;
+}
+
+std::string GridCellsText(GridSource& source, GridRange range, size_t limitBytes, bool* complete) {
+  std::string text;
+  AppendRange(text, source, range, limitBytes, complete);
   return text;
 }
 

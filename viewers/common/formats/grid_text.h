@@ -1,6 +1,6 @@
 // The grid's text work that needs no window: finding a text in the cells,
-// the tab-separated text of a range of rows under the heading line, and
-// the footer's lines.
+// the tab-separated text of a range of rows under the heading line or of a
+// block of cells, and the footer's lines.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -13,6 +13,12 @@
 struct GridPlace {
   uint32_t Row = 0;
   size_t Column = 0;
+};
+
+// A block of cells, both corners included.
+struct GridRange {
+  uint32_t FirstRow = 0, LastRow = 0;
+  size_t FirstColumn = 0, LastColumn = 0;
 };
 
 // The first cell from `from` on (that cell included, then row by row) of a
@@ -28,5 +34,7 @@ std::string GridHeadingLine(GridSource& source);
 // past limitBytes; *complete says whether every row fit.
 std::string GridRowsText(GridSource& source, uint32_t first, uint32_t last, size_t limitBytes,
                          bool* complete);
+// The cells of range alone, as GridRowsText lays out rows.
+std::string GridCellsText(GridSource& source, GridRange range, size_t limitBytes, bool* complete);
 // The footer's lines, none when it is empty.
 std::vector<std::string> GridFooterLines(GridSource& source);

@@ -152,6 +152,7 @@ void ReadStrings(const Record& first, Records& more, Globals& g) {
     if (flags & 4 && p + 4 <= bytes.size()) extension = Le32(&bytes[p]), p += 4;
     std::string text;
     while (text.size() < count && p < bytes.size()) {
+      while (next < breaks.size() && breaks[next] < p) ++next;  // a header ran across a break
       if (next < breaks.size() && p == breaks[next]) {  // characters go on with new flags
         flags = bytes[p++];
         ++next;

@@ -41,9 +41,34 @@ TEST_F(SheetReadersTest, Wk1CellsShowTheirValuesInTheirFormats) {
   ASSERT_EQ(book->Sheets.size(), 1u);
   EXPECT_EQ(Shown(book->Sheets[0]), (Cells{{"A1", "Name"}, {"B1", "Total"}, {"A2", "-42"}, {"B2", "3.14"},
                                            {"C2", "12.5%"}, {"D2", "($1,234.50)"}, {"E2", "31-Dec-99"},
-                                           {"C5", "7"}, {"AB6", "Made"}}));
+                                           {"C5", "7"}, {"Z6", "1,234.50"}, {"AA6", "25%"}, {"AB6", "Made"}}));
   EXPECT_EQ(book->Sheets[0].LastColumn, 27);
   EXPECT_EQ(book->Sheets[0].LastRow, 5u);
+  // Numbers, dates, percents and currency at the right of their cells,
+  // labels at the left, the row numbers at the right.
+  SheetSource source(book->Sheets[0]);
+  struct Case {
+    uint32_t Row;
+    size_t Column;
+    GridAlign Align;
+  } cases[] = {{0, 1, GridAlign::Left},  {1, 1, GridAlign::Right}, {1, 3, GridAlign::Right},
+               {1, 5, GridAlign::Right}, {5, 28, GridAlign::Left}, {2, 2, GridAlign::Left},
+               {0, 0, GridAlign::Right}};
+  for (const Case& c : cases) EXPECT_EQ(source.CellAlign(c.Row, c.Column), c.Align) << c.Row << "," << c.Column;
+}
+
+TEST_F(SheetReadersTest, Wk3SheetsByTheirNamesWithEveryKindOfNumber) {
+  auto book = Read(Wk3Book(), 11);
+  ASSERT_TRUE(book);
+  ASSERT_EQ(book->Sheets.size(), 3u);
+  EXPECT_EQ(book->Sheets[0].Name, "Budget");
+  EXPECT_EQ(book->Sheets[1].Name, "Notes");
+  EXPECT_EQ(book->Sheets[2].Name, "C") << "not named by the file";
+  EXPECT_EQ(Shown(book->Sheets[0]), (Cells{{"A1", "Region"}, {"A2", "123"}, {"B2", "35000"}, {"C2", "1.25"},
+                                           {"D2", "-0.015"}, {"A3", "123.45"}, {"B3", "-7000"}, {"C3", "2.5"},
+                                           {"A4", "ERR"}, {"B4", "NA"}}));
+  EXPECT_TRUE(book->Sheets[1].Cells.empty());
+  EXPECT_EQ(Shown(book->Sheets[2]), (Cells{{"B2", "9"}}));
 }
 
 TEST_F(SheetReadersTest, Biff5StreamCellsAndFormulaResults) {
@@ -95,7 +120,15 @@ TEST_F(SheetReadersTest, DamagedStreamsShowWhatIsSound) {
   sstPastEnd.replace(sst + 6, 4, Le(1000000, 4));  // more strings than the table holds
   Bytes boundNowhere = biff8;
   boundNowhere.replace(boundNowhere.find(Bytes("\x85\x00", 2)) + 4, 4, Le(0x7FFFFFF0, 4));
+  // A shared string whose header (its count of formatting runs) goes on
+  // in the CONTINUE record, before far fewer 16-bit characters than it
+  // counts.
+  const Bytes splitHeader =
+      BiffBook(true, {{"S", Cell(0x00FD, 0, 0, 0, Le(0, 4))}},
+               Xf(0) + Rec(0x00FC, Le(1, 4) + Le(1, 4) + Le(1000, 2) + Le(9, 1) + Le(0, 1)) +
+                   Rec(0x003C, Le(0, 1) + "abc"));
   const std::vector<Case> cases = {
+      {"biff8 string header across a continue", splitHeader, 10, 1},
       {"wk1 record past the end", cut, 9, 1},
       {"wk1 without records", "", 9, std::string::npos},
       {"biff8 shared strings claim more", sstPastEnd, 10, 7},

@@ -26,3 +26,9 @@ std::string SheetSource::Cell(uint32_t row, size_t column) {
   const std::string* text = sheet_.Find(row, static_cast<uint16_t>(column - 1));
   return text ? *text : std::string();
 }
+
+GridAlign SheetSource::CellAlign(uint32_t row, size_t column) const {
+  if (column == 0) return GridAlign::Right;
+  return sheet_.IsNumber(row, static_cast<uint16_t>(column - 1)) ? GridAlign::Right
+                                                                 : GridAlign::Left;
+}

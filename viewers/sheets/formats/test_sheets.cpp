@@ -27,8 +27,28 @@ Bytes Wk1Sheet() {
          Rec(0x0E, Wk1(0x02, 1, 1) + F64(3.14159)) + Rec(0x0E, Wk1(0x31, 2, 1) + F64(0.125)) +
          Rec(0x0E, Wk1(0x22, 3, 1) + F64(-1234.5)) + Rec(0x0E, Wk1(0x72, 4, 1) + F64(36525)) +
          Rec(0x10, Wk1(0xFF, 2, 4) + F64(7) + Le(3, 2) + "xyz") +
+         Rec(0x0E, Wk1(0x42, 25, 5) + F64(1234.5)) + Rec(0x0E, Wk1(0x30, 26, 5) + F64(0.25)) +
          Rec(0x10, Wk1(0xFF, 27, 5) + F64(0) + Le(0, 2)) + Rec(0x33, Wk1(0xFF, 27, 5) + "Made" + Bytes(1, '\0')) +
          Rec(0x01, "");
+}
+
+Bytes Wk3Cell(uint16_t id, int row, int sheet, int column, const Bytes& value) {
+  return Rec(id, Le(row, 2) + Le(sheet, 1) + Le(column, 1) + value);
+}
+
+Bytes Wk3Book() {
+  const Bytes zero(1, '\0');
+  const auto small = [](int n) { return Le(static_cast<uint16_t>(n), 2); };
+  return Rec(0x00, Le(0x1000, 2) + Le(4, 2) + Bytes(22, '\0')) +
+         Wk3Cell(0x16, 0, 0, 0, "'Region" + zero) + Wk3Cell(0x18, 1, 0, 0, small(123 << 1)) +
+         Wk3Cell(0x18, 1, 0, 1, small(7 << 4 | 0 << 1 | 1)) +     // 7 * 5000
+         Wk3Cell(0x18, 1, 0, 2, small(25 << 4 | 2 << 1 | 1)) +    // 25 / 20
+         Wk3Cell(0x18, 1, 0, 3, small(-3 * 16 | 3 << 1 | 1)) +    // -3 / 200
+         Wk3Cell(0x25, 2, 0, 0, Le(12345u << 6 | 0x10 | 2, 4)) +  // 12345 / 10^2
+         Wk3Cell(0x25, 2, 0, 1, Le(7u << 6 | 0x20 | 3, 4)) +      // -(7 * 10^3)
+         Wk3Cell(0x27, 2, 0, 2, F64(2.5)) + Wk3Cell(0x14, 3, 0, 0, "") + Wk3Cell(0x15, 3, 0, 1, "") +
+         Wk3Cell(0x18, 1, 2, 1, small(9 << 1)) + Rec(0x204, Bytes(10, '\0') + "Budget" + zero) +
+         Rec(0x204, Bytes(10, '\0') + "Notes" + zero) + Rec(0x01, "");
 }
 
 Bytes BiffBook(bool eighth, const std::vector<std::pair<Bytes, Bytes>>& sheets, const Bytes& globals) {

@@ -30,12 +30,37 @@ NumberFormat WkFormat(uint8_t f) {
   return {};
 }
 
-// A label's text after its alignment prefix, to its terminating zero.
-std::string Label(const uint8_t* p, size_t n) {
+// The text of n bytes to its terminating zero.
+std::string ZeroEnded(const uint8_t* p, size_t n) {
   size_t length = 0;
   while (length < n && p[length]) ++length;
-  if (length && std::strchr("'\"^\\|", p[0])) return std::string(p + 1, p + length);
   return std::string(p, p + length);
+}
+
+// A label's text after its alignment prefix, to its terminating zero.
+std::string Label(const uint8_t* p, size_t n) {
+  std::string text = ZeroEnded(p, n);
+  if (!text.empty() && std::strchr("'\"^\\|", text[0])) text.erase(0, 1);
+  return text;
+}
+
+// The 16-bit number of WK3 and WK4 cells: even, a whole number in its top
+// 15 bits; odd, a 12-bit mantissa scaled by one of eight factors (bits
+// 1-3), a negative factor dividing.
+double SmallNumber(int16_t n) {
+  if (!(n & 1)) return n >> 1;
+  static const int kFactors[8] = {5000, 500, -20, -200, -2000, -20000, -16, -64};
+  const int factor = kFactors[n >> 1 & 7];
+  const double mantissa = n >> 4;
+  return factor > 0 ? mantissa * factor : mantissa / -factor;
+}
+
+// The 32-bit packed number: a 26-bit magnitude, its sign in bit 5, and a
+// power of ten in bits 0-3 that divides when bit 4 is set.
+double PackedNumber(uint32_t n) {
+  const double magnitude = (n >> 6) * (n & 0x20 ? -1.0 : 1.0);
+  const double scale = std::pow(10.0, n & 15);
+  return n & 0x10 ? magnitude / scale : magnitude * scale;
 }
 
 // The 10-byte float of WK3 and WK4 number cells.
@@ -50,6 +75,7 @@ double Extended(const uint8_t* p) {
 
 void ReadWk(const std::vector<uint8_t>& bytes, Workbook& book) {
   bool wk3 = false;
+  size_t namedSheets = 0;
   uint32_t formulaRow = UINT32_MAX;
   uint16_t formulaColumn = 0;
   size_t formulaSheet = 0;
@@ -87,18 +113,34 @@ void ReadWk(const std::vector<uint8_t>& bytes, Workbook& book) {
         sheet(0).Set(row, column, Label(d + 5, length - 5), false);
       continue;
     }
-    // WK3 and WK4 cells: row (16 bits), sheet (8), column (8), value.
+    // WK3 and WK4: the sheets' names in order, each after ten bytes.
+    if (type == 0x204) {
+      const std::string name = length > 10 ? ZeroEnded(d + 10, length - 10) : std::string();
+      Sheet& named = sheet(namedSheets++);
+      if (!name.empty()) named.Name = name;
+      continue;
+    }
+    // Their cells: row (16 bits), sheet (8), column (8), value.
     if (length < 4) continue;
     const uint16_t row = Le16(d);
     const uint8_t page = d[2], column = d[3];
+    auto number = [&](double value) { sheet(page).Set(row, column, FormatNumber(value, {}), true); };
     if (type == 0x16)
       sheet(page).Set(row, column, Label(d + 4, length - 4), false);
+    else if (type == 0x14)
+      sheet(page).Set(row, column, "ERR", false);
+    else if (type == 0x15)
+      sheet(page).Set(row, column, "NA", false);
     else if (type == 0x17 && length >= 14)
-      sheet(page).Set(row, column, FormatNumber(Extended(d + 4), {}), true);
-    else if (type == 0x18 && length >= 6 && !(d[4] & 1))  // a whole number in 15 bits
-      sheet(page).Set(row, column, FormatNumber(static_cast<int16_t>(Le16(d + 4)) >> 1, {}), true);
+      number(Extended(d + 4));
+    else if (type == 0x18 && length >= 6)
+      number(SmallNumber(static_cast<int16_t>(Le16(d + 4))));
+    else if (type == 0x25 && length >= 8)
+      number(PackedNumber(Le32(d + 4)));
+    else if (type == 0x27 && length >= 12)
+      number(Le64Double(d + 4));
     else if (type == 0x19 && length >= 14) {
-      sheet(page).Set(row, column, FormatNumber(Extended(d + 4), {}), true);
+      number(Extended(d + 4));
       formulaRow = row, formulaColumn = column, formulaSheet = page;
     } else if (type == 0x1A && row == formulaRow && column == formulaColumn && page == formulaSheet)
       sheet(page).Set(row, column, Label(d + 4, length - 4), false);

@@ -1,6 +1,7 @@
 // The worksheets of the WK family: a stream of records (type, length,
 // data), one sheet in WKS, WK1, WR1 and WQ1 files, several in WK3 and WK4
-// files, whose cells name their sheet.
+// files, whose cells name their sheet and whose sheets are lettered A, B,
+// ... unless the file names them.
 #pragma once
 #include <cstdint>
 #include <vector>

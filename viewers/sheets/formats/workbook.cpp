@@ -18,6 +18,11 @@ const std::string* Sheet::Find(uint32_t row, uint16_t column) const {
   return at == Cells.end() ? nullptr : &at->second;
 }
 
+bool Sheet::IsNumber(uint32_t row, uint16_t column) const {
+  auto at = Numbers.find(static_cast<uint64_t>(row) << 16 | column);
+  return at != Numbers.end() && at->second;
+}
+
 Sheet& Workbook::Current(const char* name) {
   if (Sheets.empty()) Sheets.push_back(Sheet(name));
   return Sheets.back();

@@ -19,6 +19,7 @@ struct Sheet {
 
   void Set(uint32_t row, uint16_t column, std::string text, bool number);
   const std::string* Find(uint32_t row, uint16_t column) const;
+  bool IsNumber(uint32_t row, uint16_t column) const;
 };
 
 struct Workbook {
