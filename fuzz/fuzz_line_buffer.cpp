@@ -35,8 +35,12 @@ void CheckTable(const LineTable& t, const TextArena& a, const FileRef& file,
     const LineEntry& e = t.Entries[i];
     FUZZ_CHECK(e.Offset > previous && e.Offset <= file.Flen);
     if (i < t.Alast) {
-      FUZZ_CHECK(e.Length >= 0 && e.Length <= maxLength);
-      FUZZ_CHECK(e.TextOffset >= 0 && e.TextOffset + e.Length <= a.Tend);
+      // UTF-16 units: a surrogate pair may stand alone on a line of one,
+      // or take a hex dump line's unit past its width.
+      const bool wide = (e.Flags & LF_WIDE) != 0;
+      const int32_t most = wide ? std::max(maxLength + (s.Format == 1 ? 1 : 0), 2) : maxLength;
+      FUZZ_CHECK(e.Length >= 0 && e.Length <= most);
+      FUZZ_CHECK(e.TextOffset >= 0 && e.TextOffset + (wide ? 2 : 1) * e.Length <= a.Tend);
     }
     previous = e.Offset;
   }

@@ -106,8 +106,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FileOffset previous = start - 1;
   for (const Seen& s : seen) {
     FUZZ_CHECK(s.offset > previous && s.offset < n);
-    // A surrogate pair wider than the whole line stands alone on it.
-    const int32_t units = (s.flags & LF_WIDE) ? std::max(maxChars, 2) : maxChars;
+    // A surrogate pair wider than the whole line stands alone on it; in a
+    // hex dump one on the line's last byte takes a unit past its width.
+    const int32_t units = (s.flags & LF_WIDE)
+                              ? std::max(maxChars + (format == FORMAT_HEX ? 1 : 0), 2)
+                              : maxChars;
     FUZZ_CHECK(static_cast<int32_t>(s.text.size()) <= (s.flags & LF_WIDE ? 2 : 1) * units);
     previous = s.offset;
   }
