@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -211,6 +212,37 @@ TEST_F(ShellWindows, ADropOnAViewerTakesTheFirstTwentyFiveNamesAndSkipsFolders) 
   SendMessageA(ShellState.MainWindow, WM_DROPFILES,
                reinterpret_cast<WPARAM>(MakeDrop({Text("new.txt")})), 0);
   EXPECT_EQ(ShellState.ViewerCount, 2);
+}
+
+// As Explorer drops on NT: wide names, here one the code page cannot hold,
+// shown by the text library.
+TEST_F(ShellWindows, ADroppedWideNameOpensAndShowsInTheCaptionAndTheFileList) {
+  const std::wstring folder(temp_.path().begin(), temp_.path().end());
+  const std::wstring path = folder + L"\\\u0436\u0443\u0440\u043D\u0430\u043B.txt";
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE);
+  DWORD put = 0;
+  WriteFile(f, "wide\r\n", 6, &put, nullptr);
+  CloseHandle(f);
+  OpenFileInViewer(Text("old.txt").c_str(), true);
+  const std::wstring ended = path + L'\0' + L'\0';
+  HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + ended.size() * 2);
+  auto* df = static_cast<DROPFILES*>(GlobalLock(drop));
+  df->pFiles = sizeof(DROPFILES);
+  df->fWide = TRUE;
+  std::memcpy(df + 1, ended.data(), ended.size() * 2);
+  GlobalUnlock(drop);
+  SendMessageA(ShellState.CurrentViewer, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  ViewerRecord* record = Current();
+  ASSERT_EQ(record->FileCount, 2);
+  EXPECT_EQ(record->LoadedType, kTypeText);
+  EXPECT_TRUE(std::string(record->Files[0]).starts_with("<utf8>")) << record->Files[0];
+  wchar_t text[80] = L"";
+  GetWindowTextW(ShellState.CurrentViewer, text, 80);
+  EXPECT_STREQ(text, L"Skimmet For Win 32 - \u0436\u0443\u0440\u043D\u0430\u043B.TXT");
+  HMENU files = GetSubMenu(GetMenu(ShellState.CurrentViewer), record->FileListMenuPos);
+  GetMenuStringW(files, CMD_FILE_ENTRY, text, 80, MF_BYCOMMAND);
+  EXPECT_STREQ(text, L" 1 \u0436\u0443\u0440\u043D\u0430\u043B.TXT");
 }
 
 TEST_F(ShellWindows, SkimmetMessageNeedsAutoOpenOrAnOpenViewer) {

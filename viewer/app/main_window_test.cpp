@@ -147,6 +147,31 @@ TEST_F(MainWindow, DroppedFileOpensTheFirstOnly) {
   EXPECT_STREQ(gFile.Path, a.c_str());
 }
 
+// As Explorer drops on NT: wide names, here one the code page cannot hold.
+TEST_F(MainWindow, DroppedWideNameOpensAndShowsInTheCaption) {
+  const std::wstring folder(folder_.path().begin(), folder_.path().end());
+  const std::wstring path = folder + L"\\\u65E5\u672C\u8A9E.txt";
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE);
+  DWORD put = 0;
+  WriteFile(f, "wide", 4, &put, nullptr);
+  CloseHandle(f);
+  const std::wstring ended = path + L'\0' + L'\0';
+  HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + ended.size() * 2);
+  auto* df = static_cast<DROPFILES*>(GlobalLock(drop));
+  df->pFiles = sizeof(DROPFILES);
+  df->fWide = TRUE;
+  std::memcpy(df + 1, ended.data(), ended.size() * 2);
+  GlobalUnlock(drop);
+  SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  PumpMessages();
+  wchar_t caption[64] = L"";
+  GetWindowTextW(hwnd_, caption, 64);
+  EXPECT_STREQ(caption, L"Tarvo - \u65E5\u672C\u8A9E.txt");
+  EXPECT_EQ(std::string(gFile.Path), "<utf8>" + folder_.path() + "\\\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E.txt");
+  EXPECT_EQ(gFile.Flen, 4) << "read through the file seam";
+}
+
 TEST_F(MainWindow, MissingNameOffersTheOpenDialogWithTheRightFilter) {
   EXPECT_EQ(OpenName(folder_.path() + "\\missing.txt", 0), 0) << "no dialog without wParam 1";
   EXPECT_EQ(gLastOfn.lStructSize, 0u);
