@@ -149,6 +149,13 @@ BOOL AppendMenuText(HMENU menu, UINT flags, UINT_PTR id, const char* text) {
   return AppendMenuW(menu, flags, id, WideText(text).c_str());
 }
 
+int WINAPI MessageBoxText(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+  if (!text || Utf8PartStart(text) == std::string_view::npos || !HasWideFileCalls())
+    return MessageBoxA(owner, text, caption, type);
+  const std::wstring wideCaption = caption ? WideText(caption) : L"";
+  return MessageBoxW(owner, WideText(text).c_str(), caption ? wideCaption.c_str() : nullptr, type);
+}
+
 namespace {
 // A list of NUL-terminated texts ended by an empty one.
 std::wstring WideFilter(const char* filter) {

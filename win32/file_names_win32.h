@@ -47,6 +47,8 @@ void SetCaptionText(HWND window, const char* text);
 // to its own procedure as before (through the system's conversion).
 void KeepWideCaption(HWND window);
 BOOL AppendMenuText(HMENU menu, UINT flags, UINT_PTR id, const char* text);
+// A message box whose text may name such a file, as MessageBoxA otherwise.
+int WINAPI MessageBoxText(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 
 // The Open dialog: GetOpenFileNameW where the system has it, the chosen name
 // brought back into ofn->lpstrFile in the char form; else GetOpenFileNameA.
