@@ -156,11 +156,7 @@ TEST_F(ShellDialogs, PictureSaveAsAsksBeforeOverwritingAndTakesTheKindFromTheFil
 // The Open dialog on NT is the wide one: a name the code page cannot hold
 // comes back whole and opens in the text library.
 TEST_F(ShellDialogs, OpenTakesANameBeyondTheCodePage) {
-  const std::wstring folder(temp_.path().begin(), temp_.path().end());
-  const std::wstring path = folder + L"\\\u65E5\u672C\u8A9E.txt";
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(f, INVALID_HANDLE_VALUE);
-  CloseHandle(f);
+  const std::wstring path = temp_.WriteWide(L"\u65E5\u672C\u8A9E.txt", "");
   OpenFileInViewer(temp_.Write("old.txt", "old\r\n").c_str(), true);
   DialogDriver driver([&](HWND dialog) {
     SetDlgItemTextW(dialog, kFileNameField, path.c_str());

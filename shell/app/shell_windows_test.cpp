@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -217,22 +216,10 @@ TEST_F(ShellWindows, ADropOnAViewerTakesTheFirstTwentyFiveNamesAndSkipsFolders) 
 // As Explorer drops on NT: wide names, here one the code page cannot hold,
 // shown by the text library.
 TEST_F(ShellWindows, ADroppedWideNameOpensAndShowsInTheCaptionAndTheFileList) {
-  const std::wstring folder(temp_.path().begin(), temp_.path().end());
-  const std::wstring path = folder + L"\\\u0436\u0443\u0440\u043D\u0430\u043B.txt";
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(f, INVALID_HANDLE_VALUE);
-  DWORD put = 0;
-  WriteFile(f, "wide\r\n", 6, &put, nullptr);
-  CloseHandle(f);
+  const std::wstring path = temp_.WriteWide(L"\u0436\u0443\u0440\u043D\u0430\u043B.txt", "wide\r\n");
   OpenFileInViewer(Text("old.txt").c_str(), true);
-  const std::wstring ended = path + L'\0' + L'\0';
-  HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + ended.size() * 2);
-  auto* df = static_cast<DROPFILES*>(GlobalLock(drop));
-  df->pFiles = sizeof(DROPFILES);
-  df->fWide = TRUE;
-  std::memcpy(df + 1, ended.data(), ended.size() * 2);
-  GlobalUnlock(drop);
-  SendMessageA(ShellState.CurrentViewer, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  SendMessageA(ShellState.CurrentViewer, WM_DROPFILES,
+               reinterpret_cast<WPARAM>(TempFolder::WideDrop(path)), 0);
   ViewerRecord* record = Current();
   ASSERT_EQ(record->FileCount, 2);
   EXPECT_EQ(record->LoadedType, kTypeText);

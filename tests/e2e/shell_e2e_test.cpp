@@ -183,13 +183,8 @@ TEST_F(Skimmet, ShowsFilesNamedBeyondTheCodePageFromTheCommandLine) {
        "line one\r\n", ""},
       {L"\u5199\u771F.bmp", L"\u5199\u771F.BMP", Written(photo, SaveKind::Bmp), "160 x 100"},
   };
-  const std::wstring folder(dir_.path().begin(), dir_.path().end());
   for (const Case& c : cases) {
-    const std::wstring path = folder + L"\\" + c.Name;
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD put = 0;
-    WriteFile(f, c.Content.data(), static_cast<DWORD>(c.Content.size()), &put, nullptr);
-    CloseHandle(f);
+    const std::wstring path = dir_.WriteWide(c.Name, c.Content);
     Shown shown;
     shown.Shell = std::make_unique<ProgramUnderTest>(dir_ / "ZR32.EXE", L"\"" + path + L"\"",
                                                      dir_.path());

@@ -16,6 +16,7 @@
 namespace {
 const std::wstring kCyrillic = L"\u0436\u0443\u0440\u043D\u0430\u043B.txt";  // журнал.txt
 const std::wstring kCjk = L"\u65E5\u672C\u8A9E\u306E\u8A18\u9332.txt";      // 日本語の記録.txt
+constexpr char kText[] = "line one\r\nline two\r\n";
 
 std::string Utf8(const std::wstring& s) {
   std::string out(s.size() * 3, '\0');
@@ -37,15 +38,6 @@ class WideNamesE2E : public ::testing::Test {
     ASSERT_TRUE(CopyFileA(WinePathOf(TARVO_EXE_UNIX_PATH).c_str(), exe_.c_str(), FALSE));
     dir_.Write("TARVO.INI", "[Tarvo Setup]\nMasterProfile=1\nMruFiles=1\n");
   }
-  std::wstring WriteWide(const std::wstring& name) {
-    const std::wstring path = Folder() + L"\\" + name;
-    HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD put = 0;
-    WriteFile(f, "line one\r\nline two\r\n", 20, &put, nullptr);
-    CloseHandle(f);
-    return path;
-  }
-  std::wstring Folder() const { return std::wstring(dir_.path().begin(), dir_.path().end()); }
   HWND Start(const std::wstring& arguments) {
     program_ = std::make_unique<ProgramUnderTest>(exe_, arguments, dir_.path());
     return program_->WaitForWindow("TARVO");
@@ -66,7 +58,7 @@ class WideNamesE2E : public ::testing::Test {
 
 TEST_F(WideNamesE2E, CommandLineNamesOpenAndShowInTheCaption) {
   for (const std::wstring& name : {kCyrillic, kCjk}) {
-    WriteWide(name);
+    dir_.WriteWide(name, kText);
     HWND main = Start(L"\"" + name + L"\"");
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(CaptionBecomes(main, name)) << Utf8(Caption(main));
@@ -83,8 +75,8 @@ TEST_F(WideNamesE2E, CommandLineNamesOpenAndShowInTheCaption) {
 
 TEST_F(WideNamesE2E, DdeOpenTakesPlainUtf8AndMarkedNames) {
   const std::string folder = dir_.path() + "\\";
-  WriteWide(kCyrillic);
-  WriteWide(kCjk);
+  dir_.WriteWide(kCyrillic, kText);
+  dir_.WriteWide(kCjk, kText);
   HWND main = Start(L"/D");
   ASSERT_NE(main, nullptr);
   ASSERT_EQ(Client("-w 20 [DDE]"), 0);
@@ -95,7 +87,7 @@ TEST_F(WideNamesE2E, DdeOpenTakesPlainUtf8AndMarkedNames) {
 }
 
 TEST_F(WideNamesE2E, RecentFileReadsBackFromTheProfile) {
-  WriteWide(kCjk);
+  dir_.WriteWide(kCjk, kText);
   dir_.Write("plain.txt", "plain\r\n");
   HWND main = Start(L"\"" + kCjk + L"\"");
   ASSERT_NE(main, nullptr);

@@ -149,21 +149,8 @@ TEST_F(MainWindow, DroppedFileOpensTheFirstOnly) {
 
 // As Explorer drops on NT: wide names, here one the code page cannot hold.
 TEST_F(MainWindow, DroppedWideNameOpensAndShowsInTheCaption) {
-  const std::wstring folder(folder_.path().begin(), folder_.path().end());
-  const std::wstring path = folder + L"\\\u65E5\u672C\u8A9E.txt";
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(f, INVALID_HANDLE_VALUE);
-  DWORD put = 0;
-  WriteFile(f, "wide", 4, &put, nullptr);
-  CloseHandle(f);
-  const std::wstring ended = path + L'\0' + L'\0';
-  HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + ended.size() * 2);
-  auto* df = static_cast<DROPFILES*>(GlobalLock(drop));
-  df->pFiles = sizeof(DROPFILES);
-  df->fWide = TRUE;
-  std::memcpy(df + 1, ended.data(), ended.size() * 2);
-  GlobalUnlock(drop);
-  SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  const std::wstring path = folder_.WriteWide(L"\u65E5\u672C\u8A9E.txt", "wide");
+  SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(TempFolder::WideDrop(path)), 0);
   PumpMessages();
   wchar_t caption[64] = L"";
   GetWindowTextW(hwnd_, caption, 64);
