@@ -58,8 +58,7 @@ bool Utf8FromUtf16(std::u16string_view utf16, std::string* out) {
     char32_t ch = utf16[at];
     if (ch >= 0xDC00 && ch <= 0xDFFF) return false;
     if (ch >= 0xD800 && ch <= 0xDBFF) {
-      if (at + 1 >= utf16.size() || utf16[at + 1] < 0xDC00 || utf16[at + 1] > 0xDFFF)
-        return false;
+      if (at + 1 >= utf16.size() || utf16[at + 1] < 0xDC00 || utf16[at + 1] > 0xDFFF) return false;
       ch = 0x10000 + ((ch - 0xD800) << 10) + (utf16[++at] - 0xDC00);
     }
     AppendUtf8(ch, out);

@@ -9,7 +9,7 @@ TEST(FileNameForms, Utf8ToUtf16AndBackAtEveryLength) {
   } cases[] = {
       {"", u""},
       {"a.txt", u"a.txt"},
-      {"\xC3\xA9", u"\u00E9"},                                  // two bytes
+      {"\xC3\xA9", u"\u00E9"},                                      // two bytes
       {"\xD0\xB6\xD1\x83\xD1\x80.log", u"\u0436\u0443\u0440.log"},  // Cyrillic
       {"\xE6\x97\xA5\xE6\x9C\xAC.txt", u"\u65E5\u672C.txt"},        // CJK, three bytes
       {"\xEF\xBF\xBF", u"\uFFFF"},

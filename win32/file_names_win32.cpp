@@ -11,7 +11,8 @@ const wchar_t* W(const std::u16string& s) { return reinterpret_cast<const wchar_
 
 std::wstring FromCodePage(std::string_view text) {
   if (text.empty()) return {};
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  const int n =
+      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(n, L'\0');
   MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
   return wide;
@@ -90,7 +91,8 @@ DWORD FullPathOf(const char* name, char* out, DWORD size) {
   if (wide.empty() || !HasWideFileCalls()) return 0;
   std::vector<wchar_t> full(32768);
   wchar_t* widePart = nullptr;
-  const DWORD n = GetFullPathNameW(W(wide), static_cast<DWORD>(full.size()), full.data(), &widePart);
+  const DWORD n =
+      GetFullPathNameW(W(wide), static_cast<DWORD>(full.size()), full.data(), &widePart);
   if (n == 0 || n >= full.size()) return 0;
   const std::string named = NameFromWide(full.data(), size > 0 ? size - 1 : 0);
   if (named.size() >= size) return static_cast<DWORD>(named.size() + 1);

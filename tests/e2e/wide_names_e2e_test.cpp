@@ -15,7 +15,7 @@
 
 namespace {
 const std::wstring kCyrillic = L"\u0436\u0443\u0440\u043D\u0430\u043B.txt";  // журнал.txt
-const std::wstring kCjk = L"\u65E5\u672C\u8A9E\u306E\u8A18\u9332.txt";      // 日本語の記録.txt
+const std::wstring kCjk = L"\u65E5\u672C\u8A9E\u306E\u8A18\u9332.txt";  // 日本語の記録.txt
 constexpr char kText[] = "line one\r\nline two\r\n";
 
 std::string Utf8(const std::wstring& s) {
