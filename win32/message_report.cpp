@@ -1,6 +1,8 @@
 #include "win32/message_report.h"
 
-int(WINAPI* gMessageBox)(HWND, LPCSTR, LPCSTR, UINT) = MessageBoxA;
+#include "win32/file_names_win32.h"
+
+int(WINAPI* gMessageBox)(HWND, LPCSTR, LPCSTR, UINT) = MessageBoxText;
 BOOL(WINAPI* gMessageBeep)(UINT) = MessageBeep;
 
 int ReportMessage(HWND owner, const char* text, const char* caption, UINT type) {

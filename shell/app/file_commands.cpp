@@ -12,6 +12,7 @@
 #include "shell/core/viewer_table.h"
 #include "shell/resources/shell_ids.h"
 #include "viewers/contract/viewer_messages.h"
+#include "win32/file_names_win32.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ void OpenWithDialog(HWND window, ViewerRecord* record) {
   dialog.lpstrTitle = ShellState.AppTitle;
   dialog.lpstrDefExt = "*.*";
   dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-  if (!GetOpenFileNameA(&dialog)) return;
+  if (!GetOpenFileNameChar(&dialog)) return;
   gOpenFilterIndex = dialog.nFilterIndex;
   if (!LeaveEditing(record)) return;
   ListPath chosen;

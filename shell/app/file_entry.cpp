@@ -1,6 +1,7 @@
 #include "shell/app/file_entry.h"
 
 #include <algorithm>
+#include <string>
 
 #include "common/text_copy.h"
 
@@ -11,11 +12,12 @@
 #include "shell/app/view_commands.h"
 #include "shell/app/viewer_windows.h"
 #include "shell/resources/shell_ids.h"
+#include "win32/file_names_win32.h"
 
 namespace {
 
 bool IsDirectoryOrMissing(const char* path) {
-  DWORD attributes = GetFileAttributesA(path);
+  DWORD attributes = FileAttributesOf(path);
   return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -26,9 +28,10 @@ int DroppedFiles(HDROP drop, ListPath* names) {
   for (int i = 0; i < kMaxListFiles; ++i) names[i][0] = '\0';
   UINT dropped = std::min<UINT>(DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0), kMaxListFiles);
   for (UINT i = 0; i < dropped; ++i) {
-    char path[kListPathChars];
-    if (DragQueryFileA(drop, i, path, sizeof path) == 0 || IsDirectoryOrMissing(path)) continue;
-    StoreInFirstEmpty(names, path);
+    const std::string path = DroppedFileName(drop, i, kListPathChars - 1);
+    if (path.empty() || path.size() >= kListPathChars || IsDirectoryOrMissing(path.c_str()))
+      continue;
+    StoreInFirstEmpty(names, path.c_str());
   }
   return LeadingPaths(names);
 }
@@ -36,7 +39,7 @@ int DroppedFiles(HDROP drop, ListPath* names) {
 }  // namespace
 
 void OpenFileInViewer(const char* path, bool activate) {
-  DWORD attributes = GetFileAttributesA(path);
+  DWORD attributes = FileAttributesOf(path);
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
   if (!IsOpenViewer(ShellState.CurrentViewer)) {
     CopyText(ShellState.PendingFiles[0], kListPathChars, path);

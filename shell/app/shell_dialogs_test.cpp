@@ -153,6 +153,25 @@ TEST_F(ShellDialogs, PictureSaveAsAsksBeforeOverwritingAndTakesTheKindFromTheFil
   }
 }
 
+// The Open dialog on NT is the wide one: a name the code page cannot hold
+// comes back whole and opens in the text library.
+TEST_F(ShellDialogs, OpenTakesANameBeyondTheCodePage) {
+  const std::wstring path = temp_.WriteWide(L"\u65E5\u672C\u8A9E.txt", "");
+  OpenFileInViewer(temp_.Write("old.txt", "old\r\n").c_str(), true);
+  DialogDriver driver([&](HWND dialog) {
+    SetDlgItemTextW(dialog, kFileNameField, path.c_str());
+    ClickButton(dialog, IDOK);
+  });
+  ViewerCommand(ShellState.CurrentViewer, CMD_OPEN, 0);
+  ViewerRecord* record = RecordOf(ShellState.CurrentViewer);
+  ASSERT_EQ(record->FileCount, 2);
+  EXPECT_EQ(std::string(record->Files[0]),
+            "<utf8>" + temp_.path() + "\\\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E.TXT");
+  wchar_t caption[80] = L"";
+  GetWindowTextW(ShellState.CurrentViewer, caption, 80);
+  EXPECT_STREQ(caption, L"Skimmet For Win 32 - \u65E5\u672C\u8A9E.TXT");
+}
+
 TEST_F(ShellDialogs, TextSaveAsOffersTheFileItselfAndNeverAsks) {
   const std::string text = temp_.Write("notes.txt", "some text\r\n");
   OpenFileInViewer(text.c_str(), true);

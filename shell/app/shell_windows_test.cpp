@@ -213,6 +213,25 @@ TEST_F(ShellWindows, ADropOnAViewerTakesTheFirstTwentyFiveNamesAndSkipsFolders) 
   EXPECT_EQ(ShellState.ViewerCount, 2);
 }
 
+// As Explorer drops on NT: wide names, here one the code page cannot hold,
+// shown by the text library.
+TEST_F(ShellWindows, ADroppedWideNameOpensAndShowsInTheCaptionAndTheFileList) {
+  const std::wstring path = temp_.WriteWide(L"\u0436\u0443\u0440\u043D\u0430\u043B.txt", "wide\r\n");
+  OpenFileInViewer(Text("old.txt").c_str(), true);
+  SendMessageA(ShellState.CurrentViewer, WM_DROPFILES,
+               reinterpret_cast<WPARAM>(TempFolder::WideDrop(path)), 0);
+  ViewerRecord* record = Current();
+  ASSERT_EQ(record->FileCount, 2);
+  EXPECT_EQ(record->LoadedType, kTypeText);
+  EXPECT_TRUE(std::string(record->Files[0]).starts_with("<utf8>")) << record->Files[0];
+  wchar_t text[80] = L"";
+  GetWindowTextW(ShellState.CurrentViewer, text, 80);
+  EXPECT_STREQ(text, L"Skimmet For Win 32 - \u0436\u0443\u0440\u043D\u0430\u043B.TXT");
+  HMENU files = GetSubMenu(GetMenu(ShellState.CurrentViewer), record->FileListMenuPos);
+  GetMenuStringW(files, CMD_FILE_ENTRY, text, 80, MF_BYCOMMAND);
+  EXPECT_STREQ(text, L" 1 \u0436\u0443\u0440\u043D\u0430\u043B.TXT");
+}
+
 TEST_F(ShellWindows, SkimmetMessageNeedsAutoOpenOrAnOpenViewer) {
   ShellState.Flags.AutoOpen = false;
   ATOM atom = GlobalAddAtomA(Text("x.txt").c_str());

@@ -1,5 +1,7 @@
 #include "shell/app/show_file.h"
 
+#include <string>
+
 #include "common/text_copy.h"
 #include "shell/app/shell_messages.h"
 #include "shell/app/shell_state.h"
@@ -9,6 +11,7 @@
 #include "shell/core/viewer_title.h"
 #include "shell/resources/shell_ids.h"
 #include "viewers/contract/viewer_messages.h"
+#include "win32/file_names_win32.h"
 
 namespace {
 
@@ -71,7 +74,7 @@ void SetTitle(HWND window, const char* path) {
   GetWindowTextA(window, current, sizeof current);
   char title[kTitleChars + kListPathChars + 4];
   ComposeViewerTitle(current, path, title, sizeof title);
-  SetWindowTextA(window, title);
+  SetCaptionText(window, title);
 }
 
 }  // namespace
@@ -97,7 +100,8 @@ void ShowFile(HWND window, int index, bool activate) {
     SetCurrentDirectoryA(previousDir);
     if (!loaded) return;
     WPARAM how = record->Type + 256 * (ShellState.WordWrap ? 1 : 0);
-    if (SendMessageA(record->Child, ZV_OPEN, how, reinterpret_cast<LPARAM>(path))) break;
+    const std::string name = AnsiNameOf(path);
+    if (SendMessageA(record->Child, ZV_OPEN, how, reinterpret_cast<LPARAM>(name.c_str()))) break;
     const int fallback = RowOfType(record->Type).Fallback;
     if (fallback < 0) {
       ShellError(window, IDS_CANNOT_CREATE_VIEWER, MB_ICONSTOP);

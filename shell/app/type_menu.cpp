@@ -1,11 +1,14 @@
 #include "shell/app/type_menu.h"
 
 #include <cstdio>
+#include <string>
 
+#include "common/file_name_forms.h"
 #include "common/text_copy.h"
 #include "shell/app/shell_state.h"
 #include "shell/core/viewer_table.h"
 #include "shell/resources/shell_ids.h"
+#include "win32/file_names_win32.h"
 
 namespace {
 
@@ -13,8 +16,8 @@ void FillFileList(HMENU popup, const ViewerRecord* record) {
   for (int i = 0; i < record->FileCount && i < kMaxListFiles; ++i) {
     char text[300];
     std::snprintf(text, sizeof text, "%2d %.*s", i + 1, kListPathChars,
-                  FileNamePart(record->Files[i]).data());
-    AppendMenuA(popup, MF_STRING, CMD_FILE_ENTRY + i, text);
+                  ShownNamePart(record->Files[i]).c_str());
+    AppendMenuText(popup, MF_STRING, CMD_FILE_ENTRY + i, text);
   }
 }
 

@@ -13,6 +13,7 @@
 #include "shell/core/shell_settings.h"
 #include "shell/resources/shell_ids.h"
 #include "viewers/contract/viewer_messages.h"
+#include "win32/file_names_win32.h"
 
 ViewerRecord* RecordOf(HWND window) {
   char name[16];
@@ -47,6 +48,7 @@ HWND CreateFrame() {
   HWND frame = CreateWindowExA(
       0, kViewerClass, ShellState.AppTitle, WS_POPUP | WS_VISIBLE | WS_OVERLAPPEDWINDOW, r.Left,
       r.Top, r.Width(), r.Height(), nullptr, nullptr, ShellState.instance, nullptr);
+  KeepWideCaption(frame);
   if (frame && ReadViewerNumber(ShellIni(), "maximized", 0)) {
     ShowWindow(frame, SW_SHOWMAXIMIZED);
   }

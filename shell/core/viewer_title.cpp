@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/file_name_forms.h"
 #include "common/text_copy.h"
 
 void ComposeViewerTitle(const char* current, const char* path, char* out, size_t size) {
@@ -13,6 +14,6 @@ void ComposeViewerTitle(const char* current, const char* path, char* out, size_t
   } else {
     title.resize(std::min(dash + 2, title.size()));
   }
-  title += FileNamePart(path);
+  title += ShownNamePart(path);
   CopyText(out, size, title);
 }

@@ -171,6 +171,40 @@ TEST_F(Skimmet, ShowsAPictureAsItWasMadeAndTurnsIt) {
   Close(shown);
 }
 
+// Names the code page cannot hold, on the wide command line as Explorer
+// passes them on NT: the text library and a picture open them.
+TEST_F(Skimmet, ShowsFilesNamedBeyondTheCodePageFromTheCommandLine) {
+  const Picture photo = Photo(160, 100);
+  struct Case {
+    std::wstring Name, Shown;
+    std::string Content, Status;
+  } cases[] = {
+      {L"\u0436\u0443\u0440\u043D\u0430\u043B.txt", L"\u0436\u0443\u0440\u043D\u0430\u043B.TXT",
+       "line one\r\n", ""},
+      {L"\u5199\u771F.bmp", L"\u5199\u771F.BMP", Written(photo, SaveKind::Bmp), "160 x 100"},
+  };
+  for (const Case& c : cases) {
+    const std::wstring path = dir_.WriteWide(c.Name, c.Content);
+    Shown shown;
+    shown.Shell = std::make_unique<ProgramUnderTest>(dir_ / "ZR32.EXE", L"\"" + path + L"\"",
+                                                     dir_.path());
+    shown.Viewer = shown.Shell->WaitForWindow("ZRWINDOW");
+    ASSERT_NE(shown.Viewer, nullptr);
+    const std::wstring caption = L"Skimmet For Win 32 - " + c.Shown;
+    EXPECT_TRUE(WaitFor([&] {
+      wchar_t text[128] = L"";
+      GetWindowTextW(shown.Viewer, text, 128);
+      return caption == text;
+    }));
+    EXPECT_TRUE(WaitFor([&] {
+      const std::string status = ChildText(shown.Viewer, "ZRBUTTON");
+      return !status.empty() && status.find(c.Status) != std::string::npos;
+    })) << ChildText(shown.Viewer, "ZRBUTTON");
+    if (c.Status.empty()) Shot(shown.Viewer, "skimmet-wide-name.png");
+    Close(shown);
+  }
+}
+
 TEST_F(Skimmet, ShowsATextFileThenTakesABinaryFileFromASecondStart) {
   // Names with blanks come in double quotes, as Explorer and cmd pass them.
   std::string text = dir_.Write("my notes.txt", "Skimmet shows this line.\r\nAnd this one.\r\n");

@@ -12,20 +12,46 @@ std::string BuiltProgram(const char* name) {
   return WinePathOf(TARVO_TEST_BIN_UNIX_PATH) + "\\" + name;
 }
 
+namespace {
+std::wstring Wide(const std::string& s) {
+  std::wstring w(s.size(), L'\0');
+  w.resize(MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), w.data(),
+                               static_cast<int>(w.size())));
+  return w;
+}
+}  // namespace
+
 ProgramUnderTest::ProgramUnderTest(const std::string& exe, const std::string& arguments,
                                    const std::string& dir) {
+  std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  if (CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                     nullptr, dir.empty() ? nullptr : dir.c_str(), &si, &process_))
+    Adopt();
+  else
+    process_ = {};
+}
+
+ProgramUnderTest::ProgramUnderTest(const std::string& exe, const std::wstring& arguments,
+                                   const std::string& dir) {
+  std::wstring commandLine = L"\"" + Wide(exe) + L"\" " + arguments;
+  STARTUPINFOW si = {};
+  si.cb = sizeof si;
+  if (CreateProcessW(Wide(exe).c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                     CREATE_SUSPENDED, nullptr, dir.empty() ? nullptr : Wide(dir).c_str(), &si,
+                     &process_))
+    Adopt();
+  else
+    process_ = {};
+}
+
+// The suspended process into a job that kills it with the test, then on.
+void ProgramUnderTest::Adopt() {
   job_ = CreateJobObjectA(nullptr, nullptr);
   JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
   limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
   SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-  std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                      nullptr, dir.empty() ? nullptr : dir.c_str(), &si, &process_)) {
-    process_ = {};
-    return;
-  }
   AssignProcessToJobObject(job_, process_.hProcess);
   ResumeThread(process_.hThread);
 }
@@ -36,7 +62,7 @@ ProgramUnderTest::~ProgramUnderTest() {
     CloseHandle(process_.hThread);
     CloseHandle(process_.hProcess);
   }
-  CloseHandle(job_);
+  if (job_) CloseHandle(job_);
 }
 
 namespace {

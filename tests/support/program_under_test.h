@@ -15,6 +15,8 @@ class ProgramUnderTest {
   // dir empty: the test's own current folder.
   ProgramUnderTest(const std::string& exe, const std::string& arguments,
                    const std::string& dir = "");
+  // Arguments beyond the ANSI code page, as Explorer passes them on NT.
+  ProgramUnderTest(const std::string& exe, const std::wstring& arguments, const std::string& dir);
   ~ProgramUnderTest();
   ProgramUnderTest(const ProgramUnderTest&) = delete;
   ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
@@ -28,6 +30,8 @@ class ProgramUnderTest {
   int WaitForExit(DWORD timeoutMs = 10000) const;
 
  private:
+  void Adopt();
+
   PROCESS_INFORMATION process_ = {};
   HANDLE job_ = nullptr;
 };

@@ -1,5 +1,8 @@
 #include "tests/support/temp_folder.h"
 
+#include <shlobj.h>
+
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -39,6 +42,26 @@ std::string TempFolder::Write(const std::string& name, const std::string& conten
   std::string full = *this / name;
   WriteFileText(full, content);
   return full;
+}
+
+std::wstring TempFolder::WriteWide(const std::wstring& name, const std::string& content) const {
+  const std::wstring full = std::wstring(path_.begin(), path_.end()) + L"\\" + name;
+  HANDLE file = CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+  CloseHandle(file);
+  return full;
+}
+
+HDROP TempFolder::WideDrop(const std::wstring& path) {
+  const std::wstring ended = path + L'\0' + L'\0';
+  HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + ended.size() * 2);
+  auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
+  files->pFiles = sizeof(DROPFILES);
+  files->fWide = TRUE;
+  std::memcpy(files + 1, ended.data(), ended.size() * 2);
+  GlobalUnlock(drop);
+  return static_cast<HDROP>(drop);
 }
 
 namespace {

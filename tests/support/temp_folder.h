@@ -2,6 +2,7 @@
 // everything in it when the object goes, and small file helpers.
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdint>
 #include <map>
@@ -18,6 +19,10 @@ class TempFolder {
   std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
   // Writes a file in the folder and returns its full path.
   std::string Write(const std::string& name, const std::string& content) const;
+  // The same for a name beyond the ANSI code page; returns its wide full path.
+  std::wstring WriteWide(const std::wstring& name, const std::string& content) const;
+  // A drop of one file as Explorer makes it on NT, with wide names.
+  static HDROP WideDrop(const std::wstring& path);
   // Writes a sparse file of size bytes, zeros but for pieces at their
   // offsets, and returns its full path ("" on failure).
   std::string WriteSparse(const std::string& name, int64_t size,

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/file_name_forms.h"
 #include "common/text_copy.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/main_window.h"
@@ -18,17 +19,13 @@
 #include "viewer/view/messages.h"
 #include "viewer/view/view_blocks.h"
 #include "viewer/view/view_state.h"
+#include "win32/file_names_win32.h"
 
 namespace {
 void SetCaption(HWND hwnd) {
-  char caption[sizeof kAppTitle + 3 + kFilePathChars];
-  if (gFile.Path[0])
-    std::snprintf(caption, sizeof caption, "%s - %.*s", kAppTitle,
-                  static_cast<int>(FileNamePart(gFile.Path).size()),
-                  FileNamePart(gFile.Path).data());
-  else
-    CopyText(caption, kAppTitle);
-  SetWindowTextA(hwnd, caption);
+  std::string caption = kAppTitle;
+  if (gFile.Path[0]) caption += " - " + ShownNamePart(gFile.Path);
+  SetCaptionText(hwnd, caption.c_str());
 }
 
 bool HasWildcard(const char* s) { return std::strpbrk(s, "*?") != nullptr; }
@@ -51,9 +48,8 @@ enum class Found { kFile, kNone, kNameTooLong };
 
 // Resolves name to the full path of an existing, readable file.
 Found FindReadableFile(const char* name, char* fullPath, size_t size) {
-  char* filePart = nullptr;
   const DWORD n = std::strlen(name) < size
-                      ? GetFullPathNameA(name, static_cast<DWORD>(size), fullPath, &filePart)
+                      ? FullPathOf(name, fullPath, static_cast<DWORD>(size))
                       : static_cast<DWORD>(size);
   if (n >= size) return Found::kNameTooLong;
   const FileSystem& fs = Files();
@@ -78,7 +74,9 @@ void OnStartOpen(HWND hwnd, const char* name) {
 
 // A DDE client (mayOfferDialog false) is answered "not processed" and sees
 // no box.
-LRESULT OnOpenName(HWND hwnd, bool mayOfferDialog, const char* name) {
+LRESULT OnOpenName(HWND hwnd, bool mayOfferDialog, const char* given) {
+  const std::string client = NameFromClient(given);
+  const char* name = client.c_str();
   char full[kPathChars + 1];
   const Found found = HasWildcard(name) ? Found::kNone : FindReadableFile(name, full, sizeof full);
   if (found == Found::kFile) {
@@ -131,8 +129,7 @@ void OnRecentFile(HWND hwnd, int slot) {
 }
 
 void OnDropFiles(HWND hwnd, HDROP drop) {
-  std::string name(DragQueryFileA(drop, 0, nullptr, 0), '\0');
-  DragQueryFileA(drop, 0, name.data(), static_cast<UINT>(name.size() + 1));
+  const std::string name = DroppedFileName(drop, 0, kPathChars);
   DragFinish(drop);
   if (name.size() > kPathChars) return ReportNameTooLong(hwnd, name);
   CopyText(gApp.DialogFile, name);
@@ -156,8 +153,10 @@ void OnOpenFile(HWND hwnd, const char* path) {
   CopyText(gFile.Path, path ? path : "");
   gView.HScroll = 0;
   SendMessageA(hwnd, VW_CLEARSEL, 0, 0);
+  // A marked name too long for its slot is kept by its short form, not cut.
   char item[kRecentFileSlotSize];
-  CopyText(item, gFile.Path);
+  const bool fits = std::strlen(gFile.Path) < sizeof item;
+  CopyText(item, fits ? std::string(gFile.Path) : AnsiNameOf(gFile.Path));
   PromoteRecent(&gRecent.Files[0][0], kRecentFileSlots, kRecentFileSlotSize, -1, item);
   gRecent.FileCount = CountRecentFiles();
   gFile.Flen = QueryFileSize(gFile.Path);

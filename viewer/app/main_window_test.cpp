@@ -147,6 +147,18 @@ TEST_F(MainWindow, DroppedFileOpensTheFirstOnly) {
   EXPECT_STREQ(gFile.Path, a.c_str());
 }
 
+// As Explorer drops on NT: wide names, here one the code page cannot hold.
+TEST_F(MainWindow, DroppedWideNameOpensAndShowsInTheCaption) {
+  const std::wstring path = folder_.WriteWide(L"\u65E5\u672C\u8A9E.txt", "wide");
+  SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(TempFolder::WideDrop(path)), 0);
+  PumpMessages();
+  wchar_t caption[64] = L"";
+  GetWindowTextW(hwnd_, caption, 64);
+  EXPECT_STREQ(caption, L"Tarvo - \u65E5\u672C\u8A9E.txt");
+  EXPECT_EQ(std::string(gFile.Path), "<utf8>" + folder_.path() + "\\\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E.txt");
+  EXPECT_EQ(gFile.Flen, 4) << "read through the file seam";
+}
+
 TEST_F(MainWindow, MissingNameOffersTheOpenDialogWithTheRightFilter) {
   EXPECT_EQ(OpenName(folder_.path() + "\\missing.txt", 0), 0) << "no dialog without wParam 1";
   EXPECT_EQ(gLastOfn.lStructSize, 0u);

@@ -2,13 +2,15 @@
 // time a pop-up opens.
 #include "viewer/app/menu_state.h"
 
-#include <cstdio>
+#include <string>
 
+#include "common/file_name_forms.h"
 #include "common/text_copy.h"
 #include "viewer/app/command_table.h"
 #include "viewer/app/main_window.h"
 #include "viewer/resources/resource_ids.h"
 #include "viewer/settings/view_options.h"
+#include "win32/file_names_win32.h"
 
 namespace {
 HMENU gPopups[POPUP_COUNT] = {};
@@ -23,10 +25,8 @@ void Check(HMENU menu, int id, bool on) {
 void RebuildRecentFiles(HMENU file) {
   for (int id = IDM_RECENT_FIRST; id <= IDM_RECENT_LAST; ++id) DeleteMenu(file, id, MF_BYCOMMAND);
   for (int i = 0; i < kRecentFileSlots && gRecent.Files[i][0]; ++i) {
-    char text[kRecentFileSlotSize + 8];
-    std::string_view name = FileNamePart(gRecent.Files[i]);
-    std::snprintf(text, sizeof text, "&%d %.*s", i + 1, static_cast<int>(name.size()), name.data());
-    AppendMenuA(file, MF_STRING, IDM_RECENT_FIRST + i, text);
+    const std::string text = "&" + std::to_string(i + 1) + " " + ShownNamePart(gRecent.Files[i]);
+    AppendMenuText(file, MF_STRING, IDM_RECENT_FIRST + i, text.c_str());
   }
 }
 }  // namespace

@@ -22,6 +22,7 @@
 #include "viewer/settings/view_options.h"
 #include "viewer/view/messages.h"
 #include "win32/profile_store_win32.h"
+#include "win32/file_names_win32.h"
 #include "win32/window_class.h"
 
 AppState gApp;
@@ -102,6 +103,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
       0, kClassName, kAppTitle, WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN,
       pos.Left, pos.Top, pos.Width, pos.Height, nullptr, nullptr, instance, nullptr);
   if (!hwnd) ReportMessage(nullptr, "Cannot create window", nullptr, MB_OK | MB_ICONHAND);
+  KeepWideCaption(hwnd);
   gApp.MainWindow = hwnd;
   return hwnd;
 }

@@ -1,14 +1,27 @@
 // Win32 file access for the programs. Files are opened for reading with all
-// sharing allowed, so other programs may go on writing the file shown.
+// sharing allowed, so other programs may go on writing the file shown. A
+// marked UTF-8 name is opened by its wide form; Windows 95's CreateFileW
+// fails, as for a file that is not there.
 #include <windows.h>
 
+#include <string>
+
+#include "common/file_name_forms.h"
 #include "common/text_copy.h"
 #include "viewer/buffer/file_access.h"
 
 namespace {
 HANDLE OpenShared(const char* path, DWORD share) {
-  return CreateFileA(path, GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                     nullptr);
+  if (!IsMarkedName(path))
+    return CreateFileA(path, GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
+  std::u16string wide;
+  if (!Utf16FromUtf8(std::string_view(path).substr(kUtf8NameMark.size()), &wide)) {
+    SetLastError(ERROR_INVALID_NAME);
+    return INVALID_HANDLE_VALUE;
+  }
+  return CreateFileW(reinterpret_cast<const wchar_t*>(wide.c_str()), GENERIC_READ, share, nullptr,
+                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 FileHandle Open(const char* path) {
   HANDLE h = OpenShared(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);

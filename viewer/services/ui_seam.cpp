@@ -1,4 +1,6 @@
 #include "viewer/services/ui_seam.h"
 
-BOOL(WINAPI* gGetOpenFileName)(LPOPENFILENAMEA) = GetOpenFileNameA;
+#include "win32/file_names_win32.h"
+
+BOOL(WINAPI* gGetOpenFileName)(LPOPENFILENAMEA) = GetOpenFileNameChar;
 DWORD(WINAPI* gCommDlgExtendedError)() = CommDlgExtendedError;
