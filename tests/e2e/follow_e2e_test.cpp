@@ -82,16 +82,21 @@ DWORD ClientPixel(HWND main, int x, int y) {
   return pixels.size() < 4 ? 0 : pixels[0] | pixels[1] << 8 | pixels[2] << 16;
 }
 
-std::string ShotPath(const char* file) {
-  const std::string folder = WinePathOf(TARVO_SHOTS_UNIX_PATH);
-  CreateDirectoryA(folder.c_str(), nullptr);
-  return folder + "\\" + file;
-}
-
 std::string Title(HWND main) {
   char text[300] = "";
   GetWindowTextA(main, text, sizeof text);
   return text;
+}
+
+// A picture of the window without the selection the clicks left.
+bool Shot(HWND main, const char* file) {
+  const std::string folder = WinePathOf(TARVO_SHOTS_UNIX_PATH);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  RemoteViewer(main).Send(WM_COMMAND, IDM_UNSELECT);
+  RECT r;
+  GetClientRect(main, &r);
+  WaitFor([&] { return ClientPixel(main, r.right - 30, 2) != 0; }, 2000);  // painted
+  return SaveWindowShot(main, folder + "\\" + file);
 }
 
 struct Viewer {
@@ -137,11 +142,11 @@ TEST(FollowE2E, ALogWrittenAtAHundredLinesASecondIsShownToItsLastLineEachLineOnc
     Sleep(50);
   }
   writer.join();
-  SaveWindowShot(v.main, ShotPath("follow_end.png"));
 
   ASSERT_TRUE(
       WaitFor([&] { return LineAt(v.main, BottomRow(v.main)) == "log line 1000\r\n"; }, 5000))
       << "the bottom row shows " << LineAt(v.main, BottomRow(v.main));
+  EXPECT_TRUE(Shot(v.main, "follow_end.png"));
   EXPECT_FALSE(waited) << "the view kept to the end while the log grew";
   EXPECT_EQ(Title(v.main), "Tarvo - app.log");
   RemoteViewer(v.main).Send(WM_COMMAND, IDM_SELECT_ALL);
@@ -160,17 +165,19 @@ TEST(FollowE2E, NewLinesWaitInTheTitleAndARewrittenLogStartsAgainAtTheTop) {
   ASSERT_TRUE(WaitFor([&] { return Title(v.main) == "Tarvo - app.log (30 new lines)"; }, 5000))
       << Title(v.main);
   EXPECT_EQ(LineAt(v.main, 2), "old line 1\r\n");
-  EXPECT_TRUE(SaveWindowShot(v.main, ShotPath("follow_waiting.png")));
+  EXPECT_TRUE(Shot(v.main, "follow_waiting.png"));
 
   const int row = RowHeight(v.main);
   log.Truncate();
   log.Write(Lines("new", 1, 3));
   ASSERT_TRUE(WaitFor([&] { return Title(v.main) == "Tarvo - app.log"; }, 5000)) << Title(v.main);
-  // The message line's colours fill the top row; the first line is under it.
-  ASSERT_TRUE(WaitFor([&] { return LineAt(v.main, row + row / 2) == "new line 1\r\n"; }, 5000))
+  // The message line's colours fill the top row; the file's first line is
+  // under it.
+  auto messageOnTop = [&] {
+    return ClientPixel(v.main, 300, row / 2) != ClientPixel(v.main, 300, 2 * row + row / 2) &&
+           LineAt(v.main, row + row / 2) == "new line 1\r\n";
+  };
+  ASSERT_TRUE(WaitFor(messageOnTop, 5000))
       << "the second row shows " << LineAt(v.main, row + row / 2);
-  SendMessageA(v.main, WM_COMMAND, IDM_UNSELECT, 0);
-  UpdateWindow(v.main);
-  EXPECT_TRUE(SaveWindowShot(v.main, ShotPath("follow_again.png")));
-  EXPECT_NE(ClientPixel(v.main, 300, row / 2), ClientPixel(v.main, 300, 2 * row + row / 2));
+  EXPECT_TRUE(Shot(v.main, "follow_again.png"));
 }

@@ -56,16 +56,21 @@ void ShowEnd(HWND hwnd) {
   SendMessageA(hwnd, VW_SHOWOFFSET, static_cast<WPARAM>(1 - gView.LinesPerScreen), -1);
 }
 
-// After a start again, the message line stays above the first line while
-// the whole file fits the screen under it (atTop: it goes there anyway).
-void PutMessageBack(bool atTop) {
+// While the file is shown from its first line after a start again, the
+// message line stays above that line: a refill (a new layout, the last
+// lines moving up) drops it and it is put back. Once the view has moved
+// on, it has been seen; so is a message that would push the last line off
+// the screen, which would stop the view following. True when it was put
+// back.
+bool PutMessageBack() {
   ViewLock lock;
-  if (!lock.ok()) return;
+  if (!gFollow.StartedAgain || !lock.ok()) return false;
   const LineTable& t = gLines;
-  const bool fits = atTop || (t.Acur == t.Afirst && t.Alast - t.Afirst < gView.LinesPerScreen);
-  if (!fits || t.Entries[t.Afirst].Offset != 0 || (t.Entries[t.Afirst].Flags & LF_MESSAGE) ||
-      !PutMessageOnTop(gLines, gText, kStartedAgain))
-    gFollow.StartedAgain = atTop;
+  const LineEntry& top = t.Entries[t.Acur];
+  if (top.Flags & LF_MESSAGE) return false;
+  gFollow.StartedAgain =
+      t.Acur == t.Afirst && top.Offset == 0 && t.Alast - t.Acur != gView.LinesPerScreen;
+  return gFollow.StartedAgain && PutMessageOnTop(gLines, gText, kStartedAgain);
 }
 
 void StartAgain(HWND hwnd) {
@@ -75,7 +80,7 @@ void StartAgain(HWND hwnd) {
   gFollow.Waiting = 0;
   SendMessageA(hwnd, VW_GOTOBYTE, 0, 0);
   gFollow.StartedAgain = true;
-  PutMessageBack(true);
+  PutMessageBack();
   InvalidateRect(hwnd, nullptr, FALSE);
   PostMessageA(hwnd, PG_START, 0, 0);
 }
@@ -108,6 +113,7 @@ void OnFollowCommand(HWND hwnd, int command) {
 
 void FollowTick(HWND hwnd) {
   if (!gFollow.On || !gFile.Path[0]) return;
+  if (PutMessageBack()) InvalidateRect(hwnd, nullptr, FALSE);
   const bool atEnd = LastLineShown();
   const FollowLook look = LookAgain(gFollow.Mark, gFile.Path, ViewedCode());
   gFile.Limit = gFollow.Mark.Size;
@@ -118,12 +124,10 @@ void FollowTick(HWND hwnd) {
     gFile.Flen = gFile.Limit;
     if (atEnd) {
       ShowEnd(hwnd);
-      if (gFollow.StartedAgain) {
-        PutMessageBack(false);
-        InvalidateRect(hwnd, nullptr, FALSE);
-      }
-    } else
+      if (PutMessageBack()) InvalidateRect(hwnd, nullptr, FALSE);
+    } else {
       gFollow.Waiting += look.NewLines;
+    }
     ResumePageIndex(hwnd);
   }
   if (atEnd) gFollow.Waiting = 0;
