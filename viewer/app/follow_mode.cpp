@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "common/text_copy.h"
 #include "viewer/buffer/follow.h"
 #include "viewer/navigation/page_index_requests.h"
 #include "viewer/resources/resource_ids.h"
