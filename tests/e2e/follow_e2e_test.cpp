@@ -47,8 +47,7 @@ class Log {
   HANDLE file_;
 };
 
-// The line a click on the row at y selects, as Copy gives it ("" for a
-// message line, which holds no bytes of the file).
+// The line a click on the row at y selects, as Copy gives it.
 std::string LineAt(HWND main, int y) {
   const RemoteViewer viewer(main);
   viewer.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, y));
