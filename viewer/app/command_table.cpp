@@ -4,6 +4,7 @@
 #include "viewer/app/always_on_top.h"
 #include "viewer/app/app_state.h"
 #include "viewer/app/commands.h"
+#include "viewer/app/follow_mode.h"
 #include "viewer/app/main_window.h"
 #include "viewer/app/screen_font.h"
 #include "viewer/navigation/goto_command.h"
@@ -70,6 +71,9 @@ constexpr CommandRow kCommands[] = {
   {IDM_ALWAYS_ON_TOP,  OnAlwaysOnTop,                                     R::Always,
                        [] { return gView.AlwaysOnTop; }},
   {IDM_FORCE_ON_TOP,   OnAlwaysOnTop,                                     R::Always,    nullptr},
+  {IDM_FOLLOW,         OnFollowCommand,                                   R::Always,
+                       [] { return FollowOn(); }},
+  {IDM_FORCE_FOLLOW,   OnFollowCommand,                                   R::Always,    nullptr},
   // Format
   {IDM_OPTIONS,        [](HWND h, int) { FormatOptions(h); },             R::Always,    nullptr},
   {IDM_FONT,           [](HWND h, int) { FontCommand(h); },               R::Always,    nullptr},

@@ -8,6 +8,7 @@
 #include "common/file_name_forms.h"
 #include "common/text_copy.h"
 #include "viewer/app/app_state.h"
+#include "viewer/app/follow_mode.h"
 #include "viewer/app/main_window.h"
 #include "viewer/app/selection.h"
 #include "viewer/buffer/file_access.h"
@@ -163,6 +164,7 @@ void OnOpenFile(HWND hwnd, const char* path) {
   gFile.Fcur = 0;
   gTags.Count = 0;
   if (gViewOptions.DetectCode) DetectCode(gFile.Path);
+  FollowNewFile();
   PostMessageA(hwnd, VW_REFORMAT, 0, 0);
   SetCaption(hwnd);
   if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
@@ -181,5 +183,6 @@ void CloseFile(HWND hwnd) {
   SetCaption(hwnd);
   gTags.Count = 0;
   gFile.Flen = 0;
+  FollowNewFile();
   InvalidateRect(hwnd, nullptr, TRUE);
 }

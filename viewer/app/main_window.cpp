@@ -2,6 +2,7 @@
 
 #include "viewer/app/app_state.h"
 #include "viewer/app/auto_scroll.h"
+#include "viewer/app/follow_mode.h"
 #include "viewer/app/keys.h"
 #include "viewer/app/layout.h"
 #include "viewer/app/mouse_wheel.h"
@@ -50,6 +51,8 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         AutoScrollTick(hwnd, wParam);
       else if (wParam == IDT_PAGE_INDEX)
         PostMessageA(hwnd, PG_CONT, 0, 0);
+      else if (wParam == IDT_FOLLOW)
+        FollowTick(hwnd);
       return 0;
     case PG_START:
     case PG_CONT:

@@ -124,6 +124,8 @@ int TarvoMain(HINSTANCE instance, HINSTANCE previous, const char* commandLine, i
   if (!dde || !std::strpbrk(name, "*?"))
     PostMessageA(hwnd, VW_STARTOPEN, 0, reinterpret_cast<LPARAM>(name));
   if (SwitchOf(gApp.Start, 'M')) PostMessageA(hwnd, WM_COMMAND, IDM_FORCE_ON_TOP, 0);
+  if (SwitchOf(gApp.Start, 'F') || gSetupSettings.Follow)
+    PostMessageA(hwnd, WM_COMMAND, IDM_FORCE_FOLLOW, 0);
 
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -10,11 +10,12 @@ uint16_t ReadBlock(FileRef& file, const ReadBuffer& buffer, ReadWindow& window) 
   const FileSystem& fs = Files();
   FileHandle f = fs.Open(file.Path);
   if (f == kNoFile) return ST_FAILED;
-  const FileOffset flen = fs.Size(f);
+  FileOffset flen = fs.Size(f);
   if (flen < 0) {
     fs.Close(f);
     return ST_FAILED;
   }
+  if (file.Limit >= 0) flen = std::min(flen, file.Limit);
   file.Flen = flen;
   file.Fcur = std::clamp<FileOffset>(file.Fcur, 0, flen);
 

@@ -15,8 +15,7 @@ struct ReadBuffer {
 };
 
 // Fills window with up to Capacity bytes around file.Fcur (Wanted of them
-// before it where the file allows) and refreshes file.Flen. A Fcur beyond
-// the end of a file that shrank is moved to its end. Status: ST_FAILED, or
-// ST_EOF when the block reaches the end of the file, plus ST_EMPTY when
-// there is nothing to read.
+// before it where the file allows) and refreshes file.Flen (no further than file.Limit). A Fcur
+// beyond the end of a file that shrank is moved to its end. Status: ST_FAILED, or ST_EOF when the
+// block reaches the end of the file, plus ST_EMPTY when there is nothing to read.
 uint16_t ReadBlock(FileRef& file, const ReadBuffer& buffer, ReadWindow& window);

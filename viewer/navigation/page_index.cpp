@@ -143,6 +143,15 @@ PageIndexError PageIndexChunk(PageIndex& index) {
   return PageIndexError::kNone;
 }
 
+bool PageIndexResume(PageIndex& index, const char* path) {
+  if (index.State != PG_DONE || index.IndexFile == kNoFile) return true;
+  index.SourceFile = Files().Open(path);
+  if (index.SourceFile == kNoFile) return false;
+  index.SourcePosition = -1;
+  index.State = PG_ACTIVE;
+  return true;
+}
+
 int32_t PageIndexAvailablePages(const PageIndex& index) {
   bool offered = index.State == PG_ACTIVE || index.State == PG_DONE;
   return offered && index.IndexFile != kNoFile ? index.PageCount : -1;

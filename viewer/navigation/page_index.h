@@ -68,6 +68,10 @@ PageIndexError PageIndexStart(PageIndex& index, const char* path, int32_t buffer
 // completes the index (PG_DONE): the records still pending are written and
 // the page count goes into the header.
 PageIndexError PageIndexChunk(PageIndex& index);
+// A completed scan (PG_DONE) goes on from where it ended, over the part
+// that a growing file has added since: PG_ACTIVE again. Other states are
+// left as they are; false when the file cannot be opened again.
+bool PageIndexResume(PageIndex& index, const char* path);
 // Closes both files, deletes the index file, no pages: PG_IDLE.
 void PageIndexReset(PageIndex& index);
 // Reset, and the buffer freed.

@@ -127,6 +127,12 @@ void OnPageIndexMessage(HWND hwnd, UINT msg) {
     KillTimer(hwnd, IDT_PAGE_INDEX);
 }
 
+void ResumePageIndex(HWND hwnd) {
+  if (gPageIndex.State != PG_DONE) return;
+  if (PageIndexResume(gPageIndex, gFile.Path))
+    SetTimer(hwnd, IDT_PAGE_INDEX, USER_TIMER_MINIMUM, nullptr);
+}
+
 FileOffset LookUpPage(int32_t page, int32_t knownCount) {
   FileOffset offset = PageIndexLookup(gPageIndex, page, knownCount);
   if (offset != kPageCorrupted) return offset;

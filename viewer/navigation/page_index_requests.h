@@ -10,6 +10,8 @@ constexpr UINT_PTR IDT_PAGE_INDEX = 3;
 // PG_START, PG_CONT, PG_STOP and PG_CLOSE of the main window: the request,
 // then timer 3 started (PG_START) or killed once no scan is running.
 void OnPageIndexMessage(HWND hwnd, UINT msg);
+// The viewed file grew: a completed index scans the new part too.
+void ResumePageIndex(HWND hwnd);
 // The page index's one entry point for the four request codes; any other
 // code is a program error.
 void PageIndexRequest(HWND hwnd, UINT code);

@@ -176,3 +176,13 @@ TEST_F(PageIndexTest, OffsetsBeyondFourGiBKeepTheirHighHalf) {
   EXPECT_EQ(PageIndexLookup(index_, 2, 0), far);
 }
 }  // namespace
+
+TEST_F(PageIndexTest, ACompletedScanResumedAfterTheFileGrewFindsTheNewPages) {
+  IndexWhole("a\n\fb\n", 8);
+  ASSERT_EQ(index_.State, PG_DONE);
+  Put("a\n\fb\n\fc\n\fd");
+  ASSERT_TRUE(PageIndexResume(index_, "view.txt"));
+  while (index_.State == PG_ACTIVE) ASSERT_EQ(PageIndexChunk(index_), PageIndexError::kNone);
+  EXPECT_EQ(IndexFile(), (std::vector<int64_t>{4, 0, 2, 5, 8}));
+  EXPECT_EQ(fs_->Opens, fs_->Closes + 1) << "only the index file stays open";
+}

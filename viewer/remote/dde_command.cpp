@@ -79,9 +79,15 @@ DdeMeaning MeaningOf(const DdeCommand& c) {
       const char* word;
       int command;
     } kDisplay[] = {
-        {"Text", IDM_TEXT},           {"Hex", IDM_HEX},        {"Raw", IDM_RAW},
-        {"Wrap", IDM_WRAP},           {"ZoomIn", IDM_ZOOM_IN}, {"ZoomOut", IDM_ZOOM_OUT},
-        {"ZoomReset", IDM_RESET_ZOOM}};
+        {"Text", IDM_TEXT},
+        {"Hex", IDM_HEX},
+        {"Raw", IDM_RAW},
+        {"Wrap", IDM_WRAP},
+        {"ZoomIn", IDM_ZOOM_IN},
+        {"ZoomOut", IDM_ZOOM_OUT},
+        {"ZoomReset", IDM_RESET_ZOOM},
+        {"Follow", IDM_FOLLOW},
+    };
     for (const auto& d : kDisplay)
       if (Is(arg, d.word)) return {A::kMenuCommand, d.command};
     return {A::kSkip};

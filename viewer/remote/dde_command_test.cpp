@@ -64,6 +64,7 @@ TEST(DdeCommand, MeaningsOfTheCommandWords) {
       {{"Print", "all"}, DdeAction::kSkip, 0},
       {{"Display", "hex"}, DdeAction::kMenuCommand, IDM_HEX},
       {{"Display", "ZoomReset", "x"}, DdeAction::kMenuCommand, IDM_RESET_ZOOM},
+      {{"Display", "follow"}, DdeAction::kMenuCommand, IDM_FOLLOW},
       {{"Display", "bold"}, DdeAction::kSkip, 0},
       {{"Window", "minimize"}, DdeAction::kMinimize, 0},
       {{"Window", "OnTop"}, DdeAction::kMenuCommand, IDM_ALWAYS_ON_TOP},

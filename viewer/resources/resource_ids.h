@@ -51,6 +51,11 @@
 #define IDM_ZOOM_OUT 318
 #define IDM_RESET_ZOOM 319
 
+// Following a growing file: the View menu item, and forced on (not in the
+// menu; the start-up switch F and the profile).
+#define IDM_FOLLOW 320
+#define IDM_FORCE_FOLLOW 321
+
 #define IDC_ABOUT_VERSION 101
 
 // Display Formatting ("FormatOptions").

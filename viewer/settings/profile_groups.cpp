@@ -112,6 +112,10 @@ void ReadSetupSettings() {
   if (s.SlowMouseLines < 0) s.SlowMouseLines = 0;
   if (s.PageIndexingDelay < 1) s.PageIndexingDelay = 1;
   if (s.PageIndexingBuffer < 1) s.PageIndexingBuffer = 1;
+
+  s.Follow = p.GetInt(kSetupSection, "Follow", s.Follow);
+  s.FollowDelay = p.GetInt(kSetupSection, "FollowDelay", s.FollowDelay);
+  if (s.FollowDelay < 1) s.FollowDelay = 1;
 }
 
 void LoadProfileGroups(const char* section, int mask, LineTable* titles, TextArena* titleText) {

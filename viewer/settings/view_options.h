@@ -91,6 +91,9 @@ struct SetupSettings {
   int PadLineLength = 0;
   int PadPageLength = 0;
   int ShowPageGap = 0;
+  // Following a growing file: on at start-up, and the period of its look.
+  int Follow = 0;
+  int FollowDelay = 500;
   char ProfilePath[kProfilePathChars + 1] = "TARVO.INI";
   bool ProfileReadOnly = false;
 };
