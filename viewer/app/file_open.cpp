@@ -23,11 +23,6 @@
 #include "win32/file_names_win32.h"
 
 namespace {
-void SetCaption(HWND hwnd) {
-  std::string caption = kAppTitle;
-  if (gFile.Path[0]) caption += " - " + ShownNamePart(gFile.Path);
-  SetCaptionText(hwnd, caption.c_str());
-}
 
 bool HasWildcard(const char* s) { return std::strpbrk(s, "*?") != nullptr; }
 
@@ -166,7 +161,7 @@ void OnOpenFile(HWND hwnd, const char* path) {
   if (gViewOptions.DetectCode) DetectCode(gFile.Path);
   FollowNewFile();
   PostMessageA(hwnd, VW_REFORMAT, 0, 0);
-  SetCaption(hwnd);
+  SetFileCaption(hwnd);
   if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
   InvalidateRect(hwnd, nullptr, FALSE);
   SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -180,9 +175,15 @@ void CloseFile(HWND hwnd) {
   SendMessageA(hwnd, PG_STOP, 0, 0);
   SendMessageA(hwnd, VW_CLEARSEL, 0, 0);
   gFile.Path[0] = '\0';
-  SetCaption(hwnd);
+  SetFileCaption(hwnd);
   gTags.Count = 0;
   gFile.Flen = 0;
   FollowNewFile();
   InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void SetFileCaption(HWND hwnd, const char* suffix) {
+  std::string caption = kAppTitle;
+  if (gFile.Path[0]) caption += " - " + ShownNamePart(gFile.Path);
+  SetCaptionText(hwnd, (caption + suffix).c_str());
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "viewer/app/main_window.h"
 #include "viewer/buffer/follow.h"
 #include "viewer/navigation/page_index_requests.h"
 #include "viewer/resources/resource_ids.h"
@@ -21,7 +22,6 @@ struct FollowState {
   int32_t Waiting = 0;        // new lines below the screen
   int32_t Titled = 0;         // the count the title bar shows
   bool StartedAgain = false;  // the message line belongs above the first line
-  char Caption[300] = "";     // the title without the count
 };
 FollowState gFollow;
 
@@ -37,16 +37,12 @@ bool LastLineShown() {
 
 void ShowWaiting(HWND hwnd) {
   if (gFollow.Waiting == gFollow.Titled) return;
-  if (gFollow.Titled == 0) GetWindowTextA(hwnd, gFollow.Caption, sizeof gFollow.Caption);
   gFollow.Titled = gFollow.Waiting;
-  if (gFollow.Waiting == 0) {
-    SetWindowTextA(hwnd, gFollow.Caption);
-    return;
-  }
-  char caption[sizeof gFollow.Caption + 32];
-  std::snprintf(caption, sizeof caption, "%s (%ld new line%s)", gFollow.Caption,
-                static_cast<long>(gFollow.Waiting), gFollow.Waiting == 1 ? "" : "s");
-  SetWindowTextA(hwnd, caption);
+  char count[40] = "";
+  if (gFollow.Waiting > 0)
+    std::snprintf(count, sizeof count, " (%ld new line%s)", static_cast<long>(gFollow.Waiting),
+                  gFollow.Waiting == 1 ? "" : "s");
+  SetFileCaption(hwnd, count);
 }
 
 // The last line at the bottom of the screen (or the whole of a short file).

@@ -17,6 +17,8 @@ LRESULT RunOpenDialog(HWND hwnd);
 void OnRecentFile(HWND hwnd, int slot);
 void OnDropFiles(HWND hwnd, HDROP drop);
 void CloseFile(HWND hwnd);
+// "Tarvo - " and the file's name, then suffix (wide where the name needs it).
+void SetFileCaption(HWND hwnd, const char* suffix = "");
 
 // Commands and menus.
 void OnCommand(HWND hwnd, int id);
