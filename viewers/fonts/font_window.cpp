@@ -5,6 +5,7 @@
 #include <string>
 
 #include "viewer/buffer/file_access.h"
+#include "viewers/base/viewer_clipboard.h"
 #include "viewers/base/viewer_parent.h"
 #include "viewers/base/viewer_print.h"
 #include "viewers/fonts/formats/char_query.h"
@@ -178,19 +179,7 @@ bool FontWindow::Copy() {
   std::string text;
   for (const FactLine& line : document_->FactLines())
     text += line.Label + ": " + line.Value + "\r\n";
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
-  if (!memory) return false;
-  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-  if (!OpenClipboard(Window())) {
-    GlobalFree(memory);
-    return false;
-  }
-  EmptyClipboard();
-  const bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
-  if (!placed) GlobalFree(memory);
-  CloseClipboard();
-  return placed;
+  return PutTextOnClipboard(Window(), text);
 }
 
 bool FontWindow::SelectAll() {

@@ -1,0 +1,27 @@
+#include "viewers/base/viewer_clipboard.h"
+
+#include <cstring>
+
+bool OpenClipboardSoon(HWND owner) {
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(20);
+  }
+  return false;
+}
+
+bool PutTextOnClipboard(HWND owner, const std::string& text) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
+  if (!memory) return false;
+  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  if (!OpenClipboardSoon(owner)) {
+    GlobalFree(memory);
+    return false;
+  }
+  EmptyClipboard();
+  const bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
+  CloseClipboard();
+  if (!placed) GlobalFree(memory);
+  return placed;
+}
