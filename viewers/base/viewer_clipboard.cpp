@@ -10,18 +10,23 @@ bool OpenClipboardSoon(HWND owner) {
   return false;
 }
 
-bool PutTextOnClipboard(HWND owner, const std::string& text) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
+bool PutOnClipboard(HWND owner, UINT format, HGLOBAL memory) {
   if (!memory) return false;
-  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
   if (!OpenClipboardSoon(owner)) {
     GlobalFree(memory);
     return false;
   }
   EmptyClipboard();
-  const bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
+  const bool placed = SetClipboardData(format, memory) != nullptr;
   CloseClipboard();
   if (!placed) GlobalFree(memory);
   return placed;
+}
+
+bool PutTextOnClipboard(HWND owner, const std::string& text) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
+  if (!memory) return false;
+  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  return PutOnClipboard(owner, CF_TEXT, memory);
 }

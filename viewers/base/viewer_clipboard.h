@@ -8,6 +8,9 @@
 
 // Opens the clipboard for owner, trying again for about 200 ms.
 bool OpenClipboardSoon(HWND owner);
-// Replaces the clipboard's contents with text as CF_TEXT; false when the
-// memory or the clipboard could not be had.
+// Replaces the clipboard's contents with memory in format; the clipboard
+// owns memory once it is placed, and it is freed when it is not. False
+// when memory is nullptr or the clipboard could not be had.
+bool PutOnClipboard(HWND owner, UINT format, HGLOBAL memory);
+// The same with text as CF_TEXT.
 bool PutTextOnClipboard(HWND owner, const std::string& text);

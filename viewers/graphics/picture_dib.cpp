@@ -48,17 +48,7 @@ HGLOBAL DibOfPicture(const Picture& picture) {
 }
 
 bool CopyPictureToClipboard(HWND owner, const Picture& picture) {
-  HGLOBAL memory = DibOfPicture(picture);
-  if (!memory) return false;
-  if (!OpenClipboardSoon(owner)) {
-    GlobalFree(memory);
-    return false;
-  }
-  EmptyClipboard();
-  const bool placed = SetClipboardData(CF_DIB, memory) != nullptr;
-  CloseClipboard();
-  if (!placed) GlobalFree(memory);
-  return placed;
+  return PutOnClipboard(owner, CF_DIB, DibOfPicture(picture));
 }
 
 bool SavePictureFile(const Picture& picture, SaveKind kind, const char* path) {
