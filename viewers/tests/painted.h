@@ -6,10 +6,6 @@
 class Painted {
  public:
   explicit Painted(HWND child);
-  ~Painted();
-  Painted(const Painted&) = delete;
-  Painted& operator=(const Painted&) = delete;
-
   int Width() const { return area_.right; }
   int Height() const { return area_.bottom; }
   COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
@@ -17,6 +13,9 @@ class Painted {
   bool Near(int x, int y, COLORREF colour) const;
   // Pixels of the colour in the window, and the widest run of them in a row.
   int Count(COLORREF colour, int* widest) const;
+  ~Painted();
+  Painted(const Painted&) = delete;
+  Painted& operator=(const Painted&) = delete;
 
  private:
   RECT area_{};
