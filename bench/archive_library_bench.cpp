@@ -47,11 +47,7 @@ bool Run(const char* path, double* open, double* copy, size_t* copied) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4 || !LoadLibraryA(argv[1])) {
-    std::fprintf(stderr, "usage: archive_library_bench DLL FILE RUNS\n");
-    return 2;
-  }
-  library_bench::RegisterHost();
+  if (!library_bench::StartWithLibrary(argc, argv, "archive_library_bench")) return 2;
   double bestOpen = 1e9, bestCopy = 1e9;
   size_t copied = 0;
   for (int i = 0; i < std::atoi(argv[3]); ++i) {

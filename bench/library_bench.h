@@ -7,6 +7,7 @@
 #include <psapi.h>
 
 #include <chrono>
+#include <cstdio>
 
 #include "viewers/contract/viewer_messages.h"
 
@@ -39,6 +40,17 @@ inline void RegisterHost() {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "BenchHost";
   RegisterClassA(&wc);
+}
+
+// For a benchmark whose arguments are DLL FILE RUNS: loads the library and
+// registers the host; false, with the usage printed, when it cannot.
+inline bool StartWithLibrary(int argc, char** argv, const char* program) {
+  if (argc != 4 || !LoadLibraryA(argv[1])) {
+    std::fprintf(stderr, "usage: %s DLL FILE RUNS\n", program);
+    return false;
+  }
+  RegisterHost();
+  return true;
 }
 
 // A shown host window with a window of the library's class in it, as large

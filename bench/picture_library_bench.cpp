@@ -27,11 +27,7 @@ double Run(const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4 || !LoadLibraryA(argv[1])) {
-    std::fprintf(stderr, "usage: picture_library_bench DLL FILE RUNS\n");
-    return 2;
-  }
-  library_bench::RegisterHost();
+  if (!library_bench::StartWithLibrary(argc, argv, "picture_library_bench")) return 2;
   double best = 1e9;
   for (int i = 0; i < std::atoi(argv[3]); ++i) {
     const double s = Run(argv[2]);

@@ -57,11 +57,7 @@ double PlainSeek(const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4 || !LoadLibraryA(argv[1])) {
-    std::fprintf(stderr, "usage: table_library_bench DLL FILE RUNS\n");
-    return 2;
-  }
-  library_bench::RegisterHost();
+  if (!library_bench::StartWithLibrary(argc, argv, "table_library_bench")) return 2;
   double open = 1e9, last = 1e9, seek = 1e9;
   for (int i = 0; i < std::atoi(argv[3]); ++i) {
     double o, l;
