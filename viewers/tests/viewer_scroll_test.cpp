@@ -39,8 +39,8 @@ TEST(ViewerScrollTest, MessagesAndKeysNameABarAndACode) {
 }
 
 TEST(ViewerScrollTest, PixelScrollStaysWithinItsLimits) {
-  HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_HSCROLL | WS_VSCROLL, 0, 0, 240,
-                                200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_HSCROLL | WS_VSCROLL, 0, 0, 240, 200,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   ASSERT_NE(window, nullptr);
   RECT r;
   GetClientRect(window, &r);
