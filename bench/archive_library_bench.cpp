@@ -6,29 +6,17 @@
 // being the best of RUNS and the memory the process's peak working set.
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "viewers/contract/viewer_messages.h"
+#include "bench/library_bench.h"
 #include "viewers/contract/viewer_names.h"
 
 namespace {
-using Clock = std::chrono::steady_clock;
-
-LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == ZV_BACKCOLOR) return GetSysColor(COLOR_WINDOW);
-  if (msg == ZV_TEXTCOLOR) return GetSysColor(COLOR_WINDOWTEXT);
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-double Since(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
+using library_bench::Clock;
+using library_bench::Since;
 
 size_t ClipboardBytes() {
   size_t n = 0;
@@ -42,11 +30,8 @@ size_t ClipboardBytes() {
 }
 
 bool Run(const char* path, double* open, double* copy, size_t* copied) {
-  HWND host = CreateWindowExA(0, "BenchHost", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800,
-                              700, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  HWND child = CreateWindowExA(0, kArchiveLibrary.WindowClass, "",
-                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 28, 780, 600,
-                               host, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND host;
+  HWND child = library_bench::CreateLibraryWindow(kArchiveLibrary.WindowClass, &host);
   auto start = Clock::now();
   const bool opened = SendMessageA(child, ZV_OPEN, 12, reinterpret_cast<LPARAM>(path)) != 0;
   UpdateWindow(child);
@@ -62,15 +47,7 @@ bool Run(const char* path, double* open, double* copy, size_t* copied) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4 || !LoadLibraryA(argv[1])) {
-    std::fprintf(stderr, "usage: archive_library_bench DLL FILE RUNS\n");
-    return 2;
-  }
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = HostProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "BenchHost";
-  RegisterClassA(&wc);
+  if (!library_bench::StartWithLibrary(argc, argv, "archive_library_bench")) return 2;
   double bestOpen = 1e9, bestCopy = 1e9;
   size_t copied = 0;
   for (int i = 0; i < std::atoi(argv[3]); ++i) {
@@ -79,11 +56,7 @@ int main(int argc, char** argv) {
     bestOpen = std::min(bestOpen, open);
     bestCopy = std::min(bestCopy, copy);
   }
-  PROCESS_MEMORY_COUNTERS m{};
-  m.cb = sizeof m;
-  GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof m);
-  std::printf("%.3f %.3f %lu %lu\n", bestOpen, bestCopy,
-              static_cast<unsigned long>(m.PeakWorkingSetSize / 1024),
+  std::printf("%.3f %.3f %lu %lu\n", bestOpen, bestCopy, library_bench::PeakKiB(),
               static_cast<unsigned long>(copied));
   return 0;
 }

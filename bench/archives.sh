@@ -8,15 +8,10 @@
 #   bench/archives.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
-fi
+. bench/library_bench.sh
 runs=3
 entries=100000
-cmake --preset win32 -DTARVO_BENCH=ON >/dev/null
-cmake --build --preset win32 --target zrcp32 archive_library_bench -j2 >/dev/null
-build=$root/build/win32
+library_bench_build zrcp32 archive_library_bench
 work=$build/archive_bench
 mkdir -p "$work"
 if [ ! -f "$work/100k.zip" ]; then
@@ -28,15 +23,12 @@ if [ ! -f "$work/100k.zip" ]; then
   rm -rf "$work/files"
 fi
 [ -f "$work/one.zip" ] || (cd "$work" && printf 'one\n' >one.txt && zip -q one.zip one.txt && rm one.txt)
-winpath() { local p="Z:$1"; echo "${p//\//\\}"; }
 dll=$(winpath "$build/bin/ZRCP32.DLL")
 read -r us uk < <({ /usr/bin/time -f "%e %M" unzip -l "$work/100k.zip" >/dev/null; } 2>&1)
 listed=$(unzip -l "$work/100k.zip" | tail -1 | awk '{print $2}')
 echo "unzip -l: $listed entries in $us s, peak $uk KiB"
-for w in wine10 wine8; do
-  [ $w = wine8 ] && ! bash scripts/can-run-wine32.sh && continue
-  . scripts/wine-env.sh "$build" $w
-  tarvo_make_prefix
+for w in $(library_bench_wines); do
+  library_bench_use_wine $w
   echo "$w, best of $runs"
   printf '%-10s %8s %8s %10s %12s %10s %8s\n' file "open s" "copy s" "peak KiB" "copied B" "unzip s" ratio
   for f in one.zip 100k.zip; do

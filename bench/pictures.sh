@@ -10,16 +10,11 @@
 #   bench/pictures.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
-fi
+. bench/library_bench.sh
 runs=2
 cmake --preset bench >/dev/null
 cmake --build --preset bench --target picture_decode_bench >/dev/null
-cmake --preset win32 -DTARVO_BENCH=ON >/dev/null
-cmake --build --preset win32 --target zrg32 picture_library_bench -j2 >/dev/null
-build=$root/build/win32
+library_bench_build zrg32 picture_library_bench
 work=$build/picture_bench
 mkdir -p "$work"
 [ -f "$work/8000-420.jpg" ] || convert -size 8000x8000 gradient:navy-orange -quality 90 -sampling-factor 4:2:0 "$work/8000-420.jpg"
@@ -28,12 +23,9 @@ mkdir -p "$work"
 [ -f "$work/8000-alpha.png" ] || convert -size 8000x8000 gradient:navy-orange -alpha set -channel A -evaluate set 50% "PNG32:$work/8000-alpha.png"
 [ -f "$work/10000-420.jpg" ] || convert -size 10000x10000 gradient:navy-orange -quality 90 -sampling-factor 4:2:0 "$work/10000-420.jpg"
 [ -f "$work/100MB.bmp" ] || convert -size 5774x5774 gradient:navy-orange -type TrueColor "BMP3:$work/100MB.bmp"
-winpath() { local p="Z:$1"; echo "${p//\//\\}"; }
 dll=$(winpath "$build/bin/ZRG32.DLL")
-for w in wine10 wine8; do
-  [ $w = wine8 ] && ! bash scripts/can-run-wine32.sh && continue
-  . scripts/wine-env.sh "$build" $w
-  tarvo_make_prefix
+for w in $(library_bench_wines); do
+  library_bench_use_wine $w
   echo "$w, open until painted, best of $runs"
   printf '%-13s %10s %12s %8s %14s %14s\n' file "library s" "native s" ratio "library KiB" "native KiB"
   for f in 8000-420.jpg 8000-444.jpg 8000-prog.jpg 8000-alpha.png 100MB.bmp 10000-420.jpg; do

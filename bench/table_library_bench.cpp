@@ -7,37 +7,22 @@
 // RUNS and the memory the process's peak working set.
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
-#include "viewers/contract/viewer_messages.h"
+#include "bench/library_bench.h"
 #include "viewers/contract/viewer_names.h"
 
 namespace {
-using Clock = std::chrono::steady_clock;
-
-LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == ZV_TEXTCOLOR) return GetSysColor(COLOR_WINDOWTEXT);
-  if (msg == ZV_BACKCOLOR) return GetSysColor(COLOR_WINDOW);
-  return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-double Since(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
+using library_bench::Clock;
+using library_bench::Since;
 
 // Seconds to open and paint, and to go to the last record and paint.
 bool Run(const char* path, double* open, double* last) {
-  HWND host = CreateWindowExA(0, "BenchHost", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800,
-                              700, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  HWND child = CreateWindowExA(0, kDatabaseLibrary.WindowClass, "",
-                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 28, 780, 600,
-                               host, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND host;
+  HWND child = library_bench::CreateLibraryWindow(kDatabaseLibrary.WindowClass, &host);
   auto start = Clock::now();
   const bool opened = SendMessageA(child, ZV_OPEN, 7, reinterpret_cast<LPARAM>(path)) != 0;
   UpdateWindow(child);
@@ -72,25 +57,13 @@ double PlainSeek(const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4 || !LoadLibraryA(argv[1])) {
-    std::fprintf(stderr, "usage: table_library_bench DLL FILE RUNS\n");
-    return 2;
-  }
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = HostProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "BenchHost";
-  RegisterClassA(&wc);
+  if (!library_bench::StartWithLibrary(argc, argv, "table_library_bench")) return 2;
   double open = 1e9, last = 1e9, seek = 1e9;
   for (int i = 0; i < std::atoi(argv[3]); ++i) {
     double o, l;
     if (!Run(argv[2], &o, &l)) return 1;
     open = std::min(open, o), last = std::min(last, l), seek = std::min(seek, PlainSeek(argv[2]));
   }
-  PROCESS_MEMORY_COUNTERS m{};
-  m.cb = sizeof m;
-  GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof m);
-  std::printf("%.4f %.4f %.6f %lu\n", open, last, seek,
-              static_cast<unsigned long>(m.PeakWorkingSetSize / 1024));
+  std::printf("%.4f %.4f %.6f %lu\n", open, last, seek, library_bench::PeakKiB());
   return 0;
 }

@@ -6,14 +6,9 @@
 #   bench/tables.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
-fi
+. bench/library_bench.sh
 runs=3
-cmake --preset win32 -DTARVO_BENCH=ON >/dev/null
-cmake --build --preset win32 --target zrdb32 table_library_bench -j2 >/dev/null
-build=$root/build/win32
+library_bench_build zrdb32 table_library_bench
 work=$build/table_bench
 mkdir -p "$work"
 table=$work/2GB.dbf
@@ -41,12 +36,9 @@ with open(sys.argv[1], 'wb') as f:
 PY
   truncate -s 2G "$table"
 fi
-winpath() { local p="Z:$1"; echo "${p//\//\\}"; }
 dll=$(winpath "$build/bin/ZRDB32.DLL")
-for w in wine10 wine8; do
-  [ $w = wine8 ] && ! bash scripts/can-run-wine32.sh && continue
-  . scripts/wine-env.sh "$build" $w
-  tarvo_make_prefix
+for w in $(library_bench_wines); do
+  library_bench_use_wine $w
   echo "$w, 2 GB table, best of $runs"
   read -r open last seek kib < <("$tarvo_wine" "$build/bin/table_library_bench.exe" "$dll" "$(winpath "$table")" $runs | tr -d '\r')
   printf '%-28s %10s s\n' "open until painted" "$open" "go to the last record" "$last" \

@@ -7,14 +7,9 @@
 #   bench/viewer_libraries.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
-fi
+. bench/library_bench.sh
 runs=3
-cmake --preset win32 -DTARVO_BENCH=ON >/dev/null
-cmake --build --preset win32 --target zredit32 viewer_library_bench -j1 >/dev/null
-build=$root/build/win32
+library_bench_build zredit32 viewer_library_bench
 work=$build/viewer_library_bench
 rm -rf "$work"
 mkdir -p "$work"
@@ -26,12 +21,9 @@ for mib in 10 1024; do
   truncate -s $((mib * 1048576)) "$f"
   printf '%s' "$lines" | dd of="$f" bs=1 seek=$((mib * 1048576 - ${#lines})) conv=notrunc status=none
 done
-winpath() { local p="Z:$1"; echo "${p//\//\\}"; }
 dll=$(winpath "$build/bin/ZREDIT32.DLL")
-for w in wine10 wine8; do
-  [ $w = wine8 ] && ! bash scripts/can-run-wine32.sh && continue
-  . scripts/wine-env.sh "$build" $w
-  tarvo_make_prefix
+for w in $(library_bench_wines); do
+  library_bench_use_wine $w
   echo "$w, open and End, best of $runs"
   printf '%-8s %12s %12s %8s %14s %14s\n' file "library s" "reference s" ratio "library KiB" "reference KiB"
   for mib in 10 1024; do

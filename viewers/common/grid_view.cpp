@@ -5,25 +5,17 @@
 #include <algorithm>
 
 #include "common/text_copy.h"
+#include "viewers/base/viewer_font.h"
 #include "viewers/base/viewer_parent.h"
 
 namespace {
 constexpr UINT kMouseWheel = 0x020A;  // not in the headers of the oldest targets
 constexpr int kWheelRows = 3;
-
-LOGFONTA DefaultFont() {
-  LOGFONTA lf{};
-  lf.lfHeight = -13;
-  lf.lfCharSet = ANSI_CHARSET;
-  lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-  CopyText(lf.lfFaceName, "Courier New");
-  return lf;
-}
 }  // namespace
 
 GridViewWindow::GridViewWindow(HWND window) : ViewerWindow(window) {
   const LOGFONTA* shared = AskSharedFont(window);
-  baseFont_ = shared ? *shared : DefaultFont();
+  baseFont_ = shared ? *shared : DefaultViewerFont();
   UpdateFont();
 }
 
@@ -98,22 +90,15 @@ bool GridViewWindow::SelectAll() {
 }
 
 void GridViewWindow::UpdateFont() {
-  LOGFONTA lf = baseFont_;
-  lf.lfHeight *= zoom_;
-  lf.lfWidth *= zoom_;
-  HFONT font = CreateFontIndirectA(&lf);
+  HFONT font = CreateZoomedFont(baseFont_, zoom_);
   if (!font) return;
   if (font_) DeleteObject(font_);
   font_ = font;
-  HDC dc = GetDC(Window());
-  HGDIOBJ old = SelectObject(dc, font);
   TEXTMETRICA tm;
-  if (GetTextMetricsA(dc, &tm)) {
+  if (MeasureFont(Window(), font, &tm)) {
     rowHeight_ = std::max<int>(1, tm.tmHeight + tm.tmExternalLeading);
     charWidth_ = std::max<int>(1, tm.tmAveCharWidth);
   }
-  SelectObject(dc, old);
-  ReleaseDC(Window(), dc);
   UpdateScrollBars();
   InvalidateRect(Window(), nullptr, FALSE);
 }

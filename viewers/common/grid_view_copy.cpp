@@ -1,37 +1,11 @@
 // Copying the selection to the clipboard as tab-separated text: whole rows
 // under the heading line, a block of cells alone. A selection whose text
 // would pass kCopyLimitBytes is cut there, and a message box says so.
-#include <cstring>
-
+#include "viewers/base/viewer_clipboard.h"
 #include "viewers/common/grid_view.h"
 
 namespace {
 constexpr size_t kCopyLimitBytes = 32 * 1024 * 1024;
-
-// Another program may hold the clipboard for a moment.
-bool OpenClipboardSoon(HWND owner) {
-  for (int attempt = 0; attempt < 10; ++attempt) {
-    if (OpenClipboard(owner)) return true;
-    Sleep(20);
-  }
-  return false;
-}
-
-bool PutOnClipboard(HWND owner, const std::string& text) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
-  if (!memory) return false;
-  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-  if (!OpenClipboardSoon(owner)) {
-    GlobalFree(memory);
-    return false;
-  }
-  EmptyClipboard();
-  const bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
-  CloseClipboard();
-  if (!placed) GlobalFree(memory);
-  return placed;
-}
 }  // namespace
 
 bool GridViewWindow::Copy() {
@@ -42,7 +16,7 @@ bool GridViewWindow::Copy() {
           ? GridRowsText(*source_, selection_.FirstRow, selection_.LastRow, kCopyLimitBytes,
                          &complete)
           : GridCellsText(*source_, selection_, kCopyLimitBytes, &complete);
-  if (!PutOnClipboard(Window(), text)) {
+  if (!PutTextOnClipboard(Window(), text)) {
     MessageBeep(MB_ICONEXCLAMATION);
     return false;
   }

@@ -4,6 +4,7 @@
 // scroll under the fixed ones.
 #include <algorithm>
 
+#include "viewers/base/viewer_scroll.h"
 #include "viewers/common/grid_view.h"
 
 namespace {
@@ -124,23 +125,11 @@ void GridViewWindow::OnKey(WPARAM key) {
 }
 
 void GridViewWindow::OnScroll(int bar, int code) {
-  SCROLLINFO info{};
-  info.cbSize = sizeof info;
-  info.fMask = SIF_ALL;
-  GetScrollInfo(Window(), bar, &info);
-  int64_t pos = bar == SB_VERT ? top_ : left_;
-  const int64_t page = std::max<int64_t>(1, info.nPage);
-  switch (code) {
-    case SB_LINEUP: pos -= 1; break;
-    case SB_LINEDOWN: pos += 1; break;
-    case SB_PAGEUP: pos -= page; break;
-    case SB_PAGEDOWN: pos += page; break;
-    case SB_TOP: pos = 0; break;
-    case SB_BOTTOM: pos = info.nMax; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: pos = info.nTrackPos; break;
-    default: return;
-  }
+  const int64_t page = std::max<int64_t>(1, bar == SB_VERT ? RowsShown() : CharsShown());
+  int64_t pos;
+  if (!ScrollBarTarget(Window(), bar, static_cast<WORD>(code), bar == SB_VERT ? top_ : left_, 1,
+                       page, &pos))
+    return;
   if (bar == SB_VERT)
     ScrollTo(pos, left_);
   else

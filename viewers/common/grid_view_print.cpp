@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "viewers/base/viewer_print.h"
+#include "viewers/base/viewer_print_font.h"
 #include "viewers/common/grid_view.h"
 
 namespace {
@@ -14,18 +14,6 @@ struct PaperGrid {
   int CharWidth;
   int Width;
 };
-
-HFONT PrinterFont(HWND window, LOGFONTA lf, HDC printer) {
-  HDC screen = GetDC(window);
-  const int screenY = GetDeviceCaps(screen, LOGPIXELSY),
-            screenX = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(window, screen);
-  lf.lfHeight = static_cast<LONG>(int64_t{lf.lfHeight} * GetDeviceCaps(printer, LOGPIXELSY) /
-                                  std::max(1, screenY));
-  lf.lfWidth = static_cast<LONG>(int64_t{lf.lfWidth} * GetDeviceCaps(printer, LOGPIXELSX) /
-                                 std::max(1, screenX));
-  return CreateFontIndirectA(&lf);
-}
 
 void PrintCells(const PaperGrid& paper, const GridLayout& layout, int y,
                 const std::vector<std::string>& cells, const std::vector<GridAlign>& aligns) {
@@ -55,11 +43,7 @@ void PrintHeading(const PaperGrid& paper, const GridLayout& layout) {
 bool GridViewWindow::Print(const PRINTDLGA* record) {
   if (!source_) return false;
   const char* slash = std::strrchr(path_, '\\');
-  LOGFONTA lf = baseFont_;
-  return RunPrintJob(*this, record, slash ? slash + 1 : path_, [&](PrintJob& job) {
-    HFONT font = PrinterFont(Window(), lf, job.Dc());
-    if (!font) return false;
-    HGDIOBJ old = SelectObject(job.Dc(), font);
+  const PrintContent grid = [&](PrintJob& job) {
     TEXTMETRICA tm{};
     GetTextMetricsA(job.Dc(), &tm);
     const PaperGrid paper{job.Dc(), std::max<int>(1, tm.tmHeight + tm.tmExternalLeading),
@@ -88,8 +72,8 @@ bool GridViewWindow::Print(const PRINTDLGA* record) {
       }
     }
     if (lines == 0) PrintHeading(paper, layout_);
-    SelectObject(job.Dc(), old);
-    DeleteObject(font);
     return ok;
-  });
+  };
+  return RunPrintJob(*this, record, slash ? slash + 1 : path_,
+                     [&](PrintJob& job) { return PrintInFont(Window(), baseFont_, job, grid); });
 }

@@ -3,43 +3,25 @@
 // columns.
 #include <algorithm>
 
-#include "common/text_copy.h"
-#include "viewers/common/line_view_parts.h"
+#include "viewers/base/viewer_font.h"
 #include "viewers/base/viewer_parent.h"
-
-namespace {
-LOGFONTA DefaultFont() {
-  LOGFONTA lf{};
-  lf.lfHeight = -13;
-  lf.lfCharSet = ANSI_CHARSET;
-  lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-  CopyText(lf.lfFaceName, "Courier New");
-  return lf;
-}
-}  // namespace
+#include "viewers/common/line_view_parts.h"
 
 void SetBaseFont(LineView& v, const LOGFONTA* font) {
   if (!font) font = AskSharedFont(v.Window);
-  v.BaseFont = font ? *font : DefaultFont();
+  v.BaseFont = font ? *font : DefaultViewerFont();
 }
 
 void UpdateFont(LineView& v) {
-  LOGFONTA lf = v.BaseFont;
-  lf.lfHeight *= v.Zoom;
-  lf.lfWidth *= v.Zoom;
-  HFONT font = CreateFontIndirectA(&lf);
+  HFONT font = CreateZoomedFont(v.BaseFont, v.Zoom);
   if (!font) return;
   if (v.Font) DeleteObject(v.Font);
   v.Font = font;
-  HDC dc = GetDC(v.Window);
-  HGDIOBJ old = SelectObject(dc, font);
   TEXTMETRICA tm;
-  if (GetTextMetricsA(dc, &tm)) {
+  if (MeasureFont(v.Window, font, &tm)) {
     v.LineHeight = std::max<int>(1, tm.tmHeight + tm.tmExternalLeading);
     v.CharWidth = std::max<int>(1, tm.tmAveCharWidth);
   }
-  SelectObject(dc, old);
-  ReleaseDC(v.Window, dc);
   UpdateLayout(v);
 }
 

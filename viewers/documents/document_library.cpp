@@ -9,6 +9,7 @@
 #include "common/text_copy.h"
 #include "viewer/buffer/file_access.h"
 #include "viewers/base/viewer_class.h"
+#include "viewers/base/viewer_font.h"
 #include "viewers/base/viewer_parent.h"
 #include "viewers/contract/viewer_names.h"
 #include "viewers/documents/document_window.h"
@@ -62,19 +63,13 @@ bool DocumentWindow::Zoom(unsigned command) {
 }
 
 void DocumentWindow::UpdateFont() {
-  LOGFONTA lf = baseFont_;
-  lf.lfHeight *= zoom_;
-  lf.lfWidth *= zoom_;
-  HFONT font = CreateFontIndirectA(&lf);
+  HFONT font = CreateZoomedFont(baseFont_, zoom_);
   if (!font) return;
   if (font_) DeleteObject(font_);
   font_ = font;
-  HDC dc = GetDC(Window());
-  HGDIOBJ old = SelectObject(dc, font_);
   TEXTMETRICA tm;
-  if (GetTextMetricsA(dc, &tm)) lineHeight_ = std::max<int>(1, tm.tmHeight + tm.tmExternalLeading);
-  SelectObject(dc, old);
-  ReleaseDC(Window(), dc);
+  if (MeasureFont(Window(), font_, &tm))
+    lineHeight_ = std::max<int>(1, tm.tmHeight + tm.tmExternalLeading);
 }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE dll, DWORD reason, LPVOID) {

@@ -3,23 +3,11 @@
 #include <algorithm>
 
 #include "common/text_copy.h"
-#include "viewers/base/viewer_print.h"
+#include "viewers/base/viewer_print_font.h"
 #include "viewers/documents/document_window.h"
 #include "viewers/documents/text_measure.h"
 
 namespace {
-HFONT PrinterFont(HWND window, LOGFONTA lf, HDC printer) {
-  HDC screen = GetDC(window);
-  const int screenY = GetDeviceCaps(screen, LOGPIXELSY),
-            screenX = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(window, screen);
-  lf.lfHeight = static_cast<LONG>(int64_t{lf.lfHeight} * GetDeviceCaps(printer, LOGPIXELSY) /
-                                  std::max(1, screenY));
-  lf.lfWidth = static_cast<LONG>(int64_t{lf.lfWidth} * GetDeviceCaps(printer, LOGPIXELSX) /
-                                 std::max(1, screenX));
-  return CreateFontIndirectA(&lf);
-}
-
 bool PrintPages(const std::vector<std::string>& paragraphs, PrintJob& job) {
   HDC dc = job.Dc();
   TEXTMETRICA tm{};
@@ -44,12 +32,7 @@ bool PrintPages(const std::vector<std::string>& paragraphs, PrintJob& job) {
 bool DocumentWindow::Print(const PRINTDLGA* record) {
   if (!path_[0]) return false;
   return RunPrintJob(*this, record, FileNamePart(path_).data(), [&](PrintJob& job) {
-    HFONT font = PrinterFont(Window(), baseFont_, job.Dc());
-    if (!font) return false;
-    HGDIOBJ old = SelectObject(job.Dc(), font);
-    const bool ok = PrintPages(text_.Paragraphs, job);
-    SelectObject(job.Dc(), old);
-    DeleteObject(font);
-    return ok;
+    return PrintInFont(Window(), baseFont_, job,
+                       [&](PrintJob& page) { return PrintPages(text_.Paragraphs, page); });
   });
 }

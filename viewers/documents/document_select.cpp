@@ -1,28 +1,11 @@
 // The selection: Find selects its match and scrolls it into view, Select
 // All takes every paragraph, and Copy puts the selection on the clipboard
 // as text with CR LF between paragraphs.
-#include <cstring>
-
+#include "viewers/base/viewer_clipboard.h"
 #include "viewers/base/viewer_parent.h"
 #include "viewers/documents/document_window.h"
 
 namespace {
-bool PutOnClipboard(HWND owner, const std::string& text) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
-  if (!memory) return false;
-  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-  if (!OpenClipboard(owner)) {
-    GlobalFree(memory);
-    return false;
-  }
-  EmptyClipboard();
-  const bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
-  CloseClipboard();
-  if (!placed) GlobalFree(memory);
-  return placed;
-}
-
 // The window's code page's own idea of upper and lower case.
 const unsigned char* CaseFold() {
   static unsigned char fold[256];
@@ -81,7 +64,7 @@ std::string DocumentWindow::SelectedText() const {
 
 bool DocumentWindow::Copy() {
   if (!(selStart_ < selEnd_)) return false;
-  if (PutOnClipboard(Window(), SelectedText())) return true;
+  if (PutTextOnClipboard(Window(), SelectedText())) return true;
   MessageBeep(MB_ICONEXCLAMATION);
   return false;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "viewers/base/viewer_parent.h"
+#include "viewers/base/viewer_scroll.h"
 #include "viewers/documents/document_window.h"
 #include "viewers/documents/text_measure.h"
 
@@ -51,41 +52,23 @@ void DocumentWindow::ScrollTo(int line) {
   InvalidateRect(Window(), nullptr, FALSE);
 }
 
-void DocumentWindow::OnKey(WPARAM key) {
-  const int page = std::max(1, LinesPerScreen() - 1);
-  switch (key) {
-    case VK_UP: ScrollTo(top_ - 1); break;
-    case VK_DOWN: ScrollTo(top_ + 1); break;
-    case VK_PRIOR: ScrollTo(top_ - page); break;
-    case VK_NEXT: ScrollTo(top_ + page); break;
-    case VK_HOME: ScrollTo(0); break;
-    case VK_END: ScrollTo(static_cast<int>(lines_.size())); break;
-  }
-}
-
-void DocumentWindow::OnVScroll(int code) {
-  SCROLLINFO si{};
-  si.cbSize = sizeof si;
-  si.fMask = SIF_TRACKPOS;
-  GetScrollInfo(Window(), SB_VERT, &si);
-  switch (code) {
-    case SB_LINEUP: OnKey(VK_UP); break;
-    case SB_LINEDOWN: OnKey(VK_DOWN); break;
-    case SB_PAGEUP: OnKey(VK_PRIOR); break;
-    case SB_PAGEDOWN: OnKey(VK_NEXT); break;
-    case SB_TOP: OnKey(VK_HOME); break;
-    case SB_BOTTOM: OnKey(VK_END); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: ScrollTo(si.nTrackPos); break;
-  }
+void DocumentWindow::OnScrollBar(WORD code) {
+  int64_t to;
+  if (ScrollBarTarget(Window(), SB_VERT, code, top_, 1, std::max(1, LinesPerScreen() - 1), &to))
+    ScrollTo(static_cast<int>(to));
 }
 
 bool DocumentWindow::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT* result) {
   *result = 0;
   switch (msg) {
     case WM_SIZE: Rewrap(); return true;
-    case WM_KEYDOWN: OnKey(wParam); return true;
-    case WM_VSCROLL: OnVScroll(LOWORD(wParam)); return true;
+    case WM_KEYDOWN:
+    case WM_VSCROLL: {
+      int bar;
+      WORD code;
+      if (ScrollRequest(msg, wParam, &bar, &code) && bar == SB_VERT) OnScrollBar(code);
+      return true;
+    }
     case WM_MOUSEWHEEL:
       ScrollTo(top_ - static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA * 3);
       return true;

@@ -33,8 +33,7 @@ class DocumentWindow : public ViewerWindow {
   void Rewrap();  // after the text, the font or the width changed
   int LinesPerScreen() const;
   void ScrollTo(int line);
-  void OnKey(WPARAM key);
-  void OnVScroll(int code);
+  void OnScrollBar(WORD code);
   void Select(TextPos start, TextPos end);
   int LineOf(TextPos at) const;
   std::string SelectedText() const;

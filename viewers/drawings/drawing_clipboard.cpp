@@ -1,5 +1,6 @@
 #include "viewers/drawings/drawing_clipboard.h"
 
+#include "viewers/base/viewer_clipboard.h"
 #include "viewers/graphics/picture_dib.h"
 
 HENHMETAFILE RecordMetafile(SIZE size, const std::function<void(HDC, const RECT&)>& draw) {
@@ -18,10 +19,7 @@ HENHMETAFILE RecordMetafile(SIZE size, const std::function<void(HDC, const RECT&
 
 bool PutOnClipboard(HWND owner, HENHMETAFILE metafile, const Picture& picture) {
   HGLOBAL dib = picture.Pixels.empty() ? nullptr : DibOfPicture(picture);
-  // Another program may hold the clipboard for a moment.
-  bool open = false;
-  for (int attempt = 0; attempt < 10 && !(open = OpenClipboard(owner)); ++attempt) Sleep(20);
-  if (!open) {
+  if (!OpenClipboardSoon(owner)) {
     if (dib) GlobalFree(dib);
     if (metafile) DeleteEnhMetaFile(metafile);
     return false;

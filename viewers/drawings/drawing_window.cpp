@@ -10,6 +10,7 @@
 #include "viewer/buffer/file_access.h"
 #include "viewers/base/viewer_parent.h"
 #include "viewers/base/viewer_print.h"
+#include "viewers/base/viewer_scroll.h"
 #include "viewers/drawings/display_list_gdi.h"
 #include "viewers/drawings/drawing_clipboard.h"
 #include "viewers/drawings/formats/drawing_readers.h"
@@ -78,7 +79,7 @@ bool DrawingWindow::Open(const char* path, int, bool) {
   fileSize_ = static_cast<uint32_t>(std::min<int64_t>(QueryFileSize(path), 0xFFFFFFFF));
   page_ = 0;
   zoom_ = 301;
-  left_ = top_ = 0;
+  scroll_ = {};
   SendMessageA(GetParent(Window()), ZV_PAGES, metafile_ ? 1 : drawing_.Pages.size(), 0);
   UpdateScrollBars();
   UpdateStatus();
@@ -132,53 +133,22 @@ void DrawingWindow::UpdateStatus() {
 void DrawingWindow::UpdateScrollBars() {
   const SIZE client = ClientSize(Window()), fitted = FittedSize();
   const ZoomRatio zoom = ZoomOf(zoom_);
-  const int64_t limits[2] = {ScrollLimit(fitted.cx, zoom, client.cx),
-                             ScrollLimit(fitted.cy, zoom, client.cy)};
-  left_ = std::clamp<int64_t>(left_, 0, limits[0]);
-  top_ = std::clamp<int64_t>(top_, 0, limits[1]);
-  const int bars[2] = {SB_HORZ, SB_VERT};
-  const int64_t positions[2] = {left_, top_}, pages[2] = {client.cx, client.cy};
-  for (int i = 0; i < 2; ++i) {
-    SCROLLINFO info = {sizeof info, SIF_ALL | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
-    if (limits[i] > 0) {
-      info.nMax = static_cast<int>(limits[i] + pages[i] - 1);
-      info.nPage = static_cast<UINT>(pages[i]);
-      info.nPos = static_cast<int>(positions[i]);
-    }
-    SetScrollInfo(Window(), bars[i], &info, TRUE);
-  }
-}
-
-void DrawingWindow::Scroll(int bar, int64_t to) {
-  (bar == SB_HORZ ? left_ : top_) = to;
-  UpdateScrollBars();
-  InvalidateRect(Window(), nullptr, FALSE);
+  scroll_.Update(Window(), client, ScrollLimit(fitted.cx, zoom, client.cx),
+                 ScrollLimit(fitted.cy, zoom, client.cy));
 }
 
 void DrawingWindow::OnScrollBar(int bar, WORD code) {
-  SCROLLINFO info = {sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-  GetScrollInfo(Window(), bar, &info);
-  int64_t at = bar == SB_HORZ ? left_ : top_;
-  switch (code) {
-    case SB_LINEUP: at -= kLineStep; break;
-    case SB_LINEDOWN: at += kLineStep; break;
-    case SB_PAGEUP: at -= info.nPage; break;
-    case SB_PAGEDOWN: at += info.nPage; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: at = info.nTrackPos; break;
-    case SB_TOP: at = 0; break;
-    case SB_BOTTOM: at = info.nMax; break;
-    default: return;
-  }
-  Scroll(bar, at);
+  if (!scroll_.Move(Window(), bar, code, kLineStep)) return;
+  UpdateScrollBars();
+  InvalidateRect(Window(), nullptr, FALSE);
 }
 
 bool DrawingWindow::Zoom(unsigned command) {
   if (command < 299 || command > 305 || !Shown()) return false;
   const SIZE client = ClientSize(Window()), fitted = FittedSize();
   const ZoomRatio before = ZoomOf(zoom_), after = ZoomOf(command);
-  left_ = KeepCentre(left_, client.cx, fitted.cx, before, after);
-  top_ = KeepCentre(top_, client.cy, fitted.cy, before, after);
+  scroll_.Left = KeepCentre(scroll_.Left, client.cx, fitted.cx, before, after);
+  scroll_.Top = KeepCentre(scroll_.Top, client.cy, fitted.cy, before, after);
   zoom_ = command;
   UpdateScrollBars();
   UpdateStatus();
@@ -189,7 +159,7 @@ bool DrawingWindow::Zoom(unsigned command) {
 bool DrawingWindow::ShowPage(unsigned page) {
   if (metafile_ || page >= drawing_.Pages.size()) return false;
   page_ = page;
-  left_ = top_ = 0;
+  scroll_ = {};
   SendMessageA(GetParent(Window()), ZV_PAGES, drawing_.Pages.size(), page_);
   UpdateScrollBars();
   UpdateStatus();
@@ -246,19 +216,11 @@ bool DrawingWindow::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT* re
   switch (msg) {
     case WM_HSCROLL:
     case WM_VSCROLL:
-      OnScrollBar(msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wParam));
-      return true;
     case WM_KEYDOWN: {
-      const bool horizontal = wParam == VK_LEFT || wParam == VK_RIGHT;
-      const WORD code = wParam == VK_UP || wParam == VK_LEFT      ? SB_LINEUP
-                        : wParam == VK_DOWN || wParam == VK_RIGHT ? SB_LINEDOWN
-                        : wParam == VK_PRIOR                      ? SB_PAGEUP
-                        : wParam == VK_NEXT                       ? SB_PAGEDOWN
-                        : wParam == VK_HOME                       ? SB_TOP
-                        : wParam == VK_END                        ? SB_BOTTOM
-                                                                  : 0xFFFF;
-      if (code == 0xFFFF) return false;
-      OnScrollBar(horizontal ? SB_HORZ : SB_VERT, code);
+      int bar;
+      WORD code;
+      if (!ScrollRequest(msg, wParam, &bar, &code)) return false;
+      OnScrollBar(bar, code);
       return true;
     }
     case WM_SIZE:
@@ -277,8 +239,8 @@ void DrawingWindow::Paint(HDC dc, const RECT& area) {
   if (client.cx <= 0 || client.cy <= 0) return;
   const ZoomRatio zoom = ZoomOf(zoom_);
   const int64_t width = Zoomed(fitted.cx, zoom), height = Zoomed(fitted.cy, zoom);
-  const int64_t x = width < client.cx ? (client.cx - width) / 2 : -left_;
-  const int64_t y = height < client.cy ? (client.cy - height) / 2 : -top_;
+  const int64_t x = width < client.cx ? (client.cx - width) / 2 : -scroll_.Left;
+  const int64_t y = height < client.cy ? (client.cy - height) / 2 : -scroll_.Top;
   const RECT into = {static_cast<LONG>(x), static_cast<LONG>(y), static_cast<LONG>(x + width),
                      static_cast<LONG>(y + height)};
   HDC memory = CreateCompatibleDC(dc);

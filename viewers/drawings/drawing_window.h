@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "viewers/base/viewer_scroll.h"
 #include "viewers/base/viewer_window.h"
 #include "viewers/drawings/formats/display_list.h"
 #include "viewers/graphics/formats/picture.h"
@@ -36,7 +37,6 @@ class DrawingWindow : public ViewerWindow {
   SIZE FittedSize() const;
   void DrawInto(HDC dc, const RECT& into, COLORREF ink) const;
   bool RenderNatural(Picture& out) const;
-  void Scroll(int bar, int64_t to);
   void OnScrollBar(int bar, WORD code);
   void UpdateScrollBars();
   void UpdateStatus();
@@ -49,5 +49,5 @@ class DrawingWindow : public ViewerWindow {
   uint32_t fileSize_ = 0;
   unsigned page_ = 0;
   unsigned zoom_ = 301;
-  int64_t left_ = 0, top_ = 0;  // scroll positions in shown pixels
+  PixelScroll scroll_;
 };

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "viewer/buffer/file_access.h"
+#include "viewers/base/viewer_clipboard.h"
 #include "viewers/base/viewer_parent.h"
 #include "viewers/base/viewer_print.h"
+#include "viewers/base/viewer_scroll.h"
 #include "viewers/fonts/formats/char_query.h"
 #include "viewers/fonts/sheet_painter.h"
 
@@ -104,31 +106,14 @@ void FontWindow::ScrollTo(int top) {
   const int last = layout_.Bands.empty() ? 0 : layout_.Bands.back().Height + 2 * layout_.Margin;
   const int most = std::max(0, layout_.Height - std::min(page, last));
   top_ = std::clamp(top, 0, most);
-  SCROLLINFO info = {sizeof info,
-                     SIF_ALL | SIF_DISABLENOSCROLL,
-                     0,
-                     most + page - 1,
-                     static_cast<UINT>(page),
-                     top_,
-                     0};
-  SetScrollInfo(Window(), SB_VERT, &info, TRUE);
+  SetScrollBar(Window(), SB_VERT, most, page, top_);
   InvalidateRect(Window(), nullptr, FALSE);
 }
 
 void FontWindow::OnScrollBar(WORD code) {
-  SCROLLINFO info = {sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-  GetScrollInfo(Window(), SB_VERT, &info);
-  const int page = ClientHeight(Window());
-  switch (code) {
-    case SB_LINEUP: ScrollTo(top_ - kLineStep); break;
-    case SB_LINEDOWN: ScrollTo(top_ + kLineStep); break;
-    case SB_PAGEUP: ScrollTo(top_ - page); break;
-    case SB_PAGEDOWN: ScrollTo(top_ + page); break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: ScrollTo(info.nTrackPos); break;
-    case SB_TOP: ScrollTo(0); break;
-    case SB_BOTTOM: ScrollTo(layout_.Height); break;
-  }
+  int64_t to;
+  if (ScrollBarTarget(Window(), SB_VERT, code, top_, kLineStep, ClientHeight(Window()), &to))
+    ScrollTo(static_cast<int>(to));
 }
 
 bool FontWindow::ShowEntry(size_t entry) {
@@ -178,19 +163,7 @@ bool FontWindow::Copy() {
   std::string text;
   for (const FactLine& line : document_->FactLines())
     text += line.Label + ": " + line.Value + "\r\n";
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
-  if (!memory) return false;
-  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-  if (!OpenClipboard(Window())) {
-    GlobalFree(memory);
-    return false;
-  }
-  EmptyClipboard();
-  const bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
-  if (!placed) GlobalFree(memory);
-  CloseClipboard();
-  return placed;
+  return PutTextOnClipboard(Window(), text);
 }
 
 bool FontWindow::SelectAll() {
@@ -241,16 +214,11 @@ bool FontWindow::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT* resul
   *result = 0;
   if (!document_) return false;
   switch (msg) {
-    case WM_VSCROLL: OnScrollBar(LOWORD(wParam)); return true;
+    case WM_VSCROLL:
     case WM_KEYDOWN: {
-      const WORD code = wParam == VK_UP      ? SB_LINEUP
-                        : wParam == VK_DOWN  ? SB_LINEDOWN
-                        : wParam == VK_PRIOR ? SB_PAGEUP
-                        : wParam == VK_NEXT  ? SB_PAGEDOWN
-                        : wParam == VK_HOME  ? SB_TOP
-                        : wParam == VK_END   ? SB_BOTTOM
-                                             : 0xFFFF;
-      if (code == 0xFFFF) return false;
+      int bar;
+      WORD code;
+      if (!ScrollRequest(msg, wParam, &bar, &code) || bar != SB_VERT) return false;
       OnScrollBar(code);
       return true;
     }

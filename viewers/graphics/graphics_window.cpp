@@ -6,6 +6,7 @@
 #include "viewer/buffer/file_access.h"
 #include "viewers/base/viewer_parent.h"
 #include "viewers/base/viewer_print.h"
+#include "viewers/base/viewer_scroll.h"
 #include "viewers/graphics/metafile_picture.h"
 #include "viewers/graphics/picture_dib.h"
 #include "viewers/graphics/formats/picture_transform.h"
@@ -47,7 +48,7 @@ bool GraphicsWindow::Open(const char* path, int, bool) {
   path_ = path;
   fileSize_ = static_cast<uint32_t>(std::min<int64_t>(QueryFileSize(path), 0xFFFFFFFF));
   frame_ = page_ = 0;
-  left_ = top_ = 0;
+  scroll_ = {};
   ReportPages();
   if (document_.PagesAreFrames) SendMessageA(GetParent(Window()), ZV_CANPLAY, 0, 0);
   UpdateScrollBars();
@@ -64,60 +65,31 @@ void GraphicsWindow::UpdateStatus() {
   const PictureInfo& info = document_.Info;
   const ZoomRatio zoom = ZoomOf(zoom_);
   char text[128];
-  std::snprintf(text, sizeof text, "%s  %ld x %ld  %d bits  %d%%", info.Format, static_cast<long>(info.Width),
-                static_cast<long>(info.Height), info.BitsPerPixel, zoom.Times * 100 / zoom.Parts);
+  std::snprintf(text, sizeof text, "%s  %ld x %ld  %d bits  %d%%", info.Format,
+                static_cast<long>(info.Width), static_cast<long>(info.Height), info.BitsPerPixel,
+                zoom.Times * 100 / zoom.Parts);
   SetStatus(text);
 }
 
 void GraphicsWindow::UpdateScrollBars() {
   const SIZE client = ClientSize(Window());
   const ZoomRatio zoom = ZoomOf(zoom_);
-  const int64_t limits[2] = {ScrollLimit(Shown().Width, zoom, client.cx), ScrollLimit(Shown().Height, zoom, client.cy)};
-  left_ = std::clamp<int64_t>(left_, 0, limits[0]);
-  top_ = std::clamp<int64_t>(top_, 0, limits[1]);
-  const int bars[2] = {SB_HORZ, SB_VERT};
-  const int64_t positions[2] = {left_, top_}, pages[2] = {client.cx, client.cy};
-  for (int i = 0; i < 2; ++i) {
-    SCROLLINFO info = {sizeof info, SIF_ALL | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
-    if (limits[i] > 0) {  // 32-bit bars: shown pixels up to 5 x 8000 fit
-      info.nMax = static_cast<int>(limits[i] + pages[i] - 1);
-      info.nPage = static_cast<UINT>(pages[i]);
-      info.nPos = static_cast<int>(positions[i]);
-    }
-    SetScrollInfo(Window(), bars[i], &info, TRUE);
-  }
-}
-
-void GraphicsWindow::Scroll(int bar, int64_t to) {
-  (bar == SB_HORZ ? left_ : top_) = to;
-  UpdateScrollBars();
-  InvalidateRect(Window(), nullptr, FALSE);
+  scroll_.Update(Window(), client, ScrollLimit(Shown().Width, zoom, client.cx),
+                 ScrollLimit(Shown().Height, zoom, client.cy));
 }
 
 void GraphicsWindow::OnScrollBar(int bar, WORD code) {
-  SCROLLINFO info = {sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
-  GetScrollInfo(Window(), bar, &info);
-  int64_t at = bar == SB_HORZ ? left_ : top_;
-  switch (code) {
-    case SB_LINEUP: at -= kLineStep; break;
-    case SB_LINEDOWN: at += kLineStep; break;
-    case SB_PAGEUP: at -= info.nPage; break;
-    case SB_PAGEDOWN: at += info.nPage; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: at = info.nTrackPos; break;
-    case SB_TOP: at = 0; break;
-    case SB_BOTTOM: at = info.nMax; break;
-    default: return;
-  }
-  Scroll(bar, at);
+  if (!scroll_.Move(Window(), bar, code, kLineStep)) return;
+  UpdateScrollBars();
+  InvalidateRect(Window(), nullptr, FALSE);
 }
 
 bool GraphicsWindow::Zoom(unsigned command) {
   if (command < 299 || command > 305) return false;
   const SIZE client = ClientSize(Window());
   const ZoomRatio before = ZoomOf(zoom_), after = ZoomOf(command);
-  left_ = KeepCentre(left_, client.cx, Shown().Width, before, after);
-  top_ = KeepCentre(top_, client.cy, Shown().Height, before, after);
+  scroll_.Left = KeepCentre(scroll_.Left, client.cx, Shown().Width, before, after);
+  scroll_.Top = KeepCentre(scroll_.Top, client.cy, Shown().Height, before, after);
   zoom_ = command;
   UpdateScrollBars();
   UpdateStatus();
@@ -127,9 +99,12 @@ bool GraphicsWindow::Zoom(unsigned command) {
 
 bool GraphicsWindow::Turn(unsigned command) {
   for (Picture& frame : document_.Frames) {  // every frame, so that Play shows them alike
-    if (command == kFlip) FlipTopToBottom(frame);
-    else if (command == kReverse) ReverseLeftToRight(frame);
-    else if (!RotateClockwise(frame)) return false;
+    if (command == kFlip)
+      FlipTopToBottom(frame);
+    else if (command == kReverse)
+      ReverseLeftToRight(frame);
+    else if (!RotateClockwise(frame))
+      return false;
   }
   if (command == kRotate) std::swap(document_.Info.Width, document_.Info.Height);
   UpdateScrollBars();
@@ -159,7 +134,8 @@ bool GraphicsWindow::Play() {
   if (!document_.PagesAreFrames) return false;
   playing_ = !playing_;
   if (!playing_) return KillTimer(Window(), kPlayTimer), true;
-  SetTimer(Window(), kPlayTimer, static_cast<UINT>(std::max(document_.DelaysMs[static_cast<size_t>(frame_)], 20)),
+  SetTimer(Window(), kPlayTimer,
+           static_cast<UINT>(std::max(document_.DelaysMs[static_cast<size_t>(frame_)], 20)),
            nullptr);
   return true;
 }
@@ -167,7 +143,8 @@ bool GraphicsWindow::Play() {
 void GraphicsWindow::NextFrame() {
   frame_ = (frame_ + 1) % static_cast<int>(document_.Frames.size());
   page_ = frame_;
-  SetTimer(Window(), kPlayTimer, static_cast<UINT>(std::max(document_.DelaysMs[static_cast<size_t>(frame_)], 20)),
+  SetTimer(Window(), kPlayTimer,
+           static_cast<UINT>(std::max(document_.DelaysMs[static_cast<size_t>(frame_)], 20)),
            nullptr);
   InvalidateRect(Window(), nullptr, FALSE);
 }
@@ -183,10 +160,12 @@ bool GraphicsWindow::Print(const PRINTDLGA* record) {
   const Picture& picture = Shown();
   return RunPrintJob(*this, record, path_.c_str(), [&picture](PrintJob& job) {
     // The whole page, less nothing; the picture as large as fits, centred.
-    const int pageWidth = GetDeviceCaps(job.Dc(), HORZRES), pageHeight = GetDeviceCaps(job.Dc(), VERTRES);
+    const int pageWidth = GetDeviceCaps(job.Dc(), HORZRES),
+              pageHeight = GetDeviceCaps(job.Dc(), VERTRES);
     const double scale = std::min(static_cast<double>(pageWidth) / picture.Width,
                                   static_cast<double>(pageHeight) / picture.Height);
-    const int width = static_cast<int>(picture.Width * scale), height = static_cast<int>(picture.Height * scale);
+    const int width = static_cast<int>(picture.Width * scale),
+              height = static_cast<int>(picture.Height * scale);
     const RECT into = {(pageWidth - width) / 2, (pageHeight - height) / 2, (pageWidth + width) / 2,
                        (pageHeight + height) / 2};
     StretchPicture(job.Dc(), into, picture);
@@ -212,21 +191,12 @@ bool GraphicsWindow::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT* r
       return true;
     case WM_HSCROLL:
     case WM_VSCROLL:
-      if (document_.Frames.empty()) return false;
-      OnScrollBar(msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wParam));
-      return true;
     case WM_KEYDOWN: {
       if (document_.Frames.empty()) return false;
-      const bool horizontal = wParam == VK_LEFT || wParam == VK_RIGHT;
-      const WORD code = wParam == VK_UP || wParam == VK_LEFT ? SB_LINEUP
-                        : wParam == VK_DOWN || wParam == VK_RIGHT ? SB_LINEDOWN
-                        : wParam == VK_PRIOR ? SB_PAGEUP
-                        : wParam == VK_NEXT ? SB_PAGEDOWN
-                        : wParam == VK_HOME ? SB_TOP
-                        : wParam == VK_END ? SB_BOTTOM
-                                           : 0xFFFF;
-      if (code == 0xFFFF) return false;
-      OnScrollBar(horizontal ? SB_HORZ : SB_VERT, code);
+      int bar;
+      WORD code;
+      if (!ScrollRequest(msg, wParam, &bar, &code)) return false;
+      OnScrollBar(bar, code);
       return true;
     }
     case WM_SIZE:
@@ -236,9 +206,7 @@ bool GraphicsWindow::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT* r
       if (wParam != kPlayTimer || !playing_) return false;
       NextFrame();
       return true;
-    case WM_ERASEBKGND:
-      *result = 1;
-      return true;
+    case WM_ERASEBKGND: *result = 1; return true;
   }
   return false;
 }
@@ -246,7 +214,7 @@ bool GraphicsWindow::OnWindowMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT* r
 void GraphicsWindow::Paint(HDC dc, const RECT& area) {
   if (document_.Frames.empty()) return ViewerWindow::Paint(dc, area);
   const SIZE client = ClientSize(Window());
-  RenderView(Shown(), ZoomOf(zoom_), left_, top_, client.cx, client.cy, AsPixel(AskBackColor(Window())),
-             view_);
+  RenderView(Shown(), ZoomOf(zoom_), scroll_.Left, scroll_.Top, client.cx, client.cy,
+             AsPixel(AskBackColor(Window())), view_);
   if (!view_.empty()) DrawPixels(dc, 0, 0, client.cx, client.cy, view_.data());
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "viewers/base/viewer_scroll.h"
 #include "viewers/base/viewer_window.h"
 #include "viewers/graphics/formats/picture_document.h"
 #include "viewers/graphics/formats/picture_view.h"
@@ -29,7 +30,6 @@ class GraphicsWindow : public ViewerWindow {
  private:
   Picture& Shown() { return document_.Frames[static_cast<size_t>(frame_)]; }
   bool Turn(unsigned command);
-  void Scroll(int bar, int64_t to);
   void OnScrollBar(int bar, WORD code);
   void UpdateScrollBars();
   void UpdateStatus();
@@ -42,7 +42,7 @@ class GraphicsWindow : public ViewerWindow {
   int frame_ = 0;  // of Frames: the GIF frame shown
   int page_ = 0;   // the page shown, from 0
   unsigned zoom_ = 301;
-  int64_t left_ = 0, top_ = 0;  // scroll positions in shown pixels
+  PixelScroll scroll_;
   bool playing_ = false;
   std::vector<uint32_t> view_;  // the pixels of the last paint
 };

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "viewers/base/viewer_clipboard.h"
+
 namespace {
 BITMAPINFOHEADER HeaderFor(int width, int height) {
   BITMAPINFOHEADER header = {};
@@ -18,15 +20,16 @@ BITMAPINFOHEADER HeaderFor(int width, int height) {
 void DrawPixels(HDC dc, int x, int y, int width, int height, const uint32_t* pixels) {
   BITMAPINFOHEADER header = HeaderFor(width, height);
   SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
-                    static_cast<UINT>(height), pixels, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+                    static_cast<UINT>(height), pixels, reinterpret_cast<BITMAPINFO*>(&header),
+                    DIB_RGB_COLORS);
 }
 
 void StretchPicture(HDC dc, const RECT& into, const Picture& picture) {
   BITMAPINFOHEADER header = HeaderFor(picture.Width, picture.Height);
   SetStretchBltMode(dc, COLORONCOLOR);
-  StretchDIBits(dc, into.left, into.top, into.right - into.left, into.bottom - into.top, 0, 0, picture.Width,
-                picture.Height, picture.Pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
-                SRCCOPY);
+  StretchDIBits(dc, into.left, into.top, into.right - into.left, into.bottom - into.top, 0, 0,
+                picture.Width, picture.Height, picture.Pixels.data(),
+                reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, SRCCOPY);
 }
 
 HGLOBAL DibOfPicture(const Picture& picture) {
@@ -38,31 +41,19 @@ HGLOBAL DibOfPicture(const Picture& picture) {
   header->biHeight = picture.Height;  // the clipboard's readers expect the bottom row first
   auto* rows = reinterpret_cast<uint8_t*>(header + 1);
   for (int32_t y = 0; y < picture.Height; ++y)
-    std::memcpy(rows + static_cast<size_t>(picture.Height - 1 - y) * picture.Width * 4, picture.Row(y),
-                static_cast<size_t>(picture.Width) * 4);
+    std::memcpy(rows + static_cast<size_t>(picture.Height - 1 - y) * picture.Width * 4,
+                picture.Row(y), static_cast<size_t>(picture.Width) * 4);
   GlobalUnlock(memory);
   return memory;
 }
 
 bool CopyPictureToClipboard(HWND owner, const Picture& picture) {
-  HGLOBAL memory = DibOfPicture(picture);
-  if (!memory) return false;
-  // Another program may hold the clipboard for a moment.
-  bool open = false;
-  for (int attempt = 0; attempt < 10 && !(open = OpenClipboard(owner)); ++attempt) Sleep(20);
-  if (!open) {
-    GlobalFree(memory);
-    return false;
-  }
-  EmptyClipboard();
-  const bool placed = SetClipboardData(CF_DIB, memory) != nullptr;
-  CloseClipboard();
-  if (!placed) GlobalFree(memory);
-  return placed;
+  return PutOnClipboard(owner, CF_DIB, DibOfPicture(picture));
 }
 
 bool SavePictureFile(const Picture& picture, SaveKind kind, const char* path) {
-  HANDLE out = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE out =
+      CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (out == INVALID_HANDLE_VALUE) return false;
   const bool written = WritePicture(picture, kind, [out](const void* data, size_t count) {
     DWORD done = 0;

@@ -13,6 +13,7 @@
 #include "viewers/base/viewer_class.h"
 #include "viewers/base/viewer_parent.h"
 #include "viewers/base/viewer_print.h"
+#include "viewers/base/viewer_scroll.h"
 #include "viewers/contract/viewer_names.h"
 #include "viewers/graphics/picture_dib.h"
 #include "viewers/icons/icon_drawing.h"
@@ -129,40 +130,27 @@ class IconWindow : public ViewerWindow {
   void Scroll(int bar, int code) {
     RECT client;
     GetClientRect(Window(), &client);
-    const int page = bar == SB_HORZ ? client.right : client.bottom;
     SCROLLINFO info{};
     info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
+    info.fMask = SIF_RANGE;
     GetScrollInfo(Window(), bar, &info);
     LONG& pos = bar == SB_HORZ ? scroll_.x : scroll_.y;
-    switch (code) {
-      case SB_LINEUP: pos -= kScrollStep; break;
-      case SB_LINEDOWN: pos += kScrollStep; break;
-      case SB_PAGEUP: pos -= page; break;
-      case SB_PAGEDOWN: pos += page; break;
-      case SB_TOP: pos = 0; break;
-      case SB_BOTTOM: pos = info.nMax; break;
-      case SB_THUMBTRACK:
-      case SB_THUMBPOSITION: pos = info.nTrackPos; break;
-      default: return;
-    }
-    pos = std::clamp<LONG>(pos, 0, info.nMax);
+    int64_t to;
+    if (!ScrollBarTarget(Window(), bar, static_cast<WORD>(code), pos, kScrollStep,
+                         bar == SB_HORZ ? client.right : client.bottom, &to))
+      return;
+    pos = static_cast<LONG>(std::clamp<int64_t>(to, 0, info.nMax));
     SetScrollPos(Window(), bar, pos, TRUE);
     InvalidateRect(Window(), nullptr, FALSE);
   }
 
+  // Home and End go to the sides; the other keys scroll as in every viewer.
   bool OnKey(int key, LRESULT* result) {
-    switch (key) {
-      case VK_LEFT: Scroll(SB_HORZ, SB_LINEUP); break;
-      case VK_RIGHT: Scroll(SB_HORZ, SB_LINEDOWN); break;
-      case VK_UP: Scroll(SB_VERT, SB_LINEUP); break;
-      case VK_DOWN: Scroll(SB_VERT, SB_LINEDOWN); break;
-      case VK_PRIOR: Scroll(SB_VERT, SB_PAGEUP); break;
-      case VK_NEXT: Scroll(SB_VERT, SB_PAGEDOWN); break;
-      case VK_HOME: Scroll(SB_HORZ, SB_TOP); break;
-      case VK_END: Scroll(SB_HORZ, SB_BOTTOM); break;
-      default: return false;
-    }
+    int bar;
+    WORD code;
+    if (!ScrollRequest(WM_KEYDOWN, static_cast<WPARAM>(key), &bar, &code)) return false;
+    if (code == SB_TOP || code == SB_BOTTOM) bar = SB_HORZ;
+    Scroll(bar, code);
     *result = 0;
     return true;
   }

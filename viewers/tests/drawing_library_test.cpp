@@ -13,41 +13,10 @@
 #include "tests/support/drawing_bytes.h"
 #include "tests/support/temp_folder.h"
 #include "viewers/contract/viewer_messages.h"
+#include "viewers/tests/painted.h"
 #include "viewers/tests/viewer_host.h"
 
 namespace {
-
-// What the child paints, read back pixel by pixel.
-class Painted {
- public:
-  explicit Painted(HWND child) {
-    GetClientRect(child, &area);
-    HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, area.right, area.bottom);
-    ReleaseDC(nullptr, screen);
-    old_ = SelectObject(dc_, bitmap_);
-    SendMessageA(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
-  }
-  ~Painted() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
-  // Whether colour is within three pixels of (x, y) across or down a line.
-  bool Near(int x, int y, COLORREF colour) const {
-    for (int d = -3; d <= 3; ++d)
-      if (At(x + d, y) == colour || At(x, y + d) == colour) return true;
-    return false;
-  }
-  RECT area{};
-
- private:
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-};
 
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
 
@@ -69,7 +38,7 @@ TEST(DrawingLibraryTest, MetafilesFillTheWindowWhereTheirRectangleIs) {
     ASSERT_NE(host.Open(c.path, 16), 0) << c.name;
     EXPECT_EQ(host.Status(), c.status) << c.name;
     Painted painted(host.child());
-    const int cx = painted.area.right / 2, cy = painted.area.bottom / 2, side = std::min(cx, cy);
+    const int cx = painted.Width() / 2, cy = painted.Height() / 2, side = std::min(cx, cy);
     EXPECT_EQ(painted.At(cx, cy), c.fill) << c.name << ": the middle";
     EXPECT_EQ(painted.At(cx - side / 2 + 4, cy - side / 2 + 4), c.fill)
         << c.name << ": scaled up to the window";
@@ -85,7 +54,7 @@ TEST(DrawingLibraryTest, AnHpglSquareIsFittedZoomedCopiedAndSaved) {
   EXPECT_EQ(host.Status(), "HPGL  25 x 25 mm  100%");
   {
     Painted painted(host.child());
-    const int cx = painted.area.right / 2, cy = painted.area.bottom / 2, half = std::min(cx, cy);
+    const int cx = painted.Width() / 2, cy = painted.Height() / 2, half = std::min(cx, cy);
     EXPECT_TRUE(painted.Near(cx - half, cy, kRed)) << "the left side at the window's edge";
     EXPECT_TRUE(painted.Near(cx + half, cy, kRed)) << "the right side";
     EXPECT_TRUE(painted.Near(cx, cy - half, kRed)) << "the top side";

@@ -12,6 +12,7 @@
 #include "tests/support/temp_folder.h"
 #include "viewers/contract/viewer_messages.h"
 #include "viewers/fonts/formats/test_fonts.h"
+#include "viewers/tests/painted.h"
 #include "viewers/tests/viewer_host.h"
 
 namespace {
@@ -21,26 +22,16 @@ std::string AsString(const std::vector<uint8_t>& bytes) { return {bytes.begin(),
 // Whether what the child paints holds a side x side block of ink: only the
 // test font's square draws one, neither its labels nor an empty box.
 bool PaintsInkBlock(HWND child, int side) {
-  RECT area;
-  GetClientRect(child, &area);
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  SendMessageA(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  const Painted painted(child);
   const COLORREF ink = GetSysColor(COLOR_WINDOWTEXT);
   bool found = false;
-  for (int y = 0; y + side < area.bottom && !found; y += side / 2)
-    for (int x = 0; x + side < area.right && !found; x += side / 2) {
+  for (int y = 0; y + side < painted.Height() && !found; y += side / 2)
+    for (int x = 0; x + side < painted.Width() && !found; x += side / 2) {
       bool all = true;
       for (int dy = 0; dy < side && all; ++dy)
-        for (int dx = 0; dx < side && all; ++dx) all = GetPixel(dc, x + dx, y + dy) == ink;
+        for (int dx = 0; dx < side && all; ++dx) all = painted.At(x + dx, y + dy) == ink;
       found = all;
     }
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
   return found;
 }
 

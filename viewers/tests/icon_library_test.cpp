@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -13,48 +12,10 @@
 #include "tests/support/icon_bytes.h"
 #include "tests/support/temp_folder.h"
 #include "viewers/contract/viewer_messages.h"
+#include "viewers/tests/painted.h"
 #include "viewers/tests/viewer_host.h"
 
 namespace {
-
-// What the child paints, in a memory bitmap as large as its client area.
-class Painted {
- public:
-  explicit Painted(HWND child) {
-    GetClientRect(child, &area_);
-    HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, area_.right, area_.bottom);
-    ReleaseDC(nullptr, screen);
-    old_ = SelectObject(dc_, bitmap_);
-    SendMessageA(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
-  }
-  ~Painted() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  // Pixels of the colour in the window, and the widest run of them in a row.
-  int Count(COLORREF colour, int* widest) const {
-    int count = 0;
-    *widest = 0;
-    for (int y = 0; y < area_.bottom; ++y) {
-      int run = 0;
-      for (int x = 0; x < area_.right; ++x) {
-        run = GetPixel(dc_, x, y) == colour ? run + 1 : 0;
-        count += run > 0;
-        *widest = std::max(*widest, run);
-      }
-    }
-    return count;
-  }
-
- private:
-  RECT area_{};
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-};
 
 // Half-transparent blue on the background, as the library blends it.
 COLORREF HalfBlueOn(COLORREF back) {

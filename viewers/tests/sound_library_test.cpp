@@ -10,25 +10,16 @@
 #include "tests/support/sound_bytes.h"
 #include "tests/support/temp_folder.h"
 #include "viewers/contract/viewer_messages.h"
+#include "viewers/tests/painted.h"
 #include "viewers/tests/viewer_host.h"
 
 namespace {
 
 // The pixels of colour in column x of what the child paints, below top.
 int PixelsInColumn(HWND child, int x, int top, COLORREF colour) {
-  RECT area;
-  GetClientRect(child, &area);
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  SendMessageA(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  const Painted painted(child);
   int count = 0;
-  for (int y = top; y < area.bottom; ++y) count += GetPixel(dc, x, y) == colour;
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
+  for (int y = top; y < painted.Height(); ++y) count += painted.At(x, y) == colour;
   return count;
 }
 

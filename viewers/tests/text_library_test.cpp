@@ -6,6 +6,7 @@
 
 #include "tests/support/temp_folder.h"
 #include "viewers/contract/viewer_messages.h"
+#include "viewers/tests/painted.h"
 #include "viewers/tests/viewer_host.h"
 
 namespace {
@@ -65,21 +66,11 @@ TEST_F(TextLibraryTest, ZoomAndANewFontScaleTheRowsTheMouseHits) {
 
 // The share of a row's pixels, painted into a memory bitmap, that have color.
 double ShareOfColor(HWND child, int top, int height, COLORREF color) {
-  RECT r;
-  GetClientRect(child, &r);
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  SendMessageA(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  const Painted painted(child);
   int hits = 0;
   for (int y = top; y < top + height; ++y)
-    for (int x = 0; x < r.right; ++x) hits += GetPixel(dc, x, y) == color;
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  return static_cast<double>(hits) / (height * r.right);
+    for (int x = 0; x < painted.Width(); ++x) hits += painted.At(x, y) == color;
+  return static_cast<double>(hits) / (height * painted.Width());
 }
 
 TEST_F(TextLibraryTest, PaintsTextInTheParentsColoursAndInvertsTheSelectedLine) {

@@ -3,25 +3,12 @@
 #include <algorithm>
 
 #include "common/text_copy.h"
-#include "viewers/base/viewer_print.h"
+#include "viewers/base/viewer_print_font.h"
 #include "viewers/common/line_view_parts.h"
 #include "viewers/common/walk_storage.h"
 
 namespace {
 constexpr int32_t kUnwrappedLineLength = 1024;
-
-// The view's font at the printer's resolution.
-HFONT PrinterFont(const LineView& v, HDC printer) {
-  LOGFONTA lf = v.BaseFont;
-  HDC screen = GetDC(v.Window);
-  int screenY = GetDeviceCaps(screen, LOGPIXELSY), screenX = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(v.Window, screen);
-  lf.lfHeight = static_cast<LONG>(int64_t{lf.lfHeight} * GetDeviceCaps(printer, LOGPIXELSY) /
-                                  std::max(1, screenY));
-  lf.lfWidth = static_cast<LONG>(int64_t{lf.lfWidth} * GetDeviceCaps(printer, LOGPIXELSX) /
-                                 std::max(1, screenX));
-  return CreateFontIndirectA(&lf);
-}
 
 bool PrintLines(const LineView& v, PrintJob& job) {
   HDC dc = job.Dc();
@@ -45,7 +32,8 @@ bool PrintLines(const LineView& v, PrintJob& job) {
                        if (!ok) return false;
                        const int y = row++ * lineHeight;
                        if (line.Flags & LF_WIDE)  // UTF-16 units, two bytes each
-                         ExtTextOutW(dc, 0, y, 0, nullptr, reinterpret_cast<const wchar_t*>(text.data()),
+                         ExtTextOutW(dc, 0, y, 0, nullptr,
+                                     reinterpret_cast<const wchar_t*>(text.data()),
                                      static_cast<UINT>(text.size() / 2), nullptr);
                        else
                          TextOutA(dc, 0, y, text.data(), static_cast<int>(text.size()));
@@ -58,12 +46,7 @@ bool PrintLines(const LineView& v, PrintJob& job) {
 bool PrintText(ViewerWindow& window, const LineView& v, const PRINTDLGA* record) {
   if (!v.Open) return false;
   return RunPrintJob(window, record, FileNamePart(v.File.Path).data(), [&](PrintJob& job) {
-    HFONT font = PrinterFont(v, job.Dc());
-    if (!font) return false;
-    HGDIOBJ old = SelectObject(job.Dc(), font);
-    bool ok = PrintLines(v, job);
-    SelectObject(job.Dc(), old);
-    DeleteObject(font);
-    return ok;
+    return PrintInFont(v.Window, v.BaseFont, job,
+                       [&](PrintJob& page) { return PrintLines(v, page); });
   });
 }
