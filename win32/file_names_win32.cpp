@@ -61,6 +61,18 @@ std::wstring WideText(std::string_view text) {
   return FromCodePage(text.substr(0, start - kUtf8NameMark.size())) + W(utf8Part);
 }
 
+std::string AnsiText(std::string_view text) {
+  if (Utf8PartStart(text) == std::string_view::npos) return std::string(text);
+  const std::wstring wide = WideText(text);
+  const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                    0, nullptr, nullptr);
+  std::string ansi(static_cast<size_t>(n > 0 ? n : 0), '\0');
+  if (n > 0)
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), n,
+                        nullptr, nullptr);
+  return ansi;
+}
+
 std::string NameFromClient(const char* name) {
   if (IsMarkedName(name) || !IsUtf8BeyondAscii(name) || !HasWideFileCalls() ||
       GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES)

@@ -23,6 +23,11 @@ std::string NameFromWide(const wchar_t* wide, size_t limit);
 // UTF-8 after it.
 std::wstring WideText(std::string_view text);
 
+// A text in the programs' char form as ANSI for places that take nothing
+// else (a printed heading, a print job's name): a marked part's characters
+// the code page lacks become "?".
+std::string AnsiText(std::string_view text);
+
 // A name as a DDE client sends it: ANSI or marked as it is; plain UTF-8
 // beyond ASCII marked where the ANSI reading names no file.
 std::string NameFromClient(const char* name);

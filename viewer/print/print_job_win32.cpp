@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "common/text_copy.h"
+#include "common/file_name_forms.h"
 #include "viewer/buffer/file_access.h"
 #include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/formatters.h"
@@ -23,6 +23,7 @@
 #include "viewer/settings/view_options.h"
 #include "viewer/view/open_file.h"
 #include "viewer/view/view_blocks.h"
+#include "win32/file_names_win32.h"
 
 namespace {
 constexpr int32_t kJobLineEntries = 32760;
@@ -62,8 +63,8 @@ class JobBlocks {
 };
 
 std::string HeadingLeft(uint32_t options) {
-  if (options & PO_FULL_PATH) return gFile.Path;
-  if (options & PO_FILE_NAME) return std::string(FileNamePart(gFile.Path));
+  if (options & PO_FULL_PATH) return AnsiText(gFile.Path);
+  if (options & PO_FILE_NAME) return AnsiText(ShownNamePart(gFile.Path));
   return "";
 }
 
@@ -155,7 +156,7 @@ int PrintJob(HWND owner, const PrintRequest& request) {
   file.Flen = QueryFileSize(file.Path);
   if (std::max<FileOffset>(request.RangeStart, 0) >= file.Flen) return 0;
   const bool selection = request.RangeStart >= 0 && request.RangeEnd >= 0;
-  const std::string name(FileNamePart(file.Path));
+  const std::string name = AnsiText(ShownNamePart(file.Path));
   PrintDevice device = OpenPrintJob(owner, name.c_str(), request.Options & PO_NO_DIALOG, selection,
                                     request.FirstPage, request.LastPage);
   if (!device.Dc) return 0;
