@@ -44,3 +44,10 @@ constexpr uint32_t CodeFlagBits(int code) {
     default: return 0;
   }
 }
+// The Unicode code whose bit flags carry, else ANSI.
+constexpr CharCode UnicodeCodeOf(uint32_t flags) {
+  return (flags & FMT_UTF8)      ? CODE_UTF8
+         : (flags & FMT_UTF16LE) ? CODE_UTF16LE
+         : (flags & FMT_UTF16BE) ? CODE_UTF16BE
+                                 : CODE_ANSI;
+}

@@ -84,19 +84,15 @@ bool AcceptFindText(HWND dlg, bool markAll) {
                            ButtonFlags(dlg, IDC_FROM_TOP, SF_FROM_TOP) | unicode;
   int selected = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
   if (selected >= R().Recent.TextCount) selected = -1;
-  // In the byte codes the recent list keeps the converted bytes, which a
-  // chosen entry gives again; in UTF-8 and UTF-16 it keeps the typed text,
-  // converted each time (UTF-16 holds zero bytes).
+  // A typed text is converted; the recent list keeps it as StoredTextToPattern
+  // reads it back: converted in the byte codes, as typed in UTF-8 and UTF-16.
   char kept[kRecentSearchSlotSize] = "";
   uint8_t* pattern = R().Search.SearchPattern;
   int32_t length;
-  if (selected < 0 || unicode) {
+  BindSearchConversions();
+  if (selected < 0) {
     char typed[kSearchTextChars + 1];
-    if (selected < 0)
-      GetWindowTextA(combo, typed, sizeof typed);
-    else
-      lstrcpynA(typed, R().Recent.Texts[selected], sizeof typed);
-    BindSearchConversions();
+    GetWindowTextA(combo, typed, sizeof typed);
     length = TypedTextToFileCode(typed, R().CharCode, pattern,
                                  unicode ? kSearchPatternBytes : kSearchTextChars);
     if (unicode)
@@ -105,8 +101,7 @@ bool AcceptFindText(HWND dlg, bool markAll) {
       std::memcpy(kept, pattern, static_cast<size_t>(length));
   } else {
     lstrcpynA(kept, R().Recent.Texts[selected], sizeof kept);
-    length = static_cast<int32_t>(std::strlen(kept));
-    std::memcpy(pattern, kept, static_cast<size_t>(length));
+    length = StoredTextToPattern(kept, R().CharCode, pattern);
   }
   Promote(R().Recent.Texts, R().Recent.TextCount, selected, kept);
   R().Search.SearchLength = length;

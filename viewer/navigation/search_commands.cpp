@@ -22,18 +22,12 @@
 
 namespace {
 // Find Next right after start-up repeats the newest stored search text.
-// In UTF-8 and UTF-16 the list holds typed text, converted here.
 bool TakeNewestStoredText() {
   gRecent.TextCount = ReadRecentList("Text", gRecent.Texts);
-  int n = static_cast<int>(std::strlen(gRecent.Texts[0]));
-  if (const uint16_t unicode = SearchCodeFlag(gViewOptions.CharCode)) {
-    BindSearchConversions();
-    n = TypedTextToFileCode(std::string_view(gRecent.Texts[0], n), gViewOptions.CharCode,
-                            gSearch.SearchPattern, kSearchPatternBytes);
-    gSearch.SearchFlags = static_cast<uint16_t>((gSearch.SearchFlags & ~SF_UTF_CODES) | unicode);
-  } else {
-    std::memcpy(gSearch.SearchPattern, gRecent.Texts[0], n);
-  }
+  BindSearchConversions();
+  const int n = StoredTextToPattern(gRecent.Texts[0], gViewOptions.CharCode, gSearch.SearchPattern);
+  gSearch.SearchFlags = static_cast<uint16_t>((gSearch.SearchFlags & ~SF_UTF_CODES) |
+                                              SearchCodeFlag(gViewOptions.CharCode));
   gSearch.SearchLength = n;
   return n > 0;
 }

@@ -1,9 +1,11 @@
 #include "viewer/navigation/search_text_code.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "viewer/buffer/format_flags.h"
 #include "viewer/buffer/utf_decode.h"
+#include "viewer/navigation/search_state.h"
 
 namespace {
 AnsiToOemConversion gAnsiToOem = nullptr;
@@ -50,5 +52,13 @@ int TypedTextToFileCode(std::string_view typed, int charCode, uint8_t* out, int 
   } else if (charCode == CODE_EBCDIC && gEbcdicReverse) {
     for (int i = 0; i < n; ++i) out[i] = gEbcdicReverse[out[i]];
   }
+  return n;
+}
+
+int StoredTextToPattern(std::string_view stored, int charCode, uint8_t* pattern) {
+  if (CodeFlagBits(charCode) & FMT_UTF_MASK)
+    return TypedTextToFileCode(stored, charCode, pattern, kSearchPatternBytes);
+  const int n = static_cast<int>(std::min<size_t>(stored.size(), kSearchPatternBytes));
+  std::memcpy(pattern, stored.data(), static_cast<size_t>(n));
   return n;
 }

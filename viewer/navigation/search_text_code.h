@@ -26,3 +26,9 @@ void SetEbcdicReverseTable(const uint8_t* reverse);
 // holds zero bytes: its length is the count returned, never a NUL. Returns
 // the number of bytes stored; a character that does not fit is left out.
 int TypedTextToFileCode(std::string_view typed, int charCode, uint8_t* out, int capacity);
+
+// A recent-list entry as the pattern (at most kSearchPatternBytes there):
+// in the byte codes the list keeps the converted bytes, given as they are;
+// in UTF-8 and UTF-16 it keeps the typed text, converted each time (UTF-16
+// holds zero bytes). Returns the pattern's length.
+int StoredTextToPattern(std::string_view stored, int charCode, uint8_t* pattern);

@@ -21,13 +21,7 @@ void SelectTopLine(LineView& v) {
 }
 
 // The Unicode code the file is shown in, or ANSI.
-int CodeOf(const LineView& v) {
-  const uint32_t utf = v.Kind.Flags & FMT_UTF_MASK;
-  return utf == FMT_UTF8      ? CODE_UTF8
-         : utf == FMT_UTF16LE ? CODE_UTF16LE
-         : utf == FMT_UTF16BE ? CODE_UTF16BE
-                              : CODE_ANSI;
-}
+int CodeOf(const LineView& v) { return UnicodeCodeOf(v.Kind.Flags); }
 
 // The bytes to look for; 0 when there are none. Typed text is ANSI.
 int PatternOf(const LineView& v, const char* text, uint8_t* pattern, int capacity) {
